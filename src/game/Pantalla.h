@@ -1,0 +1,75 @@
+// What the player sees, as plain data: the picture of each board and preview
+// cell, the side-panel icons and labels, the board frame, the shutter and the
+// menu. The window paints this and nothing else, so tests can check it.
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <string>
+
+#include "game/Tablero.h"
+
+namespace tumbla {
+
+// Picture ids. 1..21 are the block pictures (imgFicha), one per cell value;
+// the rest are the side-panel icons.
+enum Imagen : int8_t {
+  kSinImagen = 0,
+  // 1..7 piece colours, 8 neutral block, 9 pink drop, 10 blue drop, 11 pot,
+  // 12..14 flowers, 15..20 stem pieces, 21 torpedo: same numbers as the cells.
+  kImagenTorpedo = 21,
+  kIconLineas = 22,
+  kIconPanic = 23,
+  kIconSuperPanic = 24,
+  kIconBloquesExtra = 25,
+  kIconBorrarCada = 26,
+  kIconSubirNivel = 27,
+};
+constexpr int kNumImagenes = 28;
+
+// Colours are 0x00BBGGRR, as the game's tables give them.
+constexpr uint32_t kColorGris = 0xC0C0C0;
+constexpr uint32_t kColorRojo = 0x0000FF;
+
+struct Etiqueta {
+  std::string texto;
+  bool visible = false;
+};
+
+struct Pantalla {
+  std::array<int8_t, kCeldas> imgTablero{};  // 0 = hidden
+  std::array<int8_t, 20> imgNext{};          // preview, 5 wide x 4 high
+  std::array<int8_t, 5> imgObstaculo{};      // handicap icons
+  std::array<int8_t, 2> imgObjetivo{};       // objective pictures
+
+  Etiqueta lblObjetivo;
+  Etiqueta lblTiempo;
+  Etiqueta lblTipoJuego;
+  uint32_t colorTipoJuego = 0;
+  Etiqueta lblPausa{"PAUSA (F3)", false};
+
+  // Board frame: the full board (columns 1..11, rows 0..23) or the square
+  // (rows 13..23).
+  bool marcoVisible = false;
+  bool marcoCuadrado = false;
+  uint32_t colorMarco = kColorGris;
+
+  // Shutter over the board from its top edge, `filasPersiana` rows high.
+  bool persianaVisible = false;
+  int filasPersiana = 0;
+  std::string textoPersiana;
+
+  // Menu state.
+  bool menuNormal = true;
+  bool menuDificil = false;
+  bool menuSonido = true;
+  std::string menuMinutos = "Minutos";
+
+  // Repaint bookkeeping: board cells changed since the host last looked, and
+  // whether anything else changed.
+  std::bitset<kCeldas> celdasCambiadas;
+  bool panelCambiado = true;
+};
+
+}  // namespace tumbla
