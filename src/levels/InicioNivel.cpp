@@ -10,6 +10,5 @@ void Juego::AjustarMarco(bool cuadrado) {
   p_.panelCambiado = true;
 }
 int Juego::ContarBloques() { return 0; }
-void Juego::JugarNivel(int p) { (void)p; }
 
 }  // namespace tumbla

@@ -11,6 +11,5 @@ void Juego::MenuSonido() { AlternarSonido(); }
 void Juego::MenuReset() {}
 void Juego::AlternarSonido() { p_.menuSonido = !p_.menuSonido; p_.panelCambiado = true; }
 void Juego::GuardarSonido() {}
-void Juego::AbrirSelectorNiveles() {}
 
 }  // namespace tumbla
