@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/Catalogo.h"
 #include "game/Estado.h"
@@ -177,6 +178,9 @@ class Juego {
   void AbrirSelectorNiveles();         // activation + modal window
   void AlternarSonido();
   void GuardarSonido();
+  // Folders to write the help document to, the first writable one wins. By
+  // default the settings file's folder, then the temporary folder.
+  void PonerCarpetasAyuda(std::vector<std::string> carpetas) { carpetasAyuda_ = std::move(carpetas); }
 
  private:
   Plataforma& plataforma_;
@@ -187,6 +191,7 @@ class Juego {
   ArchivoIni ini_;
   std::unique_ptr<SelectorNiveles> selector_;
   uint32_t generacion_ = 0;
+  std::vector<std::string> carpetasAyuda_;
 };
 
 }  // namespace tumbla

@@ -1,6 +1,16 @@
-// The level-selection window's logic: 50 level buttons, the scroll bar, the
-// selection frame, the captions and the keys.
+// The level-selection window's logic: 50 level buttons in five rows of ten,
+// the scroll bar, the red selection frame, the caption, the data line and the
+// keys. The window only paints this model and forwards its input here; the
+// model talks back to the game (which level to start, closing the window)
+// through Juego and its Plataforma.
+//
+// Geometry is given in twips (15 twips per logical pixel), the units the
+// window's layout is drawn in. Colours are 0x00BBGGRR.
 #pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
 
 namespace tumbla {
 
@@ -8,10 +18,106 @@ class Juego;
 
 class SelectorNiveles {
  public:
-  explicit SelectorNiveles(Juego& juego) : juego_(juego) {}
+  static constexpr int kBotones = 50;
+  static constexpr int kPorFila = 10;
+  static constexpr int kFilasVisibles = 5;
+
+  // Layout of the window's client area.
+  static constexpr int kAnchoVentana = 8130;
+  static constexpr int kAltoVentana = 4215;
+  static constexpr int kIzquierdaBotones = 240;  // button 0
+  static constexpr int kArribaBotones = 240;
+  static constexpr int kLadoBoton = 615;        // buttons are square
+  static constexpr int kSeparacion = 120;       // gap between buttons
+  static constexpr int kIzquierdaDatos = 240;   // lblDatos
+  static constexpr int kArribaDatos = 3930;
+  static constexpr int kAnchoDatos = 7635;
+  static constexpr int kAltoDatos = 195;
+  static constexpr uint32_t kColorTextoDatos = 0xC0C0C0;
+  static constexpr uint32_t kColorFondoDatos = 0x404040;
+  static constexpr uint32_t kColorMarco = 0x0000FF;  // shpNivel's border
+
+  // One of the 50 level buttons (cmdNivel).
+  struct BotonNivel {
+    std::string texto;           // the level number, "" when blank
+    uint32_t color = 0xC0C0C0;   // background
+    bool visible = false;
+  };
+
+  // The selection frame (shpNivel): a rectangle around button Seleccionado.
+  struct Marco {
+    int izquierda = 0;
+    int arriba = 0;
+    int ancho = 0;
+    int alto = 0;
+  };
+
+  explicit SelectorNiveles(Juego& juego);
+
+  // ---- What the window paints ----------------------------------------------
+  const BotonNivel& Boton(int i) const { return cmdNivel_[static_cast<size_t>(i)]; }
+  // Top-left corner of button i, in twips.
+  static int IzquierdaBoton(int i);
+  static int ArribaBoton(int i);
+  Marco MarcoSeleccion() const;
+  // scrNiveles: its value is the first visible row of ten levels.
+  int ValorDesplazamiento() const { return scrNiveles_; }
+  int MaximoDesplazamiento() const { return maximo_; }
+  int Seleccionado() const { return Seleccionado_; }
+  // "Selecciona un nivel", "¿Volver a intentarlo?" or
+  // "Juego pausado. Pulsa ESCAPE para continuar."
+  const std::string& Titulo() const { return titulo_; }
+  const std::string& lblDatos() const { return lblDatos_; }
+  // "AMAITUTAKOA" as read at the last activation, clamped to 0..296.
+  int Superados() const { return Superados_; }
+  bool BloqueoActivo() const { return BloqueoActivo_; }
+  // True from activation until a level is chosen or Escape continues.
+  bool Abierto() const { return abierto_; }
+  // Moves on every change of anything above, so the window knows to repaint.
+  uint32_t Version() const { return version_; }
+
+  // ---- Input from the window -------------------------------------------------
+  // Every time the window is shown (Juego::AbrirSelectorNiveles calls it).
+  void Activar();
+  // Key-down with a virtual key code: the arrows 37..40 move the selection.
+  void TeclaAbajo(int codigo);
+  // Key-press: Escape (27) continues the paused game, Enter (13) or Space
+  // (32) chooses the selected button.
+  void TeclaPulsada(int codigo);
+  // The pointer is over button i, or over the window's background.
+  void PunteroSobreBoton(int i);
+  void PunteroSobreFondo();
+  // Click on button i (a hidden or blank button does nothing).
+  void ClicBoton(int i);
+  // The player moved the scroll bar (clamped to 0..maximum).
+  void CambiarDesplazamiento(int valor);
+
+  // For scripts: scrolls so that position p (1..296) is visible, selects its
+  // button and chooses it, open or grey as it shows. False (and nothing done)
+  // when p is outside 1..296.
+  bool ElegirPosicion(int p);
+  // Escape: back to the paused level with its clock, and close.
+  void Continuar();
 
  private:
+  void PintarBotones();
+  void MostrarDatos(int i);
+  void MarcarSeleccion();
+  void PonerDesplazamiento(int valor);
+  void Elegir(int i);
+  void Cambio() { ++version_; }
+
   Juego& juego_;
+  std::array<BotonNivel, kBotones> cmdNivel_{};
+  int scrNiveles_ = 0;
+  int maximo_ = 0;
+  int Seleccionado_ = 0;
+  int Superados_ = 0;
+  bool BloqueoActivo_ = false;
+  bool abierto_ = false;
+  std::string titulo_;
+  std::string lblDatos_;
+  uint32_t version_ = 0;
 };
 
 }  // namespace tumbla

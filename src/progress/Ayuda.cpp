@@ -1,0 +1,206 @@
+// The help texts and the help document.
+#include "progress/Ayuda.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "game/Juego.h"
+
+namespace tumbla {
+
+namespace {
+
+std::string Mayusculas(std::string texto) {
+  for (char& c : texto) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return texto;
+}
+
+}  // namespace
+
+// The game's own words, exactly as the player reads them.
+const std::array<std::string, kNumTitulosAyuda> TitulosAyuda = {
+    Mayusculas(kTituloVentana),
+    "CLASIC",
+    "GOTEATOR",
+    "ROTATOR",
+    "ROTATOR (PLUS)",
+    "JUNTATOR",
+    "PODATOR",
+    "TORPEDO",
+    "MINUTOS EXTRA",
+    "OPCIONES",
+    "TECLADO",
+};
+
+const std::array<std::string, kNumTextosAyuda> TextosAyuda = {
+    // TUMBLA 3.0 DILATORUS
+    "El Tumbla es un juego que, tomando como base el conocido Plombis, va mucho mas allá, con un montón de variaciones y novedades. Además de la clásica opción de ir completando líneas a través de diferentes fases, el Tumbla incluye nuevas y originales opciones de juego. Si te gusta el Plombis de toda la vida, pero buscas nuevos retos a los que hacer frente, ¡este es tu juego!.<>"
+    "Consta de casi 300 niveles, en los que podrás encontrar multitud de modos de juego diferentes. Cada nivel tendrá su objetivo y sus obstáculos.",
+    // CLASIC, first piece: paragraphs 1 to 5
+    "Es el modo clásico del Plombis, el de toda la vida. A medida que avances de nivel, irán apareciendo diferentes handicaps.<>"
+    "• Objetivo: Realizar un número determinado de líneas.<>"
+    "• Handicap: 'Borrar en bloque'. En lugar de que las líneas se borren según se vayan completando, con este obstáculo deberás realizar un número concreto de líneas para que estas desaparezcan.<>"
+    "• Handicap: 'Subir Nivel'. Cada vez que hagas cierto número de líneas, el tablero ascenderá.<>"
+    "• Handicap: 'Bloques Extras'. Irán apareciendo bloques aleatoriamente en el tablero.<>",
+    // CLASIC, second piece: Panic
+    "• Handicap: 'Panic'. El tablero se mueve a la izquierda.<>",
+    // CLASIC, third piece: Superpanic
+    "• Handicap: 'Superpanic'. El tablero se desordena aleatoriamente.",
+    // GOTEATOR
+    "En esta caso el objetivo no es hacer un número de líneas determinado, si no conseguir que la gota azul llegue hasta el suelo. Para ello, deberás ir borrando los bloques que tiene debajopara que vaya cayendo poco a poco. Ten en cuenta que los únicos bloques que te interesa borrar son los que están debajo de la gota. Intenta también no poner mas bloques en su camino, si no, los tendrás que hacer desaparecer después.<>"
+    "• Objetivo: Llevar la gota azul hasta el suelo.<>"
+    "• Handicap: Tiempo determinado para completar el nivel.<>"
+    "• Ayuda: En este juego podrás usar el Torpedo (consulta la ayuda).",
+    // ROTATOR
+    "La característica principal es que el tablero es más pequeño, cuadrado, y este se puede girar (con las teclas '3' y '4'). De esta forma puedes colocar las piezas en cualquier posición del tablero. Ten en cuenta que a pesar de esto las piezas pueden ser movidas y giradas como siempre (una vez que la ficha que cae está dentro del tablero, este no podrá girarse).<>"
+    "Si realizas una línea vertical, esta quedará marcada por bloques neutros (sin color). Para borrar esa línea deberás girar el tablero para que se ponga en posición horizontal.<>"
+    "• Objetivo: Realizar un número determinado de líneas.<>"
+    "• Handicap: No tiene.<>"
+    "• Ayuda: En este juego podrás usar el Torpedo (consulta la ayuda).",
+    // ROTATOR (PLUS)
+    "Similar al Rotator, pero en este caso el objetivo es borrar TODOS los bloques iniciales para pasar de nivel. En este caso, cuando hagas una lína vertical y esta quede marcada con bloques neutros, estos también deberán ser eliminados para conseguir pasar de nivel.<>"
+    "• Objetivo: Eliminar todos los bloques iniciales.<>"
+    "• Handicap: Tiempo determinado para completar el nivel.<>"
+    "• Ayuda: En este juego podrás usar el Torpedo (consulta la ayuda).",
+    // JUNTATOR
+    "Es una mezcla entre el Rotator y el Goteator. En esta caso te aparecerán dos gotas: una azul y otra rosa. La azul, al igual que en el Goteator, cae hasta el suelo en caso de que no tenga obstáculos debajo. La rosa es fija, no se mueve. Tu misión en este juego para poder pasar de nivel es conseguir juntar ambas gotas y, una vez que estén juntas, borrarlas A LA VEZ con una SOLA línea.<>"
+    "En este juego también pueden girarse el tablero, de forma que puedas mover la gota azul por todo el tablero. Aunque mientras la gota azul está en movimiento (está cayendo), no se puede girar el tablero.<>"
+    "Las gotas solo se borrarán cuando estén juntas (una pegada a la otra) y estén en la misma línea. En cualquier otro caso, no se borrarán nunca.<>"
+    "• Objetivo: Juntar ambas gotas y borrarlas en una misma línea.<>"
+    "• Handicap: Tiempo determinado para completar el nivel.<>"
+    "• Ayuda: En este juego podrás usar el Torpedo (consulta la ayuda).",
+    // PODATOR
+    "Al comenzar cada nivel aparecerá una maceta en la parte inferior con una flor. Cada vez que coloques una ficha en el suelo, la planta crecerá un recuadro. La finalidad de este juego es la de eliminar la maceta, antes de que la planta llegue hasta el nivel superior del tablero.<>"
+    "La planta crece hacia arriba o hacia los lados, nunca hacia abajo. Cuando la flor no pueda crecer en ninguna dirección, irá cambiando de color de blanco a amarillo, y de amarillo a rojo. Cuando esté roja, ascenderá atravesando todos los bloques que tenga sobre si. Cuando mediante una línea cortemos la planta en dos, todos los bloques por encima del corte desaparecerán. Cuando eliminemos la flor mediante una línea, la planta desaparecerá completamente, pero volverá a crecer después.<>"
+    "• Objetivo: Eliminar la maceta.<>"
+    "• Handicap: Tiempo determinado para completar el nivel.<>"
+    "• Ayuda: En este juego podrás usar el Torpedo (consulta la ayuda).",
+    // TORPEDO
+    "En algunos juegos (Goteator, Rotator, Rotator Plus, Juntator y Podator) tienes un ficha extra que te ayudará a resolver el plombis: El Torpedo. Cada 4 líneas que hagas en uno de estos juegos, te aparecerá una ficha formada por un único bloque neutro (sin color).<>"
+    "Esta ficha tiene una característica peculiar: Si la bajas con el cursor, la ficha actuará igual que las demás. Pero si la bajas con la barra espaciadora (bajar de golpe), esta pieza atravesará la primera capa de bloques incrustándose en el primer hueco justo por debajo de esta. Si no hay ningún hueco libre, se quedará encima. Aunque pueda sonar un poco complicado, en cuanto la veas y la uses un par de veces entederás su función.<>"
+    "Esta ficha es muy útil para tapar huecos en los niveles inferiores del tablero.",
+    // MINUTOS EXTRA
+    "En los juegos con tiempo para finalizar el nivel, tienes como ayuda los 'Minutos Extra'. Si no consigues finalizar el nivel porque se te ha agotado el tiempo y cuentas con Minutos Extra, podrás utilizarlos para alargar la partida.<>"
+    "Conseguirás 1 minuto extra cada día, o cada vez que completes un nivel.",
+    // OPCIONES
+    "• Normal: Las 7 fichas clásicas, Tetrominós (formadas por cuatro bloques cada una).<>"
+    "• Difícil: Se añaden los 19 Pentominós (formadas por cinco bloques cada una).<>"
+    "• Sonido: Para activar/desactivar el sonido.<>"
+    "• Minutos extra: Indica cuántos tienes acumulados.<>"
+    "• Reset: Elimina los niveles ya superados para comenzar desde cero.",
+    // TECLADO
+    "• Izquierda: Mover la pieza a la izquierda.<>"
+    "• Derecha: Mover la pieza a la derecha.<>"
+    "• Arriba: Girar la pieza.<>"
+    "• Abajo: Bajar la pieza poco a poco.<>"
+    "• Espacio: Bajar la pieza de golpe. / Lanzar el Torpedo.<>"
+    "• 3: Girar el tablero en el sentido contrario a las agujas del reloj.<>"
+    "• 4: Girar el tablero en el sentido de las agujas del reloj.<>"
+    "• F1: Ayuda.<>"
+    "• F2: Nueva partida.<>"
+    "• F3: Pausar/Continuar partida.<>"
+    "• S: Quitar/Poner el sonido.",
+};
+
+std::string ReemplazarSaltos(const std::string& cuerpo, const std::string& salto) {
+  std::string r;
+  r.reserve(cuerpo.size() + 64);
+  for (size_t i = 0; i < cuerpo.size();) {
+    if (cuerpo.compare(i, 2, "<>") == 0) {
+      r += salto;
+      i += 2;
+    } else {
+      r += cuerpo[i++];
+    }
+  }
+  return r;
+}
+
+std::string DocumentoAyuda() {
+  constexpr const char* kFin = "\r\n";
+  constexpr const char* kBr = "<br/><br/>";
+  std::string d;
+  d += std::string("<html><head><meta charset=\"utf-8\"><title>") + kTituloVentana +
+       "</title></head>" + kFin;
+  d += std::string("<body style='font-family: Arial'>") + kFin;
+  d += std::string("<p>&nbsp;</p>") + kFin;
+  d += "<h2><b><u>" + TitulosAyuda[0] + "</u></b></h2>" + kFin;
+  d += "<p>" + ReemplazarSaltos(TextosAyuda[0], kBr) + "</p>" + kFin;
+  for (int k = 1; k < kNumTitulosAyuda; ++k) {
+    // The CLASIC body is kept in three pieces; the document shows them as one.
+    const std::string cuerpo =
+        k == 1 ? TextosAyuda[1] + TextosAyuda[2] + TextosAyuda[3] : TextosAyuda[static_cast<size_t>(k + 2)];
+    d += std::string("<p>&nbsp;</p>") + kFin;
+    d += "<p><b>" + TitulosAyuda[static_cast<size_t>(k)] + "</b></p>" + kFin;
+    d += "<p>" + ReemplazarSaltos(cuerpo, kBr) + "</p>" + kFin;
+  }
+  d += std::string("</body></html>") + kFin;
+  return d;
+}
+
+bool EscribirDocumentoAyuda(const std::filesystem::path& archivo) {
+  const std::string d = DocumentoAyuda();
+  std::ofstream f(archivo, std::ios::binary | std::ios::trunc);
+  if (!f) return false;
+  f.write(d.data(), static_cast<std::streamsize>(d.size()));
+  f.close();
+  return !f.fail();
+}
+
+bool TextoIntroduccion(int posicion, std::string& titulo, std::string& texto) {
+  struct Introduccion {
+    int posicion;
+    int titulo;  // index into TitulosAyuda
+    int cuerpo;  // index into TextosAyuda
+  };
+  // The first level of each group, and what it shows.
+  static constexpr Introduccion kIntroducciones[] = {
+      {1, 1, 1},   // CLASIC: description, objective, the first three handicaps
+      {4, 2, 4},   // GOTEATOR
+      {8, 3, 5},   // ROTATOR
+      {13, 1, 2},  // CLASIC: Panic
+      {16, 6, 8},  // PODATOR
+      {19, 4, 6},  // ROTATOR (PLUS)
+      {24, 1, 3},  // CLASIC: Superpanic
+      {27, 5, 7},  // JUNTATOR
+  };
+  for (const auto& in : kIntroducciones) {
+    if (in.posicion == posicion) {
+      titulo = TitulosAyuda[static_cast<size_t>(in.titulo)];
+      texto = ReemplazarSaltos(TextosAyuda[static_cast<size_t>(in.cuerpo)], "\r\n\r\n");
+      return true;
+    }
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------------------
+
+void Juego::MenuAyuda() {
+  std::vector<std::string> carpetas = carpetasAyuda_;
+  if (carpetas.empty()) {
+    // Beside the program (where its settings file is), else the user's
+    // temporary folder.
+    carpetas.push_back(TextoRuta(RutaDesdeTexto(ini_.ruta()).parent_path()));
+    std::error_code ec;
+    const auto temporal = std::filesystem::temp_directory_path(ec);
+    if (!ec) carpetas.push_back(TextoRuta(temporal));
+  }
+  for (const std::string& carpeta : carpetas) {
+    std::error_code ec;
+    std::filesystem::path archivo = RutaDesdeTexto(carpeta) / kArchivoAyuda;
+    const auto absoluta = std::filesystem::absolute(archivo, ec);
+    if (!ec) archivo = absoluta;
+    if (!EscribirDocumentoAyuda(archivo)) continue;
+    const std::string ruta = TextoRuta(archivo);
+    if (!plataforma_.abrir(ruta)) {
+      Mensaje(Icono::Exclamacion, "No se ha podido abrir la ayuda: " + ruta);
+    }
+    return;
+  }
+  Mensaje(Icono::Exclamacion, std::string("No se ha podido escribir la ayuda: ") + kArchivoAyuda);
+}
+
+}  // namespace tumbla

@@ -1,0 +1,38 @@
+// The help texts, the help document "Instrucciones.htm" written from them,
+// and the group introductions that the level-selection window shows.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+namespace tumbla {
+
+constexpr int kNumTitulosAyuda = 11;  // sections 0..10
+constexpr int kNumTextosAyuda = 13;   // section 0, section 1 in three pieces, 2..10
+
+// Section titles. Title 0 is the window title in capitals.
+extern const std::array<std::string, kNumTitulosAyuda> TitulosAyuda;
+// Section bodies, paragraphs separated by "<>": the body of section 0, the
+// CLASIC body in three pieces (paragraphs 1-5, the Panic paragraph, the
+// Superpanic paragraph), then the bodies of sections 2..10.
+extern const std::array<std::string, kNumTextosAyuda> TextosAyuda;
+
+constexpr const char* kArchivoAyuda = "Instrucciones.htm";
+
+// The whole help document, lines ended by CR LF, UTF-8.
+std::string DocumentoAyuda();
+
+// Writes the document to `archivo`, replacing any earlier one. False when it
+// could not be written completely.
+bool EscribirDocumentoAyuda(const std::filesystem::path& archivo);
+
+// The introduction of the level group that starts at sequence position
+// `posicion` (1, 4, 8, 13, 16, 19, 24, 27): its title and its body with every
+// "<>" turned into two line breaks. False for any other position.
+bool TextoIntroduccion(int posicion, std::string& titulo, std::string& texto);
+
+// Replaces every "<>" of a help body by `salto`.
+std::string ReemplazarSaltos(const std::string& cuerpo, const std::string& salto);
+
+}  // namespace tumbla
