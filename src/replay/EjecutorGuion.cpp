@@ -1,0 +1,301 @@
+#include "replay/EjecutorGuion.h"
+
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+#include "game/Juego.h"
+#include "replay/Volcado.h"
+
+namespace tumbla {
+
+namespace {
+
+constexpr int kPrimeraPosicion = 1;
+constexpr int kMaximoTicks = 1000000;          // keeps every run short
+constexpr int64_t kMaximoEspera = 86400000;    // one day, in ms
+constexpr int kMaximoValor = 999999999;        // nine digits never overflow
+
+std::vector<std::string> Palabras(std::string_view texto) {
+  const auto almohadilla = texto.find('#');
+  if (almohadilla != std::string_view::npos) texto = texto.substr(0, almohadilla);
+  std::vector<std::string> palabras;
+  size_t k = 0;
+  while (k < texto.size()) {
+    while (k < texto.size() && (texto[k] == ' ' || texto[k] == '\t' || texto[k] == '\r')) ++k;
+    const size_t inicio = k;
+    while (k < texto.size() && texto[k] != ' ' && texto[k] != '\t' && texto[k] != '\r') ++k;
+    if (k > inicio) palabras.emplace_back(texto.substr(inicio, k - inicio));
+  }
+  return palabras;
+}
+
+bool SoloDigitos(std::string_view t) {
+  if (t.empty()) return false;
+  for (char c : t) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// A decimal number 0..maximo.
+int Numero(const std::string& t, int maximo, const char* que) {
+  if (!SoloDigitos(t) || t.size() > 9) throw ErrorGuion("bad number '" + t + "' for " + que);
+  const int v = std::stoi(t);
+  if (v > maximo) {
+    throw ErrorGuion(std::string(que) + " " + t + " outside 0.." + std::to_string(maximo));
+  }
+  return v;
+}
+
+int Posicion(const std::string& t) {
+  if (!SoloDigitos(t) || t.size() > 9) throw ErrorGuion("bad number '" + t + "' for position");
+  const int p = std::stoi(t);
+  if (p < kPrimeraPosicion || p > kNumNiveles) {
+    throw ErrorGuion("position " + t + " outside 1.." + std::to_string(kNumNiveles));
+  }
+  return p;
+}
+
+// Seconds with at most three decimals, as whole milliseconds.
+int64_t Milisegundos(const std::string& t) {
+  if (!t.empty() && t[0] == '-') throw ErrorGuion("negative wait '" + t + "'");
+  const auto punto = t.find('.');
+  const std::string entera = t.substr(0, punto);
+  const std::string decimales = punto == std::string::npos ? "" : t.substr(punto + 1);
+  if (!SoloDigitos(entera) || entera.size() > 9 ||
+      (punto != std::string::npos && !SoloDigitos(decimales))) {
+    throw ErrorGuion("bad number '" + t + "' for wait");
+  }
+  if (decimales.size() > 3) throw ErrorGuion("wait '" + t + "' has more than three decimals");
+  int64_t ms = std::stoll(entera) * 1000;
+  int64_t escala = 100;
+  for (char c : decimales) {
+    ms += (c - '0') * escala;
+    escala /= 10;
+  }
+  if (ms > kMaximoEspera) throw ErrorGuion("wait '" + t + "' longer than a day");
+  return ms;
+}
+
+Fecha LeerFecha(const std::string& t) {
+  const bool forma = t.size() == 10 && t[4] == '/' && t[7] == '/' && SoloDigitos(t.substr(0, 4)) &&
+                     SoloDigitos(t.substr(5, 2)) && SoloDigitos(t.substr(8, 2));
+  if (!forma) throw ErrorGuion("bad date '" + t + "' (YYYY/MM/DD)");
+  Fecha f{std::stoi(t.substr(0, 4)), std::stoi(t.substr(5, 2)), std::stoi(t.substr(8, 2))};
+  if (f.mes < 1 || f.mes > 12 || f.dia < 1 || f.dia > 31) throw ErrorGuion("bad date '" + t + "'");
+  return f;
+}
+
+void Argumentos(const std::vector<std::string>& w, size_t minimo, size_t maximo) {
+  const size_t n = w.size() - 1;
+  if (n < minimo) throw ErrorGuion("'" + w[0] + "' needs " + (minimo == 1 ? "an argument" : "more arguments"));
+  if (n > maximo) throw ErrorGuion("too many arguments for '" + w[0] + "'");
+}
+
+std::filesystem::path CarpetaNueva() {
+  std::random_device semilla;
+  const auto base = std::filesystem::temp_directory_path();
+  for (int intento = 0; intento < 100; ++intento) {
+    std::ostringstream nombre;
+    nombre << "tumbla-replay-" << std::hex << semilla() << '-'
+           << std::chrono::steady_clock::now().time_since_epoch().count();
+    const auto carpeta = base / nombre.str();
+    if (std::filesystem::create_directory(carpeta)) return carpeta;
+  }
+  throw ErrorGuion("could not create a temporary folder");
+}
+
+}  // namespace
+
+EjecutorGuion::EjecutorGuion(std::ostream& informe)
+    : informe_(informe), plataforma_(informe), carpeta_(CarpetaNueva()), ini_(carpeta_ / "tumbla.ini") {}
+
+EjecutorGuion::~EjecutorGuion() {
+  plataforma_.Enlazar(nullptr);
+  juego_.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(carpeta_, ec);
+}
+
+void EjecutorGuion::Linea(std::string_view texto) {
+  const auto w = Palabras(texto);
+  if (!w.empty()) Comando(w);
+}
+
+void EjecutorGuion::RequiereArranque(const std::string& comando) const {
+  if (!juego_) throw ErrorGuion("'" + comando + "' before start");
+}
+
+void EjecutorGuion::Comando(const std::vector<std::string>& w) {
+  const std::string& c = w[0];
+
+  if (c == "date") {
+    Argumentos(w, 1, 1);
+    const Fecha f = LeerFecha(w[1]);
+    if (juego_) throw ErrorGuion("'date' after start");
+    plataforma_.fecha = f;
+  } else if (c == "ini") {
+    Argumentos(w, 1, SIZE_MAX);
+    for (size_t k = 1; k < w.size(); ++k) {
+      const auto igual = w[k].find('=');
+      if (igual == std::string::npos || igual == 0 || w[k][0] == '[' || w[k][0] == ';') {
+        throw ErrorGuion("bad settings line '" + w[k] + "' (KEY=VALUE)");
+      }
+    }
+    if (juego_) throw ErrorGuion("'ini' after start");
+    lineasIni_.insert(lineasIni_.end(), w.begin() + 1, w.end());
+  } else if (c == "start") {
+    Argumentos(w, 0, 0);
+    if (juego_) throw ErrorGuion("start given twice");
+    Empezar();
+  } else if (c == "rand") {
+    Argumentos(w, 1, SIZE_MAX);
+    std::vector<int> valores;
+    for (size_t k = 1; k < w.size(); ++k) valores.push_back(Numero(w[k], kMaximoValor, "rand"));
+    plataforma_.aleatorios.insert(plataforma_.aleatorios.end(), valores.begin(), valores.end());
+  } else if (c == "window") {
+    Argumentos(w, 1, SIZE_MAX);
+    std::vector<int> respuestas;
+    for (size_t k = 1; k < w.size(); ++k) {
+      respuestas.push_back(w[k] == "escape" ? PlataformaGuion::kEscape : Posicion(w[k]));
+    }
+    RequiereArranque(c);
+    plataforma_.ventanas.insert(plataforma_.ventanas.end(), respuestas.begin(), respuestas.end());
+  } else if (c == "play") {
+    Argumentos(w, 1, 1);
+    const int p = Posicion(w[1]);
+    RequiereArranque(c);
+    plataforma_.ventanas.push_back(p);
+    juego_->MenuNuevo();
+  } else if (c == "key" || c == "shutter") {
+    Argumentos(w, 1, 1);
+    const int codigo = Numero(w[1], 255, "key code");
+    RequiereArranque(c);
+    if (c == "key" && codigo == tecla::kF1) {
+      juego_->MenuAyuda();  // menu shortcut
+    } else if (c == "key" && codigo == tecla::kF2) {
+      juego_->MenuNuevo();  // menu shortcut
+    } else {
+      // The main window sees every key first, then the shutter button when
+      // it is showing (and has the focus).
+      juego_->TeclaPrincipal(codigo);
+      if (c == "shutter" && juego_->pantalla().persianaVisible) juego_->TeclaPersiana(codigo);
+    }
+  } else if (c == "menu") {
+    Argumentos(w, 1, 1);
+    const std::string& m = w[1];
+    if (m != "nuevo" && m != "normal" && m != "dificil" && m != "sonido" && m != "reset") {
+      throw ErrorGuion("unknown menu item '" + m + "'");
+    }
+    RequiereArranque(c);
+    if (m == "nuevo") juego_->MenuNuevo();
+    else if (m == "normal") juego_->MenuPiezas(0);
+    else if (m == "dificil") juego_->MenuPiezas(1);
+    else if (m == "sonido") juego_->MenuSonido();
+    else juego_->MenuReset();
+  } else if (c == "answer") {
+    Argumentos(w, 1, SIZE_MAX);
+    std::vector<bool> respuestas;
+    for (size_t k = 1; k < w.size(); ++k) {
+      if (w[k] != "ok" && w[k] != "cancel") throw ErrorGuion("bad answer '" + w[k] + "' (ok or cancel)");
+      respuestas.push_back(w[k] == "ok");
+    }
+    RequiereArranque(c);
+    plataforma_.respuestas.insert(plataforma_.respuestas.end(), respuestas.begin(), respuestas.end());
+  } else if (c == "tick") {
+    Argumentos(w, 1, 2);
+    const std::string& cual = w[1];
+    if (cual != "juego" && cual != "gota" && cual != "bloque") {
+      throw ErrorGuion("unknown timer '" + cual + "' (juego, gota or bloque)");
+    }
+    int veces = 1;
+    if (w.size() == 3) {
+      veces = Numero(w[2], kMaximoTicks, "tick count");
+      if (veces < 1) throw ErrorGuion("tick count must be at least 1");
+    }
+    RequiereArranque(c);
+    Ticks(cual, veces);
+  } else if (c == "wait") {
+    Argumentos(w, 1, 1);
+    const int64_t ms = Milisegundos(w[1]);
+    RequiereArranque(c);
+    plataforma_.milisegundos += ms;
+  } else if (c == "dump") {
+    Argumentos(w, 0, 0);
+    RequiereArranque(c);
+    EscribirVolcado(informe_, *juego_, ini_);
+  } else {
+    throw ErrorGuion("unknown command '" + c + "'");
+  }
+}
+
+void EjecutorGuion::Empezar() {
+  if (!lineasIni_.empty()) {
+    std::ofstream f(ini_, std::ios::binary);
+    f << '[' << kSeccionIni << "]\n";
+    for (const auto& l : lineasIni_) f << l << '\n';
+    if (!f) throw ErrorGuion("could not write the settings file");
+  }
+  juego_ = std::make_unique<Juego>(plataforma_, ini_.string());
+  plataforma_.Enlazar(juego_.get());
+  juego_->Inicializar();
+}
+
+void EjecutorGuion::Ticks(const std::string& cual, int veces) {
+  for (int n = 0; n < veces; ++n) {
+    const Estado& e = juego_->estado();
+    const EstadoTemporizador& t =
+        cual == "juego" ? e.timJuego : cual == "gota" ? e.timGota : e.timBloqueExtra;
+    if (!t.Enabled || t.Interval <= 0) {
+      informe_ << "skipped " << cual << '\n';
+      continue;
+    }
+    if (cual == "juego") juego_->TickJuego();
+    else if (cual == "gota") juego_->TickGota();
+    else juego_->TickBloqueExtra();
+  }
+}
+
+int EjecutarGuion(const std::string& ruta, std::ostream& informe, std::ostream& errores) {
+  std::string texto;
+  if (ruta == "-") {
+    texto.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else {
+    std::ifstream f(std::filesystem::path(ruta), std::ios::binary);
+    if (!f) {
+      errores << "cannot read script " << ruta << '\n';
+      return 2;
+    }
+    texto.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  }
+  if (texto.compare(0, 3, "\xEF\xBB\xBF") == 0) texto.erase(0, 3);  // UTF-8 byte order mark
+
+  int numero = 0;
+  try {
+    EjecutorGuion ejecutor(informe);
+    size_t inicio = 0;
+    while (inicio < texto.size()) {
+      size_t fin = texto.find('\n', inicio);
+      if (fin == std::string::npos) fin = texto.size();
+      ++numero;
+      ejecutor.Linea(std::string_view(texto).substr(inicio, fin - inicio));
+      inicio = fin + 1;
+    }
+  } catch (const ErrorGuion& error) {
+    informe.flush();
+    errores << "line " << numero << ": " << error.what() << '\n';
+    return 2;
+  } catch (const std::exception& error) {
+    informe.flush();
+    errores << "line " << numero << ": internal error: " << error.what() << '\n';
+    return 3;
+  }
+  informe.flush();
+  return 0;
+}
+
+}  // namespace tumbla

@@ -1,0 +1,76 @@
+// The replay runner's platform: everything the game asks of its host comes
+// from the script (clock, date, random draws, answers to boxes and to the
+// level-selection window) and everything it shows goes to the report.
+//
+// A request the script cannot satisfy (a draw with nothing queued, a value
+// out of range, a question with no answer) throws ErrorGuion; the runner
+// catches it at the top and stops.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "game/Plataforma.h"
+
+namespace tumbla {
+
+class Juego;
+
+// A malformed script or an impossible request. The message names neither the
+// line nor the program; the runner adds the line.
+class ErrorGuion : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class PlataformaGuion : public Plataforma {
+ public:
+  // Answer to the level-selection window that stands for Escape.
+  static constexpr int kEscape = 0;
+
+  explicit PlataformaGuion(std::ostream& informe) : informe_(informe) {}
+
+  // The game whose level-selection window the answers drive.
+  void Enlazar(Juego* juego) { juego_ = juego; }
+
+  // ---- Scripted inputs -------------------------------------------------------
+  Fecha fecha{2000, 1, 1};
+  std::deque<int> aleatorios;
+  std::deque<bool> respuestas;
+  std::deque<int> ventanas;  // positions 1..296, or kEscape
+  int64_t milisegundos = 0;  // the clock, from 0 at the start of the script
+
+  // ---- Plataforma ------------------------------------------------------------
+  void temporizador(Temporizador t, bool activo, int intervaloMs) override;
+  void mensaje(Icono icono, const std::string& titulo, const std::string& texto) override;
+  bool pregunta(Icono icono, const std::string& titulo, const std::string& texto) override;
+  void sonido(int id, bool encendido) override;
+  bool abrir(const std::string& destino) override;
+  double reloj() override { return static_cast<double>(milisegundos) / 1000.0; }
+  Fecha hoy() override { return fecha; }
+  int aleatorio(Sorteo sorteo, int n) override;
+  void procesarEventos() override {}
+  // Animations complete at once and the clock does not move for them.
+  void esperar(double) override {}
+  void mostrarSelectorNiveles() override;
+  void cerrarSelectorNiveles() override { selectorAbierto_ = false; }
+
+  // The name a script and the report give a draw.
+  static const char* NombreSorteo(Sorteo sorteo);
+  // Line breaks ("\r\n", "\r" or "\n") written as the two characters \n.
+  static std::string UnaLinea(const std::string& texto);
+  // What the report shows of a file or URL handed to the desktop: URLs as
+  // they are, local files by their name alone.
+  static std::string Destino(const std::string& destino);
+
+ private:
+  std::ostream& informe_;
+  Juego* juego_ = nullptr;
+  bool selectorAbierto_ = false;
+  int profundidadSelector_ = 0;
+};
+
+}  // namespace tumbla
