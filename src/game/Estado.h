@@ -53,7 +53,7 @@ struct Estado {
   bool ModoJuntator = false;
   bool ModoPodator = false;
 
-  int16_t BorrarCada = 1;
+  int16_t BorrarCada = 0;  // 0 until the first level sets it (1 or more)
   bool ObjetivoLineas = false;
   int16_t LineasRestantes = 0;
 
