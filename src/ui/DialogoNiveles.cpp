@@ -1,0 +1,286 @@
+// The level-selection window: paints the game's SelectorNiveles and forwards
+// the player's input to it.
+#include "ui/DialogoNiveles.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+#include "game/Juego.h"
+#include "progress/SelectorNiveles.h"
+
+namespace tumbla::ui {
+
+namespace {
+
+// The layout is drawn in twips; at the window's natural size 15 make a pixel.
+constexpr int kTwipsPorPixel = 15;
+// Where the scroll bar sits: right of the grid, as tall as the five rows.
+constexpr int kIzquierdaBarra = 7665;
+constexpr int kAnchoBarra = 255;
+constexpr int kAltoRejilla = SelectorNiveles::kFilasVisibles * SelectorNiveles::kLadoBoton +
+                             (SelectorNiveles::kFilasVisibles - 1) * SelectorNiveles::kSeparacion;
+// The frame's line, and the caption's bold 8.25-point type (11 pixels at 96 dpi).
+constexpr int kGrosorMarco = 30;
+constexpr double kLetraBoton = 11.0;
+constexpr double kLetraDatos = 10.0;
+
+// Colours come as 0x00BBGGRR.
+QColor ColorDe(uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// A level button: a raised tile in its group's colour with the level number
+// in bold. It never takes the keyboard focus: the window handles the keys.
+class BotonNivel : public QAbstractButton {
+ public:
+  explicit BotonNivel(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+  }
+
+  void PonerColor(QColor color) {
+    if (color_ != color) {
+      color_ = color;
+      update();
+    }
+  }
+  QColor Color() const { return color_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter pintor(this);
+    const QRect r = rect();
+    const bool hundido = isDown();
+    pintor.fillRect(r, color_);
+    // A two-pixel bevel: light above and left, shadow below and right,
+    // swapped while the button is held down.
+    const QColor luz = hundido ? color_.darker(160) : color_.lighter(135);
+    const QColor sombra = hundido ? color_.lighter(135) : color_.darker(160);
+    pintor.setPen(luz);
+    pintor.drawLine(r.topLeft(), r.topRight());
+    pintor.drawLine(r.topLeft(), r.bottomLeft());
+    pintor.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+    pintor.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+    pintor.setPen(sombra);
+    pintor.drawLine(r.bottomLeft(), r.bottomRight());
+    pintor.drawLine(r.topRight(), r.bottomRight());
+    pintor.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+    pintor.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    pintor.setPen(Qt::black);
+    pintor.setFont(font());
+    pintor.drawText(hundido ? r.translated(1, 1) : r, Qt::AlignCenter, text());
+  }
+
+ private:
+  QColor color_{0xC0, 0xC0, 0xC0};
+};
+
+}  // namespace
+
+DialogoNiveles::DialogoNiveles(tumbla::Juego& juego, QWidget* parent)
+    : QDialog(parent), juego_(juego) {
+  setObjectName(QStringLiteral("frmMenu"));
+  setModal(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+
+  for (int i = 0; i < SelectorNiveles::kBotones; ++i) {
+    auto* boton = new BotonNivel(this);
+    boton->setObjectName(QStringLiteral("cmdNivel%1").arg(i));
+    boton->installEventFilter(this);
+    connect(boton, &QAbstractButton::clicked, this, [this, i] {
+      Modelo().ClicBoton(i);
+      Actualizar();
+    });
+    cmdNivel_[static_cast<size_t>(i)] = boton;
+  }
+
+  scrNiveles_ = new QScrollBar(Qt::Vertical, this);
+  scrNiveles_->setObjectName(QStringLiteral("scrNiveles"));
+  scrNiveles_->setFocusPolicy(Qt::NoFocus);
+  scrNiveles_->setSingleStep(1);
+  scrNiveles_->setPageStep(SelectorNiveles::kFilasVisibles);
+  connect(scrNiveles_, &QScrollBar::valueChanged, this, [this](int valor) {
+    if (copiando_) return;
+    Modelo().CambiarDesplazamiento(valor);
+    Actualizar();
+  });
+
+  lblDatos_ = new QLabel(this);
+  lblDatos_->setObjectName(QStringLiteral("lblDatos"));
+  lblDatos_->setAutoFillBackground(true);
+  lblDatos_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lblDatos_->setAttribute(Qt::WA_TransparentForMouseEvents);  // the window's background
+  QPalette colores = lblDatos_->palette();
+  colores.setColor(QPalette::Window, ColorDe(SelectorNiveles::kColorFondoDatos));
+  colores.setColor(QPalette::WindowText, ColorDe(SelectorNiveles::kColorTextoDatos));
+  lblDatos_->setPalette(colores);
+
+  resize(SelectorNiveles::kAnchoVentana / kTwipsPorPixel,
+         SelectorNiveles::kAltoVentana / kTwipsPorPixel);
+  setMinimumSize(SelectorNiveles::kAnchoVentana / kTwipsPorPixel / 2,
+                 SelectorNiveles::kAltoVentana / kTwipsPorPixel / 2);
+  Colocar();
+  Actualizar();
+}
+
+SelectorNiveles& DialogoNiveles::Modelo() { return juego_.selector(); }
+
+QRect DialogoNiveles::Rectangulo(int izquierda, int arriba, int ancho, int alto) const {
+  // Twips to pixels, the layout centred when the window's shape differs.
+  const double x0 = (width() - SelectorNiveles::kAnchoVentana * escala_) / 2.0;
+  const double y0 = (height() - SelectorNiveles::kAltoVentana * escala_) / 2.0;
+  const int x1 = static_cast<int>(std::lround(x0 + izquierda * escala_));
+  const int y1 = static_cast<int>(std::lround(y0 + arriba * escala_));
+  const int x2 = static_cast<int>(std::lround(x0 + (izquierda + ancho) * escala_));
+  const int y2 = static_cast<int>(std::lround(y0 + (arriba + alto) * escala_));
+  return QRect(x1, y1, std::max(1, x2 - x1), std::max(1, y2 - y1));
+}
+
+void DialogoNiveles::Colocar() {
+  escala_ = std::min(width() / double(SelectorNiveles::kAnchoVentana),
+                     height() / double(SelectorNiveles::kAltoVentana));
+  const double pixeles = escala_ * kTwipsPorPixel;  // 1.0 at the natural size
+
+  QFont negrita = font();
+  negrita.setBold(true);
+  negrita.setPixelSize(std::max(6, static_cast<int>(std::lround(kLetraBoton * pixeles))));
+  for (int i = 0; i < SelectorNiveles::kBotones; ++i) {
+    QAbstractButton* boton = cmdNivel_[static_cast<size_t>(i)];
+    boton->setGeometry(Rectangulo(SelectorNiveles::IzquierdaBoton(i), SelectorNiveles::ArribaBoton(i),
+                                  SelectorNiveles::kLadoBoton, SelectorNiveles::kLadoBoton));
+    boton->setFont(negrita);
+  }
+  scrNiveles_->setGeometry(
+      Rectangulo(kIzquierdaBarra, SelectorNiveles::kArribaBotones, kAnchoBarra, kAltoRejilla));
+
+  QFont datos = font();
+  datos.setPixelSize(std::max(6, static_cast<int>(std::lround(kLetraDatos * pixeles))));
+  lblDatos_->setFont(datos);
+  lblDatos_->setGeometry(Rectangulo(SelectorNiveles::kIzquierdaDatos, SelectorNiveles::kArribaDatos,
+                                    SelectorNiveles::kAnchoDatos, SelectorNiveles::kAltoDatos));
+  update();
+}
+
+void DialogoNiveles::Actualizar() {
+  const SelectorNiveles& m = Modelo();
+  setWindowTitle(QString::fromStdString(m.Titulo()));
+  for (int i = 0; i < SelectorNiveles::kBotones; ++i) {
+    const SelectorNiveles::BotonNivel& b = m.Boton(i);
+    auto* boton = static_cast<BotonNivel*>(cmdNivel_[static_cast<size_t>(i)]);
+    boton->setText(QString::fromStdString(b.texto));
+    boton->PonerColor(ColorDe(b.color));
+    boton->setVisible(b.visible);
+  }
+  copiando_ = true;
+  scrNiveles_->setRange(0, m.MaximoDesplazamiento());
+  scrNiveles_->setValue(m.ValorDesplazamiento());
+  copiando_ = false;
+  lblDatos_->setText(QString::fromStdString(m.lblDatos()));
+  update();  // the selection frame
+}
+
+void DialogoNiveles::reject() {
+  // The window's close button comes here too. While the game has the window
+  // open it decides (Escape continues the game and closes us); otherwise
+  // there is nothing to go back to, and the window just closes.
+  if (Modelo().Abierto()) {
+    Modelo().TeclaPulsada(tecla::kEscape);
+    Actualizar();
+  } else {
+    QDialog::done(0);
+  }
+}
+
+void DialogoNiveles::keyPressEvent(QKeyEvent* evento) {
+  switch (evento->key()) {
+    case Qt::Key_Left: Modelo().TeclaAbajo(tecla::kIzquierda); break;
+    case Qt::Key_Up: Modelo().TeclaAbajo(tecla::kArriba); break;
+    case Qt::Key_Right: Modelo().TeclaAbajo(tecla::kDerecha); break;
+    case Qt::Key_Down: Modelo().TeclaAbajo(tecla::kAbajo); break;
+    case Qt::Key_Escape: Modelo().TeclaPulsada(tecla::kEscape); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Modelo().TeclaPulsada(tecla::kIntro); break;
+    case Qt::Key_Space: Modelo().TeclaPulsada(tecla::kEspacio); break;
+    default:
+      // Not QDialog's: its Escape and Enter would close the window behind
+      // the game's back.
+      QWidget::keyPressEvent(evento);
+      return;
+  }
+  evento->accept();
+  Actualizar();
+}
+
+void DialogoNiveles::mouseMoveEvent(QMouseEvent* evento) {
+  if (punteroSobre_ != -1) {
+    punteroSobre_ = -1;
+    Modelo().PunteroSobreFondo();
+    Actualizar();
+  }
+  QDialog::mouseMoveEvent(evento);
+}
+
+void DialogoNiveles::wheelEvent(QWheelEvent* evento) {
+  // The wheel anywhere in the window turns the scroll bar a row at a time.
+  const int pasos = evento->angleDelta().y() / 120;
+  if (pasos != 0) {
+    Modelo().CambiarDesplazamiento(Modelo().ValorDesplazamiento() - pasos);
+    Actualizar();
+  }
+  evento->accept();
+}
+
+bool DialogoNiveles::eventFilter(QObject* objeto, QEvent* evento) {
+  if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove) {
+    const auto* it = std::find(cmdNivel_.begin(), cmdNivel_.end(), objeto);
+    if (it != cmdNivel_.end()) {
+      const int i = static_cast<int>(it - cmdNivel_.begin());
+      if (punteroSobre_ != i) {
+        punteroSobre_ = i;
+        Modelo().PunteroSobreBoton(i);
+        Actualizar();
+      }
+    }
+  }
+  return QDialog::eventFilter(objeto, evento);
+}
+
+void DialogoNiveles::paintEvent(QPaintEvent*) {
+  QPainter pintor(this);
+  const SelectorNiveles::Marco m = Modelo().MarcoSeleccion();
+  // The red frame lies in the gap around the selected button.
+  const QRect marco = Rectangulo(m.izquierda, m.arriba, m.ancho, m.alto);
+  const int grosor = std::max(1, static_cast<int>(std::lround(kGrosorMarco * escala_)));
+  QPen lapiz(ColorDe(SelectorNiveles::kColorMarco), grosor);
+  lapiz.setJoinStyle(Qt::MiterJoin);
+  pintor.setPen(lapiz);
+  pintor.setBrush(Qt::NoBrush);
+  const double medio = grosor / 2.0;
+  pintor.drawRect(QRectF(marco).adjusted(medio, medio, -medio, -medio));
+}
+
+void DialogoNiveles::resizeEvent(QResizeEvent* evento) {
+  QDialog::resizeEvent(evento);
+  Colocar();
+}
+
+void DialogoNiveles::showEvent(QShowEvent* evento) {
+  // The game has activated the model just before showing the window.
+  punteroSobre_ = -2;
+  Actualizar();
+  QDialog::showEvent(evento);
+  setFocus(Qt::ActiveWindowFocusReason);
+}
+
+}  // namespace tumbla::ui
