@@ -23,8 +23,14 @@ struct Grupo {
   const char* textoDatos;   // text of the level window's data line
 };
 
-// The group of a five-character code, or nullptr.
+// The group of a five-character code (exact, case-sensitive), or nullptr.
 const Grupo* BuscarGrupo(std::string_view codigo);
+// The eight groups, in the order the game introduces them.
+const std::array<Grupo, 8>& Grupos();
+
+// A level key is "GRUPO,NN": the group code, a comma, the number.
+std::string_view GrupoDeClave(std::string_view clave);
+int NumeroDeClave(std::string_view clave);
 
 // Field numbers of a level record.
 namespace campo {
@@ -38,10 +44,14 @@ constexpr int kGota = 6;
 constexpr int kGotaRosa = 7;
 constexpr int kCeldas = 8;
 }  // namespace campo
+constexpr int kNumCampos = 9;
 
 class CatalogoNiveles {
  public:
   CatalogoNiveles();  // parses the built-in records and the sequence
+  // Parses records from other text (one per line, '#' lines and blank lines
+  // skipped); the sequence is the built-in one.
+  explicit CatalogoNiveles(std::string_view textoRegistros);
 
   int UltimoRegistro() const { return static_cast<int>(DatosNivel.size()) - 1; }
   // Trimmed text of a field.
@@ -52,15 +62,26 @@ class CatalogoNiveles {
   int Buscar(std::string_view tipo, int numero) const;
   // Level key at position p (1..296), e.g. "CLASI,01".
   const std::string& Clave(int posicion) const;
-  const std::string& Registro(int registro) const { return TablaNiveles[registro]; }
+  const std::vector<std::string>& Secuencia() const { return SecuenciaNiveles; }
+  const std::string& Registro(int registro) const;
+  // The board indices of a record's cell list, in the order written (empty
+  // for "0"); a short last piece reads as a shorter number.
+  std::vector<int> Celdas(int registro) const;
 
  private:
+  void LeerRegistros(std::string_view texto);
+  void ExpandirSecuencia();
+
   std::vector<std::string> TablaNiveles;
-  std::vector<std::array<std::string, 9>> DatosNivel;
+  std::vector<std::array<std::string, kNumCampos>> DatosNivel;
   std::vector<std::string> SecuenciaNiveles;
 };
 
-// Lenient number: optional sign and leading digits, 0 when there are none.
+// Leading decimal digits of a text (after blanks), 0 when there are none;
+// stops short of overflowing.
+int LeerNumero(std::string_view texto);
+// Lenient number: optional blanks, an optional sign, then leading digits; 0
+// when there are none. Saturates instead of overflowing.
 long LeerNumeroLeniente(std::string_view texto);
 
 }  // namespace tumbla

@@ -34,6 +34,11 @@ class PlataformaFalsa : public Plataforma {
   std::mt19937 generador{12345};
   // Runs when the game shows the level-selection window (modal).
   std::function<void()> alMostrarSelector;
+  // Run when the game lets window events through, waits, or shows a box
+  // (to look at the game's state at that moment).
+  std::function<void()> alProcesarEventos;
+  std::function<void()> alEsperar;
+  std::function<void(const std::string& texto)> alMensaje;
   bool abrirDevuelve = true;
 
   // Recorded outputs.
@@ -49,6 +54,7 @@ class PlataformaFalsa : public Plataforma {
   void temporizador(Temporizador, bool, int) override {}
   void mensaje(Icono icono, const std::string& titulo, const std::string& texto) override {
     cajas.push_back({icono, titulo, texto, false, true});
+    if (alMensaje) alMensaje(texto);
   }
   bool pregunta(Icono icono, const std::string& titulo, const std::string& texto) override {
     bool r = false;
@@ -69,8 +75,13 @@ class PlataformaFalsa : public Plataforma {
   double reloj() override { return ahora; }
   Fecha hoy() override { return fecha; }
   int aleatorio(Sorteo s, int n) override;
-  void procesarEventos() override {}
-  void esperar(double segundos) override { esperado += segundos; }
+  void procesarEventos() override {
+    if (alProcesarEventos) alProcesarEventos();
+  }
+  void esperar(double segundos) override {
+    esperado += segundos;
+    if (alEsperar) alEsperar();
+  }
   void mostrarSelectorNiveles() override {
     ++selectoresMostrados;
     if (alMostrarSelector) alMostrarSelector();
