@@ -1,0 +1,148 @@
+// The help document and the group introductions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "Escena.h"
+#include "progress/Ayuda.h"
+
+namespace fs = std::filesystem;
+
+namespace tumbla {
+namespace {
+
+std::string Contenido(const fs::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+size_t Cuenta(const std::string& texto, const std::string& trozo) {
+  size_t n = 0;
+  for (size_t i = texto.find(trozo); i != std::string::npos; i = texto.find(trozo, i + 1)) ++n;
+  return n;
+}
+
+TEST(Ayuda, theDocumentOpensWithItsTitleCharsetAndFirstSection) {
+  // The head declares UTF-8; title 0 is the window title in capitals.
+  const std::string d = DocumentoAyuda();
+  const std::string cabeza =
+      "<html><head><meta charset=\"utf-8\"><title>Tumbla 3.0 Dilatorus</title></head>\r\n"
+      "<body style='font-family: Arial'>\r\n"
+      "<p>&nbsp;</p>\r\n"
+      "<h2><b><u>TUMBLA 3.0 DILATORUS</u></b></h2>\r\n"
+      "<p>El Tumbla es un juego que, tomando como base el conocido Plombis, va mucho mas allá, "
+      "con un montón de variaciones y novedades. Además de la clásica opción de ir completando "
+      "líneas a través de diferentes fases, el Tumbla incluye nuevas y originales opciones de "
+      "juego. Si te gusta el Plombis de toda la vida, pero buscas nuevos retos a los que hacer "
+      "frente, ¡este es tu juego!.<br/><br/>Consta de casi 300 niveles, en los que podrás "
+      "encontrar multitud de modos de juego diferentes. Cada nivel tendrá su objetivo y sus "
+      "obstáculos.</p>\r\n";
+  EXPECT_EQ(d.substr(0, cabeza.size()), cabeza);
+  const std::string pie = "</body></html>\r\n";
+  EXPECT_EQ(d.substr(d.size() - pie.size()), pie);
+}
+
+TEST(Ayuda, theClasicSectionShowsItsSevenParagraphsAsOne) {
+  // The three stored pieces join with the same double break as within them.
+  const std::string clasic =
+      "<p>&nbsp;</p>\r\n"
+      "<p><b>CLASIC</b></p>\r\n"
+      "<p>Es el modo clásico del Plombis, el de toda la vida. A medida que avances de nivel, "
+      "irán apareciendo diferentes handicaps.<br/><br/>"
+      "• Objetivo: Realizar un número determinado de líneas.<br/><br/>"
+      "• Handicap: 'Borrar en bloque'. En lugar de que las líneas se borren según se vayan "
+      "completando, con este obstáculo deberás realizar un número concreto de líneas para que "
+      "estas desaparezcan.<br/><br/>"
+      "• Handicap: 'Subir Nivel'. Cada vez que hagas cierto número de líneas, el tablero "
+      "ascenderá.<br/><br/>"
+      "• Handicap: 'Bloques Extras'. Irán apareciendo bloques aleatoriamente en el tablero."
+      "<br/><br/>"
+      "• Handicap: 'Panic'. El tablero se mueve a la izquierda.<br/><br/>"
+      "• Handicap: 'Superpanic'. El tablero se desordena aleatoriamente.</p>\r\n"
+      "<p>&nbsp;</p>\r\n"
+      "<p><b>GOTEATOR</b></p>\r\n";
+  EXPECT_NE(DocumentoAyuda().find(clasic), std::string::npos);
+}
+
+TEST(Ayuda, everyLineEndsInCrLfAndNoSeparatorIsLeft) {
+  // Eleven sections, 3 lines each after the first 5 lines, all CR LF; no "<>".
+  const std::string d = DocumentoAyuda();
+  EXPECT_EQ(d.find("<>"), std::string::npos);
+  EXPECT_EQ(Cuenta(d, "\r\n"), 5u + 3u * 10u + 1u);
+  EXPECT_EQ(Cuenta(d, "\n"), Cuenta(d, "\r\n"));
+  EXPECT_EQ(Cuenta(d, "<p>&nbsp;</p>"), 11u);
+  EXPECT_EQ(Cuenta(d, "•"), 6u + 3u + 3u + 3u + 3u + 3u + 5u + 11u);
+  // The game's own words, slips included.
+  for (const char* palabras : {"debajopara que vaya cayendo", "cuando hagas una lína vertical",
+                               "entederás su función", "En esta caso el objetivo",
+                               "Se añaden los 19 Pentominós", "• S: Quitar/Poner el sonido.</p>"}) {
+    EXPECT_NE(d.find(palabras), std::string::npos) << palabras;
+  }
+}
+
+TEST(Ayuda, introductionsCoverTheFirstLevelOfEachGroup) {
+  // Eight positions open a group, with "<>" turned into two CR LF pairs.
+  std::string titulo;
+  std::string texto;
+  ASSERT_TRUE(TextoIntroduccion(13, titulo, texto));
+  EXPECT_EQ(titulo, "CLASIC");
+  EXPECT_EQ(texto, "• Handicap: 'Panic'. El tablero se mueve a la izquierda.\r\n\r\n");
+  ASSERT_TRUE(TextoIntroduccion(27, titulo, texto));
+  EXPECT_EQ(titulo, "JUNTATOR");
+  EXPECT_EQ(texto.rfind("Es una mezcla entre el Rotator y el Goteator.", 0), 0u);
+  EXPECT_EQ(Cuenta(texto, "\r\n\r\n"), 5u);
+  ASSERT_TRUE(TextoIntroduccion(1, titulo, texto));
+  EXPECT_EQ(Cuenta(texto, "•"), 4u);
+  int grupos = 0;
+  for (int p = 0; p <= 300; ++p) grupos += TextoIntroduccion(p, titulo, texto) ? 1 : 0;
+  EXPECT_EQ(grupos, 8);
+}
+
+TEST(Ayuda, askingForHelpWritesTheFileAndOpensThatSamePath) {
+  // The document lands beside the settings file and is rewritten on every request.
+  Escena s;
+  s.juego->MenuAyuda();
+  const fs::path archivo = s.carpeta / "Instrucciones.htm";
+  ASSERT_EQ(s.plataforma.abiertos.size(), 1u);
+  EXPECT_TRUE(fs::equivalent(fs::path(s.plataforma.abiertos[0]), archivo));
+  EXPECT_TRUE(fs::path(s.plataforma.abiertos[0]).is_absolute());
+  EXPECT_EQ(Contenido(archivo), DocumentoAyuda());
+
+  { std::ofstream(archivo, std::ios::trunc) << "viejo"; }
+  s.juego->MenuAyuda();
+  EXPECT_EQ(s.plataforma.abiertos.size(), 2u);
+  EXPECT_EQ(Contenido(archivo), DocumentoAyuda());
+  EXPECT_TRUE(s.plataforma.cajas.empty());
+}
+
+TEST(Ayuda, anUnwritableFolderFallsBackToTheNextOne) {
+  // A folder that cannot take the file is skipped for the next.
+  Escena s;
+  const fs::path segunda = s.carpeta / "otra";
+  fs::create_directories(segunda);
+  s.juego->PonerCarpetasAyuda({(s.carpeta / "no-existe").string(), segunda.string()});
+  s.juego->MenuAyuda();
+  ASSERT_EQ(s.plataforma.abiertos.size(), 1u);
+  EXPECT_TRUE(fs::equivalent(fs::path(s.plataforma.abiertos[0]), segunda / "Instrucciones.htm"));
+}
+
+TEST(Ayuda, noBrowserIsReportedAndTheGameGoesOn) {
+  // When nothing can open the document the player is told where it is.
+  Escena s;
+  s.plataforma.abrirDevuelve = false;
+  s.juego->MenuAyuda();
+  ASSERT_EQ(s.plataforma.cajas.size(), 1u);
+  EXPECT_EQ(s.plataforma.cajas[0].icono, Icono::Exclamacion);
+  EXPECT_EQ(s.plataforma.cajas[0].texto, "No se ha podido abrir la ayuda: " + s.plataforma.abiertos[0]);
+
+  s.juego->PonerCarpetasAyuda({(s.carpeta / "no-existe").string()});
+  s.juego->MenuAyuda();
+  ASSERT_EQ(s.plataforma.cajas.size(), 2u);
+  EXPECT_EQ(s.plataforma.abiertos.size(), 1u);
+  EXPECT_EQ(s.plataforma.cajas[1].texto.rfind("No se ha podido escribir la ayuda", 0), 0u);
+}
+
+}  // namespace
+}  // namespace tumbla

@@ -1,0 +1,179 @@
+// The settings file reader and writer, and the game's LeerIni/EscribirIni.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "Escena.h"
+#include "progress/Ini.h"
+
+namespace fs = std::filesystem;
+
+namespace tumbla {
+namespace {
+
+std::string Contenido(const fs::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+void Guardar(const fs::path& ruta, const std::string& texto) {
+  std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
+  f << texto;
+}
+
+class Ini : public ::testing::Test {
+ protected:
+  Escena s;
+  fs::path ruta = s.carpeta / "tumbla.ini";
+  ArchivoIni ini{ruta.string()};
+};
+
+TEST_F(Ini, readsFilesWrittenByOtherPrograms) {
+  // Line ends, blanks, comments, other sections and letter case do not hide a key.
+  Guardar(ruta,
+          "; written by hand\r\n"
+          "[OTRA]\r\n"
+          "LAGUNTZA=99\r\n"
+          "\r\n"
+          "  [ orokorra ]  \r\n"
+          "# LAGUNTZA=77\r\n"
+          "  laguntza   =   12  \r\n"
+          "Soinua=N\n"
+          "AZKENA=\"2026/12/06\"\r\n"
+          "[Despues]\r\n"
+          "ZAILTASUNA=Z\r\n");
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "12");
+  EXPECT_EQ(ini.Leer("OROKORRA", "SOINUA"), "N");
+  EXPECT_EQ(ini.Leer("OROKORRA", "AZKENA"), "2026/12/06");
+  EXPECT_EQ(ini.Leer("OROKORRA", "ZAILTASUNA"), "");
+  EXPECT_EQ(ini.Leer("OTRA", "laguntza"), "99");
+}
+
+TEST_F(Ini, writingOneKeyKeepsEveryOtherLineAsItWas) {
+  // Only the key's own line changes; comments, other sections and CR LF stay.
+  const std::string antes =
+      "\xEF\xBB\xBF; mis ajustes\r\n"
+      "[OROKORRA]\r\n"
+      "SOINUA = N\r\n"
+      "laguntza=3   \r\n"
+      "\r\n"
+      "[Otra]\r\n"
+      "LAGUNTZA=8\r\n";
+  Guardar(ruta, antes);
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "LAGUNTZA", "4"));
+  EXPECT_EQ(Contenido(ruta),
+            "\xEF\xBB\xBF; mis ajustes\r\n"
+            "[OROKORRA]\r\n"
+            "SOINUA = N\r\n"
+            "LAGUNTZA=4\r\n"
+            "\r\n"
+            "[Otra]\r\n"
+            "LAGUNTZA=8\r\n");
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "4");
+}
+
+TEST_F(Ini, aMissingKeyJoinsItsSectionAndAMissingSectionGoesAtTheEnd) {
+  // New keys go after the section's last key, in the file's own line ends.
+  Guardar(ruta, "[OROKORRA]\nSOINUA=S\n\n[Otra]\nX=1");
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "AZKENA", "2026/12/06"));
+  EXPECT_EQ(Contenido(ruta), "[OROKORRA]\nSOINUA=S\nAZKENA=2026/12/06\n\n[Otra]\nX=1");
+
+  Guardar(ruta, "[Otra]\nX=1");
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "SOINUA", "N"));
+  EXPECT_EQ(Contenido(ruta), "[Otra]\nX=1\n[OROKORRA]\nSOINUA=N\n");
+  EXPECT_EQ(ini.Leer("Otra", "X"), "1");
+}
+
+TEST_F(Ini, aMissingOrEmptyFileReadsEmptyAndIsCreatedByTheFirstWrite) {
+  // No file, or an empty one, holds no keys; a write creates a well-formed file.
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "");
+  Guardar(ruta, "");
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "");
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "LAGUNTZA", "1"));
+  EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nLAGUNTZA=1\r\n");
+  fs::remove(ruta);
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "LAGUNTZA", "2"));
+  EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nLAGUNTZA=2\r\n");
+  // Nothing is left beside it.
+  int archivos = 0;
+  for (const auto& entrada : fs::directory_iterator(s.carpeta)) {
+    (void)entrada;
+    ++archivos;
+  }
+  EXPECT_EQ(archivos, 1);
+}
+
+TEST_F(Ini, binaryOrTruncatedFilesAreSurvivedAndKept) {
+  // Garbage reads as missing keys and stays in the file after a write.
+  std::string basura;
+  for (int i = 0; i < 3000; ++i) basura += static_cast<char>((i * 7919 + 13) % 256);
+  basura += std::string("\0[OROKORRA\0]=\r\r\n=", 17);
+  Guardar(ruta, basura);
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "");
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "LAGUNTZA", "5"));
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "5");
+  EXPECT_EQ(Contenido(ruta).substr(0, basura.size()), basura);
+
+  // A file cut off in the middle of a line.
+  Guardar(ruta, "[OROKORRA]\r\nLAGUNTZA=7\r\nAMAITU");
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "7");
+  EXPECT_EQ(ini.Leer("OROKORRA", "AMAITUTAKOA"), "");
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "AMAITUTAKOA", "3"));
+  EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nLAGUNTZA=7\r\nAMAITUTAKOA=3\r\nAMAITU");
+  EXPECT_EQ(ini.Leer("OROKORRA", "AMAITUTAKOA"), "3");
+
+  // A value holding a NUL byte ends there.
+  Guardar(ruta, std::string("[OROKORRA]\nSOINUA=N\0S\n", 22));
+  EXPECT_EQ(ini.Leer("OROKORRA", "SOINUA"), "N");
+}
+
+TEST_F(Ini, longValuesComeBackCutTo255Characters) {
+  // A 300-character value is stored whole but read as its first 255.
+  const std::string largo = std::string(150, 'a') + std::string(150, 'b');
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "AZKENA", largo));
+  EXPECT_EQ(ini.Leer("OROKORRA", "AZKENA"), largo.substr(0, 255));
+}
+
+TEST_F(Ini, aValueCannotBreakTheFileIntoNewLines) {
+  // Line breaks inside a value would forge other keys; the value stops there.
+  ASSERT_TRUE(ini.Escribir("OROKORRA", "AZKENA", "hoy\r\nLAGUNTZA=999"));
+  EXPECT_EQ(ini.Leer("OROKORRA", "AZKENA"), "hoy");
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "");
+}
+
+TEST_F(Ini, aReadOnlyFolderFailsSilentlyAndTheGameRunsOn) {
+  // Writes fail without a trace; reads still see what the file holds.
+  Guardar(ruta, "[OROKORRA]\r\nLAGUNTZA=6\r\n");
+  fs::permissions(s.carpeta, fs::perms::owner_read | fs::perms::owner_exec);
+  const fs::path prueba = s.carpeta / "prueba";
+  bool puedeEscribir = static_cast<bool>(std::ofstream(prueba));
+  if (puedeEscribir) {
+    fs::remove(prueba);
+    fs::permissions(s.carpeta, fs::perms::owner_all);
+    GTEST_SKIP() << "this user can write to a read-only folder";
+  }
+  EXPECT_FALSE(ini.Escribir("OROKORRA", "LAGUNTZA", "9"));
+  EXPECT_EQ(ini.Leer("OROKORRA", "LAGUNTZA"), "6");
+
+  s.juego->Inicializar();  // writes the daily award, which fails
+  EXPECT_EQ(s.e().MinutosExtra, 7);
+  EXPECT_EQ(s.p().menuMinutos, "Minutos extra: 7");
+  EXPECT_EQ(s.juego->LeerIni("OROKORRA", "SOINUA", "S"), "S");
+  fs::permissions(s.carpeta, fs::perms::owner_all);
+  EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nLAGUNTZA=6\r\n");
+}
+
+TEST_F(Ini, aDefaultIsWrittenBackOnlyWhenItIsNotBlank) {
+  // Missing or empty keys take a real default into the file; blank defaults do not.
+  Guardar(ruta, "[OROKORRA]\r\nLAGUNTZA=\r\n");
+  EXPECT_EQ(s.juego->LeerIni("OROKORRA", "LAGUNTZA", "0"), "0");
+  EXPECT_EQ(s.juego->LeerIni("OROKORRA", "AZKENA", ""), "");
+  EXPECT_EQ(s.juego->LeerIni("OROKORRA", "SOINUA", " "), "");
+  EXPECT_EQ(s.juego->LeerIni("OROKORRA", "ZAILTASUNA", "N"), "N");
+  EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nLAGUNTZA=0\r\nZAILTASUNA=N\r\n");
+}
+
+}  // namespace
+}  // namespace tumbla
