@@ -1,0 +1,168 @@
+// Turning the square board with the keys 3 and 4.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "Escena.h"
+#include "Imagenes.h"
+
+namespace tumbla {
+namespace {
+
+std::string Lineas(std::initializer_list<const char*> filas) {
+  std::string r;
+  for (const char* f : filas) r += std::string(f) + "\n";
+  return r;
+}
+
+int Veces(const std::vector<int>& v, int x) {
+  return static_cast<int>(std::count(v.begin(), v.end(), x));
+}
+
+std::string Cuadrado(const Escena& s) { return s.Filas(13, 23); }
+
+TEST(Rotacion, quarterTurnsGoBothWaysAndFourRestoreTheSquare) {
+  // Key 3 turns counter-clockwise (the left column becomes the bottom row),
+  // key 4 clockwise (it becomes the top row); four turns the same way, or 3
+  // then 4, give the square back. Sound 105 plays once per turn.
+  Escena s;
+  s.TableroVacio(Modo::Rotator);
+  s.Dibujar(13, {"...........",
+                 "...4.......",
+                 "...........",
+                 "......5....",
+                 "...........",
+                 "...........",
+                 "...........",
+                 "...........",
+                 "1..........",
+                 "1..........",
+                 "12........."});
+  const std::string inicial = Cuadrado(s);
+
+  s.juego->TeclaPrincipal(tecla::k3);
+  EXPECT_EQ(s.Filas(20, 23), Lineas({".4.........",
+                                     "...........",
+                                     "..........2",
+                                     "........111"}));
+  EXPECT_EQ(s.Filas(17, 17), "...5.......\n");
+  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kGiroTablero), 1);
+  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
+
+  for (int n = 0; n < 3; ++n) s.juego->TeclaPrincipal(tecla::k3);
+  EXPECT_EQ(Cuadrado(s), inicial);
+  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kGiroTablero), 4);
+
+  s.juego->TeclaPrincipal(tecla::k4);
+  EXPECT_EQ(s.Filas(13, 14), Lineas({"111........", "2.........."}));
+  s.juego->TeclaPrincipal(tecla::k3);
+  EXPECT_EQ(Cuadrado(s), inicial);
+  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
+  EXPECT_EQ(s.e().Puntos, 0);
+}
+
+TEST(Rotacion, turnIsRefusedSilentlyWhenNotAllowed) {
+  // No turn while the drop falls, once the piece has reached row 13, while
+  // paused, or outside the square-board modes: the board and the sounds
+  // stay as they were.
+  auto intento = [](Modo modo, auto&& preparar) {
+    Escena s;
+    s.TableroVacio(modo);
+    s.Dibujar(23, {"1.........."});
+    preparar(s.e());
+    const std::string antes = s.Filas(13, 23);
+    s.juego->TeclaPrincipal(tecla::k3);
+    s.juego->TeclaPrincipal(tecla::k4);
+    EXPECT_EQ(s.Filas(13, 23), antes);
+    EXPECT_TRUE(s.plataforma.sonidos.empty());
+  };
+  intento(Modo::Juntator, [](Estado& e) { e.GotaCayendo = true; });
+  intento(Modo::Rotator, [](Estado& e) { e.CeldaMasBaja = 168; });
+  intento(Modo::RotatorPlus, [](Estado& e) { e.Pausado = true; });
+  intento(Modo::Clasico, [](Estado&) {});
+  intento(Modo::Podator, [](Estado&) {});
+
+  // Lowest piece cell at 167 is still above the square.
+  Escena s;
+  s.TableroVacio(Modo::Rotator);
+  s.Dibujar(23, {"1.........."});
+  s.e().CeldaMasBaja = 167;
+  s.juego->TeclaPrincipal(tecla::k4);
+  EXPECT_EQ(s.Filas(13, 13), "1..........\n");
+}
+
+TEST(Rotacion, fullColumnTurnsSolidAndGoesAfterATurn) {
+  // A flat I completes column 1 of the square: the column turns into
+  // neutral blocks and stays. Turned with key 3 it lies along the bottom
+  // and the pass after the turn removes it.
+  Escena s;
+  s.TableroVacio(Modo::Rotator);
+  s.Dibujar(13, {"...........",
+                 "3333.......",
+                 "3..........",
+                 "3..........",
+                 "3..........",
+                 "3..........",
+                 "3..........",
+                 "3..........",
+                 "3..........",
+                 "3..........",
+                 "3.........."});
+  s.Entrar(64);  // flat I over columns 4..7
+  for (int n = 0; n < 3; ++n) s.juego->TeclaPrincipal(tecla::kIzquierda);
+  s.juego->TeclaPrincipal(tecla::kEspacio);
+  s.juego->TickJuego();
+  ASSERT_TRUE(s.e().Jugando);
+  EXPECT_EQ(Cuadrado(s), Lineas({"#777.......",
+                                 "#333.......",
+                                 "#..........",
+                                 "#..........",
+                                 "#..........",
+                                 "#..........",
+                                 "#..........",
+                                 "#..........",
+                                 "#..........",
+                                 "#..........",
+                                 "#.........."}));
+  EXPECT_EQ(s.e().Puntos, 5);
+
+  s.juego->TeclaPrincipal(tecla::k3);
+  EXPECT_EQ(s.Filas(19, 23), Lineas({"...........",
+                                     "...........",
+                                     "73.........",
+                                     "73.........",
+                                     "73........."}));
+  EXPECT_EQ(s.e().Puntos, 5 + 50);
+  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kFila), 1);
+  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kGiroTablero), 1);
+  EXPECT_TRUE(s.e().FichaActiva);
+  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
+}
+
+TEST(Rotacion, theBlueDropIsFollowedThroughATurn) {
+  // The drop in the bottom-left corner goes to the top-left corner with
+  // key 4; the drop timer then lets it fall from there onto the pink drop.
+  Escena s;
+  s.TableroVacio(Modo::Juntator);
+  s.Dibujar(23, {"b.........r"});
+  s.e().CeldaGota = 23 * kAncho + 1;
+  s.e().SegundosLimite = 90;
+  s.juego->PonerTemporizador(Temporizador::Gota, true, 100);
+
+  s.juego->TeclaPrincipal(tecla::k4);
+  EXPECT_EQ(s.e().CeldaGota, 13 * kAncho + 1);
+  EXPECT_EQ(s.Filas(13, 13), "b..........\n");
+  EXPECT_EQ(s.Filas(23, 23), "r..........\n");
+
+  int ticks = 0;
+  do {
+    s.juego->TickGota();
+  } while (s.e().GotaCayendo && ++ticks < 20);
+  EXPECT_EQ(ticks, 9);
+  EXPECT_EQ(s.Filas(22, 23), Lineas({"b..........", "r.........."}));
+  EXPECT_EQ(s.e().CeldaGota, 22 * kAncho + 1);
+  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
+}
+
+}  // namespace
+}  // namespace tumbla
