@@ -1,9 +1,174 @@
+// The main window.
 #include "ui/VentanaPrincipal.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "game/Juego.h"
+#include "ui/Escenario.h"
+#include "ui/PlataformaQt.h"
+#include "ui/Teclas.h"
+#include "ui/Sonidos.h"
+#include "ui/VentanaCreditos.h"
 
 namespace tumbla::ui {
 
-VentanaPrincipal::VentanaPrincipal(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Tumbla 3.0 Dilatorus"));
+namespace {
+QString Texto(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+constexpr const char* kLogo = ":/pictures/tumbla.svg";
+}  // namespace
+
+VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
+    : QMainWindow(parent),
+      plataforma_(new PlataformaQt(this)),
+      // The core opens the file with narrow-character paths: the local
+      // 8-bit encoding is what the C library expects.
+      juego_(std::make_unique<Juego>(*plataforma_, QFile::encodeName(rutaIni).toStdString())),
+      escenario_(new Escenario(juego_->pantalla(), this)) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QString::fromUtf8(kTituloVentana));
+  setCentralWidget(escenario_);
+  CrearMenus();
+  plataforma_->Conectar(juego_.get(), [this] { Refrescar(); });
+
+  escenario_->alPulsarTecla = [this](QKeyEvent& e) { return Tecla(e); };
+  escenario_->alPulsarPersiana = [this] { Ejecutar([this] { juego_->ClicPersiana(); }); };
+  escenario_->setFocus();
+
+  // The window opens at the game's own size: the scene at natural size
+  // under the menu bar.
+  const QSize escena = escenario_->sizeHint();
+  resize(escena.width(), escena.height() + menuBar()->sizeHint().height());
+
+  // What can wait does wait until the window is on screen.
+  connect(escenario_, &Escenario::primerPintado, this, [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (QFile::exists(QString::fromLatin1(kLogo))) setWindowIcon(QIcon(QString::fromLatin1(kLogo)));
+      if (juego_->pantalla().menuSonido) plataforma_->Sonidos().Precargar();
+    });
+  });
+}
+
+VentanaPrincipal::~VentanaPrincipal() {
+  plataforma_->Terminar();
+  // The game goes before the widgets that paint it.
+  plataforma_->Conectar(nullptr, {});
+  juego_.reset();
+}
+
+template <typename F>
+void VentanaPrincipal::Ejecutar(F orden) {
+  if (plataforma_->Terminando()) return;
+  orden();
+  Refrescar();
+}
+
+void VentanaPrincipal::CrearMenus() {
+  QMenu* juego = menuBar()->addMenu(QStringLiteral("Juego"));
+  juego->setObjectName(QStringLiteral("menuJuego"));
+  QAction* nuevo = juego->addAction(QStringLiteral("Nuevo"));
+  nuevo->setObjectName(QStringLiteral("MnuNew"));
+  nuevo->setShortcut(Qt::Key_F2);
+  connect(nuevo, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuNuevo(); }); });
+  QAction* ayuda = juego->addAction(QStringLiteral("Ayuda"));
+  ayuda->setObjectName(QStringLiteral("MnuComo"));
+  ayuda->setShortcut(Qt::Key_F1);
+  connect(ayuda, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuAyuda(); }); });
+  QAction* acerca = juego->addAction(QStringLiteral("Acerca de..."));
+  acerca->setObjectName(QStringLiteral("MnuAbout"));
+  connect(acerca, &QAction::triggered, this, &VentanaPrincipal::AcercaDe);
+
+  QMenu* opciones = menuBar()->addMenu(QStringLiteral("Opciones"));
+  opciones->setObjectName(QStringLiteral("menuOpciones"));
+  mnuNormal_ = opciones->addAction(QStringLiteral("Normal"));
+  mnuNormal_->setObjectName(QStringLiteral("MnuBloq0"));
+  mnuDificil_ = opciones->addAction(QStringLiteral("Difícil"));
+  mnuDificil_->setObjectName(QStringLiteral("MnuBloq1"));
+  for (QAction* a : {mnuNormal_, mnuDificil_}) a->setCheckable(true);
+  connect(mnuNormal_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuPiezas(0); }); });
+  connect(mnuDificil_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuPiezas(1); }); });
+  opciones->addSeparator();
+  mnuSonido_ = opciones->addAction(QStringLiteral("Sonido (S)"));
+  mnuSonido_->setObjectName(QStringLiteral("MSound"));
+  mnuSonido_->setCheckable(true);
+  connect(mnuSonido_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuSonido(); }); });
+  opciones->addSeparator();
+  // The extra-minute count: a caption, not a command.
+  mnuMinutos_ = opciones->addAction(QString());
+  mnuMinutos_->setObjectName(QStringLiteral("mnuMinutos"));
+  opciones->addSeparator();
+  QAction* reset = opciones->addAction(QStringLiteral("Reset"));
+  reset->setObjectName(QStringLiteral("mnuReset"));
+  connect(reset, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuReset(); }); });
+
+  // The key S switches the sound wherever the focus is, once per press:
+  // a window-wide shortcut that ignores the keyboard's auto-repeat.
+  auto* teclaSonido = new QAction(this);
+  teclaSonido->setObjectName(QStringLiteral("teclaSonido"));
+  teclaSonido->setShortcut(Qt::Key_S);
+  teclaSonido->setShortcutContext(Qt::WindowShortcut);
+  teclaSonido->setAutoRepeat(false);
+  connect(teclaSonido, &QAction::triggered, this,
+          [this] { Ejecutar([this] { juego_->TeclaPrincipal(tecla::kS); }); });
+  addAction(teclaSonido);
+
+  ActualizarMenus();
+}
+
+void VentanaPrincipal::ActualizarMenus() {
+  const Pantalla& p = juego_->pantalla();
+  mnuNormal_->setChecked(p.menuNormal);
+  mnuDificil_->setChecked(p.menuDificil);
+  mnuSonido_->setChecked(p.menuSonido);
+  mnuMinutos_->setText(Texto(p.menuMinutos));
+}
+
+void VentanaPrincipal::Arrancar() { Ejecutar([this] { juego_->Inicializar(); }); }
+
+void VentanaPrincipal::Refrescar() {
+  if (!juego_) return;
+  // Check marks and captions first: the repaint below clears the marks.
+  if (juego_->pantalla().panelCambiado) ActualizarMenus();
+  escenario_->ProgramarRepintado(juego_->pantalla());
+}
+
+bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
+  const int codigo = CodigoTecla(evento.key());
+  if (codigo == 0) return false;
+  if (evento.isAutoRepeat() && UnaVezPorPulsacion(codigo)) return true;
+  if (plataforma_->Terminando()) return true;
+  // The shutter holds the focus while it is up: it sees the key after the
+  // window, as it was when the key went down.
+  const bool persiana = juego_->pantalla().persianaVisible;
+  juego_->TeclaPrincipal(codigo);
+  if (persiana) juego_->TeclaPersiana(codigo);
+  Refrescar();
+  return true;
+}
+
+void VentanaPrincipal::keyPressEvent(QKeyEvent* evento) {
+  if (!Tecla(*evento)) QMainWindow::keyPressEvent(evento);
+}
+
+void VentanaPrincipal::AcercaDe() {
+  VentanaCreditos creditos([this](const QString& destino) { return plataforma_->abrir(destino.toStdString()); },
+                           this);
+  creditos.exec();
+}
+
+void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
+  // Closing the window ends the program, also from inside a wait or a
+  // modal window: everything that loops is told to stop first.
+  plataforma_->Terminar();
+  evento->accept();
+  QCoreApplication::quit();
 }
 
 }  // namespace tumbla::ui

@@ -1,14 +1,67 @@
-// The main window.
+// The main window: the menu bar "Juego" and "Opciones" over the game's
+// scene. It owns the game and its Qt platform, hands every menu command,
+// key and click to the game, and then puts on screen what changed.
 #pragma once
 
 #include <QMainWindow>
 
+#include <memory>
+
+class QAction;
+class QKeyEvent;
+
+namespace tumbla {
+class Juego;
+}
+
 namespace tumbla::ui {
+
+class Escenario;
+class PlataformaQt;
 
 class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
  public:
-  explicit VentanaPrincipal(QWidget* parent = nullptr);
+  // `rutaIni` is the settings file: beside the program for players, a
+  // folder of their own for tests.
+  explicit VentanaPrincipal(const QString& rutaIni, QWidget* parent = nullptr);
+  ~VentanaPrincipal() override;
+
+  // The game's start-up. Call it once the window is shown: the daily extra
+  // minute may be announced in a box over it.
+  void Arrancar();
+
+  Juego& juego() { return *juego_; }
+  PlataformaQt& plataforma() { return *plataforma_; }
+  Escenario& escenario() { return *escenario_; }
+
+  // Puts on screen whatever the game changed: board cells, the side panel,
+  // the frame, the shutter and the menu's check marks and captions.
+  void Refrescar();
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
+
+ private:
+  void CrearMenus();
+  void ActualizarMenus();
+  // A key for the game: the main window's handler, then the shutter's when
+  // the shutter is up. False for keys the game has no code for.
+  bool Tecla(const QKeyEvent& evento);
+  void AcercaDe();
+  // Runs a command of the game and shows its effects.
+  template <typename F>
+  void Ejecutar(F orden);
+
+  PlataformaQt* plataforma_;
+  std::unique_ptr<Juego> juego_;
+  Escenario* escenario_;
+
+  QAction* mnuNormal_ = nullptr;
+  QAction* mnuDificil_ = nullptr;
+  QAction* mnuSonido_ = nullptr;
+  QAction* mnuMinutos_ = nullptr;
 };
 
 }  // namespace tumbla::ui

@@ -1,11 +1,52 @@
-// Tumbla: starts the main window.
+// Tumbla: a falling-block puzzle game. Starts the main window with the
+// settings file beside the program, named after it ("tumbla" keeps
+// "tumbla.ini").
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 
+#include <chrono>
+#include <cstdio>
+
+#include "game/Juego.h"
+#include "ui/Escenario.h"
 #include "ui/VentanaPrincipal.h"
+
+namespace {
+
+// A developer's aid for bench/rendimiento.sh: TUMBLA_MEDIR=1 prints the
+// wall-clock time of the first paint; TUMBLA_MEDIR=jugar then also starts a
+// level, so that the cost of play can be measured without a player.
+void Medir(tumbla::ui::VentanaPrincipal& ventana) {
+  const QByteArray modo = qgetenv("TUMBLA_MEDIR");
+  if (modo.isEmpty()) return;
+  QObject::connect(&ventana.escenario(), &tumbla::ui::Escenario::primerPintado, &ventana,
+                   [&ventana, modo] {
+                     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::system_clock::now().time_since_epoch())
+                                         .count();
+                     std::fprintf(stderr, "tumbla: primer pintado %lld\n", static_cast<long long>(ns));
+                     std::fflush(stderr);
+                     if (modo == "jugar") {
+                       QTimer::singleShot(0, &ventana, [&ventana] {
+                         ventana.juego().JugarNivel(2);
+                         ventana.Refrescar();
+                       });
+                     }
+                   });
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  tumbla::ui::VentanaPrincipal ventana;
+  const QFileInfo programa(QCoreApplication::applicationFilePath());
+  const QString rutaIni =
+      QCoreApplication::applicationDirPath() + QLatin1Char('/') + programa.completeBaseName() + QStringLiteral(".ini");
+
+  tumbla::ui::VentanaPrincipal ventana(rutaIni);
+  Medir(ventana);
   ventana.show();
+  ventana.Arrancar();
   return app.exec();
 }

@@ -1,0 +1,291 @@
+// The main window's client area, painted from the screen model.
+#include "ui/Escenario.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/Dibujos.h"
+
+namespace tumbla::ui {
+
+namespace escena {
+
+namespace {
+constexpr double Px(double twips) { return twips / kTwipsPorPixel; }
+constexpr double kCelda = Px(kLadoCelda);
+QRectF Rect(double x, double y, double ancho, double alto) {
+  return QRectF(Px(x), Px(y), Px(ancho), Px(alto));
+}
+}  // namespace
+
+QRectF Celda(int i) {
+  return Rect(kIzquierdaTablero + Columna(i) * kLadoCelda, kArribaTablero + Fila(i) * kLadoCelda,
+              kLadoCelda, kLadoCelda);
+}
+QRectF CeldaNext(int k) {
+  return Rect(kIzquierdaNext + (k % 5) * kLadoCelda, kArribaNext + (k / 5) * kLadoCelda,
+              kLadoCelda, kLadoCelda);
+}
+QRectF MarcoNext() {
+  return Rect(kIzquierdaNext, kArribaNext, 5 * kLadoCelda, 4 * kLadoCelda).adjusted(-4, -4, 4, 4);
+}
+QRectF TituloNext() { return Rect(kIzquierdaPanel, kArribaTitulo, kAnchoPanel, 240); }
+QRectF Obstaculo(int k) {
+  return Rect(kIzquierdaObstaculos + k * kPasoObstaculos, kArribaObstaculos, kLadoCelda, kLadoCelda);
+}
+QRectF Objetivo(int k) {
+  return Rect(kIzquierdaObstaculos + k * kPasoObstaculos, kArribaObjetivo, kLadoCelda, kLadoCelda);
+}
+QRectF Tiempo() { return Rect(kIzquierdaPanel, kArribaTiempo, kAnchoPanel, 390); }
+QRectF TipoJuego() { return Rect(kIzquierdaPanel, kArribaTipoJuego, kAnchoPanel, 300); }
+QRectF Pausa() { return Rect(kIzquierdaPanel, kArribaPausa, kAnchoPanel, 300); }
+QRectF Tablero() {
+  return Rect(kIzquierdaTablero, kArribaTablero, 13 * kLadoCelda, 25 * kLadoCelda);
+}
+QRectF Panel() {
+  const double izquierda = Tablero().right();
+  return QRectF(izquierda, 0, Px(kAnchoEscena) - izquierda, Px(kAltoEscena));
+}
+QRectF AreaMarco(bool cuadrado) {
+  const int primeraFila = cuadrado ? 13 : 0;
+  return Rect(kIzquierdaTablero + kLadoCelda, kArribaTablero + primeraFila * kLadoCelda,
+              11 * kLadoCelda, (24 - primeraFila) * kLadoCelda);
+}
+QRectF Persiana(int filas) {
+  return Rect(kIzquierdaTablero + kLadoCelda, kArribaTablero, 11 * kLadoCelda,
+              std::clamp(filas, 0, 24) * kLadoCelda);
+}
+QRectF Todo() { return Rect(0, 0, kAnchoEscena, kAltoEscena); }
+
+}  // namespace escena
+
+namespace {
+
+const QColor kFondo(0x2A, 0x2F, 0x37);
+const QColor kFondoJuego(0x14, 0x17, 0x1C);
+const QColor kRejilla(0x1D, 0x21, 0x28);
+const QColor kTextoClaro(0xE3, 0xE7, 0xED);
+const QColor kTextoOscuro(0x1C, 0x1F, 0x24);
+const QColor kBordeNext(0x6A, 0x72, 0x80);
+const QColor kPausa(0xFF, 0xC8, 0x3D);
+const QColor kBoton(0xC9, 0xCD, 0xD3);
+
+QFont Letra(const QFont& base, double pixeles, bool negrita) {
+  QFont f(base);
+  f.setPixelSize(static_cast<int>(std::lround(pixeles)));
+  f.setBold(negrita);
+  return f;
+}
+
+QString Texto(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+Escenario::Escenario(const Pantalla& pantalla, QWidget* parent)
+    : QWidget(parent), pantalla_(pantalla), sobreTablero_(Captar(pantalla)) {
+  setObjectName(QStringLiteral("escenario"));
+  setFocusPolicy(Qt::StrongFocus);
+  // Every pixel is painted here: no background fill by Qt first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(sizeHint() / 2);
+}
+
+QSize Escenario::sizeHint() const {
+  const QRectF r = escena::Todo();
+  return QSize(static_cast<int>(std::lround(r.width())), static_cast<int>(std::lround(r.height())));
+}
+
+Escenario::SobreTablero Escenario::Captar(const Pantalla& p) {
+  return {p.marcoVisible, p.marcoCuadrado, p.colorMarco, p.persianaVisible, p.filasPersiana,
+          p.textoPersiana};
+}
+
+QRectF Escenario::AWidget(const QRectF& r) const {
+  return QRectF(origen_ + r.topLeft() * escala_, r.size() * escala_);
+}
+
+void Escenario::Reescalar() {
+  const QRectF todo = escena::Todo();
+  escala_ = std::min(width() / todo.width(), height() / todo.height());
+  // Centred across, at the top: a taller window leaves its room below.
+  origen_ = QPointF(std::floor((width() - todo.width() * escala_) / 2), 0);
+}
+
+void Escenario::resizeEvent(QResizeEvent* evento) {
+  Reescalar();
+  QWidget::resizeEvent(evento);
+}
+
+void Escenario::ProgramarRepintado(Pantalla& p) {
+  if (p.celdasCambiadas.any()) {
+    for (int i = 0; i < kCeldas; ++i) {
+      if (p.celdasCambiadas.test(static_cast<size_t>(i))) {
+        // One pixel more on each side for the antialiased edges.
+        update(AWidget(escena::Celda(i)).toAlignedRect().adjusted(-1, -1, 1, 1));
+      }
+    }
+    p.celdasCambiadas.reset();
+  }
+  if (p.panelCambiado) {
+    const SobreTablero ahora = Captar(p);
+    if (ahora == sobreTablero_) {
+      update(AWidget(escena::Panel()).toAlignedRect().adjusted(-1, -1, 1, 1));
+    } else {
+      sobreTablero_ = ahora;
+      update();
+    }
+    p.panelCambiado = false;
+  }
+}
+
+void Escenario::paintEvent(QPaintEvent* evento) {
+  QPainter p(this);
+  p.fillRect(evento->rect(), kFondo);
+  p.translate(origen_);
+  p.scale(escala_, escala_);
+  // The part of the scene this paint covers.
+  const QRectF visible =
+      QRectF(evento->rect()).translated(-origen_).adjusted(-1, -1, 1, 1);
+  const QRectF enEscena(visible.topLeft() / escala_, visible.size() / escala_);
+
+  if (enEscena.intersects(escena::Tablero())) PintarTablero(p, enEscena);
+  if (enEscena.intersects(escena::Panel())) PintarPanel(p);
+
+  if (!pintado_) {
+    pintado_ = true;
+    emit primerPintado();
+  }
+}
+
+void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
+  const QRectF juego = escena::AreaMarco(false);
+  p.fillRect(juego, kFondoJuego);
+  // A faint grid helps to judge where a piece will fall.
+  p.setPen(QPen(kRejilla, 1));
+  for (int c = 1; c < 11; ++c) {
+    const double x = juego.left() + c * juego.width() / 11 + 0.5;
+    p.drawLine(QPointF(x, juego.top()), QPointF(x, juego.bottom()));
+  }
+  for (int f = 1; f < 24; ++f) {
+    const double y = juego.top() + f * juego.height() / 24 + 0.5;
+    p.drawLine(QPointF(juego.left(), y), QPointF(juego.right(), y));
+  }
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < kCeldas; ++i) {
+    const int imagen = pantalla_.imgTablero[static_cast<size_t>(i)];
+    if (imagen == kSinImagen) continue;
+    const QRectF celda = escena::Celda(i);
+    if (celda.intersects(visible)) PintarImagen(p, celda, imagen);
+  }
+  PintarMarco(p);
+  PintarPersiana(p);
+}
+
+void Escenario::PintarMarco(QPainter& p) {
+  if (!pantalla_.marcoVisible) return;
+  // Two pixels wide, just outside the cells, so it never hides a block.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(ColorBgr(pantalla_.colorMarco), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.drawRect(escena::AreaMarco(pantalla_.marcoCuadrado).adjusted(-1, -1, 1, 1));
+  p.setPen(Qt::NoPen);
+}
+
+void Escenario::PintarPersiana(QPainter& p) {
+  if (!pantalla_.persianaVisible || pantalla_.filasPersiana <= 0) return;
+  const QRectF r = escena::Persiana(pantalla_.filasPersiana);
+  // A raised button over the emptied rows.
+  p.fillRect(r, kBoton);
+  p.fillRect(QRectF(r.left(), r.top(), r.width(), 1), kBoton.lighter(125));
+  p.fillRect(QRectF(r.left(), r.top(), 1, r.height()), kBoton.lighter(125));
+  p.fillRect(QRectF(r.left(), r.bottom() - 2, r.width(), 2), kBoton.darker(150));
+  p.fillRect(QRectF(r.right() - 2, r.top(), 2, r.height()), kBoton.darker(150));
+  if (!pantalla_.textoPersiana.empty()) {
+    p.setPen(kTextoOscuro);
+    p.setFont(Letra(font(), 12, true));
+    p.drawText(r.adjusted(6, 2, -6, -2), Qt::AlignCenter | Qt::TextWordWrap,
+               Texto(pantalla_.textoPersiana));
+    p.setPen(Qt::NoPen);
+  }
+}
+
+void Escenario::PintarPanel(QPainter& p) {
+  const Pantalla& s = pantalla_;
+
+  p.setPen(kTextoClaro);
+  p.setFont(Letra(font(), 11, true));
+  p.drawText(escena::TituloNext(), Qt::AlignCenter, QStringLiteral("Siguiente"));
+  p.setPen(QPen(kBordeNext, 1));
+  p.setBrush(kFondoJuego);
+  p.drawRect(escena::MarcoNext().adjusted(0.5, 0.5, -0.5, -0.5));
+  p.setPen(Qt::NoPen);
+  for (int k = 0; k < static_cast<int>(s.imgNext.size()); ++k) {
+    PintarImagen(p, escena::CeldaNext(k), s.imgNext[static_cast<size_t>(k)]);
+  }
+
+  for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
+    PintarImagen(p, escena::Obstaculo(k), s.imgObstaculo[static_cast<size_t>(k)]);
+  }
+
+  // The objective: its pictures, then "x" and the count right after them.
+  int mostradas = 0;
+  for (int k = 0; k < static_cast<int>(s.imgObjetivo.size()); ++k) {
+    const int imagen = s.imgObjetivo[static_cast<size_t>(k)];
+    if (imagen == kSinImagen) continue;
+    PintarImagen(p, escena::Objetivo(mostradas), imagen);
+    ++mostradas;
+  }
+  if (s.lblObjetivo.visible && !s.lblObjetivo.texto.empty()) {
+    const QRectF sitio = escena::Objetivo(mostradas);
+    QRectF r(sitio.left(), sitio.top() - 2, escena::Panel().right() - sitio.left(), sitio.height() + 4);
+    p.setPen(kTextoClaro);
+    p.setFont(Letra(font(), 14, true));
+    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, Texto(s.lblObjetivo.texto));
+  }
+
+  if (s.lblTiempo.visible && !s.lblTiempo.texto.empty()) {
+    p.setPen(kTextoClaro);
+    p.setFont(Letra(font(), 22, true));
+    p.drawText(escena::Tiempo(), Qt::AlignCenter, Texto(s.lblTiempo.texto));
+  }
+
+  if (s.lblTipoJuego.visible && !s.lblTipoJuego.texto.empty()) {
+    const QRectF r = escena::TipoJuego().adjusted(4, 0, -4, 0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ColorBgr(s.colorTipoJuego));
+    p.drawRoundedRect(r, 3, 3);
+    p.setPen(kTextoOscuro);
+    const QFont letra = Letra(font(), 11, true);
+    p.setFont(letra);
+    const QString texto =
+        QFontMetricsF(letra).elidedText(Texto(s.lblTipoJuego.texto), Qt::ElideRight, r.width() - 6);
+    p.drawText(r, Qt::AlignCenter, texto);
+  }
+
+  if (s.lblPausa.visible) {
+    p.setPen(kPausa);
+    p.setFont(Letra(font(), 14, true));
+    p.drawText(escena::Pausa(), Qt::AlignCenter, Texto(s.lblPausa.texto));
+  }
+  p.setPen(Qt::NoPen);
+}
+
+void Escenario::keyPressEvent(QKeyEvent* evento) {
+  if (alPulsarTecla && alPulsarTecla(*evento)) return;
+  QWidget::keyPressEvent(evento);
+}
+
+void Escenario::mousePressEvent(QMouseEvent* evento) {
+  if (evento->button() == Qt::LeftButton && pantalla_.persianaVisible &&
+      AWidget(escena::Persiana(pantalla_.filasPersiana)).contains(evento->position())) {
+    if (alPulsarPersiana) alPulsarPersiana();
+    return;
+  }
+  QWidget::mousePressEvent(evento);
+}
+
+}  // namespace tumbla::ui

@@ -1,0 +1,181 @@
+// The game's host services on Qt.
+#include "ui/PlataformaQt.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "game/Juego.h"
+#include "ui/DialogoNiveles.h"
+#include "ui/Sonidos.h"
+
+namespace tumbla::ui {
+
+namespace {
+
+QString Texto(const std::string& s) {
+  QString t = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  // The game separates paragraphs with carriage returns.
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return t;
+}
+
+QMessageBox::Icon IconoCaja(Icono icono) {
+  switch (icono) {
+    case Icono::Informacion: return QMessageBox::Information;
+    case Icono::Exclamacion: return QMessageBox::Warning;
+    case Icono::Pregunta: break;
+  }
+  return QMessageBox::Question;
+}
+
+}  // namespace
+
+PlataformaQt::PlataformaQt(QWidget* ventana)
+    : QObject(ventana),
+      ventana_(ventana),
+      azar_(QRandomGenerator::securelySeeded()),
+      sonidos_(new ReproductorSonidos(this)) {
+  reloj_.start();
+  for (size_t k = 0; k < timers_.size(); ++k) {
+    const auto t = static_cast<Temporizador>(k);
+    connect(&timers_[k], &QTimer::timeout, this, [this, t] { Tick(t); });
+  }
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &PlataformaQt::Terminar);
+}
+
+PlataformaQt::~PlataformaQt() = default;
+
+void PlataformaQt::Conectar(Juego* juego, std::function<void()> refrescar) {
+  juego_ = juego;
+  refrescar_ = std::move(refrescar);
+}
+
+void PlataformaQt::Terminar() {
+  terminando_ = true;
+  for (auto& t : timers_) t.stop();
+  if (espera_) espera_->quit();
+  if (selector_ && selector_->isVisible()) selector_->done(0);
+}
+
+void PlataformaQt::Refrescar() {
+  if (refrescar_) refrescar_();
+}
+
+void PlataformaQt::Tick(Temporizador t) {
+  if (!juego_ || terminando_) return;
+  switch (t) {
+    case Temporizador::Juego: juego_->TickJuego(); break;
+    case Temporizador::Gota: juego_->TickGota(); break;
+    case Temporizador::BloqueExtra: juego_->TickBloqueExtra(); break;
+  }
+  Refrescar();
+}
+
+void PlataformaQt::temporizador(Temporizador t, bool activo, int intervaloMs) {
+  QTimer& timer = Reloj(t);
+  // A Qt timer of 0 ms would fire on every pass of the event loop; for the
+  // game an interval of 0 means the timer never fires.
+  if (!activo || intervaloMs <= 0 || terminando_) {
+    timer.stop();
+    timer.setInterval(std::max(intervaloMs, 0));
+    return;
+  }
+  // Restarting a running timer only when its interval changes keeps the
+  // rhythm of a tick that merely confirms the state.
+  if (!timer.isActive() || timer.interval() != intervaloMs) timer.start(intervaloMs);
+}
+
+bool PlataformaQt::Caja(Icono icono, const std::string& titulo, const std::string& texto,
+                        bool conCancelar) {
+  if (terminando_) return false;
+  Refrescar();
+  QMessageBox caja(IconoCaja(icono), Texto(titulo), Texto(texto), QMessageBox::NoButton, ventana_);
+  caja.setObjectName(QStringLiteral("caja"));
+  caja.setTextFormat(Qt::PlainText);
+  QAbstractButton* aceptar = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+  if (conCancelar) {
+    QPushButton* cancelar = caja.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    caja.setDefaultButton(cancelar);
+    caja.setEscapeButton(cancelar);
+  } else {
+    caja.setEscapeButton(aceptar);
+  }
+  caja.exec();
+  return caja.clickedButton() == aceptar && !terminando_;
+}
+
+void PlataformaQt::mensaje(Icono icono, const std::string& titulo, const std::string& texto) {
+  Caja(icono, titulo, texto, false);
+}
+
+bool PlataformaQt::pregunta(Icono icono, const std::string& titulo, const std::string& texto) {
+  return Caja(icono, titulo, texto, true);
+}
+
+void PlataformaQt::sonido(int id, bool encendido) { sonidos_->Reproducir(id, encendido); }
+
+bool PlataformaQt::abrir(const std::string& destino) {
+  const QString texto = QString::fromUtf8(destino.data(), static_cast<qsizetype>(destino.size()));
+  QUrl url(texto);
+  // "mailto:..." and "http://..." are URLs; anything else is a file. A
+  // one-letter scheme is a Windows drive ("C:/...").
+  if (url.scheme().size() < 2) url = QUrl::fromLocalFile(texto);
+  return QDesktopServices::openUrl(url);
+}
+
+double PlataformaQt::reloj() { return static_cast<double>(reloj_.nsecsElapsed()) / 1e9; }
+
+Fecha PlataformaQt::hoy() {
+  const QDate d = QDate::currentDate();
+  return Fecha{d.year(), d.month(), d.day()};
+}
+
+int PlataformaQt::aleatorio(Sorteo, int n) {
+  return n <= 1 ? 0 : static_cast<int>(azar_.bounded(static_cast<quint32>(n)));
+}
+
+void PlataformaQt::procesarEventos() {
+  Refrescar();
+  if (terminando_) return;
+  // Painting and timers only: a key or a menu must not run in the middle of
+  // the game's own work.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void PlataformaQt::esperar(double segundos) {
+  Refrescar();
+  if (terminando_ || espera_) return;
+  QEventLoop bucle;
+  QTimer fin;
+  fin.setSingleShot(true);
+  fin.setTimerType(Qt::PreciseTimer);
+  connect(&fin, &QTimer::timeout, &bucle, &QEventLoop::quit);
+  fin.start(std::max(0, static_cast<int>(segundos * 1000 + 0.5)));
+  espera_ = &bucle;
+  bucle.exec(QEventLoop::ExcludeUserInputEvents);
+  espera_ = nullptr;
+}
+
+void PlataformaQt::mostrarSelectorNiveles() {
+  if (!juego_ || terminando_) return;
+  Refrescar();
+  if (!selector_) selector_ = new DialogoNiveles(*juego_, ventana_);
+  selector_->exec();
+  Refrescar();
+}
+
+void PlataformaQt::cerrarSelectorNiveles() {
+  if (selector_ && selector_->isVisible()) selector_->done(0);
+}
+
+}  // namespace tumbla::ui

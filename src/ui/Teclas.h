@@ -1,0 +1,15 @@
+// Qt keys to the virtual key codes the game understands.
+#pragma once
+
+namespace tumbla::ui {
+
+// The game's code for a Qt key (Qt::Key), or 0 for a key the game has no
+// code for. Letters and digits keep their character codes, the arrows are
+// 37..40, F1..F12 are 112..123, Enter and Return are both 13.
+int CodigoTecla(int teclaQt);
+
+// Keys that act once per physical press: holding them down must not toggle
+// the sound or the pause back and forth.
+bool UnaVezPorPulsacion(int codigo);
+
+}  // namespace tumbla::ui
