@@ -165,6 +165,24 @@ TEST_F(Ini, aReadOnlyFolderFailsSilentlyAndTheGameRunsOn) {
   EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nLAGUNTZA=6\r\n");
 }
 
+TEST_F(Ini, aPlaceNobodyCanWriteToFailsSilently) {
+  // A settings path under a plain file cannot be written, even by root.
+  Guardar(s.carpeta / "archivo", "x");
+  const fs::path imposible = s.carpeta / "archivo" / "tumbla.ini";
+  ArchivoIni roto(imposible.string());
+  EXPECT_FALSE(roto.Escribir("OROKORRA", "LAGUNTZA", "9"));
+  EXPECT_EQ(roto.Leer("OROKORRA", "LAGUNTZA"), "");
+
+  Juego juego(s.plataforma, imposible.string());
+  juego.Inicializar();
+  EXPECT_EQ(juego.estado().MinutosExtra, 1);
+  EXPECT_TRUE(juego.pantalla().menuSonido);
+  juego.MenuSonido();
+  EXPECT_FALSE(juego.pantalla().menuSonido);
+  EXPECT_EQ(juego.LeerIni("OROKORRA", "SOINUA", "S"), "S");
+  EXPECT_EQ(Contenido(s.carpeta / "archivo"), "x");
+}
+
 TEST_F(Ini, aDefaultIsWrittenBackOnlyWhenItIsNotBlank) {
   // Missing or empty keys take a real default into the file; blank defaults do not.
   Guardar(ruta, "[OROKORRA]\r\nLAGUNTZA=\r\n");
