@@ -2,10 +2,11 @@
 #   make run   installs what is missing, builds and starts the game
 #   make test  installs what is missing, builds and runs every test
 BUILD ?= build
+SANBUILD ?= build-san
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test sanitizers bench clean
 
 all: build
 
@@ -21,11 +22,35 @@ build: configure
 run: build
 	./$(BUILD)/tumbla
 
-test: build
+# Every test of the normal build, then the core and its tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer (any report fails).
+test: build sanitizers
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd $(SANBUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j$(JOBS)
+
+sanitizers: deps
+	@cmake -S . -B $(SANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTUMBLA_BUILD_UI=OFF -DTUMBLA_BUILD_BENCH=OFF -DTUMBLA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANBUILD) -j$(JOBS)
 
 bench: build
 	./$(BUILD)/tumbla-bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANBUILD)
+
+# Installs the game under PREFIX; DESTDIR is honoured (for packagers).
+#   make install PREFIX=/usr DESTDIR=/tmp/raiz
+# The Debian package tumbla_<version>_<arch>.deb is written into $(BUILD);
+# package-check builds it and checks its fields and file list (slow, so it is
+# not part of `make test`).
+PREFIX ?= /usr/local
+.PHONY: install package package-check
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+package: build
+	cmake --build $(BUILD) --target package
+
+package-check: build
+	cmake --build $(BUILD) --target comprobar-paquete

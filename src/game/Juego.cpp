@@ -12,14 +12,18 @@ Juego::Juego(Plataforma& plataforma, std::string rutaIni)
 
 Juego::~Juego() = default;
 
-void Juego::EscribirCelda(int i, int16_t valor) {
-  EscribirCelda(i, valor, valor >= 1 && valor < kIconLineas ? static_cast<int8_t>(valor)
-                                                          : kSinImagen);
+namespace {
+// The picture that shows a cell value: the block picture of the same number.
+int8_t ImagenDeValor(int16_t valor) {
+  return valor >= 1 && valor < kIconLineas ? static_cast<int8_t>(valor) : int8_t{kSinImagen};
 }
+}  // namespace
+
+void Juego::EscribirCelda(int i, int16_t valor) { EscribirCelda(i, valor, ImagenDeValor(valor)); }
 
 void Juego::EscribirCelda(int i, int16_t valor, int8_t imagen) {
   e_.tablero.Poner(i, valor);
-  DibujarImagen(i, valor >= 1 ? imagen : kSinImagen);
+  DibujarImagen(i, valor >= 1 ? imagen : int8_t{kSinImagen});
 }
 
 void Juego::DibujarImagen(int i, int8_t imagen) {
@@ -32,8 +36,7 @@ void Juego::DibujarImagen(int i, int8_t imagen) {
 }
 
 void Juego::RedibujarCelda(int i) {
-  const int16_t v = e_.tablero[i];
-  DibujarImagen(i, v >= 1 && v < kIconLineas ? static_cast<int8_t>(v) : kSinImagen);
+  DibujarImagen(i, ImagenDeValor(e_.tablero[i]));
 }
 
 EstadoTemporizador& Juego::Temp(Temporizador t) {

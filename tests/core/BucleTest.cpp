@@ -120,7 +120,9 @@ TEST(Bucle, speedUpStopsAtFiftyMilliseconds) {
   for (int ciclo = 1; ciclo <= 90; ++ciclo) {
     s.Dibujar(23, {"###########"});
     s.juego->PasadaTrasAterrizaje(false);
-    if (ciclo == 83) EXPECT_EQ(s.e().timJuego.Interval, 51);
+    if (ciclo == 83) {
+      EXPECT_EQ(s.e().timJuego.Interval, 51);
+    }
   }
   EXPECT_EQ(s.e().timJuego.Interval, 50);
 }

@@ -210,7 +210,9 @@ TEST(FichaActiva, shiftsStopAtTheWallsAndRotationNeverKicks) {
   EXPECT_EQ(dibujadas, 4);
   // The falling piece is never in the board.
   for (int i = 0; i < 300; ++i) {
-    if (Columna(i) != 0 && Columna(i) != 12) EXPECT_EQ(s.e().tablero[i], 0);
+    if (Columna(i) != 0 && Columna(i) != 12) {
+      EXPECT_EQ(s.e().tablero[i], 0);
+    }
   }
 }
 
