@@ -9,7 +9,7 @@ PAQUETES=(
   qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 faltan=()
