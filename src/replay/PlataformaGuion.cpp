@@ -66,16 +66,12 @@ void PlataformaGuion::mostrarSelectorNiveles() {
     ventanas.pop_front();
   }
   ++profundidadSelector_;
-  selectorAbierto_ = true;
   SelectorNiveles& selector = juego_->selector();
   if (respuesta == kEscape) {
     selector.Continuar();
   } else if (!selector.ElegirPosicion(respuesta)) {
     throw ErrorGuion("the level-selection window refused position " + std::to_string(respuesta));
   }
-  // A modal window that its own answer left open is closed here: the script
-  // has no other way to act on it.
-  selectorAbierto_ = false;
   --profundidadSelector_;
 }
 

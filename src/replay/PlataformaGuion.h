@@ -56,7 +56,9 @@ class PlataformaGuion : public Plataforma {
   // Animations complete at once and the clock does not move for them.
   void esperar(double) override {}
   void mostrarSelectorNiveles() override;
-  void cerrarSelectorNiveles() override { selectorAbierto_ = false; }
+  // The model closes itself; a window its answer left open is continued by
+  // the game as if closed by its close box.
+  void cerrarSelectorNiveles() override {}
 
   // The name a script and the report give a draw.
   static const char* NombreSorteo(Sorteo sorteo);
@@ -69,7 +71,6 @@ class PlataformaGuion : public Plataforma {
  private:
   std::ostream& informe_;
   Juego* juego_ = nullptr;
-  bool selectorAbierto_ = false;
   int profundidadSelector_ = 0;
 };
 
