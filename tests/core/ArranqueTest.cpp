@@ -168,7 +168,7 @@ TEST_F(Arranque, resetRefusesWhileALevelIsOnOrBehindTheShutter) {
 }
 
 TEST_F(Arranque, nuevoOpensTheWindowAtOnceOrLeavesItToTheNextTick) {
-  // Idle or behind the shutter: at once. During play: Orden "nuevo". Sliding: nothing.
+  // Idle, paused or behind the shutter: at once. During play: Orden "nuevo". Sliding: nothing.
   s.juego->Inicializar();
   s.juego->MenuNuevo();
   EXPECT_EQ(s.plataforma.selectoresMostrados, 1);
@@ -188,18 +188,15 @@ TEST_F(Arranque, nuevoOpensTheWindowAtOnceOrLeavesItToTheNextTick) {
   s.juego->MenuNuevo();
   EXPECT_EQ(s.plataforma.selectoresMostrados, 2);
   EXPECT_EQ(s.e().Orden, "");
-}
 
-TEST_F(Arranque, nuevoDuringAPauseOpensTheWindowAtOnce) {
-  // A paused game has no ticks to carry the command; the window opens straight away.
-  s.juego->Inicializar();
-  s.TableroVacio();
+  // A paused game has no ticks to carry the command: at once, ticks held.
+  s.e().BajandoPersiana = false;
+  s.juego->pantalla().persianaVisible = false;
   s.e().Pausado = true;
-  s.juego->ActivarTemporizador(Temporizador::Juego, false);
   bool enDialogo = false;
   s.plataforma.alMostrarSelector = [&] { enDialogo = s.e().EnDialogo; };
   s.juego->MenuNuevo();
-  EXPECT_EQ(s.plataforma.selectoresMostrados, 1);
+  EXPECT_EQ(s.plataforma.selectoresMostrados, 3);
   EXPECT_TRUE(enDialogo);
   EXPECT_FALSE(s.e().EnDialogo);
   EXPECT_EQ(s.e().Orden, "");

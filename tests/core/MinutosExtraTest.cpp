@@ -76,16 +76,8 @@ TEST_F(MinutosExtra, theCountStaysWithin0And32767) {
   EXPECT_EQ(s.p().menuMinutos, "Minutos extra: 0");
 }
 
-TEST_F(MinutosExtra, withNoMinutesLeftTheQuestionIsNotAsked) {
-  // Time running out with 0 minutes: no box, the level is lost.
-  s.e().MinutosExtra = 0;
-  s.plataforma.respuestas = {true};
-  EXPECT_FALSE(s.juego->UsarMinutoExtra());
-  EXPECT_TRUE(s.plataforma.cajas.empty());
-}
-
 TEST_F(MinutosExtra, answeringTheQuestionSpendsOrKeepsAMinute) {
-  // OK spends one and restarts the clock at 1:00; Cancel keeps the stock.
+  // OK spends one and restarts the clock at 1:00; Cancel keeps the stock; none, no question.
   s.juego->Inicializar();
   s.juego->CambiarMinutosExtra(+2);  // 3 in all
   s.plataforma.cajas.clear();
@@ -111,6 +103,12 @@ TEST_F(MinutosExtra, answeringTheQuestionSpendsOrKeepsAMinute) {
   EXPECT_EQ(s.e().SegundosLimite, 60);
   EXPECT_DOUBLE_EQ(s.e().InicioReloj, 500.25);
   EXPECT_EQ(s.p().colorMarco, kColorGris);
+
+  // With none left there is no question: the level is lost.
+  s.juego->CambiarMinutosExtra(-2);
+  s.plataforma.respuestas = {true};
+  EXPECT_FALSE(s.juego->UsarMinutoExtra());
+  EXPECT_EQ(s.plataforma.cajas.size(), 2u);
 }
 
 TEST_F(MinutosExtra, theClockRunningOutInPlayAsksOnceAndSpendsOnce) {

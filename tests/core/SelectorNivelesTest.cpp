@@ -261,17 +261,6 @@ TEST_F(Selector, escapeKeepsTheLimitWhenTheClockLabelShowsNoTime) {
   EXPECT_EQ(s.e().SegundosLimite, 77);
 }
 
-TEST_F(Selector, afterALostLevelTheWindowOffersItAgain) {
-  // Not playing, a level played before: "¿Volver a intentarlo?" on that level.
-  Progreso("3");
-  s.juego->Inicializar();
-  s.e().NivelActual = 7;
-  Abrir([](SelectorNiveles& v) {
-    EXPECT_EQ(v.Titulo(), "¿Volver a intentarlo?");
-    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "7");
-  });
-}
-
 TEST_F(Selector, greyLevelsPlayWithoutRecordingProgress) {
   // A grey choice sets NoGuardarProgreso; an open one clears it. Both start the level.
   Progreso("10");
