@@ -211,6 +211,41 @@ TEST(Planta, deadEndsAndClosedPocketsAreAvoided) {
   }
 }
 
+TEST(Planta, stemPiecesJoinTheLastStepToTheNext) {
+  // The cell the flower leaves becomes the stem piece that joins where the
+  // plant came from to where it goes, and the step sets the new direction.
+  struct Caso {
+    const char* nombre;
+    int16_t direccion;
+    const char* fila21;
+    const char* fila22;
+    std::deque<int> lado;
+    const char* esperado21;
+    const char* esperado22;
+    int16_t nuevaDireccion;
+  };
+  const Caso casos[] = {
+      {"up after up", 0, "...........", ".....w.....", {}, ".....w.....", ".....|.....", 0},
+      {"up after left", -1, "...........", ".....w-....", {}, ".....w.....", ".....L-....", 0},
+      {"up after right", 1, "...........", "....-w.....", {}, ".....w.....", "....-J.....", 0},
+      {"left after left", -1, ".....1.....", ".....w-....", {0}, ".....1.....", "....w--....", -1},
+      {"right after right", 1, ".....1.....", "....-w.....", {1}, ".....1.....", "....--w....", 1},
+      {"left after up", 0, ".....1.....", ".....w.....", {1}, ".....1.....", "....wT.....", -1},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    Escena s;
+    s.TableroVacio(Modo::Podator);
+    s.Dibujar(21, {caso.fila21, caso.fila22, "...m......."});
+    PonerPlanta(s, {Celda(23, 4), Celda(22, 6)});
+    s.e().DireccionPlanta = caso.direccion;
+    s.plataforma.aleatorios = caso.lado;
+    s.juego->PasoPlanta();
+    EXPECT_EQ(s.Filas(21, 22), Lineas({caso.esperado21, caso.esperado22}));
+    EXPECT_EQ(s.e().DireccionPlanta, caso.nuevaDireccion);
+  }
+}
+
 TEST(Planta, reachingTheTopRowLosesTheLevel) {
   // The flower growing into row 0 loses; so does a red flower climbing a
   // column filled to row 0: it ends in the top cell of its own column, every
