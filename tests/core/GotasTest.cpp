@@ -2,23 +2,11 @@
 // goes, following the stack down, the floor win, and the two drops joined.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
+#include "Comprobaciones.h"
 #include "Escena.h"
-#include "Imagenes.h"
 
 namespace tumbla {
 namespace {
-
-std::string Lineas(std::initializer_list<const char*> filas) {
-  std::string r;
-  for (const char* f : filas) r += std::string(f) + "\n";
-  return r;
-}
-
-int Veces(const std::vector<int>& v, int x) {
-  return static_cast<int>(std::count(v.begin(), v.end(), x));
-}
 
 // Starts the drop timer with the drop at that cell (the level clock with
 // two minutes, so no play tick runs out of time).

@@ -2,20 +2,14 @@
 // steering clear of dead ends, being cut and growing again, and the top row.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <deque>
 #include <vector>
 
+#include "Comprobaciones.h"
 #include "Escena.h"
-#include "Imagenes.h"
 
 namespace tumbla {
 namespace {
-
-std::string Lineas(std::initializer_list<const char*> filas) {
-  std::string r;
-  for (const char* f : filas) r += std::string(f) + "\n";
-  return r;
-}
 
 constexpr int Celda(int fila, int columna) { return fila * kAncho + columna; }
 
@@ -31,10 +25,7 @@ std::vector<int> Planta(const Escena& s) {
   return {s.juego->estado().Planta.begin(), s.juego->estado().Planta.end()};
 }
 
-int Lados(const Escena& s) {
-  const auto& v = s.plataforma.sorteos;
-  return static_cast<int>(std::count(v.begin(), v.end(), Sorteo::Lado));
-}
+int Lados(const Escena& s) { return Veces(s.plataforma.sorteos, Sorteo::Lado); }
 
 // Hard-drops the falling O (row 77) with its left half in that column and
 // lands it; the piece that comes in next is an O again.

@@ -1,23 +1,11 @@
 // Turning the square board with the keys 3 and 4.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
+#include "Comprobaciones.h"
 #include "Escena.h"
-#include "Imagenes.h"
 
 namespace tumbla {
 namespace {
-
-std::string Lineas(std::initializer_list<const char*> filas) {
-  std::string r;
-  for (const char* f : filas) r += std::string(f) + "\n";
-  return r;
-}
-
-int Veces(const std::vector<int>& v, int x) {
-  return static_cast<int>(std::count(v.begin(), v.end(), x));
-}
 
 std::string Cuadrado(const Escena& s) { return s.Filas(13, 23); }
 

@@ -2,22 +2,11 @@
 // its hard drop through the stack.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
+#include "Comprobaciones.h"
 #include "Escena.h"
 
 namespace tumbla {
 namespace {
-
-std::string Lineas(std::initializer_list<const char*> filas) {
-  std::string r;
-  for (const char* f : filas) r += std::string(f) + "\n";
-  return r;
-}
-
-int Veces(const std::vector<int>& v, int x) {
-  return static_cast<int>(std::count(v.begin(), v.end(), x));
-}
 
 // Brings a torpedo in and moves it over that column.
 void TorpedoSobre(Escena& s, int columna) {

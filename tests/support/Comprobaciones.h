@@ -1,14 +1,30 @@
-// Checks that the screen shows the board: every playable cell shows the
-// picture of its value, except the cells of the falling piece, which show the
-// piece. Returns a line per wrong cell (empty when all agree).
+// Small checks shared by the scene tests.
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "game/Juego.h"
 
 namespace tumbla {
 
+// Board rows as Escena::Filas writes them, one string per row.
+inline std::string Lineas(std::initializer_list<const char*> filas) {
+  std::string r;
+  for (const char* f : filas) r += std::string(f) + "\n";
+  return r;
+}
+
+template <typename T>
+int Veces(const std::vector<T>& v, T x) {
+  return static_cast<int>(std::count(v.begin(), v.end(), x));
+}
+
+// Every playable cell shows the picture of its value, except the cells of
+// the falling piece, which show the piece. Returns a line per wrong cell
+// (empty when all agree).
 inline std::string ImagenesErroneas(const Juego& juego) {
   const Estado& e = juego.estado();
   const Pantalla& p = juego.pantalla();
