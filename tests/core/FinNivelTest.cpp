@@ -221,6 +221,7 @@ TEST_F(FinNivel, gameOverStopsEverythingBeforeTheMessageShows) {
   e.EnTurno = true;
   e.Fijando = true;
   s.juego->pantalla().colorMarco = kColorRojo;
+  s.juego->pantalla().lblPausa.visible = true;
   s.plataforma.alMensaje = [&](const std::string&) {
     EXPECT_FALSE(e.timJuego.Enabled);
     EXPECT_FALSE(e.timGota.Enabled);
@@ -252,6 +253,7 @@ TEST_F(FinNivel, gameOverStopsEverythingBeforeTheMessageShows) {
   EXPECT_FALSE(p.lblTipoJuego.visible);
   EXPECT_FALSE(p.lblObjetivo.visible);
   EXPECT_FALSE(p.lblTiempo.visible);
+  EXPECT_FALSE(p.lblPausa.visible);
   EXPECT_TRUE(p.marcoVisible);
   EXPECT_FALSE(p.marcoCuadrado);
   EXPECT_EQ(e.tablero[219], kGotaAzul);
@@ -344,6 +346,30 @@ TEST_F(FinNivelProgreso, everyCompletedLevelEarnsOneMinuteEvenWithoutProgress) {
   s.juego->NivelCompletado();
   EXPECT_EQ(s.e().MinutosExtra, 5);
   EXPECT_EQ(Progreso(), "41");
+}
+
+TEST_F(FinNivelProgreso, newGameAndResetWaitWhileTheShutterSlides) {
+  // While the shutter comes down, "Nuevo" opens no window and "Reset" only
+  // refuses, so the progress written at the end is not lost or overtaken.
+  FijarProgreso("0");
+  Empezar(1);
+  int intentos = 0;
+  s.plataforma.alEsperar = [&] {
+    ++intentos;
+    s.juego->MenuNuevo();
+    s.juego->MenuReset();
+  };
+  s.juego->NivelCompletado();
+  ASSERT_EQ(intentos, 24);
+  EXPECT_EQ(s.plataforma.selectoresMostrados, 0);
+  ASSERT_EQ(s.plataforma.cajas.size(), 24u);
+  for (const auto& caja : s.plataforma.cajas) {
+    EXPECT_FALSE(caja.pregunta);
+    EXPECT_EQ(caja.texto, "Para esta opción debes haber finalizado la partida.");
+  }
+  EXPECT_EQ(Progreso(), "1");
+  EXPECT_EQ(s.e().NivelActual, 1);
+  EXPECT_TRUE(s.e().NivelTerminado);
 }
 
 TEST_F(FinNivelProgreso, afterALossTheLevelWindowOpens) {

@@ -363,10 +363,14 @@ TEST_F(InicioNivel, everyPositionStartsWithItsGroupsRules) {
     const bool lineas = g->modo == Modo::Clasico || g->modo == Modo::Panic ||
                         g->modo == Modo::Superpanic || g->modo == Modo::Rotator;
     EXPECT_EQ(e.ObjetivoLineas, lineas);
-    if (lineas) EXPECT_EQ(pan.lblObjetivo.texto, "x" + std::to_string(e.LineasRestantes));
+    if (lineas) {
+      EXPECT_EQ(pan.lblObjetivo.texto, "x" + std::to_string(e.LineasRestantes));
+    }
     const bool gota = g->modo == Modo::Goteator || g->modo == Modo::Juntator;
     EXPECT_EQ(e.timGota.Enabled, gota);
-    if (gota) EXPECT_EQ(e.tablero[e.CeldaGota], kGotaAzul);
+    if (gota) {
+      EXPECT_EQ(e.tablero[e.CeldaGota], kGotaAzul);
+    }
     EXPECT_EQ(pan.marcoCuadrado, g->modo == Modo::Rotator || g->modo == Modo::RotatorPlus ||
                                      g->modo == Modo::Juntator);
     const char* reloj = g->modo == Modo::Goteator || g->modo == Modo::Podator ? "2:30"
@@ -374,7 +378,7 @@ TEST_F(InicioNivel, everyPositionStartsWithItsGroupsRules) {
                                                                                      : "";
     EXPECT_EQ(pan.lblTiempo.texto, reloj);
     EXPECT_EQ(pan.lblTiempo.visible, *reloj != '\0');
-    EXPECT_EQ(pan.imgObjetivo[1], g->modo == Modo::Juntator ? kGotaRosa : kSinImagen);
+    EXPECT_EQ(pan.imgObjetivo[1], g->modo == Modo::Juntator ? int8_t{kGotaRosa} : int8_t{kSinImagen});
     EXPECT_TRUE(e.Jugando);
     EXPECT_TRUE(e.FichaActiva);
     EsperarMuros();

@@ -293,11 +293,15 @@ TEST_F(Niveles, everyCellListStaysOnThePlayfieldAndOffTheDrops) {
     for (size_t k = 0; k < celdas.size(); ++k) {
       const int c = celdas[k];
       EXPECT_TRUE(c >= 0 && c < 312 && c % 13 != 0 && c % 13 != 12) << cat.Registro(r) << ": " << c;
-      if (tipo == "ROT") EXPECT_TRUE(c >= 170 && c <= 310) << cat.Registro(r) << ": " << c;
+      if (tipo == "ROT") {
+        EXPECT_TRUE(c >= 170 && c <= 310) << cat.Registro(r) << ": " << c;
+      }
       EXPECT_NE(c, cat.DatoNumero(r, campo::kGota)) << cat.Registro(r);
       EXPECT_NE(c, cat.DatoNumero(r, campo::kGotaRosa)) << cat.Registro(r);
       EXPECT_TRUE(vistas.insert(c).second) << cat.Registro(r) << ": " << c << " twice";
-      if (tipo == "POD" && k > 0) EXPECT_NE(c, celdas.front() - 13) << cat.Registro(r);
+      if (tipo == "POD" && k > 0) {
+        EXPECT_NE(c, celdas.front() - 13) << cat.Registro(r);
+      }
     }
     if (tipo == "POD") {
       // The root sits on the bottom row, so its first plant cell is free.
@@ -338,6 +342,15 @@ TEST(NivelesTexto, fieldsAreCutByColumnAndTrimmed) {
   EXPECT_EQ(cat.Dato(2, campo::kLineas), "");
   EXPECT_EQ(cat.DatoNumero(2, campo::kLineas), 0);
   EXPECT_EQ(cat.Buscar("ROT", 3), 2);
+}
+
+TEST(NivelesDeathTest, positionsAndRecordsOutsideTheCatalogueStopLoudly) {
+  // Asking for a position or record that does not exist is a programming
+  // error: the game stops with a message instead of reading past the end.
+  const CatalogoNiveles cat;
+  EXPECT_DEATH(cat.Clave(0), "level position 0");
+  EXPECT_DEATH(cat.Clave(297), "level position 297");
+  EXPECT_DEATH(cat.Dato(193, campo::kTipo), "level record 193");
 }
 
 TEST(NivelesTexto, numbersReadTheirLeadingDigits) {
