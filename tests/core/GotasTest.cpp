@@ -130,6 +130,27 @@ TEST(Gotas, dropWaitsForTheFallingPieceAndFallsDuringAPause) {
   EXPECT_EQ(ImagenesErroneas(*s.juego), "");
 }
 
+TEST(Gotas, rowsClearedUnderTheDropByItsOwnTickCarryItDown) {
+  // Removing two rows at once, the drop tick's pass carries the drop down to
+  // the floor (a win); its old cell keeps the block that fell into it.
+  Escena s;
+  s.TableroVacio(Modo::Goteator);
+  s.e().BorrarCada = 2;
+  s.Dibujar(20, {".....3.....",
+                 ".....b.....",
+                 "11111.11111",
+                 "22222222222"});
+  PonerGota(s, 21, 6);
+
+  s.juego->TickGota();
+  EXPECT_EQ(s.Filas(22, 23), Lineas({"11111b11111", "22222222222"}));
+  s.juego->TickGota();
+  EXPECT_EQ(s.Filas(20, 23), Lineas({"...........", "...........", ".....3.....", ".....b....."}));
+  EXPECT_EQ(s.e().CeldaGota, 23 * kAncho + 6);
+  EXPECT_EQ(s.p().lblObjetivo.texto, "x0");
+  EXPECT_FALSE(s.e().Jugando);
+}
+
 TEST(Gotas, bothDropsSideBySideGoWithTheirRow) {
   // The blue drop falls beside the pink one and fills the last hole of the
   // bottom row; the next drop tick clears the row with both drops and the
