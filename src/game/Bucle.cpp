@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/FichaActiva.h"
 #include "game/Juego.h"
 
 namespace tumbla {
@@ -164,17 +165,6 @@ void Juego::TickJuego() {
   e_.EnTurno = false;
 }
 
-// Draws the falling piece again over whatever the board shows, after rows
-// were moved under it.
-static void RepintarFicha(Juego& j) {
-  const Estado& e = j.estado();
-  if (!e.FichaActiva) return;
-  const auto color = static_cast<int8_t>(j.catalogo().Color(e.Ficha));
-  for (int k = 1; k <= Catalogo::NumCeldas(e.Ficha); ++k) {
-    j.DibujarImagen(e.Posicion + j.catalogo().Desplazamiento(e.Ficha, k), color);
-  }
-}
-
 bool Juego::PasadaTrasAterrizaje(bool entrar) {
   const uint32_t gen = generacion_;
   int total = 0;
@@ -287,7 +277,7 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
       if (!p_.persianaVisible) Sonar(sonido::kFila);
     }
     if (cortada && limite > 0 && e_.ModoPodator) PodarPlanta(limite);
-    RepintarFicha(*this);
+    RepintarFichaActiva(*this);
 
     // The pot went with the last full row.
     if (conMaceta) {
@@ -315,7 +305,7 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
         }
       }
     }
-    RepintarFicha(*this);
+    RepintarFichaActiva(*this);
   }
 
   // 3. Score.

@@ -1,4 +1,4 @@
-#include "modes/FichaActiva.h"
+#include "game/FichaActiva.h"
 
 #include "game/Juego.h"
 

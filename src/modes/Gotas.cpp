@@ -2,7 +2,7 @@
 // tick of the drop timer while the cell below is free, and it keeps falling
 // during a pause: this tick looks at neither Jugando nor Pausado.
 #include "game/Juego.h"
-#include "modes/FichaActiva.h"
+#include "game/FichaActiva.h"
 
 namespace tumbla {
 

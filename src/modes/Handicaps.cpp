@@ -4,7 +4,7 @@
 #include <array>
 
 #include "game/Juego.h"
-#include "modes/FichaActiva.h"
+#include "game/FichaActiva.h"
 
 namespace tumbla {
 
