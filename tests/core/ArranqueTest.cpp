@@ -5,22 +5,13 @@
 #include <fstream>
 #include <string>
 
+#include "Archivos.h"
 #include "Escena.h"
 
 namespace fs = std::filesystem;
 
 namespace tumbla {
 namespace {
-
-std::string Contenido(const fs::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-void Guardar(const fs::path& ruta, const std::string& texto) {
-  std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
-  f << texto;
-}
 
 class Arranque : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "Archivos.h"
 #include "Escena.h"
 #include "progress/Ayuda.h"
 
@@ -12,11 +13,6 @@ namespace fs = std::filesystem;
 
 namespace tumbla {
 namespace {
-
-std::string Contenido(const fs::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 size_t Cuenta(const std::string& texto, const std::string& trozo) {
   size_t n = 0;

@@ -6,17 +6,13 @@
 #include <fstream>
 #include <string>
 
+#include "Archivos.h"
 #include "Escena.h"
 
 namespace fs = std::filesystem;
 
 namespace tumbla {
 namespace {
-
-void Guardar(const fs::path& ruta, const std::string& texto) {
-  std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
-  f << texto;
-}
 
 class MinutosExtra : public ::testing::Test {
  protected:

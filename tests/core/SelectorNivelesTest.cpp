@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "Archivos.h"
 #include "Escena.h"
 #include "progress/Ayuda.h"
 #include "progress/SelectorNiveles.h"
@@ -18,11 +19,6 @@ namespace {
 
 constexpr uint32_t kColorClasic = 0xC0E0FF;
 constexpr uint32_t kColorGoteator = 0xC0FFC0;
-
-void Guardar(const fs::path& ruta, const std::string& texto) {
-  std::ofstream f(ruta, std::ios::binary | std::ios::trunc);
-  f << texto;
-}
 
 class Selector : public ::testing::Test {
  protected:
