@@ -223,12 +223,23 @@ void DialogoNiveles::keyPressEvent(QKeyEvent* evento) {
 }
 
 void DialogoNiveles::mouseMoveEvent(QMouseEvent* evento) {
-  if (punteroSobre_ != -1) {
-    punteroSobre_ = -1;
-    Modelo().PunteroSobreFondo();
-    Actualizar();
-  }
+  // Buttons pass their unused moves on to us, so the pointer may well be
+  // over one of them.
+  QWidget* debajo = childAt(evento->position().toPoint());
+  const auto it = std::find(cmdNivel_.begin(), cmdNivel_.end(), debajo);
+  PunteroSobre(it == cmdNivel_.end() ? -1 : static_cast<int>(it - cmdNivel_.begin()));
   QDialog::mouseMoveEvent(evento);
+}
+
+void DialogoNiveles::PunteroSobre(int i) {
+  if (punteroSobre_ == i) return;
+  punteroSobre_ = i;
+  if (i < 0) {
+    Modelo().PunteroSobreFondo();
+  } else {
+    Modelo().PunteroSobreBoton(i);
+  }
+  Actualizar();
 }
 
 void DialogoNiveles::wheelEvent(QWheelEvent* evento) {
@@ -243,15 +254,8 @@ void DialogoNiveles::wheelEvent(QWheelEvent* evento) {
 
 bool DialogoNiveles::eventFilter(QObject* objeto, QEvent* evento) {
   if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove) {
-    const auto* it = std::find(cmdNivel_.begin(), cmdNivel_.end(), objeto);
-    if (it != cmdNivel_.end()) {
-      const int i = static_cast<int>(it - cmdNivel_.begin());
-      if (punteroSobre_ != i) {
-        punteroSobre_ = i;
-        Modelo().PunteroSobreBoton(i);
-        Actualizar();
-      }
-    }
+    const auto it = std::find(cmdNivel_.begin(), cmdNivel_.end(), objeto);
+    if (it != cmdNivel_.end()) PunteroSobre(static_cast<int>(it - cmdNivel_.begin()));
   }
   return QDialog::eventFilter(objeto, evento);
 }

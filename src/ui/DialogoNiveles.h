@@ -46,6 +46,8 @@ class DialogoNiveles : public QDialog {
   // the caption, and repaints the frame.
   void Actualizar();
   void Colocar();
+  // The pointer is over button i, or over the background (-1).
+  void PunteroSobre(int i);
   QRect Rectangulo(int izquierda, int arriba, int ancho, int alto) const;
 
   tumbla::Juego& juego_;

@@ -77,6 +77,10 @@ VentanaCreditos::VentanaCreditos(std::function<bool(const QString&)> abrir, QWid
       this);
   lblMas->setObjectName(QStringLiteral("lblMas"));
   lblMas->setWordWrap(true);
+  // A wrapped text has no natural size: give it a width and the height that
+  // width needs, so the window fits it exactly in any font.
+  lblMas->setFixedWidth(310);
+  lblMas->setFixedHeight(lblMas->heightForWidth(310));
 
   lblMail_ = Enlace(QStringLiteral("lblMail"), Correo(), this);
   lblURL_ = Enlace(QStringLiteral("lblURL"), Web(), this);
@@ -103,8 +107,7 @@ VentanaCreditos::VentanaCreditos(std::function<bool(const QString&)> abrir, QWid
   todo->addWidget(imgLogo, 0, Qt::AlignTop);
   todo->addLayout(texto, 1);
 
-  setFixedWidth(460);
-  setFixedHeight(sizeHint().height());
+  todo->setSizeConstraint(QLayout::SetFixedSize);
   for (QWidget* hijo : findChildren<QWidget*>()) hijo->setFocusPolicy(Qt::NoFocus);
 }
 
@@ -157,7 +160,10 @@ void VentanaCreditos::mousePressEvent(QMouseEvent* evento) {
 }
 
 void VentanaCreditos::mouseMoveEvent(QMouseEvent* evento) {
-  Resaltar(nullptr);
+  // An address passes its unused moves on to us: look at what is under the
+  // pointer rather than assume it is the bare window.
+  QWidget* debajo = childAt(evento->position().toPoint());
+  Resaltar(debajo == lblMail_ ? lblMail_ : debajo == lblURL_ ? lblURL_ : nullptr);
   QDialog::mouseMoveEvent(evento);
 }
 
