@@ -120,6 +120,7 @@ DialogoNiveles::DialogoNiveles(tumbla::Juego& juego, QWidget* parent)
   lblDatos_->setObjectName(QStringLiteral("lblDatos"));
   lblDatos_->setAutoFillBackground(true);
   lblDatos_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  lblDatos_->setIndent(3);
   lblDatos_->setAttribute(Qt::WA_TransparentForMouseEvents);  // the window's background
   QPalette colores = lblDatos_->palette();
   colores.setColor(QPalette::Window, ColorDe(SelectorNiveles::kColorFondoDatos));

@@ -8,9 +8,11 @@
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QWindow>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -392,7 +394,8 @@ class DialogosTest : public QObject {
   }
 
   void scrollBarMovesThePage() {
-    // Dragging the bar to row 3 shows levels 31..80; the frame stays on its slot.
+    // Dragging the bar to row 3 shows levels 31..80 (the frame stays on its
+    // slot); the wheel turns it a row at a time.
     Partida p;
     p.Abrir([&] {
       auto* barra = p.dialogo->findChild<QScrollBar*>(QStringLiteral("scrNiveles"));
@@ -402,6 +405,15 @@ class DialogosTest : public QObject {
       QCOMPARE(p.boton(0)->text(), QStringLiteral("31"));
       QCOMPARE(p.modelo().Seleccionado(), 0);
       QCOMPARE(p.datos(), QStringLiteral("Nivel: 31 - ") + QString::fromStdString(p.modelo().lblDatos()).mid(12));
+
+      // One notch of the wheel down over the grid is one row further.
+      const QPoint sobre = p.boton(5)->geometry().center();
+      QWheelEvent rueda(sobre, p.dialogo->mapToGlobal(sobre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(p.dialogo.get(), &rueda);
+      QCOMPARE(p.modelo().ValorDesplazamiento(), 4);
+      QCOMPARE(barra->value(), 4);
+      QCOMPARE(p.boton(0)->text(), QStringLiteral("41"));
     });
   }
 
