@@ -45,13 +45,12 @@ set(CPACK_PACKAGE_VENDOR "The Tumbla developers")
 set(CPACK_PACKAGE_CONTACT "Tumbla <tumbla@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.example.org/tumbla")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling-block puzzle game with 296 levels")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Pieces of four blocks (and, on the hard setting, of five) fall into a board\n"
-  "eleven cells wide; shift and turn them so that full rows vanish. Around\n"
+  "eleven cells wide. Shift and turn them so that full rows vanish. Around\n"
   "that core come 296 levels in eight rule sets: row targets with handicaps,\n"
   "a drop to dig down to the floor, a square board to turn, two drops to join\n"
   "and a plant to cut down. The game speaks Spanish.")
-string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_STRIP_FILES ON)
 
 if(UNIX AND NOT APPLE)
@@ -64,7 +63,8 @@ if(UNIX AND NOT APPLE)
   # loads at run time (the X11 and Wayland window systems) are named here.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+  # A font, and xdg-open for the help document and the credits links.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 else()
   set(CPACK_GENERATOR "ZIP")
 endif()
