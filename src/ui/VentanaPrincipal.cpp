@@ -134,8 +134,9 @@ void VentanaPrincipal::Arrancar() { Ejecutar([this] { juego_->Inicializar(); });
 
 void VentanaPrincipal::Refrescar() {
   if (!juego_) return;
-  // Check marks and captions first: the repaint below clears the marks.
-  if (juego_->pantalla().panelCambiado) ActualizarMenus();
+  // Always: a checkable item ticks or unticks itself when chosen, whatever
+  // the game then decides.
+  ActualizarMenus();
   escenario_->ProgramarRepintado(juego_->pantalla());
 }
 

@@ -24,6 +24,8 @@
 #include "ui/Escenario.h"
 #include "ui/PlataformaQt.h"
 #include "ui/Teclas.h"
+#include "ui/Sonidos.h"
+#include "ui/VentanaCreditos.h"
 #include "ui/VentanaPrincipal.h"
 
 using namespace tumbla;
@@ -97,6 +99,9 @@ class VentanaTest : public QObject {
   void cleanup();
 
   void ventanaAbreConSuTituloYSuTamano();
+  void iconoYSonidosLleganTrasElPrimerPintado();
+  void sinSonidoNoSeCargaNingunEfecto();
+  void acercaDeMuestraLosCreditosSobreLaVentana();
   void arranqueAnunciaElMinutoDiarioEnUnaCajaEnEspanol();
   void menusTienenSusTitulosOrdenYAtajos();
   void ajustesGuardadosPonenLasMarcasAlArrancar();
@@ -237,6 +242,44 @@ void VentanaTest::ventanaAbreConSuTituloYSuTamano() {
   QCOMPARE(ventana_->escenario().Escala(), 1.0);
   QCOMPARE(QApplication::focusWidget(), &ventana_->escenario());
   QCOMPARE(ventana_->escenario().objectName(), QStringLiteral("escenario"));
+}
+
+void VentanaTest::iconoYSonidosLleganTrasElPrimerPintado() {
+  // Nothing slow comes before the first paint: the logo becomes the window's
+  // icon and the sound effects load right after it.
+  Abrir();
+  QTRY_VERIFY(!ventana_->windowIcon().isNull());
+  QTRY_COMPARE(ventana_->plataforma().Sonidos().Cargados(), ReproductorSonidos::kCantidad);
+}
+
+void VentanaTest::sinSonidoNoSeCargaNingunEfecto() {
+  // With the sound switched off in the settings no effect is loaded.
+  Abrir("[OROKORRA]\nAZKENA=" + Hoy().toLatin1() + "\nSOINUA=N\n");
+  QTRY_VERIFY(!ventana_->windowIcon().isNull());
+  QCOMPARE(ventana_->plataforma().Sonidos().Cargados(), 0);
+}
+
+void VentanaTest::acercaDeMuestraLosCreditosSobreLaVentana() {
+  // "Acerca de..." shows the credits modally, centred over the main window;
+  // a key closes them and the command returns.
+  Abrir();
+  bool visto = false;
+  bool modal = false;
+  QPoint centro;
+  QTimer::singleShot(0, this, [&] {
+    QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+    auto* creditos = qobject_cast<VentanaCreditos*>(QApplication::activeModalWidget());
+    if (!creditos) return;
+    visto = true;
+    modal = creditos->isModal() && creditos->parentWidget() == ventana_.get();
+    centro = creditos->frameGeometry().center();
+    QTest::keyClick(creditos, Qt::Key_Escape);
+  });
+  Accion("MnuAbout")->trigger();
+  QVERIFY(visto);
+  QVERIFY(modal);
+  QVERIFY((centro - ventana_->frameGeometry().center()).manhattanLength() <= 4);
+  QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 void VentanaTest::arranqueAnunciaElMinutoDiarioEnUnaCajaEnEspanol() {
