@@ -686,6 +686,7 @@ void VentanaTest::nuevoConF2AbreLaVentanaDeNiveles() {
   QVERIFY(modal);
   QVERIFY(!visto->isVisible());
   QVERIFY(!ventana_->juego().estado().Jugando);
+  QCOMPARE(ventana_->focusWidget(), &ventana_->escenario());  // once active again
 }
 
 void VentanaTest::cerrarLaVentanaAcabaLaEsperaDeLaPersiana() {
