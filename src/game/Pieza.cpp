@@ -12,7 +12,10 @@ void Juego::ProbarFicha(int fila) {
   }
   bool cabe = true;
   for (int k = 1; k <= Catalogo::NumCeldas(fila); ++k) {
-    if (e_.tablero.Ocupada(e_.Posicion + fichas_.Desplazamiento(fila, k))) cabe = false;
+    const int i = e_.Posicion + fichas_.Desplazamiento(fila, k);
+    // A long piece lying on the floor and turned upright would reach below
+    // the board: nothing fits there.
+    if (i < 0 || i >= kCeldas || e_.tablero.Ocupada(i)) cabe = false;
   }
   e_.Cabe = cabe;
 }

@@ -216,6 +216,23 @@ TEST(FichaActiva, shiftsStopAtTheWallsAndRotationNeverKicks) {
   }
 }
 
+TEST(FichaActiva, aLongPieceOnTheFloorCannotTurnBelowTheBoard) {
+  // The five-block bar lying on the floor (row 23) would reach row 25 when
+  // turned upright: the turn is refused like any other that does not fit.
+  Escena s;
+  s.TableroVacio();
+  s.Entrar(1);  // bar lying: L2, L1, 0, R1, R2
+  for (int n = 0; n < 30; ++n) s.juego->TeclaPrincipal(tecla::kAbajo);
+  ASSERT_EQ(Fila(s.e().Posicion), 23);
+  s.juego->TeclaPrincipal(tecla::kArriba);
+  EXPECT_EQ(s.e().Ficha, 1);
+  EXPECT_EQ(Fila(s.e().Posicion), 23);
+  // It still lands where it lies.
+  s.juego->TickJuego();
+  EXPECT_EQ(s.e().tablero[kBaseFilaInferior + 4], s.juego->catalogo().Color(1));
+  EXPECT_EQ(s.e().tablero[kBaseFilaInferior + 8], s.juego->catalogo().Color(1));
+}
+
 TEST(FichaActiva, lowestCellRemembersTheLargestIndexDrawn) {
   // CeldaMasBaja is the largest index drawn since the spawn, even after a
   // rotation raised the piece's lowest cell.
