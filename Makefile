@@ -35,6 +35,17 @@ sanitizers: deps
 bench: build
 	./$(BUILD)/tumbla-bench
 
+# A long soak of every level under the sanitizers: SOAK_EVENTS events over
+# the 296 levels, from seed SOAK_SEED ("azar" draws one; every run prints its
+# own, and a failing run leaves its replay script in $(SANBUILD)/tests).
+SOAK_EVENTS ?= 1200000
+SOAK_SEED ?= azar
+.PHONY: soak
+soak: sanitizers
+	cd $(SANBUILD)/tests && TUMBLA_SOAK_EVENTOS=$(SOAK_EVENTS) TUMBLA_SOAK_SEMILLA=$(SOAK_SEED) \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ./tumbla_tests_core --gtest_filter='Soak.EveryLevel*'
+
 clean:
 	rm -rf $(BUILD) $(SANBUILD)
 
