@@ -422,6 +422,27 @@ def terreno_got(familia, k, hondo, f0, c0, rng):
     return celdas
 
 
+def pozo_hondo(ocupadas, c0, hondo=4):
+    """The lowest cell of a well one column wide and more than `hondo` rows
+    deep (outside the drop's column), or None."""
+    for c in COLS:
+        if c == c0:
+            continue
+        racha = []
+        for f in range(FILAS):
+            x = indice(f, c)
+            cerrado = all(not (c + d in COLS) or indice(f, c + d) in ocupadas for d in (-1, 1))
+            if x not in ocupadas and cerrado:
+                racha.append(x)
+                if len(racha) > hondo and (f + 1 == FILAS or indice(f + 1, c) in ocupadas):
+                    return racha[-1]
+            else:
+                if len(racha) > hondo:
+                    return racha[-1]
+                racha = []
+    return None
+
+
 def reparar_got(celdas, gota, k, rng):
     f0, c0 = fila_col(gota)
     celdas = set(celdas)
@@ -451,7 +472,21 @@ def reparar_got(celdas, gota, k, rng):
                           if indice(f, c) not in ocup and indice(f, c) not in alc
                           and not aire(indice(f, c))]
             if not encerradas:
-                return True
+                pozo = pozo_hondo(ocup, c0)
+                if pozo is None:
+                    return True
+                # Only a straight piece fits a deep, narrow well: it is
+                # made shallower, or wider.
+                f, c = fila_col(pozo)
+                if sum(1 for cc in COLS if indice(f, cc) in ocup) < 10:
+                    celdas.add(pozo)
+                else:
+                    lados = [indice(f, c + d) for d in (-1, 1)
+                             if c + d in COLS and c + d != c0 and indice(f, c + d) in celdas]
+                    if not lados:
+                        return False
+                    celdas.discard(rng.choice(lados))
+                continue
             x = rng.choice(encerradas)
             f, c = fila_col(x)
             fila_casi = sum(1 for cc in COLS if indice(f, cc) in ocup) >= 10
