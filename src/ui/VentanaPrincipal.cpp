@@ -30,7 +30,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
       plataforma_(new PlataformaQt(this)),
       // The core opens the file with narrow-character paths: the local
       // 8-bit encoding is what the C library expects.
-      juego_(std::make_unique<Juego>(*plataforma_, QFile::encodeName(rutaIni).toStdString())),
+      juego_(std::make_unique<Juego>(*plataforma_, rutaIni.toStdString())),
       escenario_(new Escenario(juego_->pantalla(), this)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromUtf8(kTituloVentana));

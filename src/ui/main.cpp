@@ -1,8 +1,8 @@
 // Tumbla: a falling-block puzzle game. Starts the main window with the
 // settings file beside the program, named after it ("tumbla" keeps
-// "tumbla.ini").
+// "tumbla.ini"), or in the player's own configuration folder when the
+// program's folder cannot be written (an installed game).
 #include <QApplication>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <chrono>
@@ -11,6 +11,7 @@
 
 #include "game/Juego.h"
 #include "ui/Escenario.h"
+#include "ui/RutaAjustes.h"
 #include "ui/VentanaPrincipal.h"
 
 namespace {
@@ -45,11 +46,12 @@ void Medir(tumbla::ui::VentanaPrincipal& ventana) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const QFileInfo programa(QCoreApplication::applicationFilePath());
-  const QString rutaIni =
-      QCoreApplication::applicationDirPath() + QLatin1Char('/') + programa.completeBaseName() + QStringLiteral(".ini");
+  // Matches the desktop entry, so the desktop shows the game's own icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tumbla"));
+  const QString rutaIni = tumbla::ui::RutaAjustes();
 
   tumbla::ui::VentanaPrincipal ventana(rutaIni);
+  ventana.juego().PonerCarpetasAyuda(tumbla::ui::CarpetasAyuda(rutaIni));
   Medir(ventana);
   ventana.show();
   ventana.Arrancar();
