@@ -16,7 +16,7 @@
 //  7. progress that is not a number, negative or too big
 //                                          MinutosExtraTest progressReadsTheStoredValueLeniently
 //  8. unknown piece set                    ArranqueTest storedSwitchesSetTheMenusAndUnknownPieceSetsLeaveNormal
-//  9. help folder not writable             AyudaTest anUnwritableFolderFallsBackToTheNextOne
+//  9. help folder not writable             AyudaTest noBrowserIsReportedAndAnUnwritableFolderFallsBackToTheNextOne
 // 10. no browser                           AyudaTest noBrowserIsReportedAndTheGameGoesOn
 // 11. keys during a tick, while paused, out of play
 //                                          TecladoTest keysAreRefusedWhilePausedOutOfPlayOrDuringATick
