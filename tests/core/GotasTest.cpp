@@ -1,5 +1,6 @@
-// The blue drop: falling with the drop timer, staying in place when its row
-// goes, following the stack down, the floor win, and the two drops joined.
+// The blue drop: staying in place when its row goes, waiting for the falling
+// piece, carried down by the rows cleared under it to the floor win, and the
+// two drops joined or apart in a full row.
 #include <gtest/gtest.h>
 
 #include "Comprobaciones.h"
@@ -16,65 +17,6 @@ void PonerGota(Escena& s, int fila, int columna) {
   s.juego->PonerTemporizador(Temporizador::Gota, true, 100);
 }
 
-// Vertical I (row 63) hard-dropped into a column, landing on the next tick.
-void SoltarPaloEn(Escena& s, int columna) {
-  s.Entrar(63);
-  while (Columna(s.e().Posicion) < columna) s.juego->TeclaPrincipal(tecla::kDerecha);
-  while (Columna(s.e().Posicion) > columna) s.juego->TeclaPrincipal(tecla::kIzquierda);
-  s.juego->TeclaPrincipal(tecla::kEspacio);
-  s.juego->TickJuego();
-}
-
-TEST(Gotas, dropFallsWithTheStackAndWinsOnTheFloor) {
-  // The drop falls onto the stack; two rows cleared under it carry it down
-  // two rows; it then falls through the shaft to row 23, one row and one
-  // sound 106 per tick, and that completes the GOTEATOR level.
-  Escena s;
-  s.TableroVacio(Modo::Goteator);
-  s.Dibujar(16, {".....b.....",
-                 "...........",
-                 "1111111111.",
-                 "1111111111.",
-                 "22222.2222.",
-                 "33333.3333.",
-                 "44444.44444",
-                 "55555.55555"});
-  PonerGota(s, 16, 6);
-
-  s.juego->TickGota();
-  EXPECT_TRUE(s.e().GotaCayendo);
-  EXPECT_EQ(s.Filas(16, 17), Lineas({"...........", ".....b....."}));
-  s.juego->TickGota();  // blocked: it stays
-  EXPECT_FALSE(s.e().GotaCayendo);
-  EXPECT_EQ(s.e().CeldaGota, 17 * kAncho + 6);
-  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kGota), 1);
-
-  SoltarPaloEn(s, 11);
-  EXPECT_EQ(s.Filas(17, 23), Lineas({"...........",
-                                     "...........",
-                                     ".....b.....",
-                                     "22222.22227",
-                                     "33333.33337",
-                                     "44444.44444",
-                                     "55555.55555"}));
-  EXPECT_EQ(s.e().CeldaGota, 19 * kAncho + 6);
-  EXPECT_EQ(s.e().Puntos, 5 + 125);
-  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
-
-  for (int fila = 20; fila <= 22; ++fila) {
-    s.juego->TickGota();
-    EXPECT_EQ(s.e().CeldaGota, fila * kAncho + 6);
-    EXPECT_TRUE(s.e().Jugando);
-  }
-  s.juego->TickGota();
-  EXPECT_EQ(s.Filas(22, 23), Lineas({"44444.44444", "55555b55555"}));
-  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kGota), 5);
-  EXPECT_FALSE(s.e().timGota.Enabled);
-  EXPECT_EQ(s.p().lblObjetivo.texto, "x0");
-  EXPECT_FALSE(s.e().Jugando);
-  EXPECT_TRUE(s.e().NivelTerminado);
-}
-
 TEST(Gotas, aRemovedRowKeepsTheDropAndLosesTheBlockAboveIt) {
   // Completing the drop's row removes the rest of the row; the drop keeps
   // its cell and the block right above it is the one lost.
@@ -86,17 +28,18 @@ TEST(Gotas, aRemovedRowKeepsTheDropAndLosesTheBlockAboveIt) {
                  "3333.333333"});
   PonerGota(s, 21, 6);
 
-  SoltarPaloEn(s, 11);
+  s.Entrar(63);  // upright I, dropped into column 11
+  for (int n = 0; n < 5; ++n) s.juego->TeclaPrincipal(tecla::kDerecha);
+  s.juego->TeclaPrincipal(tecla::kEspacio);
+  s.juego->TickJuego();
   EXPECT_EQ(s.Filas(18, 23), Lineas({"...........",
                                      "..........7",
                                      "..........7",
                                      ".....b....7",
                                      "2222.222222",
                                      "3333.333333"}));
-  EXPECT_EQ(s.e().CeldaGota, 21 * kAncho + 6);
   s.juego->TickGota();
   EXPECT_EQ(s.e().CeldaGota, 21 * kAncho + 6);
-  EXPECT_EQ(s.e().tablero[21 * kAncho + 6], kGotaAzul);
   EXPECT_EQ(ImagenesErroneas(*s.juego), "");
 }
 
@@ -112,9 +55,7 @@ TEST(Gotas, dropWaitsForTheFallingPieceAndFallsDuringAPause) {
   s.juego->TickGota();
   EXPECT_FALSE(s.e().GotaCayendo);
   EXPECT_EQ(s.e().CeldaGota, 6);
-  EXPECT_EQ(s.e().tablero[kAncho + 6], kLibre);
-  EXPECT_EQ(s.p().imgTablero[kAncho + 6], 2);
-  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kGota), 0);
+  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
 
   s.juego->TeclaPrincipal(tecla::kIzquierda);
   s.juego->TickGota();
@@ -130,9 +71,11 @@ TEST(Gotas, dropWaitsForTheFallingPieceAndFallsDuringAPause) {
   EXPECT_EQ(ImagenesErroneas(*s.juego), "");
 }
 
-TEST(Gotas, rowsClearedUnderTheDropByItsOwnTickCarryItDown) {
-  // Removing two rows at once, the drop tick's pass carries the drop down to
-  // the floor (a win); its old cell keeps the block that fell into it.
+TEST(Gotas, rowsClearedUnderTheDropByItsOwnTickCarryItDownToTheWin) {
+  // The drop falls into the last hole of row 22 (sound 106); the drop tick's
+  // pass removes two rows at once and carries the drop down to the floor,
+  // which completes the GOTEATOR level; its old cell keeps the block that
+  // fell into it.
   Escena s;
   s.TableroVacio(Modo::Goteator);
   s.e().BorrarCada = 2;
@@ -147,49 +90,46 @@ TEST(Gotas, rowsClearedUnderTheDropByItsOwnTickCarryItDown) {
   s.juego->TickGota();
   EXPECT_EQ(s.Filas(20, 23), Lineas({"...........", "...........", ".....3.....", ".....b....."}));
   EXPECT_EQ(s.e().CeldaGota, 23 * kAncho + 6);
-  EXPECT_EQ(s.p().lblObjetivo.texto, "x0");
-  EXPECT_FALSE(s.e().Jugando);
-}
-
-TEST(Gotas, bothDropsSideBySideGoWithTheirRow) {
-  // The blue drop falls beside the pink one and fills the last hole of the
-  // bottom row; the next drop tick clears the row with both drops and the
-  // JUNTATOR level is won.
-  Escena s;
-  s.TableroVacio(Modo::Juntator);
-  s.Dibujar(22, {".b.........",
-                 "r.111111111"});
-  PonerGota(s, 22, 2);
-
-  s.juego->TickGota();
-  EXPECT_EQ(s.Filas(23, 23), "rb111111111\n");
-  s.juego->TickGota();
-  EXPECT_EQ(s.Filas(21, 23), Lineas({"...........", "...........", "..........."}));
-  for (int i = 0; i < kCeldas; ++i) {
-    EXPECT_NE(s.e().tablero[i], kGotaAzul) << i;
-    EXPECT_NE(s.e().tablero[i], kGotaRosa) << i;
-  }
+  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kGota), 1);
   EXPECT_EQ(s.p().lblObjetivo.texto, "x0");
   EXPECT_FALSE(s.e().timGota.Enabled);
   EXPECT_FALSE(s.e().Jugando);
   EXPECT_TRUE(s.e().NivelTerminado);
 }
 
-TEST(Gotas, dropsApartInAFullRowStay) {
-  // Both drops in a full row but not side by side: the row goes, the drops
-  // stay, and the level goes on.
-  Escena s;
-  s.TableroVacio(Modo::Juntator);
-  s.Dibujar(22, {"...3.......",
-                 "r1b11111111"});
-  PonerGota(s, 23, 3);
-
-  s.juego->TickGota();
-  EXPECT_EQ(s.Filas(22, 23), Lineas({"...........", "r.b3......."}));
-  EXPECT_EQ(s.e().CeldaGota, 23 * kAncho + 3);
-  EXPECT_TRUE(s.e().Jugando);
-  EXPECT_TRUE(s.e().timGota.Enabled);
-  EXPECT_NE(s.p().lblObjetivo.texto, "x0");
+TEST(Gotas, joinedDropsGoWithTheirRowAndDropsApartStay) {
+  // The blue drop falls beside the pink one into the last hole of the bottom
+  // row: the next drop tick clears the row with both drops and the JUNTATOR
+  // level is won. Both drops in a full row but apart: the row goes, the
+  // drops stay and the level goes on.
+  struct Caso {
+    const char* fila22;
+    const char* fila23;
+    int columnaAzul;
+    const char* despues;  // rows 22..23 after two drop ticks
+    bool ganado;
+  };
+  const Caso casos[] = {
+      {".b.........", "r.111111111", 2, "...........\n...........\n", true},
+      {"...3.......", "r1b11111111", 3, "...........\nr.b3.......\n", false},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.fila23);
+    Escena s;
+    s.TableroVacio(Modo::Juntator);
+    s.Dibujar(22, {c.fila22, c.fila23});
+    PonerGota(s, c.fila22[c.columnaAzul - 1] == 'b' ? 22 : 23, c.columnaAzul);
+    s.juego->TickGota();
+    s.juego->TickGota();
+    EXPECT_EQ(s.Filas(22, 23), c.despues);
+    EXPECT_EQ(s.p().lblObjetivo.texto == "x0", c.ganado);
+    EXPECT_EQ(s.e().timGota.Enabled, !c.ganado);
+    EXPECT_EQ(s.e().Jugando, !c.ganado);
+    EXPECT_EQ(s.e().NivelTerminado, c.ganado);
+    if (!c.ganado) {
+      EXPECT_EQ(ImagenesErroneas(*s.juego), "");
+    }
+  }
 }
 
 }  // namespace

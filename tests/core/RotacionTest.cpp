@@ -75,81 +75,9 @@ TEST(Rotacion, turnIsRefusedSilentlyWhenNotAllowed) {
   s.TableroVacio(Modo::Rotator);
   s.Dibujar(23, {"1.........."});
   s.e().CeldaMasBaja = 167;
+  EXPECT_TRUE(s.juego->PuedeGirarTablero());
   s.juego->TeclaPrincipal(tecla::k4);
   EXPECT_EQ(s.Filas(13, 13), "1..........\n");
-}
-
-TEST(Rotacion, fullColumnTurnsSolidAndGoesAfterATurn) {
-  // A flat I completes column 1 of the square: the column turns into
-  // neutral blocks and stays. Turned with key 3 it lies along the bottom
-  // and the pass after the turn removes it.
-  Escena s;
-  s.TableroVacio(Modo::Rotator);
-  s.Dibujar(13, {"...........",
-                 "3333.......",
-                 "3..........",
-                 "3..........",
-                 "3..........",
-                 "3..........",
-                 "3..........",
-                 "3..........",
-                 "3..........",
-                 "3..........",
-                 "3.........."});
-  s.Entrar(64);  // flat I over columns 4..7
-  for (int n = 0; n < 3; ++n) s.juego->TeclaPrincipal(tecla::kIzquierda);
-  s.juego->TeclaPrincipal(tecla::kEspacio);
-  s.juego->TickJuego();
-  ASSERT_TRUE(s.e().Jugando);
-  EXPECT_EQ(Cuadrado(s), Lineas({"#777.......",
-                                 "#333.......",
-                                 "#..........",
-                                 "#..........",
-                                 "#..........",
-                                 "#..........",
-                                 "#..........",
-                                 "#..........",
-                                 "#..........",
-                                 "#..........",
-                                 "#.........."}));
-  EXPECT_EQ(s.e().Puntos, 5);
-
-  s.juego->TeclaPrincipal(tecla::k3);
-  EXPECT_EQ(s.Filas(19, 23), Lineas({"...........",
-                                     "...........",
-                                     "73.........",
-                                     "73.........",
-                                     "73........."}));
-  EXPECT_EQ(s.e().Puntos, 5 + 50);
-  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kFila), 1);
-  EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kGiroTablero), 1);
-  EXPECT_TRUE(s.e().FichaActiva);
-  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
-}
-
-TEST(Rotacion, theBlueDropIsFollowedThroughATurn) {
-  // The drop in the bottom-left corner goes to the top-left corner with
-  // key 4; the drop timer then lets it fall from there onto the pink drop.
-  Escena s;
-  s.TableroVacio(Modo::Juntator);
-  s.Dibujar(23, {"b.........r"});
-  s.e().CeldaGota = 23 * kAncho + 1;
-  s.e().SegundosLimite = 90;
-  s.juego->PonerTemporizador(Temporizador::Gota, true, 100);
-
-  s.juego->TeclaPrincipal(tecla::k4);
-  EXPECT_EQ(s.e().CeldaGota, 13 * kAncho + 1);
-  EXPECT_EQ(s.Filas(13, 13), "b..........\n");
-  EXPECT_EQ(s.Filas(23, 23), "r..........\n");
-
-  int ticks = 0;
-  do {
-    s.juego->TickGota();
-  } while (s.e().GotaCayendo && ++ticks < 20);
-  EXPECT_EQ(ticks, 9);
-  EXPECT_EQ(s.Filas(22, 23), Lineas({"b..........", "r.........."}));
-  EXPECT_EQ(s.e().CeldaGota, 22 * kAncho + 1);
-  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
 }
 
 }  // namespace

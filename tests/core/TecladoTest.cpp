@@ -1,184 +1,130 @@
-// Keys of the main window and the shutter, pause and resume, and a short
-// scripted game played from the keyboard.
+// Keys of the main window, pause and resume with the level clock, and a
+// short scripted game played from the keyboard.
 #include <gtest/gtest.h>
 
+#include "Comprobaciones.h"
 #include "Escena.h"
 
 namespace tumbla {
 namespace {
 
-TEST(Teclado, letterKeysMoveLikeTheArrows) {
-  // O, P, A and Q do what Left, Right, Down and Up do.
-  Escena s;
-  s.TableroVacio();
-  s.Entrar(78);
-  s.juego->TeclaPrincipal(tecla::kO);
-  EXPECT_EQ(s.e().Posicion, kCeldaEntrada - 1);
-  s.juego->TeclaPrincipal(tecla::kP);
-  s.juego->TeclaPrincipal(tecla::kP);
-  EXPECT_EQ(s.e().Posicion, kCeldaEntrada + 1);
-  s.juego->TeclaPrincipal(tecla::kA);
-  EXPECT_EQ(s.e().Posicion, kCeldaEntrada + 14);
-  s.juego->TeclaPrincipal(tecla::kQ);
-  EXPECT_EQ(s.e().Ficha, 79);
-  // Down never lands a piece, even on the floor.
-  for (int n = 0; n < 30; ++n) s.juego->TeclaPrincipal(tecla::kAbajo);
-  EXPECT_EQ(Fila(s.e().Posicion), 22);
-  EXPECT_EQ(s.e().Puntos, 0);
-  EXPECT_TRUE(s.e().FichaActiva);
-}
-
 TEST(Teclado, keysAreRefusedWhilePausedOutOfPlayOrDuringATick) {
-  // Moves need a level in play and no pause; a key arriving while a tick is
-  // landing a piece is lost, not queued.
-  Escena s;
-  s.TableroVacio();
-  s.Entrar(78);
-  const int16_t inicio = s.e().Posicion;
-
-  s.e().Pausado = true;
-  for (int k : {tecla::kIzquierda, tecla::kDerecha, tecla::kAbajo, tecla::kArriba, tecla::kEspacio}) {
-    s.juego->TeclaPrincipal(k);
+  // Moves need a level in play and no pause; a key (F3 too) arriving while
+  // a tick is landing a piece is lost, not queued.
+  for (int caso = 0; caso < 3; ++caso) {
+    SCOPED_TRACE(caso);
+    Escena s;
+    s.TableroVacio();
+    s.Entrar(78);
+    (caso == 0 ? s.e().Pausado : caso == 1 ? s.e().EnTurno : s.e().Jugando) = caso != 2;
+    for (int k : {tecla::kIzquierda, tecla::kDerecha, tecla::kAbajo, tecla::kArriba, tecla::kEspacio}) {
+      s.juego->TeclaPrincipal(k);
+    }
+    if (caso != 0) s.juego->TeclaPrincipal(tecla::kF3);
+    EXPECT_EQ(s.e().Posicion, kCeldaEntrada);
+    EXPECT_EQ(s.e().Ficha, 78);
+    EXPECT_EQ(s.e().Orden, "");
   }
-  EXPECT_EQ(s.e().Posicion, inicio);
-  EXPECT_EQ(s.e().Ficha, 78);
-  s.e().Pausado = false;
-
-  s.e().EnTurno = true;
-  s.juego->TeclaPrincipal(tecla::kIzquierda);
-  s.juego->TeclaPrincipal(tecla::kF3);
-  EXPECT_EQ(s.e().Posicion, inicio);
-  EXPECT_EQ(s.e().Orden, "");
-  s.e().EnTurno = false;
-
-  s.e().Jugando = false;
-  s.juego->TeclaPrincipal(tecla::kArriba);
-  s.juego->TeclaPrincipal(tecla::kF3);
-  EXPECT_EQ(s.e().Ficha, 78);
-  EXPECT_EQ(s.e().Orden, "");
 }
 
-TEST(Teclado, boardTurnKeysNeedTheSquareModesAndAPieceAboveTheSquare) {
-  // 3 and 4 do nothing in the classic modes, nor once the falling piece has
-  // reached row 13 (its lowest cell beyond 167), nor while the drop falls.
+TEST(Pausa, clockCountsDownPausesAtTheNextTickAndResumesFromTheShownTime) {
+  // The clock shows m:ss. F3 (twice is still once) pauses at the next tick,
+  // which still moves the piece and stops the play and extra-block timers.
+  // After a long pause the clock goes on from its label; under 16 s left the
+  // frame turns grey on odd and red on even seconds.
   Escena s;
-  s.TableroVacio();
-  s.Entrar(78);
-  EXPECT_FALSE(s.juego->PuedeGirarTablero());
-
-  Escena r;
-  r.TableroVacio(Modo::Rotator);
-  r.Entrar(78);
-  EXPECT_TRUE(r.juego->PuedeGirarTablero());
-  r.e().GotaCayendo = true;
-  EXPECT_FALSE(r.juego->PuedeGirarTablero());
-  r.e().GotaCayendo = false;
-  while (r.e().CeldaMasBaja <= 167) r.juego->TeclaPrincipal(tecla::kAbajo);
-  EXPECT_EQ(r.e().CeldaMasBaja, 13 * 13 + 7);
-  EXPECT_FALSE(r.juego->PuedeGirarTablero());
-}
-
-TEST(Pausa, F3PausesAtTheNextTickWhichStillMovesThePiece) {
-  // F3 only leaves "pause"; pressing it twice leaves one. The next tick stops
-  // the play timer and the extra-block timer, shows "PAUSA (F3)" and still
-  // makes its gravity step.
-  Escena s;
-  s.TableroVacio();
+  s.TableroVacio(Modo::Goteator);
+  s.e().SegundosLimite = 150;
+  s.e().InicioReloj = 10;
   s.juego->PonerTemporizador(Temporizador::BloqueExtra, true, 7000);
   s.Entrar(78);
+  s.plataforma.ahora = 10.9;
+  s.juego->TickJuego();
+  EXPECT_EQ(s.p().lblTiempo.texto, "2:30");
   s.juego->TeclaPrincipal(tecla::kF3);
   s.juego->TeclaPrincipal(tecla::kF3);
   EXPECT_EQ(s.e().Orden, "pause");
   EXPECT_FALSE(s.e().Pausado);
+  s.plataforma.ahora = 10 + 85;
   s.juego->TickJuego();
   EXPECT_TRUE(s.e().Pausado);
-  EXPECT_EQ(s.e().Orden, "");
-  EXPECT_EQ(s.e().Posicion, kCeldaEntrada + 13);
-  EXPECT_FALSE(s.e().timJuego.Enabled);
-  EXPECT_FALSE(s.e().timBloqueExtra.Enabled);
+  EXPECT_EQ(s.e().Posicion, kCeldaEntrada + 2 * kAncho);
+  EXPECT_EQ(s.p().lblTiempo.texto, "1:05");
+  EXPECT_FALSE(s.e().timJuego.Enabled || s.e().timBloqueExtra.Enabled);
   EXPECT_TRUE(s.p().lblPausa.visible);
   EXPECT_EQ(s.p().lblPausa.texto, "PAUSA (F3)");
-
-  // Resume gives both timers back and hides the label.
+  s.plataforma.ahora = 500;
   s.juego->TeclaPrincipal(tecla::kF3);
   EXPECT_FALSE(s.e().Pausado);
-  EXPECT_TRUE(s.e().timJuego.Enabled);
-  EXPECT_TRUE(s.e().timBloqueExtra.Enabled);
+  EXPECT_EQ(s.e().SegundosLimite, 65);
+  EXPECT_EQ(s.e().InicioReloj, 500);
+  EXPECT_TRUE(s.e().timJuego.Enabled && s.e().timBloqueExtra.Enabled);
   EXPECT_EQ(s.e().timBloqueExtra.Interval, 7000);
   EXPECT_FALSE(s.p().lblPausa.visible);
+  s.plataforma.ahora = 500 + 56.2;
+  s.juego->TickJuego();
+  EXPECT_EQ(s.p().lblTiempo.texto, "0:09");
+  EXPECT_EQ(s.p().colorMarco, kColorGris);
+  s.plataforma.ahora = 500 + 57;
+  s.juego->TickJuego();
+  EXPECT_EQ(s.p().lblTiempo.texto, "0:08");
+  EXPECT_EQ(s.p().colorMarco, kColorRojo);
 }
 
-TEST(Pausa, resumeContinuesTheClockFromTheShownTime) {
-  // The clock survives a pause only as its label: resuming at "1:00" gives
-  // 60 seconds from now, at "0:07" seven; a level without a clock keeps its
-  // limit untouched.
-  Escena s;
-  s.TableroVacio(Modo::Podator);
-  s.e().SegundosLimite = 150;
-  s.e().InicioReloj = 0;
-  s.Entrar(78);
-  s.juego->TeclaPrincipal(tecla::kF3);
-  s.plataforma.ahora = 90.4;
-  s.juego->TickJuego();
-  ASSERT_TRUE(s.e().Pausado);
-  EXPECT_EQ(s.p().lblTiempo.texto, "1:00");
-  s.plataforma.ahora = 500;  // a long pause
-  s.juego->TeclaPrincipal(tecla::kF3);
-  EXPECT_EQ(s.e().SegundosLimite, 60);
-  EXPECT_EQ(s.e().InicioReloj, 500);
-  s.plataforma.ahora = 530;
-  s.juego->TickJuego();
-  EXPECT_EQ(s.p().lblTiempo.texto, "0:30");
-
-  Escena c;
-  c.TableroVacio();
-  c.e().SegundosLimite = 42;
-  c.Entrar(78);
-  c.juego->TeclaPrincipal(tecla::kF3);
-  c.juego->TickJuego();
-  c.juego->TeclaPrincipal(tecla::kF3);
-  EXPECT_EQ(c.e().SegundosLimite, 42);
-}
-
-TEST(Pausa, theExtraBlockTimerStaysOffAfterResumeWhenItWasOff) {
-  // Resume restores the extra-block timer to what it was at the pause.
-  Escena s;
-  s.TableroVacio();
-  s.Entrar(78);
-  s.juego->TeclaPrincipal(tecla::kF3);
-  s.juego->TickJuego();
-  s.juego->TeclaPrincipal(tecla::kF3);
-  EXPECT_FALSE(s.e().timBloqueExtra.Enabled);
-  EXPECT_TRUE(s.e().timJuego.Enabled);
+TEST(Reloj, textNeverShowsANegativeTimeAndReadsBackOnlyMSs) {
+  // The label shows 0:00 at worst; reading it back accepts only m:ss.
+  EXPECT_EQ(Juego::TextoReloj(-3), "0:00");
+  EXPECT_EQ(Juego::TextoReloj(60), "1:00");
+  EXPECT_EQ(Juego::TextoReloj(7), "0:07");
+  int v = -1;
+  EXPECT_TRUE(Juego::LeerTextoReloj("1:00", v));
+  EXPECT_EQ(v, 60);
+  EXPECT_TRUE(Juego::LeerTextoReloj("0:07", v));
+  EXPECT_EQ(v, 7);
+  for (const char* malo : {"", "x", ":07", "1:0", "1:000", "a:07", "1:7a", "1:75"}) {
+    v = -1;
+    EXPECT_FALSE(Juego::LeerTextoReloj(malo, v)) << malo;
+    EXPECT_EQ(v, -1);
+  }
 }
 
 TEST(JuegoGuionado, aShortClassicGameFromTheKeyboard) {
-  // Two O pieces and an L steered by keys fill the bottom row's gap and
-  // clear it; what was above falls into the bottom row.
+  // The first O falls one row per tick and lands on the floor (sound 103,
+  // 5 points); the second O and an L steered by keys fill the bottom row's
+  // gap and clear it; what was above falls into the bottom row.
   Escena s;
   s.TableroVacio();
   s.Dibujar(23, {"##.......##"});
-  // Draws: the O after the first O, then the L (entry 21, row 72), then an I.
-  s.plataforma.aleatorios = {5, 2, 0};
+  s.plataforma.aleatorios = {5, 2, 0};  // after the next O: the L (row 72), an I
   s.Entrar(77);
+  s.juego->TeclaPrincipal(tecla::kIzquierda);
+  s.juego->TeclaPrincipal(tecla::kIzquierda);
+  for (int fila = 3; fila <= 23; ++fila) {
+    s.juego->TickJuego();
+    ASSERT_EQ(Fila(s.e().Posicion), fila);
+  }
+  EXPECT_TRUE(s.plataforma.sonidos.empty());
+  s.juego->TickJuego();
+  EXPECT_EQ(s.plataforma.sonidos, std::vector<int>{sonido::kAterrizaje});
+  EXPECT_EQ(s.e().Puntos, 5);
+  EXPECT_EQ(s.e().Posicion, kCeldaEntrada);
+  EXPECT_EQ(s.e().Ficha, 77);
   auto soltar = [&] {
     s.juego->TeclaPrincipal(tecla::kEspacio);
     s.juego->TickJuego();
   };
-  s.juego->TeclaPrincipal(tecla::kIzquierda);
-  s.juego->TeclaPrincipal(tecla::kIzquierda);
-  soltar();  // O into columns 3-4
-  soltar();  // O into columns 5-6
-  EXPECT_EQ(s.Filas(22, 23), "..2222.....\n##2222...##\n");
+  soltar();
+  EXPECT_EQ(s.Filas(22, 23), Lineas({"..2222.....", "##2222...##"}));
   ASSERT_EQ(s.e().Ficha, 72);  // L: L1, 0, R1, UR1
   s.juego->TeclaPrincipal(tecla::kDerecha);
   s.juego->TeclaPrincipal(tecla::kDerecha);
-  soltar();  // fills columns 7-9 of row 23, and column 9 of row 22
-  EXPECT_EQ(s.Filas(22, 23), "...........\n..2222..5..\n");
+  soltar();
+  EXPECT_EQ(s.Filas(22, 23), Lineas({"...........", "..2222..5.."}));
   EXPECT_EQ(s.e().Puntos, 3 * 5 + 50);
   EXPECT_EQ(s.e().timJuego.Interval, 297);
   EXPECT_EQ(s.e().Ficha, 64);
   EXPECT_EQ(s.e().Posicion, kCeldaEntrada);
+  EXPECT_EQ(ImagenesErroneas(*s.juego), "");
 }
 
 }  // namespace
