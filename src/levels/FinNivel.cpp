@@ -23,6 +23,13 @@ void Juego::NivelCompletado() {
   NuevaGeneracion();
   e_.Jugando = false;
   e_.Pausado = false;
+  // A piece still in the air when a drop or a board turn completes the level
+  // goes with the level rather than stay frozen on screen.
+  if (e_.FichaActiva) {
+    for (int k = 1; k <= Catalogo::NumCeldas(e_.Ficha); ++k) {
+      RedibujarCelda(e_.Posicion + fichas_.Desplazamiento(e_.Ficha, k));
+    }
+  }
   e_.FichaActiva = false;
   e_.NivelTerminado = true;
   // Menu commands that would start or reset a game wait until the shutter

@@ -55,5 +55,8 @@ int main(int argc, char* argv[]) {
   Medir(ventana);
   ventana.show();
   ventana.Arrancar();
+  // The player may close the window while the start-up box is still open,
+  // before the event loop runs: then there is nothing left to run.
+  if (!ventana.isVisible()) return 0;
   return app.exec();
 }

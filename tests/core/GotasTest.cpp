@@ -97,6 +97,29 @@ TEST(Gotas, rowsClearedUnderTheDropByItsOwnTickCarryItDownToTheWin) {
   EXPECT_TRUE(s.e().NivelTerminado);
 }
 
+TEST(Gotas, aPieceStillInTheAirGoesWithTheLevelTheDropCompletes) {
+  // The drop reaches the floor while an O is falling below the shutter's
+  // reach: the O disappears with the level rather than stay frozen on screen.
+  Escena s;
+  s.TableroVacio(Modo::Goteator);
+  s.Dibujar(10, {"1.........."});
+  s.Dibujar(22, {".....b.....",
+                 "22222.22222"});
+  PonerGota(s, 22, 6);
+  s.Entrar(77);
+  for (int n = 0; n < 13; ++n) s.juego->TeclaPrincipal(tecla::kAbajo);
+  ASSERT_EQ(s.p().imgTablero[15 * kAncho + 6], 2);
+
+  s.juego->TickGota();
+  EXPECT_TRUE(s.e().NivelTerminado);
+  EXPECT_EQ(s.p().filasPersiana, 10);
+  for (int fila : {14, 15}) {
+    for (int col : {5, 6}) EXPECT_EQ(s.p().imgTablero[fila * kAncho + col], 0) << fila << "," << col;
+  }
+  EXPECT_EQ(s.p().imgTablero[10 * kAncho + 1], 1);
+  EXPECT_EQ(s.p().imgTablero[23 * kAncho + 6], kGotaAzul);
+}
+
 TEST(Gotas, joinedDropsGoWithTheirRowAndDropsApartStay) {
   // The blue drop falls beside the pink one into the last hole of the bottom
   // row: the next drop tick clears the row with both drops and the JUNTATOR
