@@ -17,19 +17,20 @@
 //                                          MinutosExtraTest progressReadsTheStoredValueLeniently
 //  8. unknown piece set                    ArranqueTest storedSwitchesSetTheMenusAndUnknownPieceSetsLeaveNormal
 //  9. help folder not writable             AyudaTest noBrowserIsReportedAndAnUnwritableFolderFallsBackToTheNextOne
-// 10. no browser                           AyudaTest noBrowserIsReportedAndTheGameGoesOn
+// 10. no browser                           AyudaTest noBrowserIsReportedAndAnUnwritableFolderFallsBackToTheNextOne
 // 11. keys during a tick, while paused, out of play
 //                                          TecladoTest keysAreRefusedWhilePausedOutOfPlayOrDuringATick
 // 12. menus while the shutter slides       FinNivelTest / ArranqueTest resetRefusesWhileALevelIsOnOrBehindTheShutter
 // 13. the window closed in the middle of the shutter
 //                                          ui VentanaTest cerrarLaVentanaAcabaLaEsperaDeLaPersiana
 // 14. the level window closed by its close box
-//                                          ui DialogosTest closingTheWindowContinuesLikeEscape
+//                                          ui DialogosTest escapeYElCierreContinuanPorElJuego
 // 15. timers firing under boxes and windows, at random, on every level
 //                                          SoakTest (every third run nests timer events)
-// The window's own cases (no sound device, held keys, the window closed
-// under a message box) are in tests/ui/EntradasMalasTest.cpp; the real
-// program with a read-only or corrupt settings file in tests/e2e.
+// 16. no sound device                      ui SonidosTest sinSonidoNadaSeCargaYConSonidoCadaEfectoUnaVezSinDispositivo
+// 17. S and F3 held down (auto-repeat)     ui VentanaTest ordenesDelMenuPreguntanGuardanYSoloCambianLasPiezasSiguientes
+// 18. the real program with an unwritable or corrupt settings file, and
+//     with no sound device                 tests/e2e/ventana_real.sh
 #include <gtest/gtest.h>
 
 #include <algorithm>
