@@ -138,8 +138,9 @@ void Juego::TickJuego() {
     e_.Puntos += kPuntosAterrizaje;
 
     if (!PasadaTrasAterrizaje(true) || gen != generacion_) {
-      if (gen == generacion_) e_.EnTurno = false;
-      else if (!e_.Jugando) e_.EnTurno = false;
+      // The level ended inside the pass (and maybe another one started from
+      // the level window): this tick is over.
+      e_.EnTurno = false;
       return;
     }
 
