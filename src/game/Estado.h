@@ -35,6 +35,8 @@ struct Estado {
   // False when no piece is falling: before the first level, after a failed
   // spawn, and once a level has ended.
   bool FichaActiva = false;
+  // Pieces that have entered since the level started.
+  long FichasEntradas = 0;
 
   // Flow flags.
   bool Jugando = false;

@@ -20,6 +20,7 @@
 #include "game/Estado.h"
 #include "game/Pantalla.h"
 #include "game/Plataforma.h"
+#include "game/Vista.h"
 #include "levels/Niveles.h"
 #include "progress/Ini.h"
 
@@ -83,8 +84,15 @@ class Juego {
   void MenuPiezas(int indice);        // "Normal" (0) / "Difícil" (1)
   void MenuSonido();                  // "Sonido (S)" and the key S
   void MenuReset();                   // "Reset"
+  // The one way in for keys and timer events, whoever delivers them (the
+  // window, the replay runner, the computer player): a key goes to the main
+  // window's handler, then to the shutter's when the shutter was showing;
+  // a timer event to that timer's handler.
+  void Tecla(int codigo);
+  void Disparar(Temporizador t);
 
   // ---- Views ---------------------------------------------------------------
+  const Vista& vista() const { return vista_; }
   const Estado& estado() const { return e_; }
   Estado& estado() { return e_; }  // tests and the replay runner set scenes up
   const Pantalla& pantalla() const { return p_; }
@@ -191,6 +199,7 @@ class Juego {
   ArchivoIni ini_;
   std::unique_ptr<SelectorNiveles> selector_;
   uint32_t generacion_ = 0;
+  Vista vista_{*this};
   std::vector<std::string> carpetasAyuda_;
 };
 

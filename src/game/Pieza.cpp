@@ -42,6 +42,7 @@ void Juego::EntrarFicha() {
     e_.Ficha = e_.FichaAnterior = e_.FichaSiguiente;
     e_.PosicionAnterior = e_.Posicion;
     e_.FichaActiva = true;
+    ++e_.FichasEntradas;
     Redibujar(e_.Ficha, e_.FichaAnterior);
   } else {
     // The entry is blocked: no piece falls; the next tick ends the level.

@@ -61,6 +61,22 @@ void Juego::TeclaPersiana(int codigo) {
   }
 }
 
+void Juego::Tecla(int codigo) {
+  // The shutter holds the focus while it shows: it sees the key after the
+  // main window, as things stood when the key went down.
+  const bool persiana = p_.persianaVisible;
+  TeclaPrincipal(codigo);
+  if (persiana) TeclaPersiana(codigo);
+}
+
+void Juego::Disparar(Temporizador t) {
+  switch (t) {
+    case Temporizador::Juego: TickJuego(); break;
+    case Temporizador::Gota: TickGota(); break;
+    case Temporizador::BloqueExtra: TickBloqueExtra(); break;
+  }
+}
+
 void Juego::Reanudar() {
   ReanudarReloj();
   ActivarTemporizador(Temporizador::BloqueExtra, e_.BloqueExtraAntesDePausa);

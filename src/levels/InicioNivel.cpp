@@ -191,6 +191,7 @@ void Juego::EmpezarNivel() {
   e_.Orden.clear();
   e_.TurnosPendientes = 0;
   e_.FichaActiva = false;
+  e_.FichasEntradas = 0;
   e_.NivelTerminado = false;
   e_.BajandoPersiana = false;
   p_.lblPausa.visible = false;

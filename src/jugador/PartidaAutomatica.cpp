@@ -1,0 +1,253 @@
+#include "jugador/PartidaAutomatica.h"
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <vector>
+
+#include "game/Juego.h"
+#include "jugador/JugadorAutomatico.h"
+#include "progress/SelectorNiveles.h"
+
+namespace tumbla {
+
+namespace {
+
+constexpr int kTeclasPorInstante = 400;  // a player stuck in a loop of keys
+constexpr const char* kFecha = "2000/01/01";
+
+// A settings folder of this game's own, gone with it.
+class CarpetaTemporal {
+ public:
+  CarpetaTemporal() {
+    static std::atomic<unsigned> contador{0};
+    std::random_device semilla;
+    const auto base = std::filesystem::temp_directory_path();
+    for (int intento = 0; intento < 100; ++intento) {
+      const auto nombre = "tumbla-autoplay-" + std::to_string(semilla()) + "-" +
+                          std::to_string(contador++);
+      if (std::filesystem::create_directory(base / nombre)) {
+        ruta_ = base / nombre;
+        return;
+      }
+    }
+    throw std::runtime_error("no temporary folder for the settings");
+  }
+  ~CarpetaTemporal() {
+    std::error_code ec;
+    std::filesystem::remove_all(ruta_, ec);
+  }
+  const std::filesystem::path& ruta() const { return ruta_; }
+
+ private:
+  std::filesystem::path ruta_;
+};
+
+std::string Segundos(int64_t ms) {
+  char texto[32];
+  if (ms % 1000 == 0) {
+    std::snprintf(texto, sizeof texto, "%lld", static_cast<long long>(ms / 1000));
+  } else {
+    std::snprintf(texto, sizeof texto, "%lld.%03lld", static_cast<long long>(ms / 1000),
+                  static_cast<long long>(ms % 1000));
+  }
+  return texto;
+}
+
+// The host: a clock of whole milliseconds that only moves from one event to
+// the next, the three timers, seeded draws, and the answers a careful player
+// gives (no extra minute is ever spent: the game starts with none).
+class Anfitrion : public Plataforma {
+ public:
+  Anfitrion(uint64_t semilla, std::ostream* guion) : azar_(semilla), guion_(guion) {}
+
+  void Enlazar(Juego* juego) { juego_ = juego; }
+
+  int64_t ahora = 0;
+  int ventana = 0;  // the level window's next answer: a position, 0 for Escape
+  bool finPartida = false;
+
+  struct Reloj {
+    bool activo = false;
+    int intervalo = 0;
+    int64_t proximo = 0;
+  };
+  std::array<Reloj, 3> relojes;
+
+  void temporizador(Temporizador t, bool activo, int intervaloMs) override {
+    Reloj& r = relojes[static_cast<size_t>(t)];
+    const bool marcha = activo && intervaloMs > 0;
+    if (marcha && (!r.activo || r.intervalo != intervaloMs)) r.proximo = ahora + intervaloMs;
+    r.activo = marcha;
+    r.intervalo = intervaloMs;
+  }
+  void mensaje(Icono, const std::string&, const std::string& texto) override {
+    if (texto == "GAME OVER") finPartida = true;
+  }
+  bool pregunta(Icono, const std::string&, const std::string&) override {
+    respuestas_ += " cancel";
+    return false;
+  }
+  void sonido(int, bool) override {}
+  bool abrir(const std::string&) override { return true; }
+  double reloj() override { return static_cast<double>(ahora) / 1000.0; }
+  Fecha hoy() override { return {2000, 1, 1}; }
+  int aleatorio(Sorteo, int n) override {
+    const int v = n <= 1 ? 0 : static_cast<int>((azar_() >> 11) % static_cast<uint64_t>(n));
+    sorteos_ += " " + std::to_string(v);
+    return v;
+  }
+  void procesarEventos() override {}
+  void esperar(double) override {}
+  void mostrarSelectorNiveles() override {
+    SelectorNiveles& selector = juego_->selector();
+    const int p = ventana;
+    ventana = 0;
+    ventanas_ += p == 0 ? " escape" : " " + std::to_string(p);
+    if (p == 0) selector.Continuar();
+    else selector.ElegirPosicion(p);
+  }
+  void cerrarSelectorNiveles() override {}
+
+  // One event with its script lines: the clock's advance, the draws,
+  // answers and level-window choices the event took, then its command.
+  template <typename F>
+  void Evento(const std::string& comando, F accion) {
+    sorteos_.clear();
+    respuestas_.clear();
+    ventanas_.clear();
+    accion();
+    if (guion_ == nullptr) return;
+    std::ostream& g = *guion_;
+    if (ahora > escrito_) g << "wait " << Segundos(ahora - escrito_) << '\n';
+    escrito_ = ahora;
+    if (!sorteos_.empty()) g << "rand" << sorteos_ << '\n';
+    if (!respuestas_.empty()) g << "answer" << respuestas_ << '\n';
+    if (!ventanas_.empty() && comando.rfind("play", 0) != 0) g << "window" << ventanas_ << '\n';
+    g << comando << '\n';
+  }
+
+ private:
+  std::mt19937_64 azar_;
+  std::ostream* guion_;
+  Juego* juego_ = nullptr;
+  int64_t escrito_ = 0;
+  std::string sorteos_;
+  std::string respuestas_;
+  std::string ventanas_;
+};
+
+const char* NombreTemporizador(Temporizador t) {
+  switch (t) {
+    case Temporizador::Juego: return "juego";
+    case Temporizador::Gota: return "gota";
+    case Temporizador::BloqueExtra: break;
+  }
+  return "bloque";
+}
+
+std::string Motivo(const Juego& juego, Modo modo) {
+  const Vista& v = juego.vista();
+  if (v.Reloj() == "0:00") return "tiempo";
+  if (modo == Modo::Podator && v.CeldaGota() < kAncho) return "planta";
+  const bool cuadrado = modo == Modo::Rotator || modo == Modo::RotatorPlus ||
+                        modo == Modo::Juntator || modo == Modo::Podator;
+  if (cuadrado) {
+    for (int i = 0; i < 13 * kAncho; ++i) {
+      if (Columna(i) >= 1 && Columna(i) <= 11 && v.Celda(i) >= 1) return "desborde";
+    }
+  }
+  return "entrada";
+}
+
+}  // namespace
+
+ResultadoPartida JugarPartida(const OpcionesPartida& o) {
+  CarpetaTemporal carpeta;
+  const auto ini = carpeta.ruta() / "tumbla.ini";
+  {
+    std::ofstream f(ini, std::ios::binary);
+    f << "[OROKORRA]\nAZKENA=" << kFecha << "\nLAGUNTZA=0\n";
+    if (o.dificil) f << "ZAILTASUNA=Z\n";
+  }
+  if (o.guion != nullptr) {
+    *o.guion << "# position " << o.posicion << ", seed " << o.semilla
+             << (o.ritmoPersona ? ", at a person's pace" : ", at full speed") << "\n"
+             << "date " << kFecha << "\nini AZKENA=" << kFecha << " LAGUNTZA=0"
+             << (o.dificil ? " ZAILTASUNA=Z" : "") << "\nstart\n";
+  }
+
+  Anfitrion anfitrion(o.semilla, o.guion);
+  Juego juego(anfitrion, ini.string());
+  anfitrion.Enlazar(&juego);
+  juego.Inicializar();
+  anfitrion.ventana = o.posicion;
+  anfitrion.Evento("play " + std::to_string(o.posicion), [&] { juego.MenuNuevo(); });
+
+  const Vista& vista = juego.vista();
+  ResultadoPartida r;
+  const Grupo* grupo = vista.GrupoActual();
+  const Modo modo = grupo != nullptr ? grupo->modo : Modo::Clasico;
+  if (modo == Modo::Goteator || modo == Modo::Podator) r.segundosLimite = 150;
+  if (modo == Modo::Juntator || modo == Modo::RotatorPlus) r.segundosLimite = 90;
+
+  JugadorAutomatico jugador(vista, juego.catalogo());
+  if (o.ritmoPersona) jugador.PonerRitmo(o.pensarMs, o.teclaMs);
+  const int64_t inicio = anfitrion.ahora;
+  int64_t proximaTecla = inicio;
+  long fichaPensada = -1;
+  int teclasSeguidas = 0;
+  const auto enJuego = [&] { return vista.Jugando() && !anfitrion.finPartida; };
+
+  while (enJuego() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000) {
+    // A new piece: a person looks at it before the first key.
+    if (o.ritmoPersona && vista.HayFicha() && vista.FichasEntradas() != fichaPensada) {
+      fichaPensada = vista.FichasEntradas();
+      proximaTecla = anfitrion.ahora + o.pensarMs;
+    }
+    if (anfitrion.ahora >= proximaTecla && teclasSeguidas < kTeclasPorInstante) {
+      const int codigo = jugador.Decidir();
+      if (codigo != 0) {
+        anfitrion.Evento("key " + std::to_string(codigo), [&] { juego.Tecla(codigo); });
+        ++r.teclas;
+        ++teclasSeguidas;
+        if (o.ritmoPersona) proximaTecla = anfitrion.ahora + o.teclaMs;
+        continue;
+      }
+      proximaTecla = INT64_MAX;  // nothing to do until the game moves
+    }
+
+    // The next timer event (in the order Juego, Gota, BloqueExtra when two
+    // fall due at once), unless the player's next key comes first.
+    int cual = -1;
+    for (int t = 0; t < 3; ++t) {
+      const auto& reloj = anfitrion.relojes[static_cast<size_t>(t)];
+      if (reloj.activo && (cual < 0 || reloj.proximo < anfitrion.relojes[static_cast<size_t>(cual)].proximo)) cual = t;
+    }
+    if (cual < 0) break;  // nothing can ever happen again
+    auto& reloj = anfitrion.relojes[static_cast<size_t>(cual)];
+    if (proximaTecla != INT64_MAX && proximaTecla < reloj.proximo) {
+      anfitrion.ahora = proximaTecla;
+      continue;
+    }
+    anfitrion.ahora = reloj.proximo;
+    reloj.proximo += reloj.intervalo;
+    teclasSeguidas = 0;
+    if (proximaTecla == INT64_MAX) proximaTecla = anfitrion.ahora;
+    const auto t = static_cast<Temporizador>(cual);
+    anfitrion.Evento(std::string("tick ") + NombreTemporizador(t), [&] { juego.Disparar(t); });
+  }
+
+  r.ganada = vista.NivelTerminado();
+  r.piezas = vista.FichasEntradas();
+  r.segundos = static_cast<double>(anfitrion.ahora - inicio) / 1000.0;
+  if (!r.ganada) r.motivo = anfitrion.finPartida ? Motivo(juego, modo) : "limite";
+  if (o.guion != nullptr) *o.guion << "dump\n";
+  return r;
+}
+
+}  // namespace tumbla

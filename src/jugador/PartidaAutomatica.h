@@ -1,0 +1,44 @@
+// One level played by the computer player, headless: a host of its own
+// keeps a clock that jumps from event to event, fires the three timers at
+// their intervals, draws the game's random numbers from a seed (the player
+// never sees a draw before the game makes it) and answers the game's boxes.
+// The player presses its keys at once, or at a person's pace: a moment to
+// think when a piece appears, then a delay before each key.
+//
+// Every game can be written down as a replay script that tumbla-replay
+// plays to the same end.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace tumbla {
+
+struct OpcionesPartida {
+  int posicion = 1;            // 1..296
+  uint64_t semilla = 1;
+  bool ritmoPersona = false;
+  int pensarMs = 400;          // at a person's pace: before the first key of a piece
+  int teclaMs = 80;            // and before every other key
+  bool dificil = false;        // the "Difícil" piece set
+  int limiteSegundos = 1800;   // a game that goes on longer is stopped
+  std::ostream* guion = nullptr;  // where to write the replay script, if anywhere
+};
+
+struct ResultadoPartida {
+  bool ganada = false;
+  // Why a game was lost: "tiempo" (the clock ran out), "desborde" (a block
+  // or the plant above the square after a landing), "planta" (the plant's
+  // tip in the top row), "entrada" (no room for the next piece), "limite"
+  // (stopped after limiteSegundos).
+  std::string motivo;
+  long piezas = 0;
+  double segundos = 0;         // of play, from the level's start to its end
+  int segundosLimite = 0;      // the level's clock, 0 when it has none
+  long teclas = 0;
+};
+
+ResultadoPartida JugarPartida(const OpcionesPartida& opciones);
+
+}  // namespace tumbla
