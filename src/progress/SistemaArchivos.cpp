@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <random>
 #include <thread>
 
@@ -311,6 +313,21 @@ bool SeguirEnlaces(std::string ruta, std::string& final) {
   return false;
 }
 
+// Removes what writes cut short left of `destino` (a copy of the game killed
+// in the middle of one): with the folder's lock held no other write is under
+// way, so every temporary file of `destino` is such a leftover.
+void BorrarRestos(const std::string& destino) {
+  const std::string prefijo = "." + NombreDe(destino) + ".";
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(CarpetaDe(destino), ec), fin; !ec && it != fin; it.increment(ec)) {
+    const std::string nombre = it->path().filename().string();
+    if (nombre.size() == prefijo.size() + 16 && nombre.compare(0, prefijo.size(), prefijo) == 0 &&
+        nombre.find_first_not_of("0123456789abcdef", prefijo.size()) == std::string::npos) {
+      ::unlink(it->path().c_str());
+    }
+  }
+}
+
 // Holds the lock of the folder's descriptor: every copy of the game takes it
 // before it reads a file of that folder to change it, and lets it go with
 // the descriptor once the new file is in place.
@@ -404,7 +421,9 @@ bool CambiarArchivo(const std::string& ruta, size_t maximo,
   // without the lock.
   Descriptor carpeta(::open(CarpetaDe(destino).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!carpeta.valido() && errno != EACCES) return false;
-  if (carpeta.valido() && TomarCerrojo(carpeta.get()) == Cerrojo::Ocupado) return false;
+  const Cerrojo cerrojo = carpeta.valido() ? TomarCerrojo(carpeta.get()) : Cerrojo::NoHay;
+  if (cerrojo == Cerrojo::Ocupado) return false;
+  if (cerrojo == Cerrojo::Tomado) BorrarRestos(destino);
 
   std::string actual;
   struct stat st {};

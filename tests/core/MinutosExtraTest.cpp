@@ -2,6 +2,7 @@
 // how the stored count and progress are read.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 
@@ -106,6 +107,30 @@ TEST_F(MinutosExtra, theClockRunningOutInPlayAsksOnceAndSpendsOnce) {
   EXPECT_EQ(s.plataforma.cajas.size(), 1u);
   EXPECT_EQ(s.e().MinutosExtra, 1);
   EXPECT_EQ(s.p().lblTiempo.texto, "0:30");
+}
+
+TEST(RelojNivel, anyReadingOfTheClockGivesASaneLevelClock) {
+  // However long the level has run (2^31 s and more, for ever), it is simply
+  // over; a clock behind the level's start or reading no number gives time
+  // left, shown within the label's reach.
+  struct Caso {
+    double inicio, ahora;
+    const char* etiqueta;
+    bool sigue;
+  };
+  for (const Caso& c : {Caso{0, 2147483648.5, "0:00", false}, Caso{0, 1e300, "0:00", false},
+                        Caso{0, INFINITY, "0:00", false}, Caso{1e300, 0, "35791394:07", true},
+                        Caso{0, NAN, "2:30", true}}) {
+    Escena s;
+    s.TableroVacio(Modo::Goteator);
+    s.e().SegundosLimite = 150;
+    s.e().InicioReloj = c.inicio;
+    s.Entrar(78);
+    s.plataforma.ahora = c.ahora;
+    s.juego->TickJuego();
+    EXPECT_EQ(std::make_pair(s.p().lblTiempo.texto, s.e().Jugando), std::make_pair(std::string(c.etiqueta), c.sigue))
+        << c.inicio << " " << c.ahora;
+  }
 }
 
 TEST_F(MinutosExtra, progressReadsTheStoredValueLeniently) {
