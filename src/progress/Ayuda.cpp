@@ -190,7 +190,8 @@ void Juego::MenuAyuda() {
   }
   for (const std::string& carpeta : carpetas) {
     std::error_code ec;
-    const auto absoluta = std::filesystem::absolute(RutaDesdeTexto(carpeta), ec);
+    const auto absoluta =
+        std::filesystem::absolute(RutaDesdeTexto(carpeta.empty() ? "." : carpeta), ec).lexically_normal();
     std::string ruta;
     // The file opened is the very file written, in a folder nobody else can
     // write to swap it.

@@ -137,9 +137,12 @@ std::wstring SeguirEnlaces(const std::wstring& ruta) {
   if (atributos == INVALID_FILE_ATTRIBUTES || !(atributos & FILE_ATTRIBUTE_REPARSE_POINT)) return ruta;
   Asa h(CreateFileW(ruta.c_str(), 0, kCompartir, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!h.valida()) return ruta;
-  wchar_t final[32768];
-  const DWORD n = GetFinalPathNameByHandleW(h.get(), final, 32768, FILE_NAME_NORMALIZED);
-  return n == 0 || n >= 32768 ? ruta : std::wstring(final, n);
+  std::wstring destino(32768, L'\0');
+  const DWORD n = GetFinalPathNameByHandleW(h.get(), destino.data(), static_cast<DWORD>(destino.size()),
+                                            FILE_NAME_NORMALIZED);
+  if (n == 0 || n >= destino.size()) return ruta;
+  destino.resize(n);
+  return destino;
 }
 
 bool Reemplazar(const std::wstring& destino, const std::string& contenido) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "Archivos.h"
 #include "Escena.h"
@@ -113,23 +114,18 @@ TEST(RelojNivel, anyReadingOfTheClockGivesASaneLevelClock) {
   // However long the level has run (2^31 s and more, for ever), it is simply
   // over; a clock behind the level's start or reading no number gives time
   // left, shown within the label's reach.
-  struct Caso {
-    double inicio, ahora;
-    const char* etiqueta;
-    bool sigue;
-  };
-  for (const Caso& c : {Caso{0, 2147483648.5, "0:00", false}, Caso{0, 1e300, "0:00", false},
-                        Caso{0, INFINITY, "0:00", false}, Caso{1e300, 0, "35791394:07", true},
-                        Caso{0, NAN, "2:30", true}}) {
+  for (const auto& [inicio, ahora, etiqueta, sigue] :
+       {std::tuple{0.0, 2147483648.5, "0:00", false}, {0.0, 1e300, "0:00", false}, {0.0, INFINITY, "0:00", false},
+        {1e300, 0.0, "35791394:07", true}, {0.0, NAN, "2:30", true}}) {
     Escena s;
     s.TableroVacio(Modo::Goteator);
     s.e().SegundosLimite = 150;
-    s.e().InicioReloj = c.inicio;
+    s.e().InicioReloj = inicio;
     s.Entrar(78);
-    s.plataforma.ahora = c.ahora;
+    s.plataforma.ahora = ahora;
     s.juego->TickJuego();
-    EXPECT_EQ(std::make_pair(s.p().lblTiempo.texto, s.e().Jugando), std::make_pair(std::string(c.etiqueta), c.sigue))
-        << c.inicio << " " << c.ahora;
+    EXPECT_EQ(std::make_pair(s.p().lblTiempo.texto, s.e().Jugando), std::make_pair(std::string(etiqueta), sigue))
+        << inicio << " " << ahora;
   }
 }
 
