@@ -362,7 +362,8 @@ bool Reemplazar(const std::string& destino, const std::string& contenido, const 
   if (!f.valido()) return false;
   bool bien = EscribirTodo(f.get(), contenido);
   if (bien && anterior != nullptr) {
-    // Another user's file that this one may write becomes this one's.
+    // The owner carries over where the system allows it (an administrator's
+    // write); else the file becomes this user's, with the same bits.
     const bool mismoDueno = ::fchown(f.get(), anterior->st_uid, anterior->st_gid) == 0;
     (void)mismoDueno;
     bien = ::fchmod(f.get(), anterior->st_mode & 07777) == 0;
