@@ -3,6 +3,7 @@
 // objective.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "game/FichaActiva.h"
@@ -29,6 +30,15 @@ int PuntosPorFilas(int filas) {
 }
 
 bool EsGota(int v) { return v == kGotaRosa || v == kGotaAzul; }
+
+// Whole seconds in a span of the clock, for any span: beyond 2^53 s (where
+// seconds stop being whole numbers) the count stays there, and a span that is
+// no number counts as none.
+int64_t SegundosTranscurridos(double segundos) {
+  constexpr double kLimite = 9007199254740992.0;  // 2^53
+  if (std::isnan(segundos)) return 0;
+  return static_cast<int64_t>(std::clamp(std::floor(segundos), -kLimite, kLimite));
+}
 
 }  // namespace
 
@@ -85,9 +95,8 @@ void Juego::TickJuego() {
 
   // Level clock of the timed groups.
   if (ModoConReloj(e_)) {
-    const int transcurrido = static_cast<int>(std::floor(plataforma_.reloj() - e_.InicioReloj));
-    const int quedan = e_.SegundosLimite - transcurrido;
-    p_.lblTiempo.texto = TextoReloj(quedan);
+    const int64_t quedan = e_.SegundosLimite - SegundosTranscurridos(plataforma_.reloj() - e_.InicioReloj);
+    p_.lblTiempo.texto = TextoReloj(static_cast<int>(std::clamp<int64_t>(quedan, -1, INT32_MAX)));
     if (quedan < kUmbralParpadeo) {
       // Blinks by the parity of the seconds left: grey on odd, red on even.
       p_.colorMarco = (std::abs(quedan) % 2 == 1) ? kColorGris : kColorRojo;

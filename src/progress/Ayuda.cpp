@@ -1,10 +1,12 @@
 // The help texts and the help document.
 #include "progress/Ayuda.h"
 
-#include <fstream>
+#include <filesystem>
 #include <system_error>
 
 #include "game/Juego.h"
+#include "progress/Ini.h"
+#include "progress/SistemaArchivos.h"
 
 namespace tumbla {
 
@@ -140,13 +142,11 @@ std::string DocumentoAyuda() {
   return d;
 }
 
-bool EscribirDocumentoAyuda(const std::filesystem::path& archivo) {
-  const std::string d = DocumentoAyuda();
-  std::ofstream f(archivo, std::ios::binary | std::ios::trunc);
-  if (!f) return false;
-  f.write(d.data(), static_cast<std::streamsize>(d.size()));
-  f.close();
-  return !f.fail();
+bool EscribirDocumentoAyuda(const std::string& carpeta, std::string& archivo) {
+  std::string escrito;
+  if (!EscribirArchivoPrivado(carpeta, kArchivoAyuda, DocumentoAyuda(), escrito)) return false;
+  archivo = TextoRuta(RutaDesdeTexto(escrito).make_preferred());
+  return true;
 }
 
 bool TextoIntroduccion(int posicion, std::string& titulo, std::string& texto) {
@@ -181,8 +181,8 @@ bool TextoIntroduccion(int posicion, std::string& titulo, std::string& texto) {
 void Juego::MenuAyuda() {
   std::vector<std::string> carpetas = carpetasAyuda_;
   if (carpetas.empty()) {
-    // Beside the program (where its settings file is), else the user's
-    // temporary folder.
+    // Beside the program (where its settings file is), else a folder of the
+    // player's own in the user's temporary folder.
     carpetas.push_back(TextoRuta(RutaDesdeTexto(ini_.ruta()).parent_path()));
     std::error_code ec;
     const auto temporal = std::filesystem::temp_directory_path(ec);
@@ -190,11 +190,12 @@ void Juego::MenuAyuda() {
   }
   for (const std::string& carpeta : carpetas) {
     std::error_code ec;
-    std::filesystem::path archivo = RutaDesdeTexto(carpeta) / kArchivoAyuda;
-    const auto absoluta = std::filesystem::absolute(archivo, ec);
-    if (!ec) archivo = absoluta;
-    if (!EscribirDocumentoAyuda(archivo)) continue;
-    const std::string ruta = TextoRuta(archivo);
+    const auto absoluta =
+        std::filesystem::absolute(RutaDesdeTexto(carpeta.empty() ? "." : carpeta), ec).lexically_normal();
+    std::string ruta;
+    // The file opened is the very file written, in a folder nobody else can
+    // write to swap it.
+    if (ec || !EscribirDocumentoAyuda(TextoRuta(absoluta), ruta)) continue;
     if (!plataforma_.abrir(ruta)) {
       Mensaje(Icono::Exclamacion, "No se ha podido abrir la ayuda: " + ruta);
     }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <string>
 
 namespace tumbla {
@@ -23,9 +22,13 @@ constexpr const char* kArchivoAyuda = "Instrucciones.htm";
 // The whole help document, lines ended by CR LF, UTF-8.
 std::string DocumentoAyuda();
 
-// Writes the document to `archivo`, replacing any earlier one. False when it
+// Writes the document as kArchivoAyuda in the folder `carpeta` (an absolute
+// UTF-8 path), replacing any earlier one, where only the player can write it:
+// in `carpeta` itself when it is the player's own, else in a private folder
+// of the player's inside a shared one such as the temporary folder
+// (EscribirArchivoPrivado). `archivo` is the file written. False when it
 // could not be written completely.
-bool EscribirDocumentoAyuda(const std::filesystem::path& archivo);
+bool EscribirDocumentoAyuda(const std::string& carpeta, std::string& archivo);
 
 // The introduction of the level group that starts at sequence position
 // `posicion` (1, 4, 8, 13, 16, 19, 24, 27): its title and its body with every

@@ -2,16 +2,13 @@
 // game's two ways in and out of it.
 #include "progress/Ini.h"
 
-#include <cstdint>
-#include <fstream>
+#include <cstddef>
 #include <optional>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "game/Juego.h"
-
-namespace fs = std::filesystem;
+#include "progress/SistemaArchivos.h"
 
 namespace tumbla {
 
@@ -19,7 +16,7 @@ namespace {
 
 // Anything larger is not a settings file of ours; it is neither parsed nor
 // rewritten.
-constexpr std::uintmax_t kLargoMaximoArchivo = 4u << 20;
+constexpr size_t kLargoMaximoArchivo = 4u << 20;
 constexpr std::string_view kMarcaUtf8 = "\xEF\xBB\xBF";
 
 bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
@@ -38,25 +35,6 @@ bool Iguales(std::string_view a, std::string_view b) {
     if (Minuscula(a[i]) != Minuscula(b[i])) return false;
   }
   return true;
-}
-
-enum class Lectura { Falta, Leida, Error };
-
-Lectura LeerArchivo(const fs::path& ruta, std::string& contenido) {
-  contenido.clear();
-  std::error_code ec;
-  const auto estado = fs::status(ruta, ec);
-  if (ec || !fs::exists(estado)) return Lectura::Falta;
-  if (!fs::is_regular_file(estado)) return Lectura::Error;
-  const auto largo = fs::file_size(ruta, ec);
-  if (ec || largo > kLargoMaximoArchivo) return Lectura::Error;
-  std::ifstream f(ruta, std::ios::binary);
-  if (!f) return Lectura::Error;
-  contenido.resize(static_cast<size_t>(largo));
-  f.read(contenido.data(), static_cast<std::streamsize>(largo));
-  // A file that shrank meanwhile still gives what was there.
-  contenido.resize(static_cast<size_t>(f.gcount()));
-  return f.bad() ? Lectura::Error : Lectura::Leida;
 }
 
 // One line of the file: its text without the line end, and where it lies.
@@ -128,33 +106,11 @@ std::string LimpiarValor(std::string_view valor) {
   return std::string(valor.substr(0, kLargoMaximoValorIni));
 }
 
-fs::path Destino(const std::string& ruta) {
-  fs::path p = RutaDesdeTexto(ruta);
-  std::error_code ec;
-  // Writing through a link keeps the link.
-  if (fs::is_symlink(p, ec)) {
-    const fs::path real = fs::weakly_canonical(p, ec);
-    if (!ec) return real;
-  }
-  return p;
-}
-
-bool Reemplazar(const fs::path& temporal, const fs::path& destino) {
-  std::error_code ec;
-  fs::rename(temporal, destino, ec);
-  if (!ec) return true;
-  // Where a rename cannot replace an existing file, copy over it instead.
-  fs::copy_file(temporal, destino, fs::copy_options::overwrite_existing, ec);
-  const bool copiado = !ec;
-  fs::remove(temporal, ec);
-  return copiado;
-}
-
 }  // namespace
 
 std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clave) const {
   std::string contenido;
-  if (LeerArchivo(Destino(ruta_), contenido) != Lectura::Leida) return {};
+  if (LeerArchivoEntero(ruta_, kLargoMaximoArchivo, contenido) != Lectura::Leida) return {};
   bool dentro = false;
   for (const Linea& l : PartirLineas(contenido)) {
     if (auto nombre = NombreSeccion(l.texto)) {
@@ -168,12 +124,12 @@ std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clav
   return {};
 }
 
-bool ArchivoIni::Escribir(const std::string& seccion, const std::string& clave,
-                          const std::string& valor) {
-  const fs::path destino = Destino(ruta_);
-  std::string contenido;
-  if (LeerArchivo(destino, contenido) == Lectura::Error) return false;
+namespace {
 
+// The file's contents with one key written: only the key's own line changes
+// (or one is added, with its section when missing).
+std::string Editar(const std::string& contenido, const std::string& seccion, const std::string& clave,
+                   const std::string& valor) {
   // New lines follow the file's own line ends.
   std::string salto = "\r\n";
   const size_t primerSalto = contenido.find('\n');
@@ -225,20 +181,16 @@ bool ArchivoIni::Escribir(const std::string& seccion, const std::string& clave,
     resultado += "[" + seccion + "]" + salto + nueva + salto;
   }
 
-  fs::path temporal = destino;
-  temporal += ".tmp";
-  {
-    std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
-    if (!f) return false;
-    f.write(resultado.data(), static_cast<std::streamsize>(resultado.size()));
-    f.close();
-    if (f.fail()) {
-      std::error_code ec;
-      fs::remove(temporal, ec);
-      return false;
-    }
-  }
-  return Reemplazar(temporal, destino);
+  return resultado;
+}
+
+}  // namespace
+
+bool ArchivoIni::Escribir(const std::string& seccion, const std::string& clave,
+                          const std::string& valor) {
+  return CambiarArchivo(ruta_, kLargoMaximoArchivo, [&](const std::string& contenido) {
+    return Editar(contenido, seccion, clave, valor);
+  });
 }
 
 // ---------------------------------------------------------------------------

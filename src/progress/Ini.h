@@ -4,8 +4,9 @@
 // lines, comments starting with ";" or "#", other sections, section and key
 // names in any letter case, spaces around "=". A write changes one line (or
 // adds one) and keeps every other line of the file as it was; the file is
-// replaced as a whole, through a temporary file beside it, so that it is
-// never left half written.
+// replaced as a whole (SistemaArchivos.h), so that it is never left or read
+// half written, and two copies of the game writing at once each change only
+// their own key: the last write of a key wins.
 #pragma once
 
 #include <filesystem>
@@ -24,7 +25,9 @@ class ArchivoIni {
   // key is missing), trimmed of blanks and cut to 255 characters.
   std::string Leer(const std::string& seccion, const std::string& clave) const;
   // Writes one key, keeping every other line of the file as it was. The file
-  // is replaced atomically. False when it could not be written.
+  // is replaced atomically. False when it could not be written (then nothing
+  // changed): a read-only file, a folder that takes no file, a file that is
+  // not a settings file (not a regular file, or over 4 MiB).
   bool Escribir(const std::string& seccion, const std::string& clave, const std::string& valor);
 
  private:

@@ -1,5 +1,6 @@
 #include "replay/EjecutorGuion.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iostream>
@@ -8,6 +9,7 @@
 #include <sstream>
 
 #include "game/Juego.h"
+#include "progress/Ini.h"
 #include "replay/Volcado.h"
 
 namespace tumbla {
@@ -111,8 +113,23 @@ std::filesystem::path CarpetaNueva() {
 
 }  // namespace
 
+InformeContado::int_type InformeContado::overflow(int_type c) {
+  if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+  if (traits_type::to_char_type(c) == '\n') ++lineas_;
+  return destino_.sputc(traits_type::to_char_type(c));
+}
+
+std::streamsize InformeContado::xsputn(const char* s, std::streamsize n) {
+  lineas_ += std::count(s, s + n, '\n');
+  return destino_.sputn(s, n);
+}
+
 EjecutorGuion::EjecutorGuion(std::ostream& informe)
-    : informe_(informe), plataforma_(informe), carpeta_(CarpetaNueva()), ini_(carpeta_ / "tumbla.ini") {}
+    : contado_(informe),
+      informe_(&contado_),
+      plataforma_(informe_),
+      carpeta_(CarpetaNueva()),
+      ini_(carpeta_ / "tumbla.ini") {}
 
 EjecutorGuion::~EjecutorGuion() {
   plataforma_.Enlazar(nullptr);
@@ -124,6 +141,13 @@ EjecutorGuion::~EjecutorGuion() {
 void EjecutorGuion::Linea(std::string_view texto) {
   const auto w = Palabras(texto);
   if (!w.empty()) Comando(w);
+  LimiteInforme();
+}
+
+void EjecutorGuion::LimiteInforme() const {
+  if (contado_.lineas() > kMaximoLineasInforme) {
+    throw ErrorGuion("the report is longer than " + std::to_string(kMaximoLineasInforme) + " lines");
+  }
 }
 
 void EjecutorGuion::RequiereArranque(const std::string& comando) const {
@@ -218,6 +242,10 @@ void EjecutorGuion::Comando(const std::vector<std::string>& w) {
       if (veces < 1) throw ErrorGuion("tick count must be at least 1");
     }
     RequiereArranque(c);
+    if (ticks_ + veces > kMaximoTicksGuion) {
+      throw ErrorGuion("more than " + std::to_string(kMaximoTicksGuion) + " timer events in the script");
+    }
+    ticks_ += veces;
     Ticks(cual, veces);
   } else if (c == "wait") {
     Argumentos(w, 1, 1);
@@ -240,13 +268,14 @@ void EjecutorGuion::Empezar() {
     for (const auto& l : lineasIni_) f << l << '\n';
     if (!f) throw ErrorGuion("could not write the settings file");
   }
-  juego_ = std::make_unique<Juego>(plataforma_, ini_.string());
+  juego_ = std::make_unique<Juego>(plataforma_, TextoRuta(ini_));
   plataforma_.Enlazar(juego_.get());
   juego_->Inicializar();
 }
 
 void EjecutorGuion::Ticks(const std::string& cual, int veces) {
   for (int n = 0; n < veces; ++n) {
+    LimiteInforme();
     const Estado& e = juego_->estado();
     const EstadoTemporizador& t =
         cual == "juego" ? e.timJuego : cual == "gota" ? e.timGota : e.timBloqueExtra;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <ostream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,8 +19,29 @@ namespace tumbla {
 
 class Juego;
 
+// Passes the report on to another stream and counts its lines.
+class InformeContado : public std::streambuf {
+ public:
+  explicit InformeContado(std::ostream& destino) : destino_(*destino.rdbuf()) {}
+  int64_t lineas() const { return lineas_; }
+
+ protected:
+  int_type overflow(int_type c) override;
+  std::streamsize xsputn(const char* s, std::streamsize n) override;
+  int sync() override { return destino_.pubsync(); }
+
+ private:
+  std::streambuf& destino_;
+  int64_t lineas_ = 0;
+};
+
 class EjecutorGuion {
  public:
+  // A whole script delivers at most this many timer events and writes at
+  // most this many report lines; beyond either it stops, as for an error.
+  static constexpr int64_t kMaximoTicksGuion = 1000000;
+  static constexpr int64_t kMaximoLineasInforme = 1000000;
+
   explicit EjecutorGuion(std::ostream& informe);
   ~EjecutorGuion();  // removes the settings folder
   EjecutorGuion(const EjecutorGuion&) = delete;
@@ -33,8 +55,11 @@ class EjecutorGuion {
   void Empezar();
   void Ticks(const std::string& cual, int veces);
   void RequiereArranque(const std::string& comando) const;
+  void LimiteInforme() const;
 
-  std::ostream& informe_;
+  InformeContado contado_;
+  std::ostream informe_;
+  int64_t ticks_ = 0;  // timer events of the script so far, skipped ones too
   PlataformaGuion plataforma_;
   std::filesystem::path carpeta_;    // a fresh temporary folder of this run
   std::filesystem::path ini_;        // the settings file inside it

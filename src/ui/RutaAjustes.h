@@ -44,8 +44,9 @@ QString RutaAjustes();
 QString CarpetaConfiguracionUsuario();
 
 // Folders to write the help document to, in order: the settings file's folder
-// (writable by the rule above), then the temporary folder. UTF-8 paths, as
-// Juego::PonerCarpetasAyuda takes them.
+// (writable by the rule above), then the temporary folder, where the document
+// goes into a folder of the player's own (EscribirDocumentoAyuda). UTF-8
+// paths, as Juego::PonerCarpetasAyuda takes them.
 std::vector<std::string> CarpetasAyuda(const QString& rutaAjustes);
 
 }  // namespace tumbla::ui

@@ -4,6 +4,11 @@
 #include <filesystem>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "Archivos.h"
 #include "Escena.h"
 #include "progress/Ayuda.h"
@@ -117,6 +122,57 @@ TEST(Ayuda, noBrowserIsReportedAndAnUnwritableFolderFallsBackToTheNextOne) {
   EXPECT_EQ(s.plataforma.abiertos.size(), 2u);
   EXPECT_EQ(s.plataforma.cajas[2].texto.rfind("No se ha podido escribir la ayuda", 0), 0u);
 }
+
+#ifndef _WIN32
+TEST(Ayuda, withNoFolderOfItsOwnTheHelpGoesToAPrivateOneThatNobodyCanTamperWith) {
+  // A missing folder and one that others may write are passed over; in the
+  // shared temporary folder the document goes into a folder of the player's
+  // own, closed to others (the same one each time), whatever another user
+  // planted there: their link, pipe or folder is left alone, nothing is
+  // written through a link, and the file opened is the very file written.
+  Escena s;
+  const fs::path abierta = s.carpeta / "abierta";
+  const fs::path compartida = s.carpeta / "tmp";
+  const fs::path ajena = s.carpeta / "ajena";
+  const fs::path victima = s.carpeta / "victima";
+  for (const auto& [carpeta, bits] : {std::pair{abierta, 0777}, {compartida, 01777}, {ajena, 0777}}) {
+    fs::create_directory(carpeta);
+    ASSERT_EQ(chmod(carpeta.c_str(), static_cast<mode_t>(bits)), 0);
+  }
+  Guardar(victima, "mio");
+  fs::create_symlink(victima, abierta / kArchivoAyuda);
+  fs::create_symlink(victima, compartida / kArchivoAyuda);
+  s.juego->PonerCarpetasAyuda({(s.carpeta / "no-existe").string(), abierta.string(), compartida.string()});
+  const std::string propia = "tumbla-" + std::to_string(geteuid());
+  // Nothing, a link to someone else's folder, a pipe, another user's folder.
+  const auto plantar = [&](size_t k, const fs::path& p) {
+    if (k == 1) fs::create_directory_symlink(ajena, p);
+    if (k == 2) { ASSERT_EQ(mkfifo(p.c_str(), 0666), 0); }
+    if (k == 3) { ASSERT_TRUE(fs::create_directory(p) && chown(p.c_str(), 65534, 65534) == 0); }
+  };
+  for (size_t k = 0; k < (geteuid() == 0 ? 4u : 3u); ++k) {
+    SCOPED_TRACE(k);
+    plantar(k, compartida / propia);
+    for (int vez = 0; vez < 2; ++vez) s.juego->MenuAyuda();
+    ASSERT_EQ(s.plataforma.abiertos.size(), 2 * k + 2);
+    const fs::path archivo = s.plataforma.abiertos.back();
+    const fs::path suya = archivo.parent_path();
+    EXPECT_EQ(suya.parent_path(), compartida);
+    EXPECT_EQ(suya.filename() == propia, k == 0);
+    EXPECT_EQ(k == 0, s.plataforma.abiertos[2 * k] == archivo);
+    struct stat st {};
+    EXPECT_TRUE(lstat(suya.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & 077) == 0);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(archivo)));
+    EXPECT_EQ(Contenido(archivo), DocumentoAyuda());
+    EXPECT_TRUE(k == 0 || fs::exists(fs::symlink_status(compartida / propia)));
+    fs::remove_all(compartida / propia);
+  }
+  EXPECT_TRUE(s.plataforma.cajas.empty());
+  EXPECT_EQ(Contenido(victima), "mio");
+  EXPECT_TRUE(fs::is_empty(ajena));
+  EXPECT_TRUE(fs::is_symlink(abierta / kArchivoAyuda) && fs::is_symlink(compartida / kArchivoAyuda));
+}
+#endif
 
 }  // namespace
 }  // namespace tumbla

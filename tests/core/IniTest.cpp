@@ -1,9 +1,20 @@
 // The settings file reader and writer, and the game's LeerIni/EscribirIni.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "Archivos.h"
 #include "Escena.h"
@@ -132,6 +143,113 @@ TEST_F(Ini, aPlaceNobodyCanWriteToFailsSilently) {
   EXPECT_EQ(juego.LeerIni("OROKORRA", "SOINUA", "S"), "S");
   EXPECT_EQ(Contenido(s.carpeta / "archivo"), "x");
 }
+
+TEST_F(Ini, readOnlyFilesStayAsTheyWereAndAWriteKeepsBitsAndLinks) {
+  // A file nobody may write is a failed write, even for an administrator (the
+  // system would let root write it; the game does not); a write keeps the
+  // file's permission bits; a link stays a link and the file it leads to is
+  // written, created when missing.
+  const std::string seis = "[OROKORRA]\r\nLAGUNTZA=6\r\n";
+  Guardar(ruta, seis);
+  for (const int bits : {0444, 0400, 0600, 0620}) {
+    fs::permissions(ruta, fs::perms(bits));
+    const bool escribible = bits & 0200;
+    EXPECT_EQ(ini.Escribir("OROKORRA", "LAGUNTZA", "7"), escribible);
+    EXPECT_EQ(Contenido(ruta), escribible ? "[OROKORRA]\r\nLAGUNTZA=7\r\n" : seis);
+    EXPECT_EQ(fs::status(ruta).permissions(), fs::perms(bits));
+    Guardar(ruta, seis);
+  }
+  fs::remove(ruta);
+  fs::create_directory(s.carpeta / "datos");
+  fs::create_symlink("datos/real.ini", ruta);  // dangling
+  for (const char* valor : {"8", "9"}) {
+    ASSERT_TRUE(ini.Escribir("OROKORRA", "LAGUNTZA", valor));
+    EXPECT_TRUE(fs::is_symlink(ruta));
+    EXPECT_EQ(Contenido(s.carpeta / "datos" / "real.ini"), std::string("[OROKORRA]\r\nLAGUNTZA=") + valor + "\r\n");
+  }
+}
+
+#ifndef _WIN32
+TEST_F(Ini, whatOthersPutInTheWayIsNeitherWrittenThroughNorWaitedOn) {
+  // A link, a pipe or a folder at the name a temporary file once had changes
+  // nothing: the write goes on and the thing is left alone. A pipe or a folder
+  // at the settings path reads as nothing and takes no write.
+  const fs::path victima = s.carpeta / "victima";
+  Guardar(victima, "mio");
+  const auto plantar = [&](int k, const fs::path& p) {
+    ASSERT_TRUE(k == 0 ? (fs::create_symlink(victima, p), true) : k == 1 ? mkfifo(p.c_str(), 0666) == 0 : fs::create_directory(p));
+  };
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE(k);
+    const fs::path tmp = s.carpeta / "tumbla.ini.tmp";
+    plantar(k, tmp);
+    const auto tipo = fs::symlink_status(tmp).type();
+    ASSERT_TRUE(ini.Escribir("OROKORRA", "LAGUNTZA", std::to_string(k)));
+    EXPECT_EQ(Laguntza(), std::to_string(k));
+    EXPECT_EQ(fs::symlink_status(tmp).type(), tipo);
+    fs::remove(tmp);
+    fs::remove(ruta);
+    if (k == 0) continue;
+    plantar(k, ruta);
+    EXPECT_EQ(Laguntza(), "");
+    EXPECT_FALSE(ini.Escribir("OROKORRA", "LAGUNTZA", "9"));
+    EXPECT_EQ(fs::symlink_status(ruta).type(), tipo);
+    fs::remove(ruta);
+  }
+  EXPECT_EQ(Contenido(victima), "mio");
+}
+
+TEST_F(Ini, twoCopiesWritingAtOnceLoseNothingAndNeverShowAHalfFile) {
+  // Two processes write their own key over and over while this one reads as
+  // the level window does: every read finds the whole file, other lines stay
+  // byte for byte, each key ends with its last value, nothing is left beside.
+  const std::string ajeno = "; a mano\r\n[OTRA]\r\nLAGUNTZA=99\r\n[OROKORRA]\r\nAMAITUTAKOA=57\r\n";
+  Guardar(ruta, ajeno + "LAGUNTZA=0\r\nAZKENA=0\r\n");
+  Guardar(s.carpeta / ".tumbla.ini.00000000deadbeef", "[OROKORRA]");  // a write cut short
+  const std::regex entero(R"(; a mano\r\n\[OTRA\]\r\nLAGUNTZA=99\r\n\[OROKORRA\]\r\nAMAITUTAKOA=57\r\n)"
+                          R"(LAGUNTZA=\d+\r\nAZKENA=\d+\r\n)");
+  constexpr int kVeces = 100;
+  std::vector<pid_t> hijos;
+  for (const char* clave : {"LAGUNTZA", "AZKENA"}) {
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      bool bien = true;
+      for (int n = 1; n <= kVeces; ++n) bien = ArchivoIni(ruta.string()).Escribir("OROKORRA", clave, std::to_string(n)) && bien;
+      _exit(bien ? 0 : 1);
+    }
+    hijos.push_back(pid);
+  }
+  int lecturas = 0;
+  int malas = 0;
+  std::vector<int> fines;
+  while (fines.size() < hijos.size()) {
+    ++lecturas;
+    if (ini.Leer("OROKORRA", "AMAITUTAKOA") != "57" || !std::regex_match(Contenido(ruta), entero)) ++malas;
+    for (pid_t& pid : hijos) {
+      int estado = 0;
+      if (pid > 0 && waitpid(pid, &estado, WNOHANG) == pid) {
+        fines.push_back(WIFEXITED(estado) ? WEXITSTATUS(estado) : -1);
+        pid = 0;
+      }
+    }
+  }
+  EXPECT_EQ(fines, std::vector<int>({0, 0}));
+  EXPECT_EQ(malas, 0) << "of " << lecturas << " reads";
+  EXPECT_EQ(Contenido(ruta), ajeno + "LAGUNTZA=100\r\nAZKENA=100\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(s.carpeta), fs::directory_iterator()), 1);
+
+  // A copy stopped in the middle of its write holds the others up a moment,
+  // not for ever: their writes fail and change nothing.
+  const int parada = open(s.carpeta.c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(flock(parada, LOCK_EX), 0);
+  const auto antes = std::chrono::steady_clock::now();
+  EXPECT_FALSE(ini.Escribir("OROKORRA", "LAGUNTZA", "7"));
+  EXPECT_LT(std::chrono::steady_clock::now() - antes, std::chrono::seconds(3));
+  close(parada);
+  EXPECT_EQ(Laguntza(), "100");
+}
+#endif
 
 }  // namespace
 }  // namespace tumbla

@@ -2,8 +2,10 @@
 // how the stored count and progress are read.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "Archivos.h"
 #include "Escena.h"
@@ -106,6 +108,25 @@ TEST_F(MinutosExtra, theClockRunningOutInPlayAsksOnceAndSpendsOnce) {
   EXPECT_EQ(s.plataforma.cajas.size(), 1u);
   EXPECT_EQ(s.e().MinutosExtra, 1);
   EXPECT_EQ(s.p().lblTiempo.texto, "0:30");
+}
+
+TEST(RelojNivel, anyReadingOfTheClockGivesASaneLevelClock) {
+  // However long the level has run (2^31 s and more, for ever), it is simply
+  // over; a clock behind the level's start or reading no number gives time
+  // left, shown within the label's reach.
+  for (const auto& [inicio, ahora, etiqueta, sigue] :
+       {std::tuple{0.0, 2147483648.5, "0:00", false}, {0.0, 1e300, "0:00", false}, {0.0, INFINITY, "0:00", false},
+        {1e300, 0.0, "35791394:07", true}, {0.0, NAN, "2:30", true}}) {
+    Escena s;
+    s.TableroVacio(Modo::Goteator);
+    s.e().SegundosLimite = 150;
+    s.e().InicioReloj = inicio;
+    s.Entrar(78);
+    s.plataforma.ahora = ahora;
+    s.juego->TickJuego();
+    EXPECT_EQ(std::make_pair(s.p().lblTiempo.texto, s.e().Jugando), std::make_pair(std::string(etiqueta), sigue))
+        << inicio << " " << ahora;
+  }
 }
 
 TEST_F(MinutosExtra, progressReadsTheStoredValueLeniently) {
