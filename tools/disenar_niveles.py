@@ -801,8 +801,32 @@ def leer_registros(lineas):
     return registros
 
 
-def disenar(tipo, numero, gota, rosa, celdas):
-    rng = random.Random("%s-%d-%d" % (tipo, numero, SEMILLA))
+# The variant of each board the computer player chose (tools/elegir_niveles.py
+# measures them): "TIPO NUMERO VARIANTE" lines; a board not listed is
+# variant 0.
+RUTA_VARIANTES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "variantes_niveles.txt")
+
+
+def leer_variantes():
+    variantes = {}
+    if os.path.exists(RUTA_VARIANTES):
+        with open(RUTA_VARIANTES, encoding="utf-8") as f:
+            for linea in f:
+                partes = linea.split("#")[0].split()
+                if len(partes) == 3:
+                    variantes[(partes[0], int(partes[1]))] = int(partes[2])
+    return variantes
+
+
+def generador(tipo, numero, variante=0):
+    semilla = "%s-%d-%d" % (tipo, numero, SEMILLA)
+    return random.Random(semilla if variante == 0 else "%s-v%d" % (semilla, variante))
+
+
+def disenar(tipo, numero, gota, rosa, celdas, variante=None):
+    if variante is None:
+        variante = leer_variantes().get((tipo, numero), 0)
+    rng = generador(tipo, numero, variante)
     if (tipo, numero) in FIJAS:
         return None
     if tipo == "CLA" and 4 <= numero <= 6:

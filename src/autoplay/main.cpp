@@ -5,12 +5,15 @@
 //   tumbla-autoplay [--posicion P[-Q]]... [--semillas N] [--semilla-base S]
 //                   [--persona [--pensar MS] [--tecla MS]] [--dificil]
 //                   [--guiones CARPETA] [--tabla ARCHIVO] [--grafico ARCHIVO.svg]
-//                   [--hilos N] [--comprobar]
+//                   [--hilos N] [--registros ARCHIVO] [--comprobar]
 //
 // Without --posicion every position 1..296 is played. --guiones writes each
-// game as a replay script for tumbla-replay. --comprobar makes the exit
+// game as a replay script for tumbla-replay. --registros plays level records
+// from a file (in the layout of src/levels/niveles.txt) instead of the
+// built-in ones, as the level design tool does. --comprobar makes the exit
 // status 1 when a level breaks the house rules: every position won at least
-// once, and every starting board of our own design won in half the games.
+// once; at full speed also every starting board of our own design won in
+// half the games, and none much harder than a later one of its group.
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -18,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <sstream>
@@ -37,7 +41,8 @@ using namespace tumbla;
   std::cerr << "tumbla-autoplay: " << error << "\n"
             << "uso: tumbla-autoplay [--posicion P[-Q]]... [--semillas N] [--semilla-base S]\n"
                "       [--persona [--pensar MS] [--tecla MS]] [--dificil] [--guiones CARPETA]\n"
-               "       [--tabla ARCHIVO] [--grafico ARCHIVO.svg] [--hilos N] [--comprobar]\n";
+               "       [--tabla ARCHIVO] [--grafico ARCHIVO.svg] [--hilos N] [--registros ARCHIVO]\n"
+               "       [--comprobar]\n";
   std::exit(2);
 }
 
@@ -93,6 +98,10 @@ int main(int argc, char** argv) {
       grafico = valor();
     } else if (a == "--hilos") {
       hilos = static_cast<unsigned>(Entero(valor(), 1, 256, "hilos"));
+    } else if (a == "--registros") {
+      std::ifstream f(valor(), std::ios::binary);
+      if (!f) Uso("no se puede leer " + std::string(argv[k]));
+      base.registros.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     } else if (a == "--comprobar") {
       comprobar = true;
     } else {
@@ -168,7 +177,7 @@ int main(int argc, char** argv) {
     EscribirGrafico(f, resumen);
   }
   if (comprobar) {
-    const std::vector<std::string> fallos = ComprobarReglas(resumen, semillas);
+    const std::vector<std::string> fallos = ComprobarReglas(resumen, semillas, base.ritmoPersona);
     for (const auto& f : fallos) std::cerr << f << '\n';
     if (!fallos.empty()) return 1;
   }

@@ -5,8 +5,9 @@
 
 namespace tumbla {
 
-Juego::Juego(Plataforma& plataforma, std::string rutaIni)
+Juego::Juego(Plataforma& plataforma, std::string rutaIni, CatalogoNiveles niveles)
     : plataforma_(plataforma),
+      niveles_(std::move(niveles)),
       ini_(std::move(rutaIni)),
       selector_(std::make_unique<SelectorNiveles>(*this)) {}
 

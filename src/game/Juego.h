@@ -66,7 +66,9 @@ constexpr int kFila = 107;
 class Juego {
  public:
   // `rutaIni` is the settings file; it is created on the first write.
-  Juego(Plataforma& plataforma, std::string rutaIni);
+  // `niveles` are the level records (the built-in ones unless a level
+  // designer tries others).
+  Juego(Plataforma& plataforma, std::string rutaIni, CatalogoNiveles niveles = CatalogoNiveles());
   ~Juego();
   Juego(const Juego&) = delete;
   Juego& operator=(const Juego&) = delete;

@@ -44,9 +44,10 @@ ResumenPosicion Resumir(const CatalogoNiveles& niveles, int posicion,
   r.posicion = posicion;
   r.clave = niveles.Clave(posicion);
   r.grupo = BuscarGrupo(GrupoDeClave(r.clave));
+  r.numero = NumeroDeClave(r.clave);
   const std::string tipo = r.grupo != nullptr ? r.grupo->tipo : "";
   r.disenoPropio = (tipo == "ROT" || tipo == "GOT" || tipo == "JUN" || tipo == "POD") &&
-                   !ListaImpresa(tipo, NumeroDeClave(r.clave));
+                   !ListaImpresa(tipo, r.numero);
   std::vector<double> piezas, segundos;
   for (const ResultadoPartida& p : partidas) {
     ++r.partidas;
@@ -146,15 +147,34 @@ void EscribirGrafico(std::ostream& o, const std::vector<ResumenPosicion>& resume
   o << "</svg>\n";
 }
 
-std::vector<std::string> ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int partidas) {
+std::vector<std::string> ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int partidas,
+                                         bool ritmoPersona) {
   std::vector<std::string> fallos;
   for (const ResumenPosicion& r : resumen) {
     if (r.ganadas < 1) {
       fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") was never won in " +
                        std::to_string(partidas) + " games");
-    } else if (r.disenoPropio && 2 * r.ganadas < r.partidas) {
+    } else if (!ritmoPersona && r.disenoPropio && 2 * r.ganadas < r.partidas) {
       fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") was won in only " +
                        std::to_string(r.ganadas) + " of " + std::to_string(r.partidas) + " games");
+    }
+  }
+  // The ramp: a board of ours is not much harder than a later one of its
+  // group, by number.
+  constexpr double kEscalon = 0.4;
+  for (const ResumenPosicion& r : resumen) {
+    if (ritmoPersona) break;
+    if (!r.disenoPropio || r.partidas == 0) continue;
+    for (const ResumenPosicion& s : resumen) {
+      if (s.grupo != r.grupo || !s.disenoPropio || s.numero <= r.numero || s.partidas == 0) continue;
+      const double tasaR = static_cast<double>(r.ganadas) / r.partidas;
+      const double tasaS = static_cast<double>(s.ganadas) / s.partidas;
+      if (tasaR < tasaS - kEscalon) {
+        fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") is much harder than " +
+                         s.clave + ": " + std::to_string(r.ganadas) + "/" + std::to_string(r.partidas) +
+                         " against " + std::to_string(s.ganadas) + "/" + std::to_string(s.partidas));
+        break;
+      }
     }
   }
   return fallos;

@@ -28,6 +28,7 @@ constexpr double kPodVacia = 40;            // PODATOR: a free cell in the pot's
 constexpr double kPodCubierta = 12;         // ...with something above it
 constexpr double kPodPeligro = 12;          // ...the plant's tip above kPodFila, squared
 constexpr int kPodFila = 18;
+constexpr double kPodSellada = 8;         // ...a free cell no way down leads to
 
 // The keys the player uses, by what they do to the falling piece.
 enum Movimiento : int8_t { kNinguno = -1, kIzquierda, kDerecha, kGirar, kBajar };
@@ -254,6 +255,30 @@ int VaciasEnFila(const Modelo& m, int fila) {
   return n;
 }
 
+// The free cells a way of free cells leads to from the rows above the
+// square, going down and sideways: where a piece may still get to.
+std::array<bool, kCeldas> Alcanzables(const Modelo& m) {
+  std::array<bool, kCeldas> llega{};
+  int pila[kCeldas];
+  int n = 0;
+  for (int c = 1; c <= 11; ++c) {
+    const int i = 12 * kAncho + c;
+    if (m.Libre(i)) {
+      llega[static_cast<size_t>(i)] = true;
+      pila[n++] = i;
+    }
+  }
+  while (n > 0) {
+    const int i = pila[--n];
+    for (int j : {i + kAncho, i - 1, i + 1}) {
+      if (Columna(j) < 1 || Columna(j) > 11 || !m.Libre(j) || llega[static_cast<size_t>(j)]) continue;
+      llega[static_cast<size_t>(j)] = true;
+      pila[n++] = j;
+    }
+  }
+  return llega;
+}
+
 // Free cells under the free cells of a row: what must be filled before
 // pieces can rest there.
 int SoporteQueFalta(const Modelo& m, int fila) {
@@ -435,10 +460,17 @@ double JugadorAutomatico::Valorar(const Modelo& antes, const Modelo& m, int fila
       const int maceta = m.Maceta();
       if (maceta < 0) break;
       const int fila = Fila(maceta);
-      int cubiertas = 0;
+      // Free cells of the pot's row: under a cover they take a tuck, and
+      // once no way down leads to them they take rows cleared first.
+      const auto llegan = Alcanzables(m);
+      int cubiertas = 0, selladas = 0;
       for (int c = 1; c <= 11; ++c) {
         const int i = fila * kAncho + c;
         if (!m.Libre(i)) continue;
+        if (!llegan[static_cast<size_t>(i)]) {
+          ++selladas;
+          continue;
+        }
         for (int k = i - kAncho; k >= 0; k -= kAncho) {
           if (Ocupada(m, k)) {
             ++cubiertas;
@@ -446,8 +478,20 @@ double JugadorAutomatico::Valorar(const Modelo& antes, const Modelo& m, int fila
           }
         }
       }
-      const int peligro = std::max(0, kPodFila - Fila(m.Punta()));
-      v += -kPodVacia * VaciasEnFila(m, fila) - kPodCubierta * cubiertas - kPodPeligro * peligro * peligro;
+      // A flower shut in on three sides turns red and then climbs through
+      // everything above it: its danger is where that climb ends.
+      const int punta = m.Punta();
+      int filaPunta = Fila(punta);
+      auto vacia = [&](int i) { return i >= 0 && i < kCeldas && m[i] == kLibre; };
+      if (!vacia(punta - kAncho) && !vacia(punta - 1) && !vacia(punta + 1)) {
+        int k = punta - kAncho;
+        while (k >= 0 && !vacia(k)) k -= kAncho;
+        filaPunta = k < 0 ? 0 : Fila(k);
+        if (filaPunta < 13) v -= kGanado / 2;
+      }
+      const int peligro = std::max(0, kPodFila - filaPunta);
+      v += -kPodVacia * VaciasEnFila(m, fila) - kPodCubierta * cubiertas - kPodSellada * selladas -
+           kPodPeligro * peligro * peligro;
       break;
     }
   }

@@ -182,7 +182,8 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   }
 
   Anfitrion anfitrion(o.semilla, o.guion);
-  Juego juego(anfitrion, ini.string());
+  Juego juego(anfitrion, ini.string(),
+              o.registros.empty() ? CatalogoNiveles() : CatalogoNiveles(o.registros));
   anfitrion.Enlazar(&juego);
   juego.Inicializar();
   anfitrion.ventana = o.posicion;
