@@ -83,6 +83,7 @@ void Juego::TickJuego() {
     e_.BloqueExtraAntesDePausa = e_.timBloqueExtra.Enabled;
     ActivarTemporizador(Temporizador::BloqueExtra, false);
     e_.Orden.clear();
+    e_.DemostracionPedida = false;
     e_.Pausado = true;
     // The pausing tick still makes its gravity step.
   } else if (e_.Orden == "nuevo") {

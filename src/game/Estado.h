@@ -93,6 +93,14 @@ struct Estado {
   // True while a tick waits for a modal box or window it opened itself.
   bool EnDialogo = false;
 
+  // The computer plays a level for the player to watch: nothing is stored,
+  // no box is shown, and the game goes back to where it was at start-up
+  // when the demo ends. A demo is asked for when the level window opens and
+  // begins when a level is chosen there.
+  bool Demostrando = false;
+  bool DemostracionPedida = false;
+  int16_t NivelAntesDemostracion = 0;
+
   EstadoTemporizador timJuego{false, 300};
   EstadoTemporizador timGota{false, 100};
   EstadoTemporizador timBloqueExtra{false, 0};

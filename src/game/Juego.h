@@ -86,6 +86,8 @@ class Juego {
   void MenuPiezas(int indice);        // "Normal" (0) / "Difícil" (1)
   void MenuSonido();                  // "Sonido (S)" and the key S
   void MenuReset();                   // "Reset"
+  void MenuDemostracion();            // "Demostración": the level window, then a demo
+  void TerminarDemostracion();        // back to the start-up board
   // The one way in for keys and timer events, whoever delivers them (the
   // window, the replay runner, the computer player): a key goes to the main
   // window's handler, then to the shutter's when the shutter was showing;
@@ -186,6 +188,7 @@ class Juego {
   void GuardarProgreso();              // minute and progress of a completed level
   bool UsarMinutoExtra();              // the question when the clock runs out
   void AbrirSelectorNiveles();         // activation + modal window
+  void AbrirNuevo();                   // "Nuevo" for a game or a demo
   void AlternarSonido();
   void GuardarSonido();
   // Folders to write the help document to, the first writable one wins. By

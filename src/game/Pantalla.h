@@ -48,6 +48,7 @@ struct Pantalla {
   Etiqueta lblTipoJuego;
   uint32_t colorTipoJuego = 0;
   Etiqueta lblPausa{"PAUSA (F3)", false};
+  Etiqueta lblDemo{"DEMO", false};
 
   // Board frame: the full board (columns 1..11, rows 0..23) or the square
   // (rows 13..23).

@@ -18,6 +18,7 @@ int Vista::CeldaMasBaja() const { return E(juego_).CeldaMasBaja; }
 long Vista::FichasEntradas() const { return E(juego_).FichasEntradas; }
 bool Vista::Jugando() const { return E(juego_).Jugando; }
 bool Vista::Pausado() const { return E(juego_).Pausado; }
+bool Vista::Demostrando() const { return E(juego_).Demostrando; }
 bool Vista::NivelTerminado() const { return E(juego_).NivelTerminado; }
 int Vista::NivelActual() const { return E(juego_).NivelActual; }
 

@@ -35,6 +35,8 @@ class Vista {
 
   bool Jugando() const;
   bool Pausado() const;
+  // The computer is playing a demo.
+  bool Demostrando() const;
   // The level was completed and the shutter waits for ENTER.
   bool NivelTerminado() const;
   int NivelActual() const;

@@ -1,5 +1,6 @@
 #include "jugador/PartidaAutomatica.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -10,7 +11,7 @@
 #include <vector>
 
 #include "game/Juego.h"
-#include "jugador/JugadorAutomatico.h"
+#include "jugador/Conductor.h"
 #include "progress/SelectorNiveles.h"
 
 namespace tumbla {
@@ -196,30 +197,21 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   if (modo == Modo::Goteator || modo == Modo::Podator) r.segundosLimite = 150;
   if (modo == Modo::Juntator || modo == Modo::RotatorPlus) r.segundosLimite = 90;
 
-  JugadorAutomatico jugador(vista, juego.catalogo());
-  if (o.ritmoPersona) jugador.PonerRitmo(o.pensarMs, o.teclaMs);
+  Conductor conductor(
+      juego,
+      [&](int codigo) { anfitrion.Evento("key " + std::to_string(codigo), [&] { juego.Tecla(codigo); }); },
+      o.ritmoPersona, o.pensarMs, o.teclaMs);
   const int64_t inicio = anfitrion.ahora;
   int64_t proximaTecla = inicio;
-  long fichaPensada = -1;
   int teclasSeguidas = 0;
   const auto enJuego = [&] { return vista.Jugando() && !anfitrion.finPartida; };
 
   while (enJuego() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000) {
-    // A new piece: a person looks at it before the first key.
-    if (o.ritmoPersona && vista.HayFicha() && vista.FichasEntradas() != fichaPensada) {
-      fichaPensada = vista.FichasEntradas();
-      proximaTecla = anfitrion.ahora + o.pensarMs;
-    }
     if (anfitrion.ahora >= proximaTecla && teclasSeguidas < kTeclasPorInstante) {
-      const int codigo = jugador.Decidir();
-      if (codigo != 0) {
-        anfitrion.Evento("key " + std::to_string(codigo), [&] { juego.Tecla(codigo); });
-        ++r.teclas;
+      if (conductor.Paso(anfitrion.ahora, proximaTecla)) {
         ++teclasSeguidas;
-        if (o.ritmoPersona) proximaTecla = anfitrion.ahora + o.teclaMs;
         continue;
       }
-      proximaTecla = INT64_MAX;  // nothing to do until the game moves
     }
 
     // The next timer event (in the order Juego, Gota, BloqueExtra when two
@@ -231,17 +223,18 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
     }
     if (cual < 0) break;  // nothing can ever happen again
     auto& reloj = anfitrion.relojes[static_cast<size_t>(cual)];
-    if (proximaTecla != INT64_MAX && proximaTecla < reloj.proximo) {
-      anfitrion.ahora = proximaTecla;
+    if (proximaTecla != Conductor::kNunca && proximaTecla < reloj.proximo) {
+      anfitrion.ahora = std::max(anfitrion.ahora, proximaTecla);
       continue;
     }
     anfitrion.ahora = reloj.proximo;
     reloj.proximo += reloj.intervalo;
     teclasSeguidas = 0;
-    if (proximaTecla == INT64_MAX) proximaTecla = anfitrion.ahora;
+    if (proximaTecla == Conductor::kNunca) proximaTecla = anfitrion.ahora;
     const auto t = static_cast<Temporizador>(cual);
     anfitrion.Evento(std::string("tick ") + NombreTemporizador(t), [&] { juego.Disparar(t); });
   }
+  r.teclas = conductor.Teclas();
 
   r.ganada = vista.NivelTerminado();
   r.piezas = vista.FichasEntradas();

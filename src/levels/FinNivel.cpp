@@ -107,6 +107,11 @@ void Juego::FinPartida(int motivo) {
   p_.lblPausa.visible = false;
   p_.panelCambiado = true;
 
+  if (e_.Demostrando) {
+    Sonar(sonido::kFinPartida);
+    TerminarDemostracion();
+    return;
+  }
   if (motivo != 0) {
     Sonar(sonido::kFinPartida);
     Mensaje(Icono::Informacion, "GAME OVER");

@@ -36,6 +36,11 @@ void Juego::Inicializar() {
 }
 
 void Juego::MenuNuevo() {
+  e_.DemostracionPedida = false;
+  AbrirNuevo();
+}
+
+void Juego::AbrirNuevo() {
   // While the shutter slides down the level is being closed; wait for it.
   if (e_.BajandoPersiana || e_.EnDialogo) return;
   // A paused game has no ticks to carry a deferred command, and its piece is

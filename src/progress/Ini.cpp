@@ -209,6 +209,7 @@ std::string Juego::LeerIni(const std::string& seccion, const std::string& clave,
 
 void Juego::EscribirIni(const std::string& seccion, const std::string& clave,
                         const std::string& valor) {
+  if (e_.Demostrando) return;  // a demo stores nothing
   // A settings file that cannot be written is not the player's problem: the
   // game runs on with what it holds.
   (void)ini_.Escribir(seccion, clave, valor);

@@ -55,6 +55,7 @@ void Juego::CambiarMinutosExtra(int delta) {
 }
 
 void Juego::GuardarProgreso() {
+  if (e_.Demostrando) return;  // no minute and no progress from a demo
   CambiarMinutosExtra(+1);
   const long hecho = std::clamp<long>(
       LeerNumeroLeniente(LeerIni(kSeccionIni, "AMAITUTAKOA", "0")), 0, kNumNiveles);
@@ -65,7 +66,7 @@ void Juego::GuardarProgreso() {
 }
 
 bool Juego::UsarMinutoExtra() {
-  if (e_.MinutosExtra < 1) return false;
+  if (e_.MinutosExtra < 1 || e_.Demostrando) return false;
   if (!Pregunta(Icono::Pregunta, "Te quedan " + std::to_string(e_.MinutosExtra) +
                                      " minutos extra.\r\r¿Quieres usar uno para continuar?")) {
     return false;

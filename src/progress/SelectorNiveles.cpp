@@ -232,9 +232,15 @@ void Juego::AbrirSelectorNiveles() {
   plataforma_.mostrarSelectorNiveles();
   // A window closed some other way (its close box) continues like Escape.
   if (selector_->Abierto()) selector_->Continuar();
+  e_.DemostracionPedida = false;
 }
 
 void Juego::JugarNivel(int p) {
+  if (e_.DemostracionPedida && !e_.Demostrando) {
+    e_.Demostrando = true;
+    e_.NivelAntesDemostracion = e_.NivelActual;
+    p_.lblDemo.visible = true;
+  }
   for (auto& img : p_.imgNext) img = kSinImagen;
   p_.persianaVisible = false;
   p_.colorMarco = kColorGris;
@@ -251,7 +257,7 @@ void Juego::JugarNivel(int p) {
 
   std::string titulo;
   std::string texto;
-  if (!TextoIntroduccion(e_.NivelActual, titulo, texto)) return;
+  if (e_.Demostrando || !TextoIntroduccion(e_.NivelActual, titulo, texto)) return;
 
   // Nothing moves while the player reads the introduction; the level clock
   // starts when it is closed.

@@ -1,0 +1,42 @@
+// Hands the computer player's keys to the game, at once or at a person's
+// pace: a moment to think when a piece appears, then a delay before every
+// key. The headless runner and the demo in the window both drive the game
+// through it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "jugador/JugadorAutomatico.h"
+
+namespace tumbla {
+
+class Juego;
+
+class Conductor {
+ public:
+  static constexpr int64_t kNunca = INT64_MAX;
+
+  // `pulsar` delivers a key to the game (through whatever records it).
+  Conductor(const Juego& juego, std::function<void(int)> pulsar, bool ritmoPersona,
+            int pensarMs = 400, int teclaMs = 80);
+
+  // At `ahora` (ms of a monotonic clock): presses the key that is due, if
+  // any, and says when there is something to do again (kNunca: not before
+  // the game moves on). True when a key was pressed.
+  bool Paso(int64_t ahora, int64_t& siguiente);
+  long Teclas() const { return teclas_; }
+
+ private:
+  const Juego& juego_;
+  JugadorAutomatico jugador_;
+  std::function<void(int)> pulsar_;
+  bool ritmoPersona_;
+  int pensarMs_;
+  int teclaMs_;
+  int64_t proxima_ = 0;
+  long fichaPensada_ = -1;
+  long teclas_ = 0;
+};
+
+}  // namespace tumbla
