@@ -215,6 +215,7 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
     // Row removal.
     int limite = 0;
     bool cortada = false;
+    for (int16_t base : e_.FilasLlenas) p_.filasBorradas.set(static_cast<size_t>(Fila(base)));
     for (size_t n = 0; n < e_.FilasLlenas.size(); ++n) {
       const int fila = e_.FilasLlenas[n] + kAncho * static_cast<int>(n);
       if (fila + 11 > limite) limite = fila + 11;
@@ -311,6 +312,7 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
 
   // 3. Score.
   e_.Puntos += PuntosPorFilas(total);
+  MostrarPuntos();
 
   // 4. Objective.
   if ((e_.ObjetivoLineas && e_.LineasRestantes < 1) ||

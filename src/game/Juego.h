@@ -29,6 +29,8 @@ class SelectorNiveles;
 
 constexpr const char* kTituloVentana = "Tumbla 3.0 Dilatorus";
 constexpr const char* kSeccionIni = "OROKORRA";
+// The best score of each level position, one key per position ("17=480").
+constexpr const char* kSeccionRecords = "ERREKORRAK";
 
 // Virtual key codes the game knows.
 namespace tecla {
@@ -83,6 +85,7 @@ class Juego {
   void MenuPiezas(int indice);        // "Normal" (0) / "Difícil" (1)
   void MenuSonido();                  // "Sonido (S)" and the key S
   void MenuReset();                   // "Reset"
+  void MenuSombra();                  // "Sombra de la pieza"
 
   // ---- Views ---------------------------------------------------------------
   const Estado& estado() const { return e_; }
@@ -136,6 +139,9 @@ class Juego {
   void ElegirSiguiente();
   void DibujarSiguiente();
   void FijarJuegoFichas(int indice);
+  // Where the falling piece would come to rest, when the landing shadow is
+  // on; nothing when it is off or no piece falls.
+  void ActualizarSombra();
 
   // ---- Play loop (game/Bucle.cpp) -------------------------------------------
   // After-landing pass; returns false when it ended the level.
@@ -178,6 +184,12 @@ class Juego {
   void AbrirSelectorNiveles();         // activation + modal window
   void AlternarSonido();
   void GuardarSonido();
+  // Score and record labels (progress/Puntuacion.cpp): the points made since
+  // the level started, and the best ever made on this position, stored when
+  // a completed level beats it.
+  void MostrarPuntos();
+  void MostrarRecord();
+  void GuardarRecord();
   // Folders to write the help document to, the first writable one wins. By
   // default the settings file's folder, then the temporary folder.
   void PonerCarpetasAyuda(std::vector<std::string> carpetas) { carpetasAyuda_ = std::move(carpetas); }
