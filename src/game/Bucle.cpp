@@ -2,6 +2,7 @@
 // after-landing pass that clears rows, scores, speeds up and checks the
 // objective.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -172,6 +173,10 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
   bool objetivo = false;
   bool juntadas = false;
   const bool cuadrado = ModoCuadrado(e_);
+  // The row each board row was at when the pass began (-1: none), so that
+  // the window flashes a cleared row where the player saw it.
+  std::array<int, kAlto> origen{};
+  for (int f = 0; f < kAlto; ++f) origen[static_cast<size_t>(f)] = f;
 
   // 1. Clearing cycles, BorrarCada full rows at a time.
   for (;;) {
@@ -215,7 +220,6 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
     // Row removal.
     int limite = 0;
     bool cortada = false;
-    for (int16_t base : e_.FilasLlenas) p_.filasBorradas.set(static_cast<size_t>(Fila(base)));
     for (size_t n = 0; n < e_.FilasLlenas.size(); ++n) {
       const int fila = e_.FilasLlenas[n] + kAncho * static_cast<int>(n);
       if (fila + 11 > limite) limite = fila + 11;
@@ -231,6 +235,11 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
       // row 0 empties.
       const int filaRemovida = Fila(fila);
       const int ultimaFila = cuadrado ? std::max(1, filaRemovida - 12) : 1;
+      if (origen[static_cast<size_t>(filaRemovida)] >= 0) {
+        p_.filasBorradas.set(static_cast<size_t>(origen[static_cast<size_t>(filaRemovida)]));
+      }
+      for (int r = filaRemovida; r >= ultimaFila; --r) origen[static_cast<size_t>(r)] = origen[static_cast<size_t>(r - 1)];
+      if (ultimaFila == 1) origen[0] = -1;
       for (int col = 1; col <= 11; ++col) {
         for (int r = filaRemovida; r >= ultimaFila; --r) {
           const int j = r * kAncho + col;

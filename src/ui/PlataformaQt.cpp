@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
 #include <QUrl>
 #include <QWidget>
@@ -199,6 +200,15 @@ void PlataformaQt::MostrarDocumento(const QString& ruta) {
     Caja(Icono::Exclamacion, kTituloVentana, "No se ha podido abrir la ayuda: " + ruta.toStdString(), false);
     return;
   }
+  // Centred over the main window every time it opens, kept on the screen.
+  QRect sitio(QPoint(), ayuda_->frameGeometry().size());
+  sitio.moveCenter(ventana_->frameGeometry().center());
+  if (const QScreen* pantalla = ventana_->screen()) {
+    const QRect libre = pantalla->availableGeometry();
+    sitio.moveLeft(std::max(libre.left(), std::min(sitio.left(), libre.right() - sitio.width())));
+    sitio.moveTop(std::max(libre.top(), std::min(sitio.top(), libre.bottom() - sitio.height())));
+  }
+  ayuda_->move(sitio.topLeft());
   ayuda_->show();
   ayuda_->raise();
   ayuda_->activateWindow();

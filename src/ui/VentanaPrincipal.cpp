@@ -51,7 +51,6 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
   connect(escenario_, &Escenario::primerPintado, this, [this] {
     QTimer::singleShot(0, this, [this] {
       if (QFile::exists(QString::fromLatin1(kLogo))) setWindowIcon(QIcon(QString::fromLatin1(kLogo)));
-      if (juego_->pantalla().menuSonido) plataforma_->Sonidos().Precargar();
     });
   });
 }
@@ -148,6 +147,8 @@ void VentanaPrincipal::Arrancar() {
   }
   arrancado_ = true;
   Ejecutar([this] { juego_->Inicializar(); });
+  // The sounds load once the stored switch is known, and only when it is on.
+  if (juego_->pantalla().menuSonido && !plataforma_->Terminando()) plataforma_->Sonidos().Precargar();
 }
 
 void VentanaPrincipal::Refrescar() {
