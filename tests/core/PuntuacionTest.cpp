@@ -1,6 +1,5 @@
-// What the panel and the board add for the player: the screen before a level,
-// the score and record of a level, the landing shadow and the cleared rows
-// the window flashes.
+// The score and record of a level, and where the cleared rows the window
+// flashes were.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -11,22 +10,8 @@
 namespace tumbla {
 namespace {
 
-TEST(Puntuacion, antesDeUnNivelElRelojMarcaCeroYLaPistaSaleHastaEmpezarYTrasPerder) {
-  // The clock reads "0:00" and the hint shows on the framed board; a level
-  // hides the hint and shows its score; a lost game clears them again.
-  Escena s;
-  s.juego->Inicializar();
-  EXPECT_EQ(std::tie(s.p().lblTiempo.texto, s.p().lblTiempo.visible), std::tuple("0:00", true));
-  EXPECT_TRUE(s.p().lblInicio.visible && s.p().marcoVisible && !s.p().lblPuntos.visible);
-  s.juego->JugarNivel(2);
-  EXPECT_FALSE(s.p().lblInicio.visible);
-  EXPECT_EQ(std::tie(s.p().lblPuntos.texto, s.p().lblRecord.texto), std::tuple("0", "0"));
-  s.juego->FinPartida(1);
-  EXPECT_TRUE(s.p().lblInicio.visible && !s.p().lblPuntos.visible && !s.p().lblRecord.visible);
-}
-
 TEST(Puntuacion, unNivelCompletadoGuardaSuRecordSoloSiLoSuperaYEnSuPropiaSeccion) {
-  // The level's own points (not those of the levels before it) count; a
+  // Only the level's own points count, not those of the levels before it; a
   // lower score leaves the stored best, a higher one replaces it; the game's
   // section keeps its keys.
   Escena s;
@@ -46,33 +31,6 @@ TEST(Puntuacion, unNivelCompletadoGuardaSuRecordSoloSiLoSuperaYEnSuPropiaSeccion
   }
   EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nAZKENA=2026/12/06\r\nAMAITUTAKOA=5\r\nLAGUNTZA=2\r\nSOINUA=S\r\n"
                              "ZAILTASUNA=N\r\n[ERREKORRAK]\r\n3=900\r\n4=1000\r\n");
-}
-
-TEST(Puntuacion, laSombraMarcaDondeCaeraLaPiezaYSoloSeGuardaAlCambiarla) {
-  // Off until switched on; then it covers the cells where the piece comes to
-  // rest, follows the board under it, and only the switch writes ITZALA.
-  Escena s;
-  s.juego->Inicializar();
-  const std::string antes = Contenido(s.carpeta / "tumbla.ini");
-  s.TableroVacio();
-  s.Entrar(Catalogo::EntradaLista(19));
-  EXPECT_TRUE(s.p().sombra.none());
-  s.juego->MenuSombra();
-  EXPECT_EQ(Contenido(s.carpeta / "tumbla.ini"), antes + "ITZALA=S\r\n");
-  size_t i = 0;
-  while (!s.p().sombra.test(i)) ++i;
-  s.juego->EscribirCelda(static_cast<int>(i), kMuro);  // a block where it would land
-  const std::bitset<kCeldas> sombra = s.p().sombra;
-  EXPECT_EQ(sombra.count(), 4u);
-  EXPECT_TRUE((s.p().celdasCambiadas & sombra) == sombra && !sombra.test(i) && !sombra.test(i + kAncho));
-  s.juego->BajarDeGolpe();
-  std::bitset<kCeldas> ficha;
-  for (int k = 1; k <= Catalogo::NumCeldas(s.e().Ficha); ++k)
-    ficha.set(static_cast<size_t>(s.e().Posicion + s.juego->catalogo().Desplazamiento(s.e().Ficha, k)));
-  EXPECT_EQ(ficha, sombra);
-  s.juego->MenuSombra();
-  EXPECT_TRUE(s.p().sombra.none());
-  EXPECT_EQ(Contenido(s.carpeta / "tumbla.ini"), antes + "ITZALA=N\r\n");
 }
 
 TEST(Puntuacion, lasFilasBorradasQuedanMarcadasDondeEstabanYLosPuntosAlDia) {

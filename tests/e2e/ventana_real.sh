@@ -2,9 +2,9 @@
 # The real program, end to end, under Xvfb with a window manager: start-up
 # with a fresh settings folder, the daily-minute box centred over the placed
 # main window, the settings file the first start writes, F2, level 1, keys,
-# pause and resume, help through a fake browser and, when the browser fails,
-# in the game's own window, a screenshot of the board, and closing the
-# window, which must end the program cleanly. Then the same program with an
+# pause and resume, help through a fake browser and, when it fails, in the
+# game's own window, a screenshot of the board, and closing the window, which
+# must end the program cleanly. Then the same program with an
 # unwritable and with a corrupt settings file.
 #
 #   ventana_real.sh TUMBLA CERRAR-VENTANA
@@ -47,15 +47,13 @@ done
 if command -v openbox >/dev/null 2>&1; then
   openbox --sm-disable >"$T/openbox.log" 2>&1 &
   WM_PID=$!
-  i=0
   until xdotool search --classname openbox >/dev/null 2>&1; do
-    i=$((i + 1)); [ $i -lt 100 ] || fallo "openbox did not start"; sleep 0.1
+    i=$((i + 1)); [ $i -lt 200 ] || fallo "openbox did not start"; sleep 0.1
   done
-  echo "e2e: openbox manages the windows"
 fi
 
-# A browser that only notes what it was asked to open. Qt hands files to
-# xdg-open when there is no desktop; BROWSER for anything that asks it.
+# A browser that only notes what it was asked to open. The game hands files
+# to xdg-open; BROWSER for anything that asks it.
 mkdir -p "$T/bin"
 cat >"$T/bin/xdg-open" <<EOF
 #!/bin/sh
@@ -65,12 +63,14 @@ chmod +x "$T/bin/xdg-open"
 export PATH="$T/bin:$PATH" BROWSER="$T/bin/xdg-open"
 export QT_QPA_PLATFORM=xcb
 
-# Waits until the program shows a window whose size is WxH-ish and prints it:
-#   ventana "Título" MIN_ALTO MAX_ALTO
+# Waits until the program shows a window (other than SALVO) whose height is
+# in a range, and prints it:
+#   ventana "Título" MIN_ALTO MAX_ALTO [SALVO]
 ventana() {
   j=0
   while [ $j -lt 300 ]; do
     for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+      [ "$w" = "${4:-}" ] && continue
       alto=$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
       if [ -n "$alto" ] && [ "$alto" -ge "$2" ] && [ "$alto" -le "$3" ]; then
         echo "$w"; return 0
@@ -81,17 +81,12 @@ ventana() {
   return 1
 }
 
-# Prints the centre of a window on the screen: "X Y".
-centro() {
-  xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p;s/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p' |
-    tr '\n' ' ' | awk '{ print $1 + int($3 / 2), $2 + int($4 / 2) }'
-}
-
 # True when window $1 is centred over window $2, give or take a title bar.
 centrada() {
-  c1=$(centro "$1"); c2=$(centro "$2")
-  echo "e2e: centre of $1: $c1, of $2: $c2"
-  echo "$c1 $c2" | awk '{ dx = $1 - $3; dy = $2 - $4; exit !(dx * dx <= 100 && dy * dy <= 900) }'
+  eval "$(xdotool getwindowgeometry --shell "$1")"; dx=$((X + WIDTH / 2)) dy=$((Y + HEIGHT / 2))
+  eval "$(xdotool getwindowgeometry --shell "$2")"; dx=$((dx - X - WIDTH / 2)) dy=$((dy - Y - HEIGHT / 2))
+  echo "e2e: window $1 is off the centre of $2 by $dx,$dy"
+  [ $((dx * dx)) -le 100 ] && [ $((dy * dy)) -le 900 ]
 }
 
 # Sends keys to a window, given the focus first.
@@ -195,30 +190,19 @@ j=0
 until [ -s "$T/abiertos" ]; do j=$((j + 1)); [ $j -lt 50 ] || fallo "F1 opened nothing"; sleep 0.1; done
 grep -q "Instrucciones.htm" "$T/abiertos" || fallo "the browser was asked for $(cat "$T/abiertos")"
 [ -f "$T/nuevo/Instrucciones.htm" ] || fallo "no help document beside the program"
+sleep 0.5
+[ "$(xdotool search --onlyvisible --name "Tumbla" | wc -l)" -eq 1 ] || fallo "a help window besides the browser"
 echo "e2e: help opened: $(cat "$T/abiertos")"
 
 # A browser that fails: the help shows in the game's own window, over the
 # main window; Escape closes it.
-cat >"$T/bin/xdg-open" <<FIN
-#!/bin/sh
-echo "\$@" >>"$T/fallidos"
-exit 4
-FIN
+printf '#!/bin/sh\necho "$@" >>"%s/fallidos"\nexit 4\n' "$T" >"$T/bin/xdg-open"
 teclas "$principal" F1
-j=0
-ayuda=
-until [ -n "$ayuda" ]; do
-  for w in $(xdotool search --onlyvisible --name "Tumbla" 2>/dev/null); do
-    [ "$w" != "$principal" ] && ayuda=$w
-  done
-  j=$((j + 1)); [ $j -lt 100 ] || fallo "a failing browser left F1 without a help window"; sleep 0.1
-done
-[ -s "$T/fallidos" ] || fallo "the failing browser was not asked"
-centrada "$ayuda" "$principal" || fallo "the help window is not over the main window"
-import -window root "$T/ayuda.png"
+ayuda=$(ventana "Tumbla" 300 2000 "$principal") || fallo "a failing browser left F1 without a help window"
+[ -s "$T/fallidos" ] && centrada "$ayuda" "$principal" || fallo "the help window is not over the main window"
 teclas "$ayuda" Escape
 sleep 0.5
-xdotool search --onlyvisible --name "Tumbla" | grep -qx "$ayuda" && fallo "Escape left the help window open"
+! xdotool search --onlyvisible --name "Tumbla" | grep -qx "$ayuda" || fallo "Escape left the help window open"
 echo "e2e: a failing browser: help in the game's own window"
 
 cerrar "$principal"
