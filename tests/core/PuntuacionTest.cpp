@@ -1,5 +1,4 @@
-// The score and record of a level, and where the cleared rows the window
-// flashes were.
+// The score and the record of a level.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -31,19 +30,6 @@ TEST(Puntuacion, unNivelCompletadoGuardaSuRecordSoloSiLoSuperaYEnSuPropiaSeccion
   }
   EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nAZKENA=2026/12/06\r\nAMAITUTAKOA=5\r\nLAGUNTZA=2\r\nSOINUA=S\r\n"
                              "ZAILTASUNA=N\r\n[ERREKORRAK]\r\n3=900\r\n4=1000\r\n");
-}
-
-TEST(Puntuacion, lasFilasBorradasQuedanMarcadasDondeEstabanYLosPuntosAlDia) {
-  // Two full rows with one between them, cleared one after the other: both
-  // are marked at the rows they had, the one between is not, and the score
-  // label shows the 125 points at once.
-  Escena s;
-  s.juego->Inicializar();
-  s.TableroVacio();
-  s.Dibujar(21, {"###########", "#####.#####", "###########"});
-  s.juego->PasadaTrasAterrizaje(false);
-  EXPECT_EQ(s.p().filasBorradas.to_ulong(), (1ul << 21) | (1ul << 23));
-  EXPECT_EQ(s.p().lblPuntos.texto, "125");
 }
 
 }  // namespace

@@ -532,21 +532,27 @@ class VentanaTest : public QObject {
   }
 
   void filaBorradaDestellaYLaSombraSeVeDondeCaeraLaPieza() {
-    // A cleared row lights up where it was for about a tenth of a second;
-    // "Sombra de la pieza" stores itself and shows faint cells, neither empty
-    // nor a block, where the falling piece then lands.
+    // Two full rows with one between them, cleared one after the other, both
+    // light up where they were for about a tenth of a second, and the score
+    // shows their points at once; "Sombra de la pieza" stores itself and shows
+    // faint cells, neither empty nor a block, where the falling piece lands.
     Abrir();
     TableroClasico(Catalogo::EntradaLista(19));
     const int celda = kBaseFilaInferior + 5;
     const QColor vacia = Centro(Pantallazo(), celda);
-    for (int c = 1; c <= 11; ++c) J().EscribirCelda(kBaseFilaInferior + c, 3);
+    for (int c = 1; c <= 11; ++c) {
+      for (int fila : {21, 22, 23}) J().EscribirCelda(fila * kAncho + c, fila == 22 && c == 5 ? 0 : 3);
+    }
     J().PasadaTrasAterrizaje(false);
     QElapsedTimer desde;
     desde.start();
     ventana_->Refrescar();
-    const QColor destello = Centro(Pantallazo(), celda);
-    if (desde.elapsed() < Escenario::kMsDestello) QVERIFY(qGray(destello.rgb()) > 150);  // unless the machine stalled
-    QTRY_COMPARE(Centro(Pantallazo(), celda), vacia);
+    const QImage destello = Pantallazo();
+    if (desde.elapsed() < Escenario::kMsDestello) {  // unless the machine stalled
+      QVERIFY(qGray(Centro(destello, celda).rgb()) > 150 && qGray(Centro(destello, celda - 2 * kAncho).rgb()) > 150);
+    }
+    QCOMPARE(J().pantalla().lblPuntos.texto, "125");
+    QTRY_COMPARE(Centro(Pantallazo(), celda - 2 * kAncho), vacia);
     QVERIFY(desde.elapsed() >= Escenario::kMsDestello);
 
     Accion("mnuSombra")->trigger();
@@ -554,7 +560,7 @@ class VentanaTest : public QObject {
     const QImage img = Pantallazo();
     QList<int> sombra;
     for (int i = 0; i < kBaseFilaInferior + kAncho; ++i) {
-      if (Columna(i) % 12 != 0 && !CeldasFicha().contains(i) && Centro(img, i) != vacia) sombra << i;
+      if (Columna(i) % 12 != 0 && J().pantalla().imgTablero[size_t(i)] == kSinImagen && Centro(img, i) != vacia) sombra << i;
     }
     for (int i : sombra) QVERIFY(qGray(Centro(img, i).rgb()) < 100);
     QTest::keyClick(&S(), Qt::Key_Space);
