@@ -1,9 +1,10 @@
-// The main window's client area: the board, the next-piece preview, the
-// handicap icons, the objective, the clock, the game-type and pause labels,
-// the board frame and the shutter, all painted from the screen model by one
-// widget. Everything is laid out in twips on a fixed scene and scaled
-// uniformly to the widget, so an enlarged window shows a larger, still sharp
-// game.
+// The main window's client area: the board with the landing shadow and the
+// flash of cleared rows, the next-piece preview, the handicap icons and the
+// objective (with their tooltips), the clock, the game-type and pause labels,
+// the score and record, the first-screen hint, the board frame and the
+// shutter, all painted from the screen model by one widget. Everything is
+// laid out in twips on a fixed scene and scaled uniformly to the widget, so
+// an enlarged window shows a larger, still sharp game.
 #pragma once
 
 #include <QElapsedTimer>
