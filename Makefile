@@ -19,7 +19,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# Only the game itself: the tests, benchmarks and tools build under `make test`
+# and their own targets.
+run: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target tumbla
 	./$(BUILD)/tumbla
 
 # Every test of the normal build, then the core and its tests again under

@@ -8,7 +8,7 @@ PAQUETES=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
   qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-apps imagemagick libx11-dev
+  xvfb xauth xdotool x11-apps imagemagick libx11-dev openbox
   desktop-file-utils appstream dpkg-dev file groff-base
 )
 

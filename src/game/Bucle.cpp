@@ -2,6 +2,7 @@
 // after-landing pass that clears rows, scores, speeds up and checks the
 // objective.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -182,6 +183,10 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
   bool objetivo = false;
   bool juntadas = false;
   const bool cuadrado = ModoCuadrado(e_);
+  // The row each board row was at when the pass began (-1: none), so that
+  // the window flashes a cleared row where the player saw it.
+  std::array<int, kAlto> origen{};
+  for (int f = 0; f < kAlto; ++f) origen[static_cast<size_t>(f)] = f;
 
   // 1. Clearing cycles, BorrarCada full rows at a time.
   for (;;) {
@@ -240,6 +245,11 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
       // row 0 empties.
       const int filaRemovida = Fila(fila);
       const int ultimaFila = cuadrado ? std::max(1, filaRemovida - 12) : 1;
+      if (origen[static_cast<size_t>(filaRemovida)] >= 0) {
+        p_.filasBorradas.set(static_cast<size_t>(origen[static_cast<size_t>(filaRemovida)]));
+      }
+      for (int r = filaRemovida; r >= ultimaFila; --r) origen[static_cast<size_t>(r)] = origen[static_cast<size_t>(r - 1)];
+      if (ultimaFila == 1) origen[0] = -1;
       for (int col = 1; col <= 11; ++col) {
         for (int r = filaRemovida; r >= ultimaFila; --r) {
           const int j = r * kAncho + col;
@@ -321,6 +331,7 @@ bool Juego::PasadaTrasAterrizaje(bool entrar) {
 
   // 3. Score.
   e_.Puntos += PuntosPorFilas(total);
+  MostrarPuntos();
 
   // 4. Objective.
   if ((e_.ObjetivoLineas && e_.LineasRestantes < 1) ||

@@ -61,6 +61,7 @@ struct Estado {
 
   // Score and clock.
   int32_t Puntos = 0;
+  int32_t PuntosAlEmpezar = 0;  // Puntos when the level in play started
   double InicioReloj = 0;  // monotonic seconds
   int16_t SegundosLimite = 0;
   int16_t MinutosExtra = 0;

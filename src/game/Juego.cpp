@@ -25,6 +25,8 @@ void Juego::EscribirCelda(int i, int16_t valor) { EscribirCelda(i, valor, Imagen
 void Juego::EscribirCelda(int i, int16_t valor, int8_t imagen) {
   e_.tablero.Poner(i, valor);
   DibujarImagen(i, valor >= 1 ? imagen : int8_t{kSinImagen});
+  // The board under the piece changed: so may the place where it lands.
+  if (p_.menuSombra || p_.sombra.any()) ActualizarSombra();
 }
 
 void Juego::DibujarImagen(int i, int8_t imagen) {

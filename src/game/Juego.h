@@ -30,6 +30,8 @@ class SelectorNiveles;
 
 constexpr const char* kTituloVentana = "Tumbla 3.0 Dilatorus";
 constexpr const char* kSeccionIni = "OROKORRA";
+// The best score of each level position, one key per position ("17=480").
+constexpr const char* kSeccionRecords = "ERREKORRAK";
 
 // Virtual key codes the game knows.
 namespace tecla {
@@ -94,6 +96,7 @@ class Juego {
   // a timer event to that timer's handler.
   void Tecla(int codigo);
   void Disparar(Temporizador t);
+  void MenuSombra();                  // "Sombra de la pieza"
 
   // ---- Views ---------------------------------------------------------------
   const Vista& vista() const { return vista_; }
@@ -148,6 +151,9 @@ class Juego {
   void ElegirSiguiente();
   void DibujarSiguiente();
   void FijarJuegoFichas(int indice);
+  // Where the falling piece would come to rest, when the landing shadow is
+  // on; nothing when it is off or no piece falls.
+  void ActualizarSombra();
 
   // ---- Play loop (game/Bucle.cpp) -------------------------------------------
   // After-landing pass; returns false when it ended the level.
@@ -191,6 +197,12 @@ class Juego {
   void AbrirNuevo();                   // "Nuevo" for a game or a demo
   void AlternarSonido();
   void GuardarSonido();
+  // Score and record labels (progress/Puntuacion.cpp): the points made since
+  // the level started, and the best ever made on this position, stored when
+  // a completed level beats it.
+  void MostrarPuntos();
+  void MostrarRecord();
+  void GuardarRecord();
   // Folders to write the help document to, the first writable one wins. By
   // default the settings file's folder, then the temporary folder.
   void PonerCarpetasAyuda(std::vector<std::string> carpetas) { carpetasAyuda_ = std::move(carpetas); }

@@ -49,6 +49,11 @@ struct Pantalla {
   uint32_t colorTipoJuego = 0;
   Etiqueta lblPausa{"PAUSA (F3)", false};
   Etiqueta lblDemo{"DEMO", false};
+  // The score of the level in play and the best ever made on that level.
+  Etiqueta lblPuntos;
+  Etiqueta lblRecord;
+  // On the empty board before a level: how to begin.
+  Etiqueta lblInicio{"Pulsa F2 para elegir un nivel", false};
 
   // Board frame: the full board (columns 1..11, rows 0..23) or the square
   // (rows 13..23).
@@ -66,6 +71,14 @@ struct Pantalla {
   bool menuDificil = false;
   bool menuSonido = true;
   std::string menuMinutos = "Minutos";
+  bool menuSombra = false;
+
+  // Landing shadow (when switched on): the cells where the falling piece
+  // would come to rest.
+  std::bitset<kCeldas> sombra;
+  // Board rows (0..23) just cleared, for the host to flash; it clears the
+  // marks once it has seen them.
+  std::bitset<kAlto> filasBorradas;
 
   // Repaint bookkeeping: board cells changed since the host last looked, and
   // whether anything else changed.

@@ -32,6 +32,29 @@ void Juego::Redibujar(int nueva, int vieja) {
     DibujarImagen(i, color);
     if (i > e_.CeldaMasBaja) e_.CeldaMasBaja = static_cast<int16_t>(i);
   }
+  ActualizarSombra();
+}
+
+void Juego::ActualizarSombra() {
+  std::bitset<kCeldas> sombra;
+  if (p_.menuSombra && e_.FichaActiva && e_.Jugando) {
+    const int n = Catalogo::NumCeldas(e_.Ficha);
+    const auto cabe = [&](int posicion) {
+      for (int k = 1; k <= n; ++k) {
+        const int i = posicion + fichas_.Desplazamiento(e_.Ficha, k);
+        if (i < 0 || i >= kCeldas || e_.tablero.Ocupada(i)) return false;
+      }
+      return true;
+    };
+    int posicion = e_.Posicion;
+    if (cabe(posicion)) {
+      while (cabe(posicion + kAncho)) posicion += kAncho;
+      for (int k = 1; k <= n; ++k) sombra.set(static_cast<size_t>(posicion + fichas_.Desplazamiento(e_.Ficha, k)));
+    }
+  }
+  if (sombra == p_.sombra) return;
+  p_.celdasCambiadas |= sombra ^ p_.sombra;
+  p_.sombra = sombra;
 }
 
 void Juego::EntrarFicha() {
@@ -47,6 +70,7 @@ void Juego::EntrarFicha() {
   } else {
     // The entry is blocked: no piece falls; the next tick ends the level.
     e_.FichaActiva = false;
+    ActualizarSombra();
   }
   ElegirSiguiente();
 }

@@ -32,6 +32,7 @@ void Juego::NivelCompletado() {
   }
   e_.FichaActiva = false;
   e_.NivelTerminado = true;
+  ActualizarSombra();
   // Menu commands that would start or reset a game wait until the shutter
   // is down and the progress is stored.
   e_.BajandoPersiana = true;
@@ -67,6 +68,7 @@ void Juego::NivelCompletado() {
     p_.panelCambiado = true;
     plataforma_.esperar(kPasoPersiana);
     e_.Puntos += kPuntosFilaPersiana;
+    MostrarPuntos();
   }
   // Shown even with no row to cover, so ENTER can always go on.
   p_.persianaVisible = true;
@@ -75,6 +77,7 @@ void Juego::NivelCompletado() {
   p_.textoPersiana = kTextoPersiana;
   p_.panelCambiado = true;
   e_.Puntos += kPuntosNivel;
+  MostrarPuntos();
 
   // 7. Each completed level gives the player a slower start.
   PonerTemporizador(Temporizador::Juego, true,
@@ -85,6 +88,7 @@ void Juego::NivelCompletado() {
 
   // 9-10. The extra minute and the progress.
   GuardarProgreso();
+  GuardarRecord();
   e_.BajandoPersiana = false;
   plataforma_.procesarEventos();
 }
@@ -103,6 +107,7 @@ void Juego::FinPartida(int motivo) {
   e_.FichaActiva = false;
   e_.NivelTerminado = false;
   e_.BajandoPersiana = false;
+  ActualizarSombra();
   p_.colorMarco = kColorGris;
   p_.lblPausa.visible = false;
   p_.panelCambiado = true;
@@ -125,6 +130,9 @@ void Juego::FinPartida(int motivo) {
   p_.imgObjetivo.fill(kSinImagen);
   p_.lblObjetivo.visible = false;
   p_.lblTiempo.visible = false;
+  p_.lblPuntos.visible = false;
+  p_.lblRecord.visible = false;
+  p_.lblInicio.visible = true;
   p_.persianaVisible = false;
   p_.filasPersiana = 0;
   p_.textoPersiana.clear();

@@ -198,7 +198,11 @@ void Juego::EmpezarNivel() {
   p_.persianaVisible = false;
   p_.filasPersiana = 0;
   p_.textoPersiana.clear();
+  p_.lblInicio.visible = false;
   p_.panelCambiado = true;
+  e_.PuntosAlEmpezar = e_.Puntos;
+  MostrarPuntos();
+  MostrarRecord();
 
   // 21. The first piece.
   EntrarFicha();

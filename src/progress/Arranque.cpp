@@ -9,6 +9,11 @@ void Juego::Inicializar() {
   e_.Jugando = false;
   e_.EnTurno = false;
   e_.Pausado = false;
+  // The screen before any level, already behind a box at start-up: the
+  // framed empty board, the clock at "0:00" and how to begin.
+  AjustarMarco(false);
+  p_.lblTiempo = {TextoReloj(0), true};
+  p_.lblInicio.visible = true;
 
   PremioDiario();
 
@@ -25,6 +30,10 @@ void Juego::Inicializar() {
     p_.menuNormal = false;
     p_.menuDificil = true;
   }
+
+  // The landing shadow is off unless the player switched it on; reading
+  // the key with a blank default never writes it.
+  p_.menuSombra = LeerIni(kSeccionIni, "ITZALA", "") == "S";
 
   e_.Puntos = 0;
   p_.lblTipoJuego.texto.clear();
@@ -75,6 +84,13 @@ void Juego::AlternarSonido() {
 void Juego::GuardarSonido() {
   e_.Sonido = p_.menuSonido ? "S" : "N";
   EscribirIni(kSeccionIni, "SOINUA", e_.Sonido);
+}
+
+void Juego::MenuSombra() {
+  p_.menuSombra = !p_.menuSombra;
+  p_.panelCambiado = true;
+  EscribirIni(kSeccionIni, "ITZALA", p_.menuSombra ? "S" : "N");
+  ActualizarSombra();
 }
 
 void Juego::MenuReset() {

@@ -12,6 +12,22 @@ namespace tumbla {
 
 namespace {
 
+// Paragraph n (from 0) of help body `cuerpo`, without its bullet.
+std::string Parrafo(int cuerpo, int n) {
+  const std::string& t = TextosAyuda[static_cast<size_t>(cuerpo)];
+  size_t inicio = 0;
+  for (int k = 0; k < n && inicio != std::string::npos; ++k) {
+    inicio = t.find("<>", inicio);
+    if (inicio != std::string::npos) inicio += 2;
+  }
+  if (inicio == std::string::npos) return {};
+  const size_t fin = t.find("<>", inicio);
+  std::string p = t.substr(inicio, fin == std::string::npos ? std::string::npos : fin - inicio);
+  const std::string vineta = "• ";
+  if (p.compare(0, vineta.size(), vineta) == 0) p.erase(0, vineta.size());
+  return p;
+}
+
 std::string Mayusculas(std::string texto) {
   for (char& c : texto) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -105,6 +121,29 @@ const std::array<std::string, kNumTextosAyuda> TextosAyuda = {
     "• F3: Pausar/Continuar partida.<>"
     "• S: Quitar/Poner el sonido.",
 };
+
+std::string AyudaObstaculo(int imagen) {
+  // Bodies 1..3 are the CLASIC pieces: its handicap paragraphs.
+  switch (imagen) {
+    case kIconBorrarCada: return Parrafo(1, 2);
+    case kIconSubirNivel: return Parrafo(1, 3);
+    case kIconBloquesExtra: return Parrafo(1, 4);
+    case kIconPanic: return Parrafo(2, 0);
+    case kIconSuperPanic: return Parrafo(3, 0);
+    default: return {};
+  }
+}
+
+std::string AyudaObjetivo(int imagen, int segunda) {
+  switch (imagen) {
+    case kIconLineas: return Parrafo(1, 1);                         // CLASIC, ROTATOR
+    case kMuro: return Parrafo(6, 1);                               // ROTATOR (PLUS)
+    case kGotaAzul: return segunda == kGotaRosa ? Parrafo(7, 3)     // JUNTATOR
+                                                : Parrafo(4, 1);    // GOTEATOR
+    case kMaceta: return Parrafo(8, 2);                             // PODATOR
+    default: return {};
+  }
+}
 
 std::string ReemplazarSaltos(const std::string& cuerpo, const std::string& salto) {
   std::string r;

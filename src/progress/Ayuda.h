@@ -35,6 +35,12 @@ bool EscribirDocumentoAyuda(const std::string& carpeta, std::string& archivo);
 // "<>" turned into two line breaks. False for any other position.
 bool TextoIntroduccion(int posicion, std::string& titulo, std::string& texto);
 
+// What a handicap icon (kIconPanic .. kIconSubirNivel) or the objective (its
+// first picture, and the pink drop or nothing as the second) stands for, in
+// the help document's own words; "" for any other picture.
+std::string AyudaObstaculo(int imagen);
+std::string AyudaObjetivo(int imagen, int segunda);
+
 // Replaces every "<>" of a help body by `salto`.
 std::string ReemplazarSaltos(const std::string& cuerpo, const std::string& salto);
 

@@ -38,6 +38,9 @@ void Juego::TerminarDemostracion() {
   p_.lblTiempo.visible = false;
   p_.lblPausa.visible = false;
   p_.lblDemo.visible = false;
+  p_.lblPuntos.visible = false;
+  p_.lblRecord.visible = false;
+  p_.lblInicio.visible = true;
   p_.persianaVisible = false;
   p_.filasPersiana = 0;
   p_.textoPersiana.clear();

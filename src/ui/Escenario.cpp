@@ -1,14 +1,17 @@
 // The main window's client area, painted from the screen model.
 #include "ui/Escenario.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
 
+#include "progress/Ayuda.h"
 #include "ui/Dibujos.h"
 
 namespace tumbla::ui {
@@ -44,6 +47,14 @@ QRectF Objetivo(int k) {
 QRectF Tiempo() { return Rect(kIzquierdaPanel, kArribaTiempo, kAnchoPanel, 390); }
 QRectF TipoJuego() { return Rect(kIzquierdaPanel, kArribaTipoJuego, kAnchoPanel, 300); }
 QRectF Pausa() { return Rect(kIzquierdaPanel, kArribaPausa, kAnchoPanel, 300); }
+QRectF Puntos() { return Rect(kIzquierdaPanel, kArribaPuntos + kAltoRotulo, kAnchoPanel, kAltoMarcador); }
+QRectF Record() { return Rect(kIzquierdaPanel, kArribaRecord + kAltoRotulo, kAnchoPanel, kAltoMarcador); }
+QRectF FilaTablero(int fila) {
+  return Rect(kIzquierdaTablero + kLadoCelda, kArribaTablero + fila * kLadoCelda, 11 * kLadoCelda, kLadoCelda);
+}
+QRectF Inicio() {
+  return Rect(kIzquierdaTablero + kLadoCelda, kArribaTablero + 9 * kLadoCelda, 11 * kLadoCelda, 4 * kLadoCelda);
+}
 QRectF Tablero() {
   return Rect(kIzquierdaTablero, kArribaTablero, 13 * kLadoCelda, 25 * kLadoCelda);
 }
@@ -74,6 +85,10 @@ const QColor kTextoOscuro(0x1C, 0x1F, 0x24);
 const QColor kBordeNext(0x6A, 0x72, 0x80);
 const QColor kPausa(0xFF, 0xC8, 0x3D);
 const QColor kBoton(0xC9, 0xCD, 0xD3);
+const QColor kTextoTenue(0x9A, 0xA3, 0xAF);
+const QColor kSombra(0xFF, 0xFF, 0xFF, 0x30);
+const QColor kBordeSombra(0xFF, 0xFF, 0xFF, 0x70);
+const QColor kDestello(0xFF, 0xFF, 0xFF, 0xC0);
 
 QFont Letra(const QFont& base, double pixeles, bool negrita) {
   QFont f(base);
@@ -93,6 +108,9 @@ Escenario::Escenario(const Pantalla& pantalla, QWidget* parent)
   // Every pixel is painted here: no background fill by Qt first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(sizeHint() / 2);
+  reloj_.start();
+  finDestello_.setSingleShot(true);
+  connect(&finDestello_, &QTimer::timeout, this, &Escenario::ApagarDestellos);
 }
 
 QSize Escenario::sizeHint() const {
@@ -102,7 +120,7 @@ QSize Escenario::sizeHint() const {
 
 Escenario::SobreTablero Escenario::Captar(const Pantalla& p) {
   return {p.marcoVisible, p.marcoCuadrado, p.colorMarco, p.persianaVisible, p.filasPersiana,
-          p.textoPersiana};
+          p.textoPersiana, p.lblInicio.visible};
 }
 
 QRectF Escenario::AWidget(const QRectF& r) const {
@@ -121,7 +139,40 @@ void Escenario::resizeEvent(QResizeEvent* evento) {
   QWidget::resizeEvent(evento);
 }
 
+bool Escenario::Destella(int fila) const {
+  return fila >= 0 && fila < kAlto && destelloHasta_[static_cast<size_t>(fila)] > reloj_.elapsed();
+}
+
+void Escenario::Destellar(Pantalla& p) {
+  if (p.filasBorradas.none()) return;
+  const qint64 hasta = reloj_.elapsed() + kMsDestello;
+  for (int f = 0; f < kAlto; ++f) {
+    if (!p.filasBorradas.test(static_cast<size_t>(f))) continue;
+    destelloHasta_[static_cast<size_t>(f)] = hasta;
+    update(AWidget(escena::FilaTablero(f)).toAlignedRect().adjusted(-1, -1, 1, 1));
+  }
+  p.filasBorradas.reset();
+  finDestello_.start(kMsDestello);
+}
+
+void Escenario::ApagarDestellos() {
+  const qint64 ahora = reloj_.elapsed();
+  qint64 proximo = 0;
+  for (int f = 0; f < kAlto; ++f) {
+    qint64& hasta = destelloHasta_[static_cast<size_t>(f)];
+    if (hasta == 0) continue;
+    if (hasta <= ahora) {
+      hasta = 0;
+      update(AWidget(escena::FilaTablero(f)).toAlignedRect().adjusted(-1, -1, 1, 1));
+    } else if (proximo == 0 || hasta < proximo) {
+      proximo = hasta;
+    }
+  }
+  if (proximo != 0) finDestello_.start(static_cast<int>(proximo - ahora));
+}
+
 void Escenario::ProgramarRepintado(Pantalla& p) {
+  Destellar(p);
   if (p.celdasCambiadas.any()) {
     for (int i = 0; i < kCeldas; ++i) {
       if (p.celdasCambiadas.test(static_cast<size_t>(i))) {
@@ -177,13 +228,34 @@ void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
   }
   p.setPen(Qt::NoPen);
   for (int i = 0; i < kCeldas; ++i) {
-    const int imagen = pantalla_.imgTablero[static_cast<size_t>(i)];
-    if (imagen == kSinImagen) continue;
     const QRectF celda = escena::Celda(i);
-    if (celda.intersects(visible)) PintarImagen(p, celda, imagen);
+    if (!celda.intersects(visible)) continue;
+    const int imagen = pantalla_.imgTablero[static_cast<size_t>(i)];
+    if (imagen != kSinImagen) {
+      PintarImagen(p, celda, imagen);
+    } else if (pantalla_.sombra.test(static_cast<size_t>(i))) {
+      // Where the piece would land: a faint outline, never mistaken for a block.
+      p.setPen(QPen(kBordeSombra, 1));
+      p.setBrush(kSombra);
+      p.drawRect(celda.adjusted(1.5, 1.5, -1.5, -1.5));
+      p.setPen(Qt::NoPen);
+    }
+  }
+  PintarDestellos(p);
+  if (pantalla_.lblInicio.visible) {
+    p.setPen(kTextoClaro);
+    p.setFont(Letra(font(), 15, true));
+    p.drawText(escena::Inicio(), Qt::AlignCenter | Qt::TextWordWrap, Texto(pantalla_.lblInicio.texto));
+    p.setPen(Qt::NoPen);
   }
   PintarMarco(p);
   PintarPersiana(p);
+}
+
+void Escenario::PintarDestellos(QPainter& p) {
+  for (int f = 0; f < kAlto - 1; ++f) {
+    if (Destella(f)) p.fillRect(escena::FilaTablero(f), kDestello);
+  }
 }
 
 void Escenario::PintarMarco(QPainter& p) {
@@ -271,7 +343,54 @@ void Escenario::PintarPanel(QPainter& p) {
     p.setFont(Letra(font(), 14, true));
     p.drawText(escena::Pausa(), Qt::AlignCenter, Texto(s.lblPausa.texto));
   }
+
+  PintarMarcador(p, escena::Puntos(), QStringLiteral("Puntos"), s.lblPuntos);
+  PintarMarcador(p, escena::Record(), QStringLiteral("Récord"), s.lblRecord);
   p.setPen(Qt::NoPen);
+}
+
+void Escenario::PintarMarcador(QPainter& p, const QRectF& sitio, const QString& rotulo, const Etiqueta& valor) {
+  if (!valor.visible) return;
+  const double alto = escena::kAltoRotulo / escena::kTwipsPorPixel;
+  p.setPen(kTextoTenue);
+  p.setFont(Letra(font(), 11, true));
+  p.drawText(QRectF(sitio.left(), sitio.top() - alto, sitio.width(), alto), Qt::AlignCenter, rotulo);
+  p.setPen(kTextoClaro);
+  p.setFont(Letra(font(), 20, true));
+  p.drawText(sitio, Qt::AlignCenter, Texto(valor.texto));
+}
+
+QString Escenario::AyudaEn(const QPointF& punto) const {
+  const Pantalla& s = pantalla_;
+  for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
+    const int imagen = s.imgObstaculo[static_cast<size_t>(k)];
+    if (imagen != kSinImagen && AWidget(escena::Obstaculo(k)).contains(punto)) return Texto(AyudaObstaculo(imagen));
+  }
+  // The objective: its pictures and the count beside them.
+  const int primera = s.imgObjetivo[0];
+  if (primera == kSinImagen) return {};
+  const QRectF objetivo(escena::Objetivo(0).topLeft(), QPointF(escena::Panel().right(), escena::Objetivo(0).bottom()));
+  if (AWidget(objetivo).contains(punto)) return Texto(AyudaObjetivo(primera, s.imgObjetivo[1]));
+  return {};
+}
+
+bool Escenario::event(QEvent* evento) {
+  if (evento->type() == QEvent::ToolTip) {
+    auto* ayuda = static_cast<QHelpEvent*>(evento);
+    const QString texto = AyudaEn(ayuda->pos());
+    if (texto.isEmpty()) {
+      QToolTip::hideText();
+      evento->ignore();
+    } else {
+      // A long text wraps, a few words to the line.
+      const int ancho = QFontMetrics(QToolTip::font()).averageCharWidth() * 44;
+      QToolTip::showText(ayuda->globalPos(),
+                         QStringLiteral("<table width=\"%1\"><tr><td>%2</td></tr></table>").arg(ancho).arg(texto.toHtmlEscaped()),
+                         this);
+    }
+    return true;
+  }
+  return QWidget::event(evento);
 }
 
 void Escenario::keyPressEvent(QKeyEvent* evento) {

@@ -1,14 +1,18 @@
-// The main window's client area: the board, the next-piece preview, the
-// handicap icons, the objective, the clock, the game-type and pause labels,
-// the board frame and the shutter, all painted from the screen model by one
-// widget. Everything is laid out in twips on a fixed scene and scaled
-// uniformly to the widget, so an enlarged window shows a larger, still sharp
-// game.
+// The main window's client area: the board with the landing shadow and the
+// flash of cleared rows, the next-piece preview, the handicap icons and the
+// objective (with their tooltips), the clock, the game-type and pause labels,
+// the score and record, the first-screen hint, the board frame and the
+// shutter, all painted from the screen model by one widget. Everything is
+// laid out in twips on a fixed scene and scaled uniformly to the widget, so
+// an enlarged window shows a larger, still sharp game.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QRectF>
+#include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -37,6 +41,10 @@ constexpr int kArribaObjetivo = 2340;       // imgObjetivo and lblObjetivo
 constexpr int kArribaTiempo = 2760;
 constexpr int kArribaTipoJuego = 3300;
 constexpr int kArribaPausa = 3750;
+constexpr int kArribaPuntos = 4380;  // "Puntos" and its value
+constexpr int kArribaRecord = 5130;  // "Récord" and its value
+constexpr int kAltoRotulo = 240;
+constexpr int kAltoMarcador = 390;
 
 // Rectangles of the scene in pixels at natural size.
 QRectF Celda(int i);             // board cell i
@@ -48,6 +56,10 @@ QRectF Objetivo(int k);          // objective picture k
 QRectF Tiempo();                 // lblTiempo
 QRectF TipoJuego();              // lblTipoJuego
 QRectF Pausa();                  // lblPausa
+QRectF Puntos();                 // lblPuntos, under its caption
+QRectF Record();                 // lblRecord, under its caption
+QRectF FilaTablero(int fila);    // playing-field row 0..23
+QRectF Inicio();                 // lblInicio, over the middle of the board
 QRectF Panel();                  // everything right of the board
 QRectF Tablero();                // the board, walls included
 QRectF AreaMarco(bool cuadrado); // the cells shpTablero surrounds
@@ -62,9 +74,17 @@ class Escenario : public QWidget {
 
   QSize sizeHint() const override;
 
+  // True once the first paint is done.
+  bool Pintado() const { return pintado_; }
+
   // Schedules the repainting of whatever the game marked as changed, and
   // clears the marks.
   void ProgramarRepintado(Pantalla& pantalla);
+
+  // Board rows flashing now (a cleared row flashes about a tenth of a
+  // second where it was).
+  bool Destella(int fila) const;
+  static constexpr int kMsDestello = 110;
 
   // Pixels per scene pixel, and a scene rectangle in widget coordinates.
   double Escala() const { return escala_; }
@@ -80,6 +100,7 @@ class Escenario : public QWidget {
   void primerPintado();
 
  protected:
+  bool event(QEvent* evento) override;
   void paintEvent(QPaintEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
@@ -94,6 +115,7 @@ class Escenario : public QWidget {
     bool persianaVisible = false;
     int filasPersiana = 0;
     std::string textoPersiana;
+    bool inicio = false;
     bool operator==(const SobreTablero&) const = default;
   };
   static SobreTablero Captar(const Pantalla& p);
@@ -102,13 +124,23 @@ class Escenario : public QWidget {
   void PintarMarco(QPainter& p);
   void PintarPersiana(QPainter& p);
   void PintarPanel(QPainter& p);
+  void PintarMarcador(QPainter& p, const QRectF& sitio, const QString& rotulo, const Etiqueta& valor);
+  void PintarDestellos(QPainter& p);
   void Reescalar();
+  // Starts the flash of the rows the game marked, and ends those whose time is up.
+  void Destellar(Pantalla& p);
+  void ApagarDestellos();
+  // The tooltip of the handicap icon or the objective at a widget point.
+  QString AyudaEn(const QPointF& punto) const;
 
   const Pantalla& pantalla_;
   SobreTablero sobreTablero_;
   double escala_ = 1.0;
   QPointF origen_;
   bool pintado_ = false;
+  QElapsedTimer reloj_;
+  std::array<qint64, kAlto> destelloHasta_{};  // ms of reloj_, per board row
+  QTimer finDestello_;
 };
 
 }  // namespace tumbla::ui

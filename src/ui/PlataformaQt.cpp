@@ -2,12 +2,16 @@
 #include "ui/PlataformaQt.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
 #include <QUrl>
 #include <QWidget>
 
@@ -16,6 +20,7 @@
 #include "game/Juego.h"
 #include "ui/DialogoNiveles.h"
 #include "ui/Sonidos.h"
+#include "ui/VentanaAyuda.h"
 
 namespace tumbla::ui {
 
@@ -26,8 +31,27 @@ QString Texto(const std::string& s) {
   // The game separates paragraphs with carriage returns.
   t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  // A break after the last paragraph would only leave a gap in a box.
+  while (t.endsWith(QLatin1Char('\n'))) t.chop(1);
   return t;
 }
+
+// Room for a box's whole title in the window manager's title bar: the title
+// in a bold face somewhat larger than ours, and the bar's buttons.
+int AnchoParaTitulo(const QString& titulo) {
+  QFont letra = QApplication::font("QMdiSubWindowTitleBar");
+  letra.setBold(true);
+  letra.setPointSizeF(letra.pointSizeF() * 1.2);
+  return QFontMetrics(letra).horizontalAdvance(titulo) + 160;
+}
+
+#if defined(Q_OS_MACOS)
+constexpr const char* kAbridor = "open";
+#else
+constexpr const char* kAbridor = "xdg-open";
+#endif
+// A failure later than this is the browser's own ending, not a failure to open.
+constexpr qint64 kMsFalloAlAbrir = 15000;
 
 QMessageBox::Icon IconoCaja(Icono icono) {
   switch (icono) {
@@ -44,7 +68,8 @@ PlataformaQt::PlataformaQt(QWidget* ventana)
     : QObject(ventana),
       ventana_(ventana),
       azar_(QRandomGenerator::securelySeeded()),
-      sonidos_(new ReproductorSonidos(this)) {
+      sonidos_(new ReproductorSonidos(this)),
+      abridor_(QString::fromLatin1(kAbridor)) {
   reloj_.start();
   for (size_t k = 0; k < timers_.size(); ++k) {
     const auto t = static_cast<Temporizador>(k);
@@ -110,6 +135,10 @@ bool PlataformaQt::Caja(Icono icono, const std::string& titulo, const std::strin
   } else {
     caja.setEscapeButton(aceptar);
   }
+  if (auto* rejilla = qobject_cast<QGridLayout*>(caja.layout())) {
+    rejilla->addItem(new QSpacerItem(AnchoParaTitulo(caja.windowTitle()), 0, QSizePolicy::Fixed),
+                     rejilla->rowCount(), 0, 1, rejilla->columnCount());
+  }
   caja.exec();
   return caja.clickedButton() == aceptar && !terminando_;
 }
@@ -126,11 +155,63 @@ void PlataformaQt::sonido(int id, bool encendido) { sonidos_->Reproducir(id, enc
 
 bool PlataformaQt::abrir(const std::string& destino) {
   const QString texto = QString::fromUtf8(destino.data(), static_cast<qsizetype>(destino.size()));
-  QUrl url(texto);
+  const QUrl url(texto);
   // "mailto:..." and "http://..." are URLs; anything else is a file. A
   // one-letter scheme is a Windows drive ("C:/...").
-  if (url.scheme().size() < 2) url = QUrl::fromLocalFile(texto);
-  return QDesktopServices::openUrl(url);
+  if (url.scheme().size() >= 2 && !url.isLocalFile()) return QDesktopServices::openUrl(url);
+  AbrirArchivo(url.isLocalFile() ? url.toLocalFile() : texto);
+  return true;
+}
+
+void PlataformaQt::AbrirArchivo(const QString& ruta) {
+#if defined(Q_OS_WIN)
+  // The shell reports at once whether a program took the file.
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ruta))) MostrarDocumento(ruta);
+#else
+  // The opener only tells how it went when it ends, and a browser it starts
+  // may keep it waiting; its answer comes later, while the game goes on.
+  auto* abridor = new QProcess(this);
+  abridor->setProgram(abridor_);
+  abridor->setArguments({ruta});
+  abridor->setStandardInputFile(QProcess::nullDevice());
+  abridor->setStandardOutputFile(QProcess::nullDevice());
+  abridor->setStandardErrorFile(QProcess::nullDevice());
+  QElapsedTimer desde;
+  desde.start();
+  connect(abridor, &QProcess::errorOccurred, this, [this, abridor, ruta](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    abridor->deleteLater();
+    MostrarDocumento(ruta);
+  });
+  connect(abridor, &QProcess::finished, this, [this, abridor, ruta, desde](int codigo, QProcess::ExitStatus estado) {
+    abridor->deleteLater();
+    if ((codigo != 0 || estado != QProcess::NormalExit) && desde.elapsed() < kMsFalloAlAbrir) MostrarDocumento(ruta);
+  });
+  abridor->start();
+#endif
+}
+
+VentanaAyuda* PlataformaQt::Ayuda() const { return ayuda_; }
+
+void PlataformaQt::MostrarDocumento(const QString& ruta) {
+  if (terminando_) return;
+  if (!ayuda_) ayuda_ = new VentanaAyuda(ventana_);
+  if (!ayuda_->Cargar(ruta)) {
+    Caja(Icono::Exclamacion, kTituloVentana, "No se ha podido abrir la ayuda: " + ruta.toStdString(), false);
+    return;
+  }
+  // Centred over the main window every time it opens, kept on the screen.
+  QRect sitio(QPoint(), ayuda_->frameGeometry().size());
+  sitio.moveCenter(ventana_->frameGeometry().center());
+  if (const QScreen* pantalla = ventana_->screen()) {
+    const QRect libre = pantalla->availableGeometry();
+    sitio.moveLeft(std::max(libre.left(), std::min(sitio.left(), libre.right() - sitio.width())));
+    sitio.moveTop(std::max(libre.top(), std::min(sitio.top(), libre.bottom() - sitio.height())));
+  }
+  ayuda_->move(sitio.topLeft());
+  ayuda_->show();
+  ayuda_->raise();
+  ayuda_->activateWindow();
 }
 
 double PlataformaQt::reloj() { return static_cast<double>(reloj_.nsecsElapsed()) / 1e9; }

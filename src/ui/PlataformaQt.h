@@ -26,6 +26,7 @@ namespace tumbla::ui {
 
 class DialogoNiveles;
 class ReproductorSonidos;
+class VentanaAyuda;
 
 class PlataformaQt : public QObject, public Plataforma {
   Q_OBJECT
@@ -42,6 +43,12 @@ class PlataformaQt : public QObject, public Plataforma {
   // windows asked for from now on are not shown (questions answer Cancel).
   void Terminar();
   bool Terminando() const { return terminando_; }
+
+  // The desktop's opener of files ("xdg-open"; "open" on macOS). A file it
+  // cannot open, because it fails or is not there, shows in the game's own
+  // help window instead. Windows opens files through the shell.
+  void PonerAbridor(const QString& programa) { abridor_ = programa; }
+  VentanaAyuda* Ayuda() const;  // the help window, once shown
 
   QTimer& Reloj(Temporizador t) { return timers_[static_cast<size_t>(t)]; }
   ReproductorSonidos& Sonidos() { return *sonidos_; }
@@ -65,6 +72,9 @@ class PlataformaQt : public QObject, public Plataforma {
   void Refrescar();
   // A modal box with Spanish buttons; true when "Aceptar" closed it.
   bool Caja(Icono icono, const std::string& titulo, const std::string& texto, bool conCancelar);
+  // Hands a local file to the desktop; when that fails, shows it ourselves.
+  void AbrirArchivo(const QString& ruta);
+  void MostrarDocumento(const QString& ruta);
 
   QWidget* ventana_;
   Juego* juego_ = nullptr;
@@ -74,6 +84,8 @@ class PlataformaQt : public QObject, public Plataforma {
   QRandomGenerator azar_;
   ReproductorSonidos* sonidos_;
   QPointer<DialogoNiveles> selector_;
+  QPointer<VentanaAyuda> ayuda_;
+  QString abridor_;
   QEventLoop* espera_ = nullptr;
   bool terminando_ = false;
 };

@@ -51,7 +51,6 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
   connect(escenario_, &Escenario::primerPintado, this, [this] {
     QTimer::singleShot(0, this, [this] {
       if (QFile::exists(QString::fromLatin1(kLogo))) setWindowIcon(QIcon(QString::fromLatin1(kLogo)));
-      if (juego_->pantalla().menuSonido) plataforma_->Sonidos().Precargar();
     });
   });
 }
@@ -107,6 +106,11 @@ void VentanaPrincipal::CrearMenus() {
   QAction* reset = opciones->addAction(QStringLiteral("Reset"));
   reset->setObjectName(QStringLiteral("mnuReset"));
   connect(reset, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuReset(); }); });
+  opciones->addSeparator();
+  mnuSombra_ = opciones->addAction(QStringLiteral("Sombra de la pieza"));
+  mnuSombra_->setObjectName(QStringLiteral("mnuSombra"));
+  mnuSombra_->setCheckable(true);
+  connect(mnuSombra_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuSombra(); }); });
 
   // The key S switches the sound wherever the focus is, once per press:
   // a window-wide shortcut that ignores the keyboard's auto-repeat.
@@ -128,9 +132,24 @@ void VentanaPrincipal::ActualizarMenus() {
   mnuDificil_->setChecked(p.menuDificil);
   mnuSonido_->setChecked(p.menuSonido);
   mnuMinutos_->setText(Texto(p.menuMinutos));
+  mnuSombra_->setChecked(p.menuSombra);
 }
 
-void VentanaPrincipal::Arrancar() { Ejecutar([this] { juego_->Inicializar(); }); }
+void VentanaPrincipal::Arrancar() {
+  if (arrancado_) return;
+  if (!escenario_->Pintado()) {
+    // One pass of the event loop after the first paint: by then the window
+    // manager has placed the window, and a box centres over it.
+    connect(
+        escenario_, &Escenario::primerPintado, this,
+        [this] { QTimer::singleShot(0, this, &VentanaPrincipal::Arrancar); }, Qt::SingleShotConnection);
+    return;
+  }
+  arrancado_ = true;
+  Ejecutar([this] { juego_->Inicializar(); });
+  // The sounds load once the stored switch is known, and only when it is on.
+  if (juego_->pantalla().menuSonido && !plataforma_->Terminando()) plataforma_->Sonidos().Precargar();
+}
 
 void VentanaPrincipal::Refrescar() {
   if (!juego_) return;

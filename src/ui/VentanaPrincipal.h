@@ -27,8 +27,9 @@ class VentanaPrincipal : public QMainWindow {
   explicit VentanaPrincipal(const QString& rutaIni, QWidget* parent = nullptr);
   ~VentanaPrincipal() override;
 
-  // The game's start-up. Call it once the window is shown: the daily extra
-  // minute may be announced in a box over it.
+  // The game's start-up, once the window is on screen, placed and painted:
+  // the daily extra minute may be announced in a box over it. Called before
+  // that, it waits for the first paint.
   void Arrancar();
 
   Juego& juego() { return *juego_; }
@@ -62,6 +63,8 @@ class VentanaPrincipal : public QMainWindow {
   QAction* mnuDificil_ = nullptr;
   QAction* mnuSonido_ = nullptr;
   QAction* mnuMinutos_ = nullptr;
+  QAction* mnuSombra_ = nullptr;
+  bool arrancado_ = false;
 };
 
 }  // namespace tumbla::ui

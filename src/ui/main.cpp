@@ -54,9 +54,7 @@ int main(int argc, char* argv[]) {
   ventana.juego().PonerCarpetasAyuda(tumbla::ui::CarpetasAyuda(rutaIni));
   Medir(ventana);
   ventana.show();
+  // The game starts inside the event loop, once the window is painted.
   ventana.Arrancar();
-  // The player may close the window while the start-up box is still open,
-  // before the event loop runs: then there is nothing left to run.
-  if (!ventana.isVisible()) return 0;
   return app.exec();
 }

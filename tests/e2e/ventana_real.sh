@@ -1,18 +1,22 @@
 #!/bin/sh
-# The real program, end to end, under Xvfb: start-up with a fresh settings
-# folder, the daily-minute box, the settings file the first start writes, F2,
-# level 1, keys, pause and resume, help through a fake browser, a screenshot
-# of the board, and closing the window, which must end the program cleanly.
-# Then the same program with an unwritable and with a corrupt settings file.
+# The real program, end to end, under Xvfb with a window manager: start-up
+# with a fresh settings folder, the daily-minute box centred over the placed
+# main window, the settings file the first start writes, F2, level 1, keys,
+# pause and resume, help through a fake browser and, when it fails, in the
+# game's own window, a screenshot of the board, and closing the window, which
+# must end the program cleanly. Then the same program with an
+# unwritable and with a corrupt settings file.
 #
 #   ventana_real.sh TUMBLA CERRAR-VENTANA
-# Needs Xvfb, xdotool and ImageMagick (import, convert). Exit 0 on success.
+# Needs Xvfb, xdotool and ImageMagick (import, convert); openbox when it is
+# there (without a window manager nothing moves a window). Exit 0 on success.
 set -eu
 
 TUMBLA=$1
 CERRAR=$2
 T=$(mktemp -d "${TMPDIR:-/tmp}/tumbla-e2e.XXXXXX")
 XVFB_PID=
+WM_PID=
 JUEGO_PID=
 
 fallo() {
@@ -23,6 +27,7 @@ fallo() {
 
 limpiar() {
   [ -n "$JUEGO_PID" ] && kill "$JUEGO_PID" 2>/dev/null || true
+  [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   chmod -R u+w "$T" 2>/dev/null || true
   [ -n "${E2E_CONSERVAR:-}" ] && echo "e2e: kept $T" >&2 || rm -rf "$T"
@@ -39,9 +44,16 @@ i=0
 until xdotool getmouselocation >/dev/null 2>&1; do
   i=$((i + 1)); [ $i -lt 100 ] || fallo "Xvfb did not start"; sleep 0.1
 done
+if command -v openbox >/dev/null 2>&1; then
+  openbox --sm-disable >"$T/openbox.log" 2>&1 &
+  WM_PID=$!
+  until xdotool search --classname openbox >/dev/null 2>&1; do
+    i=$((i + 1)); [ $i -lt 200 ] || fallo "openbox did not start"; sleep 0.1
+  done
+fi
 
-# A browser that only notes what it was asked to open. Qt hands files to
-# xdg-open when there is no desktop; BROWSER for anything that asks it.
+# A browser that only notes what it was asked to open. The game hands files
+# to xdg-open; BROWSER for anything that asks it.
 mkdir -p "$T/bin"
 cat >"$T/bin/xdg-open" <<EOF
 #!/bin/sh
@@ -51,12 +63,14 @@ chmod +x "$T/bin/xdg-open"
 export PATH="$T/bin:$PATH" BROWSER="$T/bin/xdg-open"
 export QT_QPA_PLATFORM=xcb
 
-# Waits until the program shows a window whose size is WxH-ish and prints it:
-#   ventana "Título" MIN_ALTO MAX_ALTO
+# Waits until the program shows a window (other than SALVO) whose height is
+# in a range, and prints it:
+#   ventana "Título" MIN_ALTO MAX_ALTO [SALVO]
 ventana() {
   j=0
   while [ $j -lt 300 ]; do
     for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+      [ "$w" = "${4:-}" ] && continue
       alto=$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
       if [ -n "$alto" ] && [ "$alto" -ge "$2" ] && [ "$alto" -le "$3" ]; then
         echo "$w"; return 0
@@ -67,7 +81,15 @@ ventana() {
   return 1
 }
 
-# Sends keys to a window, given the focus first (there is no window manager).
+# True when window $1 is centred over window $2, give or take a title bar.
+centrada() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"; dx=$((X + WIDTH / 2)) dy=$((Y + HEIGHT / 2))
+  eval "$(xdotool getwindowgeometry --shell "$2")"; dx=$((dx - X - WIDTH / 2)) dy=$((dy - Y - HEIGHT / 2))
+  echo "e2e: window $1 is off the centre of $2 by $dx,$dy"
+  [ $((dx * dx)) -le 100 ] && [ $((dy * dy)) -le 900 ]
+}
+
+# Sends keys to a window, given the focus first.
 teclas() {
   w=$1; shift
   xdotool windowfocus --sync "$w"
@@ -137,6 +159,7 @@ mkdir -p "$T/nuevo"
 arrancar "$T/nuevo"
 caja=$(ventana "Tumbla" 40 200) || fallo "no daily-minute box at the first start"
 principal=$(ventana "Tumbla" 300 2000) || fallo "no main window"
+centrada "$caja" "$principal" || fallo "the daily-minute box is not over the main window"
 teclas "$caja" Return
 sleep 0.5
 ini="$T/nuevo/tumbla.ini"
@@ -167,7 +190,20 @@ j=0
 until [ -s "$T/abiertos" ]; do j=$((j + 1)); [ $j -lt 50 ] || fallo "F1 opened nothing"; sleep 0.1; done
 grep -q "Instrucciones.htm" "$T/abiertos" || fallo "the browser was asked for $(cat "$T/abiertos")"
 [ -f "$T/nuevo/Instrucciones.htm" ] || fallo "no help document beside the program"
+sleep 0.5
+[ "$(xdotool search --onlyvisible --name "Tumbla" | wc -l)" -eq 1 ] || fallo "a help window besides the browser"
 echo "e2e: help opened: $(cat "$T/abiertos")"
+
+# A browser that fails: the help shows in the game's own window, over the
+# main window; Escape closes it.
+printf '#!/bin/sh\necho "$@" >>"%s/fallidos"\nexit 4\n' "$T" >"$T/bin/xdg-open"
+teclas "$principal" F1
+ayuda=$(ventana "Tumbla" 300 2000 "$principal") || fallo "a failing browser left F1 without a help window"
+[ -s "$T/fallidos" ] && centrada "$ayuda" "$principal" || fallo "the help window is not over the main window"
+teclas "$ayuda" Escape
+sleep 0.5
+! xdotool search --onlyvisible --name "Tumbla" | grep -qx "$ayuda" || fallo "Escape left the help window open"
+echo "e2e: a failing browser: help in the game's own window"
 
 cerrar "$principal"
 grep -qxF "LAGUNTZA=1" "$ini" || grep -q "LAGUNTZA=1" "$ini" || fallo "the settings file lost its minutes"

@@ -13,6 +13,7 @@
 #include "ui/Escenario.h"
 #include "ui/PlataformaQt.h"
 #include "ui/Sonidos.h"
+#include "ui/VentanaAyuda.h"
 #include "ui/VentanaCreditos.h"
 #include "ui/VentanaPrincipal.h"
 
@@ -38,12 +39,14 @@ class Contestador : public QObject {
       botones.sort();
       vistas << caja->windowTitle() + ": " + caja->text() + " [" + botones.join('/') + "] " +
                     QChar::fromLatin1("-i!x?"[caja->icon()]);
+      if (alVer) alVer(*caja);
       respuestas_.pop_front();
       elegido ? elegido->click() : caja->done(QMessageBox::Cancel);
     });
     mirar_.start(5);
   }
   QStringList vistas;
+  std::function<void(QMessageBox&)> alVer;
 
  private:
   QStringList respuestas_;
@@ -89,9 +92,13 @@ class VentanaTest : public QObject {
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(ajustes) == ajustes.size());
     f.close();
     ventana_ = std::make_unique<VentanaPrincipal>(Ruta());
+    // In the middle of the screen, so that what opens over it has room.
+    ventana_->move(ventana_->screen()->availableGeometry().center() - ventana_->rect().center());
+    ventana_->Arrancar();  // waits for the window to be painted
+    QVERIFY(J().pantalla().menuMinutos == "Minutos");
     ventana_->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana_.get()));
-    ventana_->Arrancar();
+    QTRY_VERIFY(J().pantalla().menuMinutos != "Minutos");
     QApplication::setActiveWindow(ventana_.get());
     QVERIFY(QTest::qWaitForWindowActive(ventana_.get()));
   }
@@ -104,6 +111,7 @@ class VentanaTest : public QObject {
       else J().EscribirCelda(i, kLibre);
     }
     e.ModoClasico = e.Jugando = true;
+    J().pantalla().lblInicio.visible = false;
     e.Pausado = e.FichaActiva = false;
     e.BorrarCada = 1, e.LineasRestantes = 99, e.NivelActual = 1;
     J().FijarJuegoFichas(0);
@@ -125,6 +133,10 @@ class VentanaTest : public QObject {
     for (int k = 1; k <= Catalogo::NumCeldas(e.Ficha); ++k) celdas << e.Posicion + J().catalogo().Desplazamiento(e.Ficha, k);
     return celdas;
   }
+  // How far the centre of window `w` is from that of the main window.
+  int Descentrado(const QWidget& w) const {
+    return (w.frameGeometry().center() - ventana_->frameGeometry().center()).manhattanLength();
+  }
   // Runs `abrir`, which must show a modal window of type T owned by the
   // main window; notes where its centre is and closes it with Escape.
   template <typename T>
@@ -145,11 +157,17 @@ class VentanaTest : public QObject {
   void cleanup() { ventana_.reset(), carpeta_.reset(); }
 
   void arranqueAbreLaVentanaAnunciaElMinutoYMontaLosMenus() {
-    // A first start of the day: the award box in Spanish; the window at its
-    // natural size, the board taking the keys; icon and sounds after the
+    // A first start of the day: the award box in Spanish, once the window is
+    // painted and centred over it, the board framed behind it; the window at
+    // its natural size, the board taking the keys; icon and sounds after the
     // first paint; the menus with their captions, keys and check marks.
     Contestador contestador({QStringLiteral("Aceptar")});
+    bool tras = false;
+    contestador.alVer = [&](QMessageBox& caja) {
+      tras = S().Pintado() && J().pantalla().marcoVisible && Descentrado(caja) <= 4;
+    };
     Abrir(QByteArray(""));
+    QVERIFY(tras);
     QCOMPARE(contestador.vistas, QStringList{kTitulo + ": Enhorabuena! Acabas de obtener otro minuto extra.\n\n"
                                                        "Ya tienes 1 minutos extra acumulados. [Aceptar] i"});
     QCOMPARE(ValorIni("AZKENA"), Hoy());
@@ -166,7 +184,8 @@ class VentanaTest : public QObject {
         menus << (a->isSeparator() ? "-" : a->text() + "|" + a->shortcut().toString() + (a->isChecked() ? "|x" : ""));
     }
     QCOMPARE(menus, (QStringList{"Juego", "Nuevo|F2", "Ayuda|F1", "Acerca de...|", "Opciones", "Normal||x",
-                                 "Difícil|", "-", "Sonido (S)||x", "-", "Minutos extra: 1|", "-", "Reset|"}));
+                                 "Difícil|", "-", "Sonido (S)||x", "-", "Minutos extra: 1|", "-", "Reset|", "-",
+                                 "Sombra de la pieza|"}));
   }
 
   void ajustesGuardadosPonenLasMarcasYDecidenLosSonidos() {
@@ -382,11 +401,12 @@ class VentanaTest : public QObject {
 
   void nuevoYAcercaDeAbrenSusVentanasModalesSobreLaPrincipal() {
     // F2 with no level in play opens the level window, "Acerca de..." the
-    // credits centred over the window; Escape closes each, the command
+    // credits, each centred over the window; Escape closes each, the command
     // returns and the board takes the keys again (it once lost them).
     Abrir();
     QPoint centro;
     QVERIFY(Modal<DialogoNiveles>([&] { QTest::keyClick(&S(), Qt::Key_F2); }, &centro));
+    QVERIFY((centro - ventana_->frameGeometry().center()).manhattanLength() <= 4);
     QVERIFY(!J().estado().Jugando);
     QCOMPARE(ventana_->focusWidget(), &S());
     QVERIFY(Modal<VentanaCreditos>([&] { Accion("MnuAbout")->trigger(); }, &centro));
@@ -422,10 +442,20 @@ class VentanaTest : public QObject {
     q.temporizador(Temporizador::Gota, false, 250);
     QVERIFY(!q.Reloj(Temporizador::Gota).isActive());
     {
+      // A break after the last paragraph is not shown; each box is centred
+      // and leaves room beside its whole title for the title bar's buttons.
       Contestador contestador({QStringLiteral("Aceptar"), QStringLiteral("Cancelar")});
-      QVERIFY(q.pregunta(Icono::Pregunta, "Título", "Uno\r\rDos"));
+      QList<int> holguras;
+      contestador.alVer = [&](QMessageBox& caja) {
+        QFont letra = caja.font();
+        letra.setBold(true);
+        holguras << std::min(caja.width() - QFontMetrics(letra).horizontalAdvance(caja.windowTitle()) - 150,
+                             4 - Descentrado(caja));
+      };
+      QVERIFY(q.pregunta(Icono::Pregunta, kTitulo.toStdString(), "Uno\r\rDos\r\n\r\n"));
       QVERIFY(!q.pregunta(Icono::Exclamacion, "T", "¿Seguro?"));
-      QCOMPARE(contestador.vistas.front(), QStringLiteral("Título: Uno\n\nDos [Aceptar/Cancelar*] ?"));
+      QCOMPARE(contestador.vistas.front(), kTitulo + ": Uno\n\nDos [Aceptar/Cancelar*] ?");
+      QVERIFY(holguras.size() == 2 && holguras[0] >= 0 && holguras[1] >= 0);
     }
     QTimer::singleShot(0, this, [] {
       QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
@@ -434,11 +464,109 @@ class VentanaTest : public QObject {
     QVERIFY(!q.pregunta(Icono::Pregunta, "T", "¿Seguro?"));
 
     Escritorio escritorio;
-    for (const char* esquema : {"mailto", "file"}) QDesktopServices::setUrlHandler(esquema, &escritorio, "Abrir");
-    const QString ruta = carpeta_->filePath(QStringLiteral("con espacio/Instrucciones.htm"));
-    QVERIFY(q.abrir("mailto:tumbla@example.org") && q.abrir(ruta.toStdString()));
-    for (const char* esquema : {"mailto", "file"}) QDesktopServices::unsetUrlHandler(esquema);
-    QCOMPARE(escritorio.abiertas, (QList<QUrl>{QUrl("mailto:tumbla@example.org"), QUrl::fromLocalFile(ruta)}));
+    QDesktopServices::setUrlHandler("mailto", &escritorio, "Abrir");
+    QVERIFY(q.abrir("mailto:tumbla@example.org"));
+    QDesktopServices::unsetUrlHandler("mailto");
+    QCOMPARE(escritorio.abiertas, QList<QUrl>{QUrl("mailto:tumbla@example.org")});
+  }
+
+  void ayudaQueElEscritorioNoAbreSaleEnUnaVentanaPropia() {
+    // When the desktop's opener fails or is not there, F1 shows the document
+    // in a window of the game's own: its title, centred over the main window,
+    // not modal; Escape closes it.
+#ifdef Q_OS_WIN
+    QSKIP("the desktop opener is a program of Unix desktops");
+#else
+    Abrir();
+    PlataformaQt& q = ventana_->plataforma();
+    QFile falla(carpeta_->filePath(QStringLiteral("falla")));
+    QVERIFY(falla.open(QIODevice::WriteOnly) && falla.write("#!/bin/sh\nexit 4\n") > 0);
+    falla.close();
+    falla.setPermissions(falla.permissions() | QFileDevice::ExeOwner);
+    for (const QString& abridor : {falla.fileName(), carpeta_->filePath(QStringLiteral("no-hay"))}) {
+      q.PonerAbridor(abridor);
+      Accion("MnuComo")->trigger();  // F1
+      QTRY_VERIFY(q.Ayuda() && q.Ayuda()->isVisible());
+      VentanaAyuda& ayuda = *q.Ayuda();
+      QVERIFY(!ayuda.isModal() && Descentrado(ayuda) <= 4);
+      QCOMPARE(ayuda.windowTitle(), kTitulo);
+      QVERIFY(ayuda.findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("• F1: Ayuda.")));
+      QTest::keyClick(&ayuda, Qt::Key_Escape);
+      QVERIFY(!ayuda.isVisible());
+    }
+#endif
+  }
+
+  void panelMuestraPistaRelojPuntosYRecordYExplicaLosIconos() {
+    // Before a level the board says how to begin and the clock reads "0:00";
+    // a level hides the hint and shows its score and record; hovering a
+    // handicap icon or the objective explains it in the help's words, an
+    // empty slot says nothing.
+    Abrir();
+    const auto claros = [&](const QRectF& r) {
+      const QImage img = Pantallazo().copy(S().AWidget(r).toRect());
+      int n = 0;
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += qGray(img.pixel(x, y)) > 200;
+      return n;
+    };
+    QCOMPARE(J().pantalla().lblTiempo.texto, "0:00");
+    QVERIFY(claros(escena::Inicio()) > 20 && claros(escena::Tiempo()) > 20);
+    QCOMPARE(claros(escena::Puntos()) + claros(escena::Record()), 0);
+    J().JugarNivel(2);
+    J().PonerTemporizador(Temporizador::Juego, false, 300);
+    ventana_->Refrescar();
+    QVERIFY(claros(escena::Inicio()) == 0 && claros(escena::Puntos()) > 20 && claros(escena::Record()) > 20);
+
+    J().pantalla().imgObstaculo = {kIconPanic, 0, 0, 0, 0};
+    J().pantalla().imgObjetivo = {kGotaAzul, kGotaRosa};
+    const auto ayuda = [&](const QRectF& sitio) {
+      const QPoint en = S().AWidget(sitio).center().toPoint();
+      QHelpEvent e(QEvent::ToolTip, en, S().mapToGlobal(en));
+      QApplication::sendEvent(&S(), &e);
+      return QToolTip::isVisible() ? QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText().trimmed() : QString();
+    };
+    QCOMPARE(ayuda(escena::Obstaculo(1)), QString());
+    QCOMPARE(ayuda(escena::Obstaculo(0)), QStringLiteral("Handicap: 'Panic'. El tablero se mueve a la izquierda."));
+    QCOMPARE(ayuda(escena::Objetivo(1)), QStringLiteral("Objetivo: Juntar ambas gotas y borrarlas en una misma línea."));
+  }
+
+  void filaBorradaDestellaYLaSombraSeVeDondeCaeraLaPieza() {
+    // Two full rows with one between them, cleared one after the other, both
+    // light up where they were for about a tenth of a second, and the score
+    // shows their points at once; "Sombra de la pieza" stores itself and shows
+    // faint cells, neither empty nor a block, where the falling piece lands.
+    Abrir();
+    TableroClasico(Catalogo::EntradaLista(19));
+    const int celda = kBaseFilaInferior + 5;
+    const QColor vacia = Centro(Pantallazo(), celda);
+    for (int c = 1; c <= 11; ++c) {
+      for (int fila : {21, 22, 23}) J().EscribirCelda(fila * kAncho + c, fila == 22 && c == 5 ? 0 : 3);
+    }
+    J().PasadaTrasAterrizaje(false);
+    QElapsedTimer desde;
+    desde.start();
+    ventana_->Refrescar();
+    const QImage destello = Pantallazo();
+    if (desde.elapsed() < Escenario::kMsDestello) {  // unless the machine stalled
+      QVERIFY(qGray(Centro(destello, celda).rgb()) > 150 && qGray(Centro(destello, celda - 2 * kAncho).rgb()) > 150);
+    }
+    QCOMPARE(J().pantalla().lblPuntos.texto, "125");
+    QTRY_COMPARE(Centro(Pantallazo(), celda - 2 * kAncho), vacia);
+    QVERIFY(desde.elapsed() >= Escenario::kMsDestello);
+
+    Accion("mnuSombra")->trigger();
+    QCOMPARE(ValorIni("ITZALA"), QStringLiteral("S"));
+    const QImage img = Pantallazo();
+    QList<int> sombra;
+    for (int i = 0; i < kBaseFilaInferior + kAncho; ++i) {
+      if (Columna(i) % 12 != 0 && J().pantalla().imgTablero[size_t(i)] == kSinImagen && Centro(img, i) != vacia) sombra << i;
+    }
+    for (int i : sombra) QVERIFY(qGray(Centro(img, i).rgb()) < 100);
+    QTest::keyClick(&S(), Qt::Key_Space);
+    QList<int> ficha = CeldasFicha();
+    std::sort(ficha.begin(), ficha.end());
+    QCOMPARE(sombra, ficha);
   }
 };
 
