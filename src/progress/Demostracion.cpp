@@ -35,7 +35,7 @@ void Juego::TerminarDemostracion() {
   p_.imgObjetivo.fill(kSinImagen);
   p_.lblTipoJuego = {"", false};
   p_.lblObjetivo = {"", false};
-  p_.lblTiempo.visible = false;
+  p_.lblTiempo = {"0:00", true};
   p_.lblPausa.visible = false;
   p_.lblDemo.visible = false;
   p_.lblPuntos.visible = false;

@@ -30,6 +30,7 @@ void Juego::MostrarRecord() {
 }
 
 void Juego::GuardarRecord() {
+  if (e_.Demostrando) return;  // a demo makes no record
   const std::string clave = ClaveRecord(e_.NivelActual);
   const long record = LeerNumeroLeniente(LeerIni(kSeccionRecords, clave, ""));
   const int32_t puntos = e_.Puntos - e_.PuntosAlEmpezar;

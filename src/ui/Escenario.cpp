@@ -49,6 +49,7 @@ QRectF TipoJuego() { return Rect(kIzquierdaPanel, kArribaTipoJuego, kAnchoPanel,
 QRectF Pausa() { return Rect(kIzquierdaPanel, kArribaPausa, kAnchoPanel, 300); }
 QRectF Puntos() { return Rect(kIzquierdaPanel, kArribaPuntos + kAltoRotulo, kAnchoPanel, kAltoMarcador); }
 QRectF Record() { return Rect(kIzquierdaPanel, kArribaRecord + kAltoRotulo, kAnchoPanel, kAltoMarcador); }
+QRectF Demo() { return Rect(kIzquierdaPanel, kArribaDemo, kAnchoPanel, 450); }
 QRectF FilaTablero(int fila) {
   return Rect(kIzquierdaTablero + kLadoCelda, kArribaTablero + fila * kLadoCelda, 11 * kLadoCelda, kLadoCelda);
 }
@@ -346,6 +347,11 @@ void Escenario::PintarPanel(QPainter& p) {
 
   PintarMarcador(p, escena::Puntos(), QStringLiteral("Puntos"), s.lblPuntos);
   PintarMarcador(p, escena::Record(), QStringLiteral("Récord"), s.lblRecord);
+  if (s.lblDemo.visible) {
+    p.setPen(kPausa);
+    p.setFont(Letra(font(), 20, true));
+    p.drawText(escena::Demo(), Qt::AlignCenter, Texto(s.lblDemo.texto));
+  }
   p.setPen(Qt::NoPen);
 }
 
@@ -399,6 +405,7 @@ void Escenario::keyPressEvent(QKeyEvent* evento) {
 }
 
 void Escenario::mousePressEvent(QMouseEvent* evento) {
+  if (alHacerClic && alHacerClic()) return;
   if (evento->button() == Qt::LeftButton && pantalla_.persianaVisible &&
       AWidget(escena::Persiana(pantalla_.filasPersiana)).contains(evento->position())) {
     if (alPulsarPersiana) alPulsarPersiana();

@@ -45,6 +45,7 @@ constexpr int kArribaPuntos = 4380;  // "Puntos" and its value
 constexpr int kArribaRecord = 5130;  // "Récord" and its value
 constexpr int kAltoRotulo = 240;
 constexpr int kAltoMarcador = 390;
+constexpr int kArribaDemo = 6000;   // "DEMO" while the computer plays
 
 // Rectangles of the scene in pixels at natural size.
 QRectF Celda(int i);             // board cell i
@@ -58,6 +59,7 @@ QRectF TipoJuego();              // lblTipoJuego
 QRectF Pausa();                  // lblPausa
 QRectF Puntos();                 // lblPuntos, under its caption
 QRectF Record();                 // lblRecord, under its caption
+QRectF Demo();                   // lblDemo
 QRectF FilaTablero(int fila);    // playing-field row 0..23
 QRectF Inicio();                 // lblInicio, over the middle of the board
 QRectF Panel();                  // everything right of the board
@@ -94,6 +96,8 @@ class Escenario : public QWidget {
   std::function<bool(QKeyEvent&)> alPulsarTecla;
   // A click on the shutter.
   std::function<void()> alPulsarPersiana;
+  // Any click on the scene, before anything else: true when it was used.
+  std::function<bool()> alHacerClic;
 
  signals:
   // Once, at the end of the first paint.

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "game/Juego.h"
+#include "jugador/Conductor.h"
 #include "ui/Escenario.h"
 #include "ui/PlataformaQt.h"
 #include "ui/Teclas.h"
@@ -40,6 +41,13 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
 
   escenario_->alPulsarTecla = [this](QKeyEvent& e) { return Tecla(e); };
   escenario_->alPulsarPersiana = [this] { Ejecutar([this] { juego_->ClicPersiana(); }); };
+  escenario_->alHacerClic = [this] {
+    if (!juego_->vista().Demostrando()) return false;
+    Ejecutar([] {}, DuranteDemo::Terminar);
+    return true;
+  };
+  relojDemo_.setInterval(15);
+  connect(&relojDemo_, &QTimer::timeout, this, &VentanaPrincipal::PasoDemostracion);
   escenario_->setFocus();
 
   // The window opens at the game's own size: the scene at natural size
@@ -63,9 +71,34 @@ VentanaPrincipal::~VentanaPrincipal() {
 }
 
 template <typename F>
-void VentanaPrincipal::Ejecutar(F orden) {
+void VentanaPrincipal::Ejecutar(F orden, DuranteDemo demo) {
   if (plataforma_->Terminando()) return;
-  orden();
+  const bool enDemo = juego_->vista().Demostrando();
+  if (enDemo) juego_->TerminarDemostracion();
+  if (!enDemo || demo == DuranteDemo::Seguir) orden();
+  SeguirDemostracion();
+  Refrescar();
+}
+
+void VentanaPrincipal::SeguirDemostracion() {
+  if (juego_->vista().Demostrando() && !demo_) {
+    demo_ = std::make_unique<Conductor>(*juego_, [this](int codigo) { juego_->Tecla(codigo); },
+                                        /*ritmoPersona=*/true);
+    tiempoDemo_.start();
+    relojDemo_.start();
+  } else if (!juego_->vista().Demostrando() && demo_) {
+    relojDemo_.stop();
+    demo_.reset();
+  }
+}
+
+void VentanaPrincipal::PasoDemostracion() {
+  if (plataforma_->Terminando()) return;
+  if (demo_ && juego_->vista().Demostrando()) {
+    int64_t siguiente = 0;
+    demo_->Paso(tiempoDemo_.elapsed(), siguiente);
+  }
+  SeguirDemostracion();
   Refrescar();
 }
 
@@ -82,7 +115,10 @@ void VentanaPrincipal::CrearMenus() {
   connect(ayuda, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuAyuda(); }); });
   QAction* acerca = juego->addAction(QStringLiteral("Acerca de..."));
   acerca->setObjectName(QStringLiteral("MnuAbout"));
-  connect(acerca, &QAction::triggered, this, &VentanaPrincipal::AcercaDe);
+  connect(acerca, &QAction::triggered, this, [this] { Ejecutar([this] { AcercaDe(); }); });
+  QAction* demo = juego->addAction(QStringLiteral("Demostración"));
+  demo->setObjectName(QStringLiteral("MnuDemo"));
+  connect(demo, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuDemostracion(); }); });
 
   QMenu* opciones = menuBar()->addMenu(QStringLiteral("Opciones"));
   opciones->setObjectName(QStringLiteral("menuOpciones"));
@@ -120,7 +156,7 @@ void VentanaPrincipal::CrearMenus() {
   teclaSonido->setShortcutContext(Qt::WindowShortcut);
   teclaSonido->setAutoRepeat(false);
   connect(teclaSonido, &QAction::triggered, this,
-          [this] { Ejecutar([this] { juego_->TeclaPrincipal(tecla::kS); }); });
+          [this] { Ejecutar([this] { juego_->TeclaPrincipal(tecla::kS); }, DuranteDemo::Terminar); });
   addAction(teclaSonido);
 
   ActualizarMenus();
@@ -160,6 +196,11 @@ void VentanaPrincipal::Refrescar() {
 }
 
 bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
+  // Any key at all ends a demo, and does nothing else.
+  if (juego_->vista().Demostrando() && !evento.isAutoRepeat()) {
+    Ejecutar([] {}, DuranteDemo::Terminar);
+    return true;
+  }
   const int codigo = CodigoTecla(evento.key());
   if (codigo == 0) return false;
   if (evento.isAutoRepeat() && UnaVezPorPulsacion(codigo)) return true;

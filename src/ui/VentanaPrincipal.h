@@ -3,7 +3,9 @@
 // key and click to the game, and then puts on screen what changed.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <memory>
 
@@ -11,6 +13,7 @@ class QAction;
 class QKeyEvent;
 
 namespace tumbla {
+class Conductor;
 class Juego;
 }
 
@@ -51,9 +54,15 @@ class VentanaPrincipal : public QMainWindow {
   // the shutter is up. False for keys the game has no code for.
   bool Tecla(const QKeyEvent& evento);
   void AcercaDe();
-  // Runs a command of the game and shows its effects.
+  // Runs a command of the game and shows its effects. A demo ends first;
+  // the player's own keys and clicks do nothing else while one runs.
+  enum class DuranteDemo { Seguir, Terminar };
   template <typename F>
-  void Ejecutar(F orden);
+  void Ejecutar(F orden, DuranteDemo demo = DuranteDemo::Seguir);
+  // The demo: the computer's keys at a person's pace, while the game says a
+  // demo is on.
+  void SeguirDemostracion();
+  void PasoDemostracion();
 
   PlataformaQt* plataforma_;
   std::unique_ptr<Juego> juego_;
@@ -65,6 +74,10 @@ class VentanaPrincipal : public QMainWindow {
   QAction* mnuMinutos_ = nullptr;
   QAction* mnuSombra_ = nullptr;
   bool arrancado_ = false;
+
+  std::unique_ptr<Conductor> demo_;
+  QTimer relojDemo_;
+  QElapsedTimer tiempoDemo_;
 };
 
 }  // namespace tumbla::ui
