@@ -3,53 +3,27 @@
 // removed, the stack moved) and brings in the next piece.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
-#include "PlataformaFalsa.h"
-#include "game/Juego.h"
+#include "Escena.h"
 
 namespace tumbla {
 namespace {
 
-void PrepararPozo(Juego& j) {
-  Estado& e = j.estado();
-  for (int i = 0; i < kCeldas; ++i) {
-    const bool muro = Columna(i) == 0 || Columna(i) == 12 || Fila(i) == 24;
-    j.EscribirCelda(i, muro ? kMuro : kLibre, kSinImagen);
-  }
-  // Rows 20..23 full but for column 6, some rubble above.
-  for (int fila = 20; fila <= 23; ++fila) {
-    for (int c = 1; c <= 11; ++c) {
-      if (c != 6) j.EscribirCelda(fila * kAncho + c, static_cast<int16_t>(1 + c % 7));
-    }
-  }
-  for (int c = 1; c <= 11; c += 2) j.EscribirCelda(19 * kAncho + c, 3);
-  e.ModoClasico = true;
-  e.Jugando = true;
-  e.BorrarCada = 1;
-  e.LineasRestantes = 99;
-  e.FichaSiguiente = 64;
-  // An upright I (U2, U1, 0, D1) standing in the well, about to land.
-  e.Ficha = e.FichaAnterior = 63;
-  e.Posicion = e.PosicionAnterior = 22 * kAncho + 6;
-  e.FichaActiva = true;
-  j.Redibujar(63, 63);
-  j.PonerTemporizador(Temporizador::Juego, true, 300);
-}
-
 void BM_AterrizajeConCuatroFilas(benchmark::State& state) {
-  PlataformaFalsa plataforma;
-  const auto ruta = std::filesystem::temp_directory_path() / "tumbla-bench.ini";
-  Juego juego(plataforma, ruta.string());
-  juego.FijarJuegoFichas(0);
+  Escena escena;
   for (auto _ : state) {
     state.PauseTiming();
-    PrepararPozo(juego);
+    // Rows 20..23 full but for column 6, some rubble above, and an upright
+    // I (U2, U1, 0, D1) standing in the well, about to land.
+    escena
+        .Tablero(19, {"3.3.3.3.3.3", "23456.12345", "23456.12345", "23456.12345", "23456.12345"})
+        .Ficha(63, 22 * kAncho + 6)
+        .Siguiente(64)
+        .Lineas(99);
     state.ResumeTiming();
-    juego.TickJuego();
-    benchmark::DoNotOptimize(juego.estado().Puntos);
+    escena.juego->Disparar(Temporizador::Juego);
+    benchmark::DoNotOptimize(escena.v().Puntos());
   }
-  if (juego.estado().LineasRestantes != 95) state.SkipWithError("the landing did not clear four rows");
+  if (escena.v().LineasRestantes() != 95) state.SkipWithError("the landing did not clear four rows");
 }
 BENCHMARK(BM_AterrizajeConCuatroFilas);
 

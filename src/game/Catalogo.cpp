@@ -129,6 +129,11 @@ Catalogo::Catalogo() {
   }
 }
 
+const Catalogo& Catalogo::Comun() {
+  static const Catalogo catalogo;
+  return catalogo;
+}
+
 int Catalogo::DecodificarToken(std::string_view t, bool enTablero) {
   const int w = enTablero ? 13 : 5;
   // Note the two-row diagonals move only one column sideways.

@@ -1,76 +1,60 @@
-// Cells and their pictures, timers, sounds and message boxes.
 #include "game/Juego.h"
 
-#include "progress/SelectorNiveles.h"
+#include "game/Partida.h"
+#include "game/Presentador.h"
 
 namespace tumbla {
 
 Juego::Juego(Plataforma& plataforma, std::string rutaIni, CatalogoNiveles niveles)
-    : plataforma_(plataforma),
-      niveles_(std::move(niveles)),
-      ini_(std::move(rutaIni)),
-      selector_(std::make_unique<SelectorNiveles>(*this)) {}
+    : partida_(std::make_unique<Partida>(plataforma, std::move(rutaIni), std::move(niveles))),
+      vista_(*partida_) {
+  cambios_.panel = true;
+}
 
 Juego::~Juego() = default;
 
-namespace {
-// The picture that shows a cell value: the block picture of the same number.
-int8_t ImagenDeValor(int16_t valor) {
-  return valor >= 1 && valor < kIconLineas ? static_cast<int8_t>(valor) : int8_t{kSinImagen};
-}
-}  // namespace
+void Juego::Inicializar() { partida_->Inicializar(); }
 
-void Juego::EscribirCelda(int i, int16_t valor) { EscribirCelda(i, valor, ImagenDeValor(valor)); }
-
-void Juego::EscribirCelda(int i, int16_t valor, int8_t imagen) {
-  e_.tablero.Poner(i, valor);
-  DibujarImagen(i, valor >= 1 ? imagen : int8_t{kSinImagen});
-  // The board under the piece changed: so may the place where it lands.
-  if (p_.menuSombra || p_.sombra.any()) ActualizarSombra();
-}
-
-void Juego::DibujarImagen(int i, int8_t imagen) {
-  if (i < 0 || i >= kCeldas) IndiceFueraDeRango(i, "picture");
-  auto& actual = p_.imgTablero[static_cast<size_t>(i)];
-  if (actual != imagen) {
-    actual = imagen;
-    p_.celdasCambiadas.set(static_cast<size_t>(i));
-  }
-}
-
-void Juego::RedibujarCelda(int i) {
-  DibujarImagen(i, ImagenDeValor(e_.tablero[i]));
-}
-
-EstadoTemporizador& Juego::Temp(Temporizador t) {
+bool Juego::Disparar(Temporizador t) {
+  const EstadoTemporizador& tm = partida_->Temp(t);
+  if (!tm.activo || tm.intervalo <= 0) return false;
   switch (t) {
-    case Temporizador::Juego: return e_.timJuego;
-    case Temporizador::Gota: return e_.timGota;
-    case Temporizador::BloqueExtra: break;
+    case Temporizador::Juego: partida_->TickJuego(); break;
+    case Temporizador::Gota: partida_->TickGota(); break;
+    case Temporizador::BloqueExtra: partida_->TickBloqueExtra(); break;
   }
-  return e_.timBloqueExtra;
+  return true;
 }
 
-void Juego::PonerTemporizador(Temporizador t, bool activo, int intervaloMs) {
-  auto& tm = Temp(t);
-  if (tm.Enabled == activo && tm.Interval == intervaloMs) return;
-  tm.Enabled = activo;
-  tm.Interval = intervaloMs;
-  plataforma_.temporizador(t, activo, intervaloMs);
+void Juego::Tecla(int codigo, bool persiana) { partida_->Tecla(codigo, persiana); }
+void Juego::ClicPersiana() { partida_->ClicPersiana(); }
+void Juego::MenuNuevo() { partida_->MenuNuevo(); }
+void Juego::MenuAyuda() { partida_->MenuAyuda(); }
+void Juego::MenuPiezas(int indice) { partida_->MenuPiezas(indice); }
+void Juego::MenuSonido() { partida_->AlternarSonido(); }
+void Juego::MenuReset() { partida_->MenuReset(); }
+void Juego::MenuSombra() { partida_->MenuSombra(); }
+void Juego::MenuDemostracion() { partida_->MenuDemostracion(); }
+void Juego::TerminarDemostracion() { partida_->TerminarDemostracion(); }
+SelectorNiveles& Juego::selector() { return partida_->selector(); }
+const CatalogoNiveles& Juego::niveles() const { return partida_->niveles(); }
+const std::string& Juego::rutaIni() const { return partida_->ini().ruta(); }
+void Juego::PonerCarpetasAyuda(std::vector<std::string> carpetas) { partida_->PonerCarpetasAyuda(std::move(carpetas)); }
+
+const Pantalla& Juego::pantalla() const {
+  Pantalla ahora = Presentar(partida_->e, partida_->niveles());
+  Comparar(pantalla_, ahora, cambios_);
+  pantalla_ = std::move(ahora);
+  return pantalla_;
 }
 
-void Juego::ActivarTemporizador(Temporizador t, bool activo) {
-  PonerTemporizador(t, activo, Temp(t).Interval);
-}
-
-void Juego::Sonar(int id) { plataforma_.sonido(id, p_.menuSonido); }
-
-void Juego::Mensaje(Icono icono, const std::string& texto, const std::string& titulo) {
-  plataforma_.mensaje(icono, titulo, texto);
-}
-
-bool Juego::Pregunta(Icono icono, const std::string& texto, const std::string& titulo) {
-  return plataforma_.pregunta(icono, titulo, texto);
+Cambios Juego::TomarCambios() {
+  pantalla();
+  cambios_.filasBorradas |= partida_->e.FilasRecienQuitadas;
+  partida_->e.FilasRecienQuitadas.reset();
+  Cambios c = cambios_;
+  cambios_ = {};
+  return c;
 }
 
 }  // namespace tumbla

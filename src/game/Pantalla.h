@@ -1,6 +1,7 @@
 // What the player sees, as plain data: the picture of each board and preview
 // cell, the side-panel icons and labels, the board frame, the shutter and the
-// menu. The window paints this and nothing else, so tests can check it.
+// menu. The presenter derives it from the game's state; the window paints
+// this and nothing else, so tests can check it.
 #pragma once
 
 #include <array>
@@ -35,6 +36,7 @@ constexpr uint32_t kColorRojo = 0x0000FF;
 struct Etiqueta {
   std::string texto;
   bool visible = false;
+  bool operator==(const Etiqueta&) const = default;
 };
 
 struct Pantalla {
@@ -76,14 +78,16 @@ struct Pantalla {
   // Landing shadow (when switched on): the cells where the falling piece
   // would come to rest.
   std::bitset<kCeldas> sombra;
-  // Board rows (0..23) just cleared, for the host to flash; it clears the
-  // marks once it has seen them.
-  std::bitset<kAlto> filasBorradas;
+  bool operator==(const Pantalla&) const = default;
+};
 
-  // Repaint bookkeeping: board cells changed since the host last looked, and
-  // whether anything else changed.
-  std::bitset<kCeldas> celdasCambiadas;
-  bool panelCambiado = true;
+// What changed on screen since the host last took the changes: the board
+// cells (their picture or shadow), anything else, and the rows just cleared
+// (board rows 0..23, where the player saw them), for the host to flash.
+struct Cambios {
+  std::bitset<kCeldas> celdas;
+  bool panel = false;
+  std::bitset<kAlto> filasBorradas;
 };
 
 }  // namespace tumbla

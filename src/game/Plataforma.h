@@ -10,6 +10,12 @@ namespace tumbla {
 
 enum class Temporizador { Juego, Gota, BloqueExtra };
 
+// What the game asked of a timer.
+struct EstadoTemporizador {
+  bool activo = false;
+  int intervalo = 0;  // ms; 0 never fires
+};
+
 enum class Icono { Informacion, Exclamacion, Pregunta };
 
 // Every random draw the game makes, named so that a script can feed it.

@@ -1,31 +1,38 @@
 // Keys of the main window and of the shutter, and resuming from a pause.
-#include "game/Juego.h"
+#include "game/Partida.h"
 
 namespace tumbla {
 
-void Juego::TeclaPrincipal(int codigo) {
-  if (e_.EnTurno) return;  // a key that arrives while a tick lands a piece is lost
-  const bool mueve = e_.Jugando && !e_.Pausado;
+void Partida::Tecla(int codigo, bool persiana) {
+  // The shutter holds the focus while it shows: it sees the key after the
+  // main window.
+  TeclaPrincipal(codigo);
+  if (persiana && e.PersianaVisible) TeclaPersiana(codigo);
+}
+
+void Partida::TeclaPrincipal(int codigo) {
+  if (e.EnTurno) return;  // a key that arrives while a tick lands a piece is lost
+  const bool mueve = e.Jugando && !e.Pausado;
   switch (codigo) {
     case tecla::kIzquierda:
     case tecla::kO:
-      if (mueve && !e_.NoCabeForzado) Desplazar(-1);
+      if (mueve && !e.NoCabeForzado) Mover(-1);
       break;
     case tecla::kDerecha:
     case tecla::kP:
-      if (mueve && !e_.NoCabeForzado) Desplazar(+1);
+      if (mueve && !e.NoCabeForzado) Mover(+1);
       break;
     case tecla::kAbajo:
     case tecla::kA:
-      if (mueve && !e_.NoCabeForzado) Desplazar(+kAncho);  // never lands the piece
+      if (mueve && !e.NoCabeForzado) Mover(+kAncho);  // never lands the piece
       break;
     case tecla::kArriba:
     case tecla::kQ:
       if (mueve) Girar();
       break;
     case tecla::kEspacio:
-      if (mueve && e_.FichaActiva) {
-        if (e_.Ficha == kFichaTorpedo) LanzarTorpedo();
+      if (mueve && e.FichaActiva) {
+        if (e.Ficha == kFichaTorpedo) LanzarTorpedo();
         else BajarDeGolpe();
       }
       break;
@@ -37,9 +44,9 @@ void Juego::TeclaPrincipal(int codigo) {
       AlternarSonido();
       break;
     case tecla::kF3:
-      if (e_.Jugando) {
-        if (e_.Pausado) Reanudar();
-        else e_.Orden = "pause";
+      if (e.Jugando) {
+        if (e.Pausado) Reanudar();
+        else e.orden = Orden::Pausa;
       }
       break;
     default:
@@ -47,43 +54,17 @@ void Juego::TeclaPrincipal(int codigo) {
   }
 }
 
-void Juego::TeclaPersiana(int codigo) {
-  switch (codigo) {
-    case tecla::kIntro:
-      ClicPersiana();
-      break;
-    case tecla::kF2:
-      MenuNuevo();
-      break;
-    default:
-      // S was already handled by the main window, which sees every key first.
-      break;
-  }
+void Partida::TeclaPersiana(int codigo) {
+  // S was already handled by the main window, which sees every key first.
+  if (codigo == tecla::kIntro) ClicPersiana();
+  else if (codigo == tecla::kF2) MenuNuevo();
 }
 
-void Juego::Tecla(int codigo) {
-  // The shutter holds the focus while it shows: it sees the key after the
-  // main window, as things stood when the key went down.
-  const bool persiana = p_.persianaVisible;
-  TeclaPrincipal(codigo);
-  if (persiana) TeclaPersiana(codigo);
-}
-
-void Juego::Disparar(Temporizador t) {
-  switch (t) {
-    case Temporizador::Juego: TickJuego(); break;
-    case Temporizador::Gota: TickGota(); break;
-    case Temporizador::BloqueExtra: TickBloqueExtra(); break;
-  }
-}
-
-void Juego::Reanudar() {
+void Partida::Reanudar() {
   ReanudarReloj();
-  ActivarTemporizador(Temporizador::BloqueExtra, e_.BloqueExtraAntesDePausa);
+  ActivarTemporizador(Temporizador::BloqueExtra, e.BloqueExtraAntesDePausa);
   ActivarTemporizador(Temporizador::Juego, true);
-  p_.lblPausa.visible = false;
-  p_.panelCambiado = true;
-  e_.Pausado = false;
+  e.Pausado = false;
 }
 
 }  // namespace tumbla

@@ -1,44 +1,51 @@
 #include "game/Vista.h"
 
-#include "game/Juego.h"
+#include "game/Partida.h"
 
 namespace tumbla {
 
-namespace {
-const Estado& E(const Juego& j) { return j.estado(); }
-}  // namespace
-
-const Tablero& Vista::tablero() const { return E(juego_).tablero; }
-bool Vista::HayFicha() const { return E(juego_).FichaActiva; }
-int Vista::Ficha() const { return E(juego_).Ficha; }
-int Vista::Posicion() const { return E(juego_).Posicion; }
-int Vista::FichaSiguiente() const { return E(juego_).FichaSiguiente; }
-bool Vista::FichaSoltada() const { return E(juego_).NoCabeForzado; }
-int Vista::CeldaMasBaja() const { return E(juego_).CeldaMasBaja; }
-long Vista::FichasEntradas() const { return E(juego_).FichasEntradas; }
-bool Vista::Jugando() const { return E(juego_).Jugando; }
-bool Vista::Pausado() const { return E(juego_).Pausado; }
-bool Vista::Demostrando() const { return E(juego_).Demostrando; }
-bool Vista::NivelTerminado() const { return E(juego_).NivelTerminado; }
-int Vista::NivelActual() const { return E(juego_).NivelActual; }
+const Tablero& Vista::tablero() const { return partida_.e.tablero; }
+bool Vista::HayFicha() const { return partida_.e.FichaActiva; }
+int Vista::Ficha() const { return partida_.e.Ficha; }
+int Vista::Posicion() const { return partida_.e.Posicion; }
+int Vista::FichaSiguiente() const { return partida_.e.FichaSiguiente; }
+bool Vista::FichaSoltada() const { return partida_.e.NoCabeForzado; }
+int Vista::CeldaMasBaja() const { return partida_.e.CeldaMasBaja; }
+long Vista::FichasEntradas() const { return partida_.e.FichasEntradas; }
+bool Vista::Jugando() const { return partida_.e.Jugando; }
+bool Vista::Pausado() const { return partida_.e.Pausado; }
+bool Vista::Demostrando() const { return partida_.e.Demostrando; }
+bool Vista::NivelTerminado() const { return partida_.e.NivelTerminado; }
+bool Vista::PersianaVisible() const { return partida_.e.PersianaVisible; }
+int Vista::NivelActual() const { return partida_.e.NivelActual; }
 
 const Grupo* Vista::GrupoActual() const {
-  const int n = E(juego_).NivelActual;
+  const int n = partida_.e.NivelActual;
   if (n < 1 || n > kNumNiveles) return nullptr;
-  return BuscarGrupo(GrupoDeClave(juego_.niveles().Clave(n)));
+  return BuscarGrupo(GrupoDeClave(partida_.niveles().Clave(n)));
 }
 
-int Vista::BorrarCada() const { return E(juego_).BorrarCada; }
-bool Vista::ObjetivoLineas() const { return E(juego_).ObjetivoLineas; }
-int Vista::LineasRestantes() const { return E(juego_).LineasRestantes; }
-int Vista::IntervaloSubida() const { return E(juego_).IntervaloSubida; }
-int Vista::ContadorSubida() const { return E(juego_).ContadorSubida; }
-int Vista::CeldaGota() const { return E(juego_).CeldaGota; }
-bool Vista::GotaCayendo() const { return E(juego_).GotaCayendo; }
-const std::vector<int16_t>& Vista::Planta() const { return E(juego_).Planta; }
-int32_t Vista::Puntos() const { return E(juego_).Puntos; }
-const std::string& Vista::Reloj() const { return juego_.pantalla().lblTiempo.texto; }
-int Vista::IntervaloJuego() const { return E(juego_).timJuego.Interval; }
-int Vista::CargaTorpedo() const { return E(juego_).CargaTorpedo; }
+const char* Vista::NombreModo() const {
+  return partida_.e.reglas != nullptr ? partida_.e.reglas->NombreModo() : "none";
+}
+const std::string& Vista::TipoNivel() const { return partida_.e.TipoNivel; }
+int Vista::BorrarCada() const { return partida_.e.BorrarCada; }
+bool Vista::ObjetivoLineas() const { return partida_.e.ObjetivoLineas; }
+int Vista::LineasRestantes() const { return partida_.e.LineasRestantes; }
+int Vista::IntervaloSubida() const { return partida_.e.IntervaloSubida; }
+int Vista::ContadorSubida() const { return partida_.e.ContadorSubida; }
+int Vista::CeldaGota() const { return partida_.e.CeldaGota; }
+bool Vista::GotaCayendo() const { return partida_.e.GotaCayendo; }
+const std::vector<int16_t>& Vista::Planta() const { return partida_.e.Planta; }
+int32_t Vista::Puntos() const { return partida_.e.Puntos; }
+int Vista::MinutosExtra() const { return partida_.e.MinutosExtra; }
+int Vista::CargaTorpedo() const { return partida_.e.CargaTorpedo; }
+bool Vista::TorpedoPendiente() const { return partida_.e.TorpedoPendiente; }
+int64_t Vista::SegundosReloj() const { return partida_.e.SegundosReloj; }
+int Vista::IntervaloJuego() const { return partida_.e.timJuego.intervalo; }
+
+const EstadoTemporizador& Vista::Temporizador(int t) const {
+  return t == 0 ? partida_.e.timJuego : t == 1 ? partida_.e.timGota : partida_.e.timBloqueExtra;
+}
 
 }  // namespace tumbla

@@ -5,26 +5,30 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "game/Pieza.h"
+#include "game/Plataforma.h"
 #include "game/Tablero.h"
 #include "levels/Niveles.h"
 
 namespace tumbla {
 
-class Juego;
+class Partida;
 
 class Vista {
  public:
-  explicit Vista(const Juego& juego) : juego_(juego) {}
+  explicit Vista(const Partida& partida) : partida_(partida) {}
 
   const Tablero& tablero() const;
   int16_t Celda(int i) const { return tablero()[i]; }
 
-  // The falling piece: a row of the piece catalogue with its pivot cell.
+  // The falling piece: a row of the catalogue with its pivot cell.
   bool HayFicha() const;
   int Ficha() const;
   int Posicion() const;
+  Pieza FichaEnJuego() const { return {static_cast<int16_t>(Ficha()), static_cast<int16_t>(Posicion())}; }
   int FichaSiguiente() const;
   // Hard-dropped: it lands at the next tick, wherever it is drawn.
   bool FichaSoltada() const;
@@ -35,13 +39,16 @@ class Vista {
 
   bool Jugando() const;
   bool Pausado() const;
-  // The computer is playing a demo.
   bool Demostrando() const;
   // The level was completed and the shutter waits for ENTER.
   bool NivelTerminado() const;
+  bool PersianaVisible() const;
   int NivelActual() const;
   // The group of the level in play (or last played), nullptr before any.
   const Grupo* GrupoActual() const;
+  // The name the replay dump gives the rules in force ("none" before any).
+  const char* NombreModo() const;
+  const std::string& TipoNivel() const;
 
   int BorrarCada() const;
   bool ObjetivoLineas() const;
@@ -53,13 +60,16 @@ class Vista {
   bool GotaCayendo() const;
   const std::vector<int16_t>& Planta() const;
   int32_t Puntos() const;
-  // The level clock as its label shows it ("2:30"), "" when the level has none.
-  const std::string& Reloj() const;
-  int IntervaloJuego() const;
+  int MinutosExtra() const;
   int CargaTorpedo() const;
+  bool TorpedoPendiente() const;
+  // The level clock as shown: whole seconds left.
+  int64_t SegundosReloj() const;
+  int IntervaloJuego() const;
+  const EstadoTemporizador& Temporizador(int t) const;  // 0 play, 1 drop, 2 extra blocks
 
  private:
-  const Juego& juego_;
+  const Partida& partida_;
 };
 
 }  // namespace tumbla

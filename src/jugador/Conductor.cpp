@@ -1,13 +1,14 @@
 #include "jugador/Conductor.h"
 
 #include "game/Juego.h"
+#include "game/Catalogo.h"
 
 namespace tumbla {
 
 Conductor::Conductor(const Juego& juego, std::function<void(int)> pulsar, bool ritmoPersona,
                      int pensarMs, int teclaMs)
     : juego_(juego),
-      jugador_(juego.vista(), juego.catalogo()),
+      jugador_(juego.vista(), Catalogo::Comun()),
       pulsar_(std::move(pulsar)),
       ritmoPersona_(ritmoPersona),
       pensarMs_(pensarMs),

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <deque>
 
-#include "game/Juego.h"
+#include "game/Codigos.h"
 #include "game/Vista.h"
 #include "jugador/Modelo.h"
 
@@ -15,7 +15,6 @@ namespace tumbla {
 namespace {
 
 constexpr int kEstados = kFilasCatalogo * kCeldas;
-constexpr int kCeldaMasBajaGiro = 167;  // the piece must still be above the square
 constexpr double kGanado = 1e9;
 constexpr int kMejoresPrimeras = 8;  // placements looked at with the preview piece
 

@@ -12,8 +12,6 @@ namespace {
 constexpr int kCeldaCuadrado = 170;  // top-left cell of the square
 constexpr int kLado = 11;
 
-bool EsGota(int v) { return v == kGotaRosa || v == kGotaAzul; }
-
 }  // namespace
 
 Modelo::Modelo(const Vista& vista, const Catalogo& catalogo) : cat_(&catalogo) {

@@ -151,9 +151,13 @@ const char* NombreTemporizador(Temporizador t) {
   return "bloque";
 }
 
+bool modo_tiene_reloj(Modo modo) {
+  return modo == Modo::Goteator || modo == Modo::Podator || modo == Modo::Juntator || modo == Modo::RotatorPlus;
+}
+
 std::string Motivo(const Juego& juego, Modo modo) {
   const Vista& v = juego.vista();
-  if (v.Reloj() == "0:00") return "tiempo";
+  if (modo_tiene_reloj(modo) && v.SegundosReloj() <= 0) return "tiempo";
   if (modo == Modo::Podator && v.CeldaGota() < kAncho) return "planta";
   const bool cuadrado = modo == Modo::Rotator || modo == Modo::RotatorPlus ||
                         modo == Modo::Juntator || modo == Modo::Podator;
@@ -199,7 +203,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
 
   Conductor conductor(
       juego,
-      [&](int codigo) { anfitrion.Evento("key " + std::to_string(codigo), [&] { juego.Tecla(codigo); }); },
+      [&](int codigo) { anfitrion.Evento("key " + std::to_string(codigo), [&] { juego.Tecla(codigo, false); }); },
       o.ritmoPersona, o.pensarMs, o.teclaMs);
   const int64_t inicio = anfitrion.ahora;
   int64_t proximaTecla = inicio;

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "game/Juego.h"
+#include "game/Partida.h"
 #include "progress/Ini.h"
 #include "progress/SistemaArchivos.h"
 
@@ -217,7 +217,7 @@ bool TextoIntroduccion(int posicion, std::string& titulo, std::string& texto) {
 
 // ---------------------------------------------------------------------------
 
-void Juego::MenuAyuda() {
+void Partida::MenuAyuda() {
   std::vector<std::string> carpetas = carpetasAyuda_;
   if (carpetas.empty()) {
     // Beside the program (where its settings file is), else a folder of the

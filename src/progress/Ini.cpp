@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "game/Juego.h"
 #include "progress/SistemaArchivos.h"
 
 namespace tumbla {
@@ -191,28 +190,6 @@ bool ArchivoIni::Escribir(const std::string& seccion, const std::string& clave,
   return CambiarArchivo(ruta_, kLargoMaximoArchivo, [&](const std::string& contenido) {
     return Editar(contenido, seccion, clave, valor);
   });
-}
-
-// ---------------------------------------------------------------------------
-
-std::string Juego::LeerIni(const std::string& seccion, const std::string& clave,
-                           const std::string& defecto) {
-  std::string valor = ini_.Leer(seccion, clave);
-  // A missing or empty key with a real default gets the default written back.
-  const bool defectoEnBlanco = defecto.find_first_not_of(' ') == std::string::npos;
-  if (!defectoEnBlanco && valor.empty()) {
-    EscribirIni(seccion, clave, defecto);
-    valor = defecto;
-  }
-  return valor;
-}
-
-void Juego::EscribirIni(const std::string& seccion, const std::string& clave,
-                        const std::string& valor) {
-  if (e_.Demostrando) return;  // a demo stores nothing
-  // A settings file that cannot be written is not the player's problem: the
-  // game runs on with what it holds.
-  (void)ini_.Escribir(seccion, clave, valor);
 }
 
 }  // namespace tumbla

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "game/Juego.h"
+#include "game/Partida.h"
 
 namespace tumbla {
 
@@ -32,51 +32,45 @@ std::string TextoFecha(const Fecha& f) {
 
 }  // namespace
 
-void Juego::PremioDiario() {
+void Partida::PremioDiario() {
   const std::string ultimo = LeerIni(kSeccionIni, "AZKENA", "");
-  e_.MinutosExtra = LeerMinutos(LeerIni(kSeccionIni, "LAGUNTZA", "0"));
+  e.MinutosExtra = LeerMinutos(LeerIni(kSeccionIni, "LAGUNTZA", "0"));
   const std::string hoy = TextoFecha(plataforma_.hoy());
   if (hoy != ultimo) {
-    e_.MinutosExtra = static_cast<int16_t>(std::min(kMaximoMinutos, e_.MinutosExtra + 1));
+    e.MinutosExtra = static_cast<int16_t>(std::min(kMaximoMinutos, e.MinutosExtra + 1));
     EscribirIni(kSeccionIni, "AZKENA", hoy);
-    EscribirIni(kSeccionIni, "LAGUNTZA", std::to_string(e_.MinutosExtra));
+    EscribirIni(kSeccionIni, "LAGUNTZA", std::to_string(e.MinutosExtra));
     Mensaje(Icono::Informacion, "Enhorabuena! Acabas de obtener otro minuto extra.\r\rYa tienes " +
-                                    std::to_string(e_.MinutosExtra) + " minutos extra acumulados.");
+                                    std::to_string(e.MinutosExtra) + " minutos extra acumulados.");
   }
-  p_.menuMinutos = "Minutos extra: " + std::to_string(e_.MinutosExtra);
-  p_.panelCambiado = true;
 }
 
-void Juego::CambiarMinutosExtra(int delta) {
-  e_.MinutosExtra = static_cast<int16_t>(std::clamp(e_.MinutosExtra + delta, 0, kMaximoMinutos));
-  EscribirIni(kSeccionIni, "LAGUNTZA", std::to_string(e_.MinutosExtra));
-  p_.menuMinutos = "Minutos extra: " + std::to_string(e_.MinutosExtra);
-  p_.panelCambiado = true;
+void Partida::CambiarMinutosExtra(int delta) {
+  e.MinutosExtra = static_cast<int16_t>(std::clamp(e.MinutosExtra + delta, 0, kMaximoMinutos));
+  EscribirIni(kSeccionIni, "LAGUNTZA", std::to_string(e.MinutosExtra));
 }
 
-void Juego::GuardarProgreso() {
-  if (e_.Demostrando) return;  // no minute and no progress from a demo
+void Partida::GuardarProgreso() {
+  if (e.Demostrando) return;  // no minute and no progress from a demo
   CambiarMinutosExtra(+1);
   const long hecho = std::clamp<long>(
       LeerNumeroLeniente(LeerIni(kSeccionIni, "AMAITUTAKOA", "0")), 0, kNumNiveles);
   // Progress only grows, and only from levels that were open when chosen.
-  if (hecho < e_.NivelActual && !e_.NoGuardarProgreso) {
-    EscribirIni(kSeccionIni, "AMAITUTAKOA", std::to_string(e_.NivelActual));
+  if (hecho < e.NivelActual && !e.NoGuardarProgreso) {
+    EscribirIni(kSeccionIni, "AMAITUTAKOA", std::to_string(e.NivelActual));
   }
 }
 
-bool Juego::UsarMinutoExtra() {
-  if (e_.MinutosExtra < 1 || e_.Demostrando) return false;
-  if (!Pregunta(Icono::Pregunta, "Te quedan " + std::to_string(e_.MinutosExtra) +
+bool Partida::UsarMinutoExtra() {
+  if (e.MinutosExtra < 1 || e.Demostrando) return false;
+  if (!Pregunta(Icono::Pregunta, "Te quedan " + std::to_string(e.MinutosExtra) +
                                      " minutos extra.\r\r¿Quieres usar uno para continuar?")) {
     return false;
   }
   CambiarMinutosExtra(-1);
-  p_.lblTiempo.texto = "1:00";
-  e_.SegundosLimite = 60;
-  e_.InicioReloj = plataforma_.reloj();
-  p_.colorMarco = kColorGris;
-  p_.panelCambiado = true;
+  e.SegundosReloj = e.SegundosLimite = 60;
+  e.InicioReloj = Reloj();
+  e.Parpadeo = false;
   return true;
 }
 

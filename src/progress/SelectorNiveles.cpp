@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/Juego.h"
+#include "game/Partida.h"
 #include "progress/Ayuda.h"
 
 namespace tumbla {
@@ -16,8 +16,8 @@ constexpr int kAjusteMarco = 60;  // the frame sits 60 twips around its button
 
 }  // namespace
 
-SelectorNiveles::SelectorNiveles(Juego& juego)
-    : juego_(juego),
+SelectorNiveles::SelectorNiveles(Partida& partida)
+    : partida_(partida),
       // Five rows of ten are visible; the scroll bar runs over the rest.
       maximo_(static_cast<int>(std::lround(kNumNiveles / 10.0 - 1 - kFilasVisibles + 1))) {}
 
@@ -34,24 +34,16 @@ SelectorNiveles::Marco SelectorNiveles::MarcoSeleccion() const {
           kLadoBoton + kSeparacion, kLadoBoton + kSeparacion};
 }
 
-void SelectorNiveles::Activar() {
-  Estado& e = juego_.estado();
-  // A stored value out of range must neither scroll past the end nor grey
-  // out every level.
-  const long leido =
-      LeerNumeroLeniente(juego_.LeerIni(kSeccionIni, "AMAITUTAKOA", "0"));
-  Superados_ = static_cast<int>(std::clamp<long>(leido, 0, kNumNiveles));
-
-  BloqueoActivo_ = e.timBloqueExtra.Enabled;
-  juego_.ActivarTemporizador(Temporizador::BloqueExtra, false);
-
+void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool bloqueoActivo) {
+  Superados_ = superados;
+  BloqueoActivo_ = bloqueoActivo;
   int objetivo;
-  if (e.Jugando || juego_.pantalla().persianaVisible) {
+  if (enJuego) {
     titulo_ = "Juego pausado. Pulsa ESCAPE para continuar.";
-    objetivo = e.NivelActual;
-  } else if (e.NivelActual != 0) {
+    objetivo = nivelActual;
+  } else if (nivelActual != 0) {
     titulo_ = "¿Volver a intentarlo?";
-    objetivo = e.NivelActual;
+    objetivo = nivelActual;
   } else {
     titulo_ = "Selecciona un nivel";
     objetivo = std::min(Superados_ + 1, kNumNiveles);
@@ -88,7 +80,7 @@ void SelectorNiveles::PintarBotones() {
     b.texto = std::to_string(n);
     if (n >= Superados_ + 2) {
       b.color = kColorGris;
-    } else if (const Grupo* g = BuscarGrupo(std::string_view(juego_.niveles().Clave(n)).substr(0, 5))) {
+    } else if (const Grupo* g = BuscarGrupo(std::string_view(partida_.niveles().Clave(n)).substr(0, 5))) {
       b.color = g->color;
     }
   }
@@ -103,7 +95,7 @@ void SelectorNiveles::MostrarDatos(int i) {
     lblDatos_ = "Nivel: " + b.texto + " - ";
     const int n = scrNiveles_ * kPorFila + i + 1;
     if (n <= kNumNiveles) {
-      if (const Grupo* g = BuscarGrupo(std::string_view(juego_.niveles().Clave(n)).substr(0, 5))) {
+      if (const Grupo* g = BuscarGrupo(std::string_view(partida_.niveles().Clave(n)).substr(0, 5))) {
         lblDatos_ += g->textoDatos;
       }
     }
@@ -210,45 +202,51 @@ void SelectorNiveles::Elegir(int i) {
   if (nivel < 1 || nivel > kNumNiveles) return;
   // Levels beyond the frontier can be played; only their completion is not
   // recorded.
-  juego_.estado().NoGuardarProgreso = b.color == kColorGris;
   abierto_ = false;
   Cambio();
-  juego_.JugarNivel(nivel);
+  partida_.JugarNivel(nivel, b.color == kColorGris);
 }
 
 void SelectorNiveles::Continuar() {
-  // The time spent in the window does not count against the level clock.
-  juego_.ReanudarReloj();
-  juego_.ActivarTemporizador(Temporizador::BloqueExtra, BloqueoActivo_);
   abierto_ = false;
   Cambio();
-  juego_.plataforma().cerrarSelectorNiveles();
+  partida_.ContinuarPartida(BloqueoActivo_);
 }
 
 // ---------------------------------------------------------------------------
 
-void Juego::AbrirSelectorNiveles() {
-  selector_->Activar();
+void Partida::AbrirSelectorNiveles() {
+  // A stored value out of range must neither scroll past the end nor grey
+  // out every level. The extra blocks wait while the window shows.
+  const long superados = LeerNumeroLeniente(LeerIni(kSeccionIni, "AMAITUTAKOA", "0"));
+  const bool bloqueo = e.timBloqueExtra.activo;
+  ActivarTemporizador(Temporizador::BloqueExtra, false);
+  selector_.Activar(static_cast<int>(std::clamp<long>(superados, 0, kNumNiveles)), e.Jugando || e.PersianaVisible,
+                    e.NivelActual, bloqueo);
   plataforma_.mostrarSelectorNiveles();
   // A window closed some other way (its close box) continues like Escape.
-  if (selector_->Abierto()) selector_->Continuar();
-  e_.DemostracionPedida = false;
+  if (selector_.Abierto()) selector_.Continuar();
+  e.DemostracionPedida = false;
 }
 
-void Juego::JugarNivel(int p) {
-  if (e_.DemostracionPedida && !e_.Demostrando) {
-    e_.Demostrando = true;
-    e_.NivelAntesDemostracion = e_.NivelActual;
-    p_.lblDemo.visible = true;
+void Partida::ContinuarPartida(bool bloqueoActivo) {
+  // The time spent in the window does not count against the level clock.
+  ReanudarReloj();
+  ActivarTemporizador(Temporizador::BloqueExtra, bloqueoActivo);
+  plataforma_.cerrarSelectorNiveles();
+}
+
+void Partida::JugarNivel(int posicion, bool gris) {
+  if (e.DemostracionPedida && !e.Demostrando) {
+    e.Demostrando = true;
+    e.NivelAntesDemostracion = e.NivelActual;
   }
-  for (auto& img : p_.imgNext) img = kSinImagen;
-  p_.persianaVisible = false;
-  p_.colorMarco = kColorGris;
-  p_.panelCambiado = true;
-  e_.Puntos = 0;
-  e_.NivelActual = static_cast<int16_t>(p - 1);
-  e_.Jugando = false;
-  e_.Pausado = false;
+  e.NoGuardarProgreso = gris;
+  e.PersianaVisible = false;
+  e.Parpadeo = false;
+  e.Puntos = 0;
+  e.NivelActual = static_cast<int16_t>(posicion - 1);
+  e.Jugando = e.Pausado = false;
   PonerTemporizador(Temporizador::Juego, true, 300);
 
   EmpezarNivel();
@@ -257,25 +255,25 @@ void Juego::JugarNivel(int p) {
 
   std::string titulo;
   std::string texto;
-  if (e_.Demostrando || !TextoIntroduccion(e_.NivelActual, titulo, texto)) return;
+  if (e.Demostrando || !TextoIntroduccion(e.NivelActual, titulo, texto)) return;
 
   // Nothing moves while the player reads the introduction; the level clock
   // starts when it is closed.
-  const bool juego = e_.timJuego.Enabled;
-  const bool gota = e_.timGota.Enabled;
-  const bool bloque = e_.timBloqueExtra.Enabled;
+  const bool juego = e.timJuego.activo;
+  const bool gota = e.timGota.activo;
+  const bool bloque = e.timBloqueExtra.activo;
   ActivarTemporizador(Temporizador::Juego, false);
   ActivarTemporizador(Temporizador::Gota, false);
   ActivarTemporizador(Temporizador::BloqueExtra, false);
-  const bool enDialogo = e_.EnDialogo;
-  e_.EnDialogo = true;
+  const bool enDialogo = e.EnDialogo;
+  e.EnDialogo = true;
   Mensaje(Icono::Informacion, texto, titulo);
-  e_.EnDialogo = enDialogo;
+  e.EnDialogo = enDialogo;
   if (gen != generacion_) return;
   ActivarTemporizador(Temporizador::Juego, juego);
   ActivarTemporizador(Temporizador::Gota, gota);
   ActivarTemporizador(Temporizador::BloqueExtra, bloque);
-  e_.InicioReloj = plataforma_.reloj();
+  e.InicioReloj = Reloj();
 }
 
 }  // namespace tumbla

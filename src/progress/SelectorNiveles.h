@@ -1,8 +1,8 @@
 // The level-selection window's logic: 50 level buttons in five rows of ten,
 // the scroll bar, the red selection frame, the caption, the data line and the
 // keys. The window only paints this model and forwards its input here; the
-// model talks back to the game (which level to start, closing the window)
-// through Juego and its Plataforma.
+// model answers the game through its two choices: a level to play, or back
+// to the game in play.
 //
 // Geometry is given in twips (15 twips per logical pixel), the units the
 // window's layout is drawn in. Colours are 0x00BBGGRR.
@@ -14,7 +14,7 @@
 
 namespace tumbla {
 
-class Juego;
+class Partida;
 
 class SelectorNiveles {
  public:
@@ -52,7 +52,7 @@ class SelectorNiveles {
     int alto = 0;
   };
 
-  explicit SelectorNiveles(Juego& juego);
+  explicit SelectorNiveles(Partida& partida);
 
   // ---- What the window paints ----------------------------------------------
   const BotonNivel& Boton(int i) const { return cmdNivel_[static_cast<size_t>(i)]; }
@@ -77,8 +77,10 @@ class SelectorNiveles {
   uint32_t Version() const { return version_; }
 
   // ---- Input from the window -------------------------------------------------
-  // Every time the window is shown (Juego::AbrirSelectorNiveles calls it).
-  void Activar();
+  // Every time the game shows the window: the progress stored, whether a
+  // level is in play (or waits behind the shutter), the current position,
+  // and whether the extra-block timer ran (it is held meanwhile).
+  void Activar(int superados, bool enJuego, int nivelActual, bool bloqueoActivo);
   // Key-down with a virtual key code: the arrows 37..40 move the selection.
   void TeclaAbajo(int codigo);
   // Key-press: Escape (27) continues the paused game, Enter (13) or Space
@@ -107,7 +109,7 @@ class SelectorNiveles {
   void Elegir(int i);
   void Cambio() { ++version_; }
 
-  Juego& juego_;
+  Partida& partida_;
   std::array<BotonNivel, kBotones> cmdNivel_{};
   int scrNiveles_ = 0;
   int maximo_ = 0;

@@ -206,8 +206,7 @@ void EjecutorGuion::Comando(const std::vector<std::string>& w) {
     } else {
       // The main window sees every key first, then the shutter button when
       // it is showing (and has the focus).
-      juego_->TeclaPrincipal(codigo);
-      if (c == "shutter" && juego_->pantalla().persianaVisible) juego_->TeclaPersiana(codigo);
+      juego_->Tecla(codigo, c == "shutter");
     }
   } else if (c == "menu") {
     Argumentos(w, 1, 1);
@@ -274,18 +273,9 @@ void EjecutorGuion::Empezar() {
 }
 
 void EjecutorGuion::Ticks(const std::string& cual, int veces) {
+  const Temporizador t = cual == "juego" ? Temporizador::Juego : cual == "gota" ? Temporizador::Gota : Temporizador::BloqueExtra;
   for (int n = 0; n < veces; ++n) {
-    LimiteInforme();
-    const Estado& e = juego_->estado();
-    const EstadoTemporizador& t =
-        cual == "juego" ? e.timJuego : cual == "gota" ? e.timGota : e.timBloqueExtra;
-    if (!t.Enabled || t.Interval <= 0) {
-      informe_ << "skipped " << cual << '\n';
-      continue;
-    }
-    if (cual == "juego") juego_->TickJuego();
-    else if (cual == "gota") juego_->TickGota();
-    else juego_->TickBloqueExtra();
+    if (!juego_->Disparar(t)) informe_ << "skipped " << cual << '\n';
   }
 }
 

@@ -24,20 +24,8 @@ bool MismoNombre(const std::string& a, const std::string& b) {
   return true;
 }
 
-const char* NombreModo(const Estado& e) {
-  if (e.ModoClasico) return "ModoClasico";
-  if (e.ModoPanic) return "ModoPanic";
-  if (e.ModoSuperpanic) return "ModoSuperpanic";
-  if (e.ModoGoteator) return "ModoGoteator";
-  if (e.ModoRotator) return "ModoRotator";
-  if (e.ModoRotatorPlus) return "ModoRotatorPlus";
-  if (e.ModoJuntator) return "ModoJuntator";
-  if (e.ModoPodator) return "ModoPodator";
-  return "none";
-}
-
 std::string Temp(const char* nombre, const EstadoTemporizador& t) {
-  return std::string(nombre) + "=" + (t.Enabled ? "ON" : "OFF") + ":" + std::to_string(t.Interval);
+  return std::string(nombre) + "=" + (t.activo ? "ON" : "OFF") + ":" + std::to_string(t.intervalo);
 }
 
 }  // namespace
@@ -66,34 +54,34 @@ std::vector<std::pair<std::string, std::string>> ClavesOrokorra(const std::files
 }
 
 void EscribirVolcado(std::ostream& o, const Juego& juego, const std::filesystem::path& ini) {
-  const Estado& e = juego.estado();
+  const Vista& v = juego.vista();
   const Pantalla& p = juego.pantalla();
-  auto b = [](bool v) { return v ? "1" : "0"; };
+  auto b = [](bool x) { return x ? "1" : "0"; };
 
-  o << "level " << e.NivelActual << ' ' << (e.TipoNivel.empty() ? "-" : e.TipoNivel) << ' '
-    << NombreModo(e) << '\n';
-  o << "playing " << b(e.Jugando) << ' ' << b(e.Pausado) << '\n';
-  if (e.FichaActiva) {
-    o << "piece " << e.Ficha << ' ' << e.Posicion << '\n';
+  o << "level " << v.NivelActual() << ' ' << (v.TipoNivel().empty() ? "-" : v.TipoNivel()) << ' '
+    << v.NombreModo() << '\n';
+  o << "playing " << b(v.Jugando()) << ' ' << b(v.Pausado()) << '\n';
+  if (v.HayFicha()) {
+    o << "piece " << v.Ficha() << ' ' << v.Posicion() << '\n';
   } else {
     o << "piece none\n";
   }
-  o << "next " << e.FichaSiguiente << '\n';
-  o << "score " << e.Puntos << '\n';
-  o << "lines " << e.LineasRestantes << ' ' << e.BorrarCada << '\n';
-  o << "torpedo " << e.CargaTorpedo << ' ' << b(e.TorpedoPendiente) << '\n';
-  o << "drop " << e.CeldaGota << ' ' << b(e.GotaCayendo) << '\n';
+  o << "next " << v.FichaSiguiente() << '\n';
+  o << "score " << v.Puntos() << '\n';
+  o << "lines " << v.LineasRestantes() << ' ' << v.BorrarCada() << '\n';
+  o << "torpedo " << v.CargaTorpedo() << ' ' << b(v.TorpedoPendiente()) << '\n';
+  o << "drop " << v.CeldaGota() << ' ' << b(v.GotaCayendo()) << '\n';
   o << "plant";
-  if (e.Planta.empty()) o << " -";
-  for (int16_t i : e.Planta) o << ' ' << i;
+  if (v.Planta().empty()) o << " -";
+  for (int16_t i : v.Planta()) o << ' ' << i;
   o << '\n';
-  o << "timers " << Temp("juego", e.timJuego) << ' ' << Temp("gota", e.timGota) << ' '
-    << Temp("bloque", e.timBloqueExtra) << '\n';
+  o << "timers " << Temp("juego", v.Temporizador(0)) << ' ' << Temp("gota", v.Temporizador(1)) << ' '
+    << Temp("bloque", v.Temporizador(2)) << '\n';
   o << "labels objetivo=\"" << p.lblObjetivo.texto << "\" tiempo=\"" << p.lblTiempo.texto
     << "\" tipo=\"" << p.lblTipoJuego.texto << "\"\n";
   o << "shutter " << (p.persianaVisible ? "visible" : "hidden") << " \"" << p.textoPersiana
     << "\"\n";
-  o << "minutes " << e.MinutosExtra << '\n';
+  o << "minutes " << v.MinutosExtra() << '\n';
   o << "ini";
   for (const auto& [clave, valor] : ClavesOrokorra(ini)) o << ' ' << clave << '=' << valor;
   o << '\n';
@@ -101,7 +89,7 @@ void EscribirVolcado(std::ostream& o, const Juego& juego, const std::filesystem:
   for (int fila = 0; fila < kAlto; ++fila) {
     for (int col = 0; col < kAncho; ++col) {
       if (col > 0) o << ' ';
-      o << e.tablero[fila * kAncho + col];
+      o << v.Celda(fila * kAncho + col);
     }
     o << '\n';
   }

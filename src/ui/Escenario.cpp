@@ -144,15 +144,14 @@ bool Escenario::Destella(int fila) const {
   return fila >= 0 && fila < kAlto && destelloHasta_[static_cast<size_t>(fila)] > reloj_.elapsed();
 }
 
-void Escenario::Destellar(Pantalla& p) {
-  if (p.filasBorradas.none()) return;
+void Escenario::Destellar(const std::bitset<kAlto>& filasBorradas) {
+  if (filasBorradas.none()) return;
   const qint64 hasta = reloj_.elapsed() + kMsDestello;
   for (int f = 0; f < kAlto; ++f) {
-    if (!p.filasBorradas.test(static_cast<size_t>(f))) continue;
+    if (!filasBorradas.test(static_cast<size_t>(f))) continue;
     destelloHasta_[static_cast<size_t>(f)] = hasta;
     update(AWidget(escena::FilaTablero(f)).toAlignedRect().adjusted(-1, -1, 1, 1));
   }
-  p.filasBorradas.reset();
   finDestello_.start(kMsDestello);
 }
 
@@ -172,26 +171,22 @@ void Escenario::ApagarDestellos() {
   if (proximo != 0) finDestello_.start(static_cast<int>(proximo - ahora));
 }
 
-void Escenario::ProgramarRepintado(Pantalla& p) {
-  Destellar(p);
-  if (p.celdasCambiadas.any()) {
-    for (int i = 0; i < kCeldas; ++i) {
-      if (p.celdasCambiadas.test(static_cast<size_t>(i))) {
-        // One pixel more on each side for the antialiased edges.
-        update(AWidget(escena::Celda(i)).toAlignedRect().adjusted(-1, -1, 1, 1));
-      }
+void Escenario::ProgramarRepintado(const Cambios& cambios) {
+  Destellar(cambios.filasBorradas);
+  for (int i = 0; i < kCeldas && cambios.celdas.any(); ++i) {
+    if (cambios.celdas.test(static_cast<size_t>(i))) {
+      // One pixel more on each side for the antialiased edges.
+      update(AWidget(escena::Celda(i)).toAlignedRect().adjusted(-1, -1, 1, 1));
     }
-    p.celdasCambiadas.reset();
   }
-  if (p.panelCambiado) {
-    const SobreTablero ahora = Captar(p);
+  if (cambios.panel) {
+    const SobreTablero ahora = Captar(pantalla_);
     if (ahora == sobreTablero_) {
       update(AWidget(escena::Panel()).toAlignedRect().adjusted(-1, -1, 1, 1));
     } else {
       sobreTablero_ = ahora;
       update();
     }
-    p.panelCambiado = false;
   }
 }
 

@@ -81,7 +81,7 @@ class Escenario : public QWidget {
 
   // Schedules the repainting of whatever the game marked as changed, and
   // clears the marks.
-  void ProgramarRepintado(Pantalla& pantalla);
+  void ProgramarRepintado(const Cambios& cambios);
 
   // Board rows flashing now (a cleared row flashes about a tenth of a
   // second where it was).
@@ -132,7 +132,7 @@ class Escenario : public QWidget {
   void PintarDestellos(QPainter& p);
   void Reescalar();
   // Starts the flash of the rows the game marked, and ends those whose time is up.
-  void Destellar(Pantalla& p);
+  void Destellar(const std::bitset<kAlto>& filasBorradas);
   void ApagarDestellos();
   // The tooltip of the handicap icon or the objective at a widget point.
   QString AyudaEn(const QPointF& punto) const;

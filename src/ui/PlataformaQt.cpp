@@ -98,11 +98,7 @@ void PlataformaQt::Refrescar() {
 
 void PlataformaQt::Tick(Temporizador t) {
   if (!juego_ || terminando_) return;
-  switch (t) {
-    case Temporizador::Juego: juego_->TickJuego(); break;
-    case Temporizador::Gota: juego_->TickGota(); break;
-    case Temporizador::BloqueExtra: juego_->TickBloqueExtra(); break;
-  }
+  juego_->Disparar(t);
   Refrescar();
 }
 

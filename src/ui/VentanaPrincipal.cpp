@@ -156,7 +156,7 @@ void VentanaPrincipal::CrearMenus() {
   teclaSonido->setShortcutContext(Qt::WindowShortcut);
   teclaSonido->setAutoRepeat(false);
   connect(teclaSonido, &QAction::triggered, this,
-          [this] { Ejecutar([this] { juego_->TeclaPrincipal(tecla::kS); }, DuranteDemo::Terminar); });
+          [this] { Ejecutar([this] { juego_->Tecla(tecla::kS); }, DuranteDemo::Terminar); });
   addAction(teclaSonido);
 
   ActualizarMenus();
@@ -192,7 +192,7 @@ void VentanaPrincipal::Refrescar() {
   // Always: a checkable item ticks or unticks itself when chosen, whatever
   // the game then decides.
   ActualizarMenus();
-  escenario_->ProgramarRepintado(juego_->pantalla());
+  escenario_->ProgramarRepintado(juego_->TomarCambios());
 }
 
 bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
@@ -206,10 +206,8 @@ bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
   if (evento.isAutoRepeat() && UnaVezPorPulsacion(codigo)) return true;
   if (plataforma_->Terminando()) return true;
   // The shutter holds the focus while it is up: it sees the key after the
-  // window, as it was when the key went down.
-  const bool persiana = juego_->pantalla().persianaVisible;
-  juego_->TeclaPrincipal(codigo);
-  if (persiana) juego_->TeclaPersiana(codigo);
+  // window.
+  juego_->Tecla(codigo);
   Refrescar();
   return true;
 }

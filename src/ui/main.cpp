@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "game/Juego.h"
+#include "progress/SelectorNiveles.h"
 #include "ui/Escenario.h"
 #include "ui/RutaAjustes.h"
 #include "ui/VentanaPrincipal.h"
@@ -35,7 +36,7 @@ void Medir(tumbla::ui::VentanaPrincipal& ventana) {
                      std::fflush(stderr);
                      if (modo == "jugar") {
                        QTimer::singleShot(0, &ventana, [&ventana] {
-                         ventana.juego().JugarNivel(2);
+                         ventana.juego().selector().ElegirPosicion(2);
                          ventana.Refrescar();
                        });
                      }

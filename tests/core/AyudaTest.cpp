@@ -87,7 +87,7 @@ TEST(Ayuda, introductionsCoverTheFirstLevelOfEachGroup) {
 
 TEST(Ayuda, askingForHelpWritesTheFileAndOpensThatSamePath) {
   // The document lands beside the settings file and is rewritten on every request.
-  Escena s;
+  Escena s{Escena::SinArrancar{}};
   s.juego->MenuAyuda();
   const fs::path archivo = s.carpeta / "Instrucciones.htm";
   ASSERT_EQ(s.plataforma.abiertos.size(), 1u);
@@ -104,7 +104,7 @@ TEST(Ayuda, askingForHelpWritesTheFileAndOpensThatSamePath) {
 TEST(Ayuda, noBrowserIsReportedAndAnUnwritableFolderFallsBackToTheNextOne) {
   // When nothing can open the document the player is told where it is;
   // when no folder takes it, that it could not be written.
-  Escena s;
+  Escena s{Escena::SinArrancar{}};
   s.plataforma.abrirDevuelve = false;
   s.juego->MenuAyuda();
   ASSERT_EQ(s.plataforma.cajas.size(), 1u);
@@ -130,7 +130,7 @@ TEST(Ayuda, withNoFolderOfItsOwnTheHelpGoesToAPrivateOneThatNobodyCanTamperWith)
   // own, closed to others (the same one each time), whatever another user
   // planted there: their link, pipe or folder is left alone, nothing is
   // written through a link, and the file opened is the very file written.
-  Escena s;
+  Escena s{Escena::SinArrancar{}};
   const fs::path abierta = s.carpeta / "abierta";
   const fs::path compartida = s.carpeta / "tmp";
   const fs::path ajena = s.carpeta / "ajena";

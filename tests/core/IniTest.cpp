@@ -27,7 +27,7 @@ namespace {
 
 class Ini : public ::testing::Test {
  protected:
-  Escena s;
+  Escena s{Escena::SinArrancar{}};
   fs::path ruta = s.carpeta / "tumbla.ini";
   ArchivoIni ini{ruta.string()};
   std::string Laguntza() { return ini.Leer("OROKORRA", "LAGUNTZA"); }
@@ -123,7 +123,7 @@ TEST_F(Ini, aReadOnlyFolderFailsSilentlyAndTheGameRunsOn) {
   }
   EXPECT_FALSE(ini.Escribir("OROKORRA", "LAGUNTZA", "9"));
   s.juego->Inicializar();  // writes the daily award, which fails
-  EXPECT_EQ(s.e().MinutosExtra, 7);
+  EXPECT_EQ(s.v().MinutosExtra(), 7);
   EXPECT_EQ(s.p().menuMinutos, "Minutos extra: 7");
   fs::permissions(s.carpeta, fs::perms::owner_all);
   EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nLAGUNTZA=6\r\n");
@@ -137,10 +137,9 @@ TEST_F(Ini, aPlaceNobodyCanWriteToFailsSilently) {
   EXPECT_FALSE(ArchivoIni(imposible.string()).Escribir("OROKORRA", "LAGUNTZA", "9"));
   Juego juego(s.plataforma, imposible.string());
   juego.Inicializar();
-  EXPECT_EQ(juego.estado().MinutosExtra, 1);
+  EXPECT_EQ(juego.vista().MinutosExtra(), 1);
   juego.MenuSonido();
   EXPECT_FALSE(juego.pantalla().menuSonido);
-  EXPECT_EQ(juego.LeerIni("OROKORRA", "SOINUA", "S"), "S");
   EXPECT_EQ(Contenido(s.carpeta / "archivo"), "x");
 }
 

@@ -4,20 +4,56 @@
 #include <chrono>
 #include <stdexcept>
 
+#include "AccesoPruebas.h"
+#include "progress/SelectorNiveles.h"
+
 namespace tumbla {
 
 namespace {
+
 std::atomic<int> contador{0};
 constexpr const char* kSimbolos = ".1234567#rbmwyR|-LJFTt";
+
+int ValorDe(char s) {
+  for (int v = 0; v <= 21; ++v) {
+    if (kSimbolos[v] == s) return v;
+  }
+  throw std::invalid_argument(std::string("unknown board symbol ") + s);
+}
+
+// The first position of each group in the sequence.
+int PrimeraPosicion(Modo grupo) {
+  switch (grupo) {
+    case Modo::Clasico: return 1;
+    case Modo::Goteator: return 4;
+    case Modo::Rotator: return 8;
+    case Modo::Panic: return 13;
+    case Modo::Podator: return 16;
+    case Modo::RotatorPlus: return 19;
+    case Modo::Superpanic: return 24;
+    case Modo::Juntator: break;
+  }
+  return 27;
+}
+
 }  // namespace
 
-Escena::Escena() {
+Escena::Escena(SinArrancar) {
   carpeta = std::filesystem::temp_directory_path() /
-            ("tumbla-test-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
+            ("tumbla-prueba-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
              std::to_string(contador++));
-  std::filesystem::remove_all(carpeta);
   std::filesystem::create_directories(carpeta);
   juego = std::make_unique<Juego>(plataforma, (carpeta / "tumbla.ini").string());
+}
+
+Escena::Escena(Modo grupo) : Escena(SinArrancar{}) {
+  juego->Inicializar();
+  plataforma.alMostrarSelector = [this, grupo] { juego->selector().ElegirPosicion(PrimeraPosicion(grupo)); };
+  juego->MenuNuevo();
+  plataforma.alMostrarSelector = nullptr;
+  plataforma.cajas.clear();
+  plataforma.sonidos.clear();
+  plataforma.sorteos.clear();
 }
 
 Escena::~Escena() {
@@ -26,78 +62,76 @@ Escena::~Escena() {
   std::filesystem::remove_all(carpeta, ec);
 }
 
-char Escena::Simbolo(int v) {
-  if (v >= 0 && v <= 21) return kSimbolos[v];
-  return '?';
-}
+Estado& Escena::e() { return AccesoPruebas::Estado(*juego); }
 
-int Escena::Valor(char s) {
-  for (int v = 0; v <= 21; ++v) {
-    if (kSimbolos[v] == s) return v;
-  }
-  throw std::invalid_argument(std::string("unknown board symbol ") + s);
-}
+char Escena::Simbolo(int v) { return v >= 0 && v <= 21 ? kSimbolos[v] : '?'; }
 
-void Escena::TableroVacio(Modo modo) {
-  Estado& s = e();
-  for (int i = 0; i < kCeldas; ++i) juego->EscribirCelda(i, kLibre);
-  for (int i = 0; i < kCeldas; ++i) {
-    if (Columna(i) == 0 || Columna(i) == 12 || Fila(i) == 24) juego->EscribirCelda(i, kMuro, kSinImagen);
-  }
-  s.ModoClasico = modo == Modo::Clasico;
-  s.ModoPanic = modo == Modo::Panic;
-  s.ModoSuperpanic = modo == Modo::Superpanic;
-  s.ModoGoteator = modo == Modo::Goteator;
-  s.ModoRotator = modo == Modo::Rotator;
-  s.ModoRotatorPlus = modo == Modo::RotatorPlus;
-  s.ModoJuntator = modo == Modo::Juntator;
-  s.ModoPodator = modo == Modo::Podator;
-  s.BorrarCada = 1;
-  s.ObjetivoLineas = false;
-  s.LineasRestantes = 99;
-  s.Jugando = true;
-  s.Pausado = false;
-  s.FichaActiva = false;
-  juego->FijarJuegoFichas(0);
-  juego->PonerTemporizador(Temporizador::Juego, true, 300);
-}
-
-void Escena::Dibujar(int filaSuperior, std::initializer_list<const char*> filas) {
+Escena& Escena::Tablero(int filaSuperior, std::initializer_list<const char*> filas) {
+  e().tablero.Amurallar();
   int fila = filaSuperior;
   for (const char* texto : filas) {
-    std::string t(texto);
+    const std::string t(texto);
     if (t.size() != 11) throw std::invalid_argument("a board row has 11 cells: " + t);
-    for (int c = 1; c <= 11; ++c) juego->EscribirCelda(fila * kAncho + c, static_cast<int16_t>(Valor(t[c - 1])));
+    for (int c = 1; c <= 11; ++c) e().tablero.Poner(fila * kAncho + c, static_cast<int16_t>(ValorDe(t[c - 1])));
     ++fila;
   }
+  return *this;
+}
+
+Escena& Escena::Ficha(int fila, int posicion) {
+  e().Ficha = static_cast<int16_t>(fila);
+  e().Posicion = static_cast<int16_t>(posicion);
+  e().FichaActiva = true;
+  e().NoCabeForzado = false;
+  e().CeldaMasBaja = static_cast<int16_t>(posicion);
+  return *this;
+}
+
+Escena& Escena::Siguiente(int fila) {
+  e().FichaSiguiente = static_cast<int16_t>(fila);
+  return *this;
+}
+
+Escena& Escena::Lineas(int restantes, int borrarCada) {
+  e().LineasRestantes = static_cast<int16_t>(restantes);
+  e().BorrarCada = static_cast<int16_t>(borrarCada);
+  return *this;
+}
+
+Escena& Escena::Planta(std::vector<int16_t> celdas) {
+  e().Planta = std::move(celdas);
+  e().CeldaGota = e().Planta.back();
+  return *this;
+}
+
+Escena& Escena::Gota(int celda) {
+  e().CeldaGota = static_cast<int16_t>(celda);
+  return *this;
 }
 
 std::string Escena::Filas(int desde, int hasta) const {
   std::string r;
   for (int f = desde; f <= hasta; ++f) {
-    for (int c = 1; c <= 11; ++c) r += Simbolo(juego->estado().tablero[f * kAncho + c]);
+    for (int c = 1; c <= 11; ++c) r += Simbolo(v().Celda(f * kAncho + c));
     r += '\n';
   }
   return r;
-}
-
-void Escena::Entrar(int fila) {
-  Estado& s = e();
-  const int16_t siguiente = s.FichaSiguiente;
-  s.FichaSiguiente = static_cast<int16_t>(fila);
-  s.Posicion = s.PosicionAnterior = kCeldaEntrada;
-  juego->EntrarFicha();
-  (void)siguiente;
 }
 
 int Escena::TicksHastaAterrizar(int limite) {
   // A landing brings the next piece in at the spawn cell within the same tick.
   int n = 0;
   do {
-    juego->TickJuego();
+    juego->Disparar(Temporizador::Juego);
     ++n;
-  } while (e().FichaActiva && e().Jugando && e().Posicion != kCeldaEntrada && n < limite);
+  } while (v().HayFicha() && v().Jugando() && v().Posicion() != kCeldaEntrada && n < limite);
   return n;
+}
+
+std::string Lineas(std::initializer_list<const char*> filas) {
+  std::string r;
+  for (const char* f : filas) r += std::string(f) + "\n";
+  return r;
 }
 
 }  // namespace tumbla

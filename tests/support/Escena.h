@@ -1,52 +1,71 @@
-// Scenes for tests: a game on the fake platform with a board drawn as text.
+// Scenes for tests: a game on the fake platform, started up in a folder of
+// its own with a level of the wanted group chosen in the level window, and
+// then a board drawn as text, a falling piece, the objective's numbers.
 //
 // A board picture gives columns 1..11 of consecutive rows, one string per row:
 //   .  free            #  neutral block (8)     1-7  piece colours
 //   r  pink drop (9)   b  blue drop (10)        m    pot (11)
 //   w  white flower    y  yellow flower         R    red flower
 //   |  stem up-down    -  stem left-right       L    stem right-up (17)
-//   J  stem left-up    F  stem down-right (19)  7 is colour 7, so use
-//   T  stem down-left (20)                      t    torpedo block (21)
+//   J  stem left-up    F  stem down-right (19)  T    stem down-left (20)
+//   t  torpedo block (21)
 #pragma once
 
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "PlataformaFalsa.h"
 #include "game/Juego.h"
 
 namespace tumbla {
 
+struct Estado;
+
 class Escena {
  public:
-  Escena();
+  // Start-up, then the first level of `grupo` (CLASI 01, GOTEA 01, ...)
+  // chosen in the level window; the boxes and sounds so far are forgotten.
+  explicit Escena(Modo grupo = Modo::Clasico);
+  // Only the game in its folder, not yet started up.
+  struct SinArrancar {};
+  explicit Escena(SinArrancar);
   ~Escena();
 
   PlataformaFalsa plataforma;
   std::unique_ptr<Juego> juego;
-  std::filesystem::path carpeta;  // a folder of the test's own (settings file)
+  std::filesystem::path carpeta;
 
-  Estado& e() { return juego->estado(); }
+  const Vista& v() const { return juego->vista(); }
   const Pantalla& p() const { return juego->pantalla(); }
 
-  // An empty board with its walls, a level of the given mode in play, the
-  // "Normal" piece set, the play timer at 300 ms, no piece falling yet.
-  void TableroVacio(Modo modo = Modo::Clasico);
-  // Writes rows starting at `filaSuperior` (values and pictures).
-  void Dibujar(int filaSuperior, std::initializer_list<const char*> filas);
-  // Columns 1..11 of rows desde..hasta, one line per row, in the same notation.
+  // An empty field inside its walls, then rows drawn from `filaSuperior`.
+  Escena& Tablero(int filaSuperior, std::initializer_list<const char*> filas);
+  // The falling piece: a row of the catalogue with its pivot at `posicion`.
+  Escena& Ficha(int fila, int posicion = kCeldaEntrada);
+  Escena& Siguiente(int fila);
+  // Rows left to clear, and how many must be full together.
+  Escena& Lineas(int restantes, int borrarCada = 1);
+  // The plant's cells, pot first; the last is its tip.
+  Escena& Planta(std::vector<int16_t> celdas);
+  // The blue drop's cell (drawn as 'b').
+  Escena& Gota(int celda);
+
+  // Columns 1..11 of rows desde..hasta, one line per row, in the notation above.
   std::string Filas(int desde, int hasta) const;
-  // Brings in a piece of that catalogue row at the spawn cell, bypassing the
-  // random draw (the next piece is drawn as usual).
-  void Entrar(int fila);
-  // Runs play ticks until the falling piece has landed (the next one then
-  // stands at the spawn cell), the level ended, or the limit is reached.
+  // Play ticks until the falling piece has landed (the next one then stands
+  // at the spawn cell), the level ended, or the limit is reached.
   int TicksHastaAterrizar(int limite = 40);
 
   static char Simbolo(int valor);
-  static int Valor(char simbolo);
+
+ private:
+  Estado& e();
 };
+
+// Board rows as Escena::Filas writes them.
+std::string Lineas(std::initializer_list<const char*> filas);
 
 }  // namespace tumbla

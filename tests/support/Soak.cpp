@@ -7,10 +7,12 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
-#include <functional>
 #include <sstream>
+#include <utility>
+#include <vector>
 
-#include "game/Juego.h"
+#include "AccesoPruebas.h"
+#include "jugador/Conductor.h"
 #include "progress/SelectorNiveles.h"
 
 namespace tumbla {
@@ -18,16 +20,12 @@ namespace tumbla {
 namespace {
 
 std::atomic<int> contadorCarpetas{0};
-
 // The level window may open from inside itself once or twice (a loss right
-// after a choice); deeper means the game loops. Same bound as tumbla-replay.
+// after a choice); deeper means the game loops.
 constexpr int kProfundidadMaxima = 8;
-
-// Every key of the main window's table, F1 and F2 (menu shortcuts) apart.
-constexpr std::array<int, 13> kTeclas = {
-    tecla::kIzquierda, tecla::kO, tecla::kDerecha, tecla::kP, tecla::kAbajo, tecla::kA,
-    tecla::kArriba,    tecla::kQ, tecla::kEspacio, tecla::k3, tecla::k4,     tecla::kS,
-    tecla::kF3};
+constexpr std::array<int, 13> kTeclas = {tecla::kIzquierda, tecla::kO, tecla::kDerecha, tecla::kP, tecla::kAbajo,
+                                         tecla::kA, tecla::kArriba, tecla::kQ, tecla::kEspacio, tecla::k3,
+                                         tecla::k4, tecla::kS, tecla::kF3};
 
 // The run being played, so that an abort (an out-of-range index, a
 // sanitizer report) still leaves its script behind.
@@ -46,7 +44,7 @@ extern "C" void GuardarAlAbortar(int senal) {
       const std::string g = actual->GuionHastaAhora();
       std::fwrite(g.data(), 1, g.size(), f);
       std::fclose(f);
-      std::fprintf(stderr, "soak: run %016llx aborted after its last line; script written to %s\n",
+      std::fprintf(stderr, "soak: run %016llx aborted; its script is %s\n",
                    static_cast<unsigned long long>(actual->Semilla()), nombre.c_str());
     }
   }
@@ -55,72 +53,41 @@ extern "C" void GuardarAlAbortar(int senal) {
 }
 
 std::string Segundos(int ms) {
-  std::string s = std::to_string(ms / 1000);
-  if (ms % 1000 != 0) {
-    char d[8];
-    std::snprintf(d, sizeof d, ".%03d", ms % 1000);
-    s += d;
-  }
-  return s;
+  char texto[32];
+  std::snprintf(texto, sizeof texto, ms % 1000 ? "%d.%03d" : "%d", ms / 1000, ms % 1000);
+  return texto;
 }
 
 }  // namespace
 
-// ---------------------------------------------------------------------------
-// The host: everything the game asks comes from the run's generator and is
-// noted for the script line of the event.
-
+// The host: every draw, answer and level-window choice comes from the run's
+// generator and is noted for the script line of the event.
 class Soak::Anfitrion : public Plataforma {
  public:
   explicit Anfitrion(Soak& soak) : soak_(soak) {}
 
   int64_t ms = 0;
   Fecha fecha;
-  std::vector<int> sorteos;
-  std::vector<bool> respuestas;
-  std::vector<int> ventanas;  // positions, 0 for Escape
-  bool eligio = false;         // a level was chosen in the window
-  int forzada = 0;             // the next window's answer, when set
+  std::string notas;  // rand/answer/window lines of the event under way
+  int forzada = 0;    // the next window's answer, when set
   int completados = 0;
+  bool eligio = false;  // a level was chosen in the window
+  bool anidar = false;
   std::string error;
 
   void Nuevo() {
-    sorteos.clear();
-    respuestas.clear();
-    ventanas.clear();
+    notas.clear();
     eligio = false;
   }
-
-  // A real host keeps its timers running under a modal box, the level
-  // window and the shutter's waits: when asked to, their events come in
-  // here, nested in the event that opened the box.
-  bool anidar = false;
-  void Anidar() {
-    if (!anidar || profundidadAnidada_ >= 3 || soak_.Azar(3) != 0) return;
-    ++profundidadAnidada_;
-    const Estado& e = soak_.juego().estado();
-    for (int n = 1 + soak_.Azar(3); n > 0; --n) {
-      const int t = soak_.Azar(3);
-      const EstadoTemporizador& tm = t == 0 ? e.timJuego : t == 1 ? e.timGota : e.timBloqueExtra;
-      if (!tm.Enabled || tm.Interval <= 0) continue;
-      if (t == 0) soak_.juego().TickJuego();
-      else if (t == 1) soak_.juego().TickGota();
-      else soak_.juego().TickBloqueExtra();
-    }
-    --profundidadAnidada_;
-  }
-
   void temporizador(Temporizador, bool, int) override {}
   void mensaje(Icono, const std::string&, const std::string&) override { Anidar(); }
   bool pregunta(Icono, const std::string&, const std::string&) override {
     Anidar();
     const bool ok = soak_.Azar(2) == 0;
-    respuestas.push_back(ok);
+    notas += ok ? "answer ok\n" : "answer cancel\n";
     return ok;
   }
-  void sonido(int id, bool) override {
-    if (id == sonido::kNivelCompletado) ++completados;
-  }
+  void sonido(int id, bool) override { completados += id == sonido::kNivelCompletado; }
   bool abrir(const std::string&) override { return true; }
   double reloj() override { return static_cast<double>(ms) / 1000.0; }
   Fecha hoy() override { return fecha; }
@@ -130,7 +97,7 @@ class Soak::Anfitrion : public Plataforma {
       return 0;
     }
     const int v = soak_.Azar(n);
-    sorteos.push_back(v);
+    notas += "rand " + std::to_string(v) + "\n";
     return v;
   }
   void procesarEventos() override { Anidar(); }
@@ -147,14 +114,13 @@ class Soak::Anfitrion : public Plataforma {
     int p = 0;
     const int r = forzada > 0 ? -1 : soak_.Azar(10);
     if (r < 0) {
-      p = forzada;
-      forzada = 0;
+      p = std::exchange(forzada, 0);
     } else if (r >= 3 && r < 8) {
       p = 1 + soak_.Azar(std::min(selector.Superados() + 1, kNumNiveles));
     } else if (r >= 8) {
       p = 1 + soak_.Azar(kNumNiveles);
     }
-    ventanas.push_back(p);
+    notas += p == 0 ? std::string("window escape\n") : "window " + std::to_string(p) + "\n";
     ++profundidad_;
     if (p == 0) {
       selector.Continuar();
@@ -167,12 +133,19 @@ class Soak::Anfitrion : public Plataforma {
   void cerrarSelectorNiveles() override {}
 
  private:
+  // A real host keeps its timers running under a modal box, the level
+  // window and the shutter's waits: their events come in here, nested.
+  void Anidar() {
+    if (!anidar || profundidadAnidada_ >= 3 || soak_.Azar(3) != 0) return;
+    ++profundidadAnidada_;
+    for (int n = 1 + soak_.Azar(3); n > 0; --n) soak_.juego().Disparar(static_cast<Temporizador>(soak_.Azar(3)));
+    --profundidadAnidada_;
+  }
+
   Soak& soak_;
   int profundidad_ = 0;
   int profundidadAnidada_ = 0;
 };
-
-// ---------------------------------------------------------------------------
 
 Soak::Soak(uint64_t semilla, int primerNivel, bool anidar)
     : semilla_(semilla), azar_(semilla), anfitrion_(std::make_unique<Anfitrion>(*this)) {
@@ -183,7 +156,6 @@ Soak::Soak(uint64_t semilla, int primerNivel, bool anidar)
   }();
   (void)instalado;
   actual = this;
-
   carpeta_ = std::filesystem::temp_directory_path() /
              ("tumbla-soak-" + std::to_string(semilla) + "-" +
               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
@@ -197,16 +169,12 @@ Soak::Soak(uint64_t semilla, int primerNivel, bool anidar)
   char fecha[16];
   std::snprintf(fecha, sizeof fecha, "%04d/%02d/%02d", f.anio, f.mes, f.dia);
   guion_ = "# soak run " + NombreGuion(semilla) + ", first level " + std::to_string(primerNivel) + "\n";
-  if (anidar) {
-    guion_ += "# timer events nested under boxes are not written here: replay this run by its seed\n";
-  }
+  if (anidar) guion_ += "# timer events nested under boxes are not written here: replay this run by its seed\n";
   guion_ += std::string("date ") + fecha + "\n";
   if (Azar(4) != 0) {
-    std::vector<std::string> lineas;
-    const int hecho = Azar(5) == 0 ? -Azar(10) : Azar(kNumNiveles + 1);
-    lineas.push_back("AMAITUTAKOA=" + std::to_string(hecho));
-    if (Azar(5) == 0) lineas.push_back("LAGUNTZA=" + std::string(Azar(2) ? "abc" : "40000"));
-    else lineas.push_back("LAGUNTZA=" + std::to_string(Azar(6)));
+    std::vector<std::string> lineas{
+        "AMAITUTAKOA=" + std::to_string(Azar(5) == 0 ? -Azar(10) : Azar(kNumNiveles + 1)),
+        "LAGUNTZA=" + (Azar(5) == 0 ? std::string(Azar(2) ? "abc" : "40000") : std::to_string(Azar(6)))};
     if (Azar(2) == 0) lineas.push_back(std::string("AZKENA=") + fecha);
     lineas.push_back(std::string("SOINUA=") + (Azar(2) ? "S" : "N"));
     lineas.push_back(std::string("ZAILTASUNA=") + (Azar(6) == 0 ? "Q" : Azar(2) ? "N" : "Z"));
@@ -219,121 +187,68 @@ Soak::Soak(uint64_t semilla, int primerNivel, bool anidar)
     }
     guion_ += "\n";
   }
-  conPlan_ = Azar(4) != 0;
-
   juego_ = std::make_unique<Juego>(*anfitrion_, ini_.string());
-  anfitrion_->Nuevo();
+  if (Azar(4) != 0) {
+    jugador_ = std::make_unique<Conductor>(*juego_, [this](int codigo) { Tecla(codigo, false); }, false);
+  }
   Hacer("start", [&] { juego_->Inicializar(); });
-
-  // The first level, chosen from the window that F2 opens.
-  anfitrion_->Nuevo();
   anfitrion_->forzada = primerNivel;
   Tecla(tecla::kF2, false);
-  ++empezados_;
 }
 
 Soak::~Soak() {
   if (actual == this) actual = nullptr;
+  jugador_.reset();
   juego_.reset();
   std::error_code ec;
   std::filesystem::remove_all(carpeta_, ec);
 }
 
 int Soak::Azar(int n) { return static_cast<int>(azar_() % static_cast<uint64_t>(n)); }
-
-void Soak::Pendiente(std::string& g) const {
-  // What the event under way drew and answered so far.
-  const Anfitrion& a = *anfitrion_;
-  if (!a.sorteos.empty()) {
-    g += "rand";
-    for (int v : a.sorteos) g += " " + std::to_string(v);
-    g += "\n";
-  }
-  if (!a.respuestas.empty()) {
-    g += "answer";
-    for (bool ok : a.respuestas) g += ok ? " ok" : " cancel";
-    g += "\n";
-  }
-  if (!a.ventanas.empty()) {
-    g += "window";
-    for (int p : a.ventanas) g += p == 0 ? std::string(" escape") : " " + std::to_string(p);
-    g += "\n";
-  }
-}
+int Soak::NivelesCompletados() const { return anfitrion_->completados; }
 
 std::string Soak::GuionHastaAhora() const {
-  std::string g = guion_;
-  Pendiente(g);
-  if (!pendiente_.empty()) g += pendiente_ + "\n";
-  return g;
+  return guion_ + anfitrion_->notas + (pendiente_.empty() ? "" : pendiente_ + "\n");
+}
+
+void Soak::GuardarGuion(const std::filesystem::path& ruta) const {
+  std::ofstream(ruta, std::ios::binary) << guion_ << "dump\n";
 }
 
 void Soak::Hacer(const std::string& comando, const std::function<void()>& accion) {
   pendiente_ = comando;
   accion();
-  Pendiente(guion_);
-  guion_ += comando + "\n";
-  ultimo_ = comando;
+  guion_ += anfitrion_->notas + comando + "\n";
+  anfitrion_->notas.clear();
   pendiente_.clear();
 }
 
-void Soak::GuardarGuion(const std::filesystem::path& ruta) const {
-  std::ofstream f(ruta, std::ios::binary);
-  f << guion_ << "dump\n";
-}
-
 void Soak::Tecla(int codigo, bool persiana) {
-  // As the window does: F1 and F2 are menu shortcuts on the main window; on
-  // the shutter the main window's handler sees the key first.
+  // As the window does: F1 and F2 are the menu's shortcuts on the main
+  // window; on the shutter the main window's handler sees the key first.
   Hacer(std::string(persiana ? "shutter " : "key ") + std::to_string(codigo), [&] {
-    if (!persiana && codigo == tecla::kF1) {
-      juego_->MenuAyuda();
-    } else if (!persiana && codigo == tecla::kF2) {
-      juego_->MenuNuevo();
-    } else {
-      juego_->TeclaPrincipal(codigo);
-      if (persiana && juego_->pantalla().persianaVisible) juego_->TeclaPersiana(codigo);
-    }
+    if (!persiana && codigo == tecla::kF1) juego_->MenuAyuda();
+    else if (!persiana && codigo == tecla::kF2) juego_->MenuNuevo();
+    else juego_->Tecla(codigo, persiana);
   });
 }
 
 std::string Soak::Evento() {
   anfitrion_->Nuevo();
-  const uint32_t generacion = juego_->Generacion();
   Jugar();
   ++eventos_;
-  const Estado& e = juego_->estado();
-  if (juego_->Generacion() != generacion && e.Jugando) ++empezados_;
-  completados_ = anfitrion_->completados;
   return Comprobar();
 }
 
-std::string Soak::Comprobar() {
-  std::string mal = invariantes_.Comprobar(*juego_, anfitrion_->eligio);
-  if (!anfitrion_->error.empty()) {
-    mal += anfitrion_->error;
-    anfitrion_->error.clear();
-  }
-  return mal;
-}
-
 void Soak::Jugar() {
-  const Estado& e = juego_->estado();
-  const Pantalla& p = juego_->pantalla();
-
-  auto tick = [&](Temporizador t) {
-    switch (t) {
-      case Temporizador::Juego: Hacer("tick juego", [&] { juego_->TickJuego(); }); break;
-      case Temporizador::Gota: Hacer("tick gota", [&] { juego_->TickGota(); }); break;
-      case Temporizador::BloqueExtra: Hacer("tick bloque", [&] { juego_->TickBloqueExtra(); }); break;
-    }
+  const Vista& v = juego_->vista();
+  auto tick = [&](Temporizador t, const char* nombre) {
+    Hacer(std::string("tick ") + nombre, [&] { juego_->Disparar(t); });
   };
-  auto activo = [](const EstadoTemporizador& t) { return t.Enabled && t.Interval > 0; };
-  auto esperar = [&](int ms) {
-    Hacer("wait " + Segundos(ms), [&] { anfitrion_->ms += ms; });
-  };
+  auto vivo = [&](int t) { return v.Temporizador(t).activo && v.Temporizador(t).intervalo > 0; };
+  auto esperar = [&](int ms) { Hacer("wait " + Segundos(ms), [&] { anfitrion_->ms += ms; }); };
   auto menu = [&] {
-    switch (Azar(5)) {
+    switch (Azar(6)) {
       case 0: Hacer("menu nuevo", [&] { juego_->MenuNuevo(); }); break;
       case 1: Hacer("menu normal", [&] { juego_->MenuPiezas(0); }); break;
       case 2: Hacer("menu dificil", [&] { juego_->MenuPiezas(1); }); break;
@@ -341,149 +256,91 @@ void Soak::Jugar() {
       default: Hacer("menu reset", [&] { juego_->MenuReset(); }); break;
     }
   };
-  auto teclaCualquiera = [&](bool persiana) {
+  auto cualquiera = [&](bool persiana) {
     // F1 writes the help document: rare. F2 opens the level window.
     const int r = Azar(400);
-    if (r == 0) Tecla(tecla::kF1, persiana);
-    else if (r < 3) Tecla(tecla::kF2, persiana);
-    else Tecla(kTeclas[static_cast<size_t>(Azar(static_cast<int>(kTeclas.size())))], persiana);
+    Tecla(r == 0 ? tecla::kF1 : r < 3 ? tecla::kF2 : kTeclas[static_cast<size_t>(Azar(kTeclas.size()))], persiana);
   };
 
   // The shutter is down: mostly ENTER, which starts the next level.
-  if (p.persianaVisible && !e.Jugando) {
+  if (v.PersianaVisible() && !v.Jugando()) {
     const int r = Azar(20);
     if (r < 12) Tecla(tecla::kIntro, true);
-    else if (r < 14) teclaCualquiera(true);
-    else if (r < 16) teclaCualquiera(false);
-    else if (r < 17 && activo(e.timJuego)) tick(Temporizador::Juego);
+    else if (r < 16) cualquiera(r < 14);
+    else if (r < 17 && vivo(0)) tick(Temporizador::Juego, "juego");
     else if (r < 19) esperar(Azar(3000));
     else menu();
     return;
   }
-
   // No level on: mostly F2, which opens the level window.
-  if (!e.Jugando) {
+  if (!v.Jugando()) {
     const int r = Azar(10);
     if (r < 6) Tecla(tecla::kF2, false);
-    else if (r < 8) teclaCualquiera(Azar(2) == 0);
+    else if (r < 8) cualquiera(Azar(2) == 0);
     else if (r < 9) esperar(Azar(3000));
     else menu();
     return;
   }
-
-  // A level in play. A run that plans mostly plays its plan out before
-  // gravity and the rest get a say.
-  if (conPlan_ && e.FichaActiva && Azar(4) != 0) {
-    // What is left of the last piece's plan is no use for this one.
-    if (planeadoPuntos_ != e.Puntos || planeadoGeneracion_ != juego_->Generacion()) plan_.clear();
-    if (plan_.empty()) Planear();
-    if (!plan_.empty()) {
-      const int codigo = plan_.front();
-      plan_.erase(plan_.begin());
-      Tecla(codigo, false);
-      return;
-    }
+  // A level in play: the player, when it has a key to press, most of the time.
+  if (jugador_ && Azar(4) != 0) {
+    int64_t siguiente = 0;
+    if (jugador_->Paso(anfitrion_->ms, siguiente)) return;
   }
   const int r = Azar(100);
-  if (r < 38 && activo(e.timJuego)) {
-    tick(Temporizador::Juego);
-  } else if (r < 48 && activo(e.timGota)) {
-    tick(Temporizador::Gota);
-  } else if (r < 53 && activo(e.timBloqueExtra)) {
-    tick(Temporizador::BloqueExtra);
-  } else if (r < 88) {
-    teclaCualquiera(false);
-  } else if (r < 97) {
-    esperar(Azar(2000));
-  } else if (r < 98) {
-    // Long enough for a timed level to run out.
-    esperar(20000 + Azar(120000));
-  } else if (r < 99 && Azar(2) == 0) {
-    menu();
-  } else {
-    teclaCualquiera(true);
-  }
+  if (r < 38 && vivo(0)) tick(Temporizador::Juego, "juego");
+  else if (r < 48 && vivo(1)) tick(Temporizador::Gota, "gota");
+  else if (r < 53 && vivo(2)) tick(Temporizador::BloqueExtra, "bloque");
+  else if (r < 88) cualquiera(false);
+  else if (r < 97) esperar(Azar(2000));
+  else if (r < 98) esperar(20000 + Azar(120000));  // long enough for a clock to run out
+  else if (r < 99 && Azar(2) == 0) menu();
+  else cualquiera(true);
 }
 
 // ---------------------------------------------------------------------------
-// The planner: tries every turn and shift of the falling piece from where it
-// is, drops it, and keeps the placement that clears most rows and leaves the
-// fewest holes. Its keys go through the same handlers as any other.
+// The invariants: what must hold between any two events.
 
-void Soak::Planear() {
-  const Estado& e = juego_->estado();
-  if (!e.FichaActiva || e.NoCabeForzado) return;
-  // One plan per piece: every landing adds to the score.
-  if (planeadoPuntos_ == e.Puntos && planeadoGeneracion_ == juego_->Generacion()) return;
-  planeadoPuntos_ = e.Puntos;
-  planeadoGeneracion_ = juego_->Generacion();
+std::string Soak::Comprobar() {
+  const Estado& e = AccesoPruebas::Estado(*juego_);
+  std::ostringstream mal;
+  mal << anfitrion_->error;
+  anfitrion_->error.clear();
+  (void)juego_->pantalla();  // the presenter copes with any state
 
-  const Catalogo& cat = juego_->catalogo();
-  std::array<int16_t, kCeldas> t{};
-  for (int i = 0; i < kCeldas; ++i) t[static_cast<size_t>(i)] = e.tablero[i];
-  auto cabe = [&](int fila, int pos) {
-    for (int k = 1; k <= Catalogo::NumCeldas(fila); ++k) {
-      const int i = pos + cat.Desplazamiento(fila, k);
-      if (i < 0 || i >= kCeldas || t[static_cast<size_t>(i)] >= 1) return false;
-    }
-    return true;
-  };
-
-  long mejor = -1000000000L;
-  int mejorGiros = 0;
-  int mejorDesplazamiento = 0;
-  int fila = e.Ficha;
-  for (int giros = 0; giros < 4; ++giros) {
-    if (giros > 0) {
-      const int siguiente = cat.Siguiente(fila);
-      if (siguiente == e.Ficha || !cabe(siguiente, e.Posicion)) break;
-      fila = siguiente;
-    }
-    for (int d = -10; d <= 10; ++d) {
-      int pos = e.Posicion;
-      bool llega = true;
-      for (int k = 0; k < std::abs(d); ++k) {
-        const int paso = d > 0 ? 1 : -1;
-        if (!cabe(fila, pos + paso)) {
-          llega = false;
-          break;
-        }
-        pos += paso;
-      }
-      if (!llega) continue;
-      while (cabe(fila, pos + kAncho)) pos += kAncho;
-
-      auto u = t;
-      long valor = 0;
-      for (int k = 1; k <= Catalogo::NumCeldas(fila); ++k) {
-        const int i = pos + cat.Desplazamiento(fila, k);
-        u[static_cast<size_t>(i)] = 1;
-        valor += Fila(i) * 10;  // low is good
-      }
-      for (int base = 0; base < kBaseFilaInferior + 1; base += kAncho) {
-        int ocupadas = 0;
-        for (int c = 0; c < kAncho; ++c) ocupadas += u[static_cast<size_t>(base + c)] >= 1;
-        if (ocupadas == kAncho) valor += 1000;
-      }
-      for (int c = 1; c <= 11; ++c) {
-        bool techo = false;
-        for (int i = c; i < kBaseFilaInferior + 1; i += kAncho) {
-          if (u[static_cast<size_t>(i)] >= 1) techo = true;
-          else if (techo) valor -= 80;
-        }
-      }
-      if (valor > mejor) {
-        mejor = valor;
-        mejorGiros = giros;
-        mejorDesplazamiento = d;
-      }
-    }
+  int azules = 0;
+  for (int i = 0; i < kCeldas; ++i) {
+    const int v = e.tablero[i];
+    if (v < 0 || v > kTorpedo) mal << "cell " << i << " holds " << v << "\n";
+    if (e.reglas != nullptr && EsMuroExterior(i) && v != kMuro) mal << "wall cell " << i << " holds " << v << "\n";
+    azules += v == kGotaAzul;
   }
-  plan_.assign(static_cast<size_t>(mejorGiros), tecla::kArriba);
-  for (int k = 0; k < std::abs(mejorDesplazamiento); ++k) {
-    plan_.push_back(mejorDesplazamiento > 0 ? tecla::kDerecha : tecla::kIzquierda);
+  if (azules > 1) mal << azules << " blue drops\n";
+  const Modo modo = e.reglas != nullptr ? e.reglas->modo() : Modo::Clasico;
+  if ((modo == Modo::Goteator || modo == Modo::Juntator) && azules == 1 && e.tablero[e.CeldaGota] != kGotaAzul) {
+    mal << "CeldaGota " << e.CeldaGota << " is not the blue drop\n";
   }
-  plan_.push_back(tecla::kEspacio);
+  if (modo == Modo::Podator && e.Jugando && (e.Planta.size() < 2 || e.CeldaGota != e.Planta.back())) {
+    mal << "the plant's list has lost its tip\n";
+  }
+  if (e.FichaActiva && (!e.Jugando || !e.tablero.Cabe(e.FichaEnJuego()))) {
+    mal << "piece " << e.Ficha << " at " << e.Posicion << " overlaps the board or falls with no level on\n";
+  }
+  if (e.FichaSiguiente < 0 || e.FichaSiguiente >= kFilasCatalogo) mal << "next piece " << e.FichaSiguiente << "\n";
+  // Within a level the score only grows.
+  if (!anfitrion_->eligio && e.Jugando && e.Puntos < puntos_) mal << "score fell to " << e.Puntos << "\n";
+  puntos_ = e.Puntos;
+  if (e.CargaTorpedo < 0 || e.CargaTorpedo > 45) mal << "CargaTorpedo " << e.CargaTorpedo << "\n";
+  if (e.timJuego.intervalo < 50 || e.timJuego.intervalo > 300) mal << "play interval " << e.timJuego.intervalo << "\n";
+  if (e.MinutosExtra < 0 || e.LineasRestantes < 0) mal << "a count below zero\n";
+  if (e.reglas != nullptr && e.BorrarCada < 1) mal << "BorrarCada " << e.BorrarCada << "\n";
+  // No guard is left set, and the timers follow the flow.
+  if (e.EnTurno || e.EnBloqueExtra || e.EnDialogo || e.BajandoPersiana) mal << "a guard flag left set\n";
+  if (e.Pausado && !e.Jugando) mal << "paused with no level on\n";
+  if (e.Jugando && !e.Pausado && !e.timJuego.activo) mal << "a level in play with its play timer off\n";
+  if (e.Pausado && (e.timJuego.activo || e.timBloqueExtra.activo)) mal << "timers running during a pause\n";
+  if (!e.Jugando && (e.timGota.activo || e.timBloqueExtra.activo)) mal << "level timers running with no level on\n";
+  if (e.PersianaVisible && e.Jugando) mal << "the shutter is down over a level in play\n";
+  return mal.str();
 }
 
 }  // namespace tumbla

@@ -1,18 +1,21 @@
-// The plant of the PODATOR levels: it grows one cell per landing from its pot,
-// up or sideways and away from pockets where it would get stuck; a flower
+// PODATOR: a plant grows from its pot one cell per landed piece, up or
+// sideways, steering away from pockets where it would get stuck; a flower
 // that cannot grow turns yellow, then red, and a red one climbs straight up
-// through the blocks above it. Rows that cut it are handled by the row
-// removal, which calls PodarPlanta to take away what was cut off.
+// through the blocks above it. A row that cuts the stem takes everything
+// above the cut; the plant grows again from there. The tip reaching the top
+// row, or anything left above the square after a landing, loses; clearing
+// the pot's row wins, within two and a half minutes.
 #include <algorithm>
 #include <array>
 
-#include "game/Juego.h"
+#include "game/Partida.h"
+#include "modes/ReglasGrupo.h"
 
 namespace tumbla {
 
 namespace {
 
-// Results of ElegirPasoPlanta besides a target cell.
+// Results of the step choice besides a target cell.
 constexpr int kVolverAmarilla = -1;
 constexpr int kVolverRoja = -2;
 constexpr int kSinPaso = -3;
@@ -124,44 +127,86 @@ bool MarcarBolsas(Mapa& mapa, int c) {
   return marcado;
 }
 
-}  // namespace
 
-void Juego::PasoPlanta() {
-  const uint32_t gen = generacion_;
-  const int c = e_.CeldaGota;
-  // A plant whose flower is gone does not grow.
-  const bool conFlor = c >= kAncho && c < kCeldas && EsFlor(e_.tablero[c]);
-  const int paso = conFlor ? ElegirPasoPlanta() : kSinPaso;
-
-  if (paso == kVolverAmarilla) {
-    EscribirCelda(c, kFlorAmarilla);
-  } else if (paso == kVolverRoja) {
-    EscribirCelda(c, kFlorRoja);
-  } else if (paso >= 0 && paso < kCeldas && paso != c) {
-    int16_t direccion = 0;
-    EscribirCelda(c, Tallo(e_.DireccionPlanta, paso - c, direccion));
-    e_.DireccionPlanta = direccion;
-    e_.CeldaGota = static_cast<int16_t>(paso);
-    e_.Planta.push_back(static_cast<int16_t>(paso));
-    EscribirCelda(paso, kFlorBlanca);
+class Podator : public ReglasGrupo {
+ public:
+  Modo modo() const override { return Modo::Podator; }
+  const char* NombreModo() const override { return "ModoPodator"; }
+  bool Desborda() const override { return true; }
+  int SegundosReloj() const override { return 150; }
+  ObjetivoVisible Objetivo(const Estado& e) const override {
+    return {{static_cast<Imagen>(kMaceta), kSinImagen}, e.ObjetivoAlcanzado ? "x0" : "x1"};
+  }
+  // The record's first cell is the pot, with the white flower right above.
+  void Preparar(Partida& p, const std::vector<int>& celdas, int, int) const override {
+    Estado& e = p.e;
+    for (size_t k = 0; k < celdas.size(); ++k) {
+      const int c = celdas[k];
+      if (k > 0) {
+        e.tablero.Poner(c, kMuro);
+        continue;
+      }
+      e.tablero.Poner(c, kMaceta);
+      e.tablero.Poner(c - kAncho, kFlorBlanca);
+      e.Planta = {static_cast<int16_t>(c), static_cast<int16_t>(c - kAncho)};
+      e.CeldaGota = static_cast<int16_t>(c - kAncho);
+      e.DireccionPlanta = 0;
+    }
+    p.ActivarTemporizador(Temporizador::Gota, false);
+  }
+  // The pot went with the row that completed the cycle.
+  bool CumplidoAlQuitar(const FilaLlena& ultima) const override { return ultima.conMaceta; }
+  void TrasQuitar(Partida& p, int limite, bool cortada) const override {
+    if (cortada && limite > 0) Podar(p.e, limite);
+  }
+  // The plant grows after every landing and brings in the next piece itself.
+  bool AntesDeFicha(Partida& p) const override {
+    Crecer(p);
+    return false;
   }
 
+ private:
+  static void Crecer(Partida& p);
+  static int ElegirPaso(Partida& p);
+  static int ElegirDireccion(Partida& p);
+  static void Podar(Estado& e, int limite);
+};
+
+void Podator::Crecer(Partida& p) {
+  Estado& e = p.e;
+  const uint32_t gen = p.Generacion();
+  const int c = e.CeldaGota;
+  // A plant whose flower is gone does not grow.
+  const bool conFlor = c >= kAncho && c < kCeldas && EsFlor(e.tablero[c]);
+  const int paso = conFlor ? ElegirPaso(p) : kSinPaso;
+  if (paso == kVolverAmarilla) {
+    e.tablero.Poner(c, kFlorAmarilla);
+  } else if (paso == kVolverRoja) {
+    e.tablero.Poner(c, kFlorRoja);
+  } else if (paso >= 0 && paso < kCeldas && paso != c) {
+    int16_t direccion = 0;
+    e.tablero.Poner(c, Tallo(e.DireccionPlanta, paso - c, direccion));
+    e.DireccionPlanta = direccion;
+    e.CeldaGota = static_cast<int16_t>(paso);
+    e.Planta.push_back(static_cast<int16_t>(paso));
+    e.tablero.Poner(paso, kFlorBlanca);
+  }
   // The flower reached the top row.
-  if (e_.CeldaGota < kAncho) {
-    FinPartida(1);
+  if (e.CeldaGota < kAncho) {
+    p.FinPartida(1);
     return;
   }
   // The new plant cell may complete a row.
-  if (!PasadaTrasAterrizaje(false) || gen != generacion_) return;
-  EntrarFicha();
+  if (!p.PasadaTrasAterrizaje(false) || gen != p.Generacion()) return;
+  p.EntrarFicha();
 }
 
-int Juego::ElegirPasoPlanta() {
-  const int c = e_.CeldaGota;
-  auto libre = [&](int i) { return i >= 0 && i < kCeldas && e_.tablero[i] == kLibre; };
-  if (libre(c - 1) || libre(c + 1) || libre(c - kAncho)) return ElegirDireccionPlanta();
-
-  switch (e_.tablero[c]) {
+int Podator::ElegirPaso(Partida& p) {
+  Estado& e = p.e;
+  const int c = e.CeldaGota;
+  auto libre = [&](int i) { return i >= 0 && i < kCeldas && e.tablero[i] == kLibre; };
+  if (libre(c - 1) || libre(c + 1) || libre(c - kAncho)) return ElegirDireccion(p);
+  switch (e.tablero[c]) {
     case kFlorBlanca:
       return kVolverAmarilla;
     case kFlorAmarilla:
@@ -171,9 +216,9 @@ int Juego::ElegirPasoPlanta() {
       // block on the way into stem. A column filled to the top row takes it
       // into the top row of its own column, which loses the level.
       for (int k = c - kAncho; k >= 0; k -= kAncho) {
-        if (e_.tablero[k] == kLibre || k < kAncho) return k;
-        EscribirCelda(k, kTalloVertical);
-        e_.Planta.push_back(static_cast<int16_t>(k));
+        if (e.tablero[k] == kLibre || k < kAncho) return k;
+        e.tablero.Poner(k, kTalloVertical);
+        e.Planta.push_back(static_cast<int16_t>(k));
       }
       return kSinPaso;
     default:
@@ -181,16 +226,16 @@ int Juego::ElegirPasoPlanta() {
   }
 }
 
-int Juego::ElegirDireccionPlanta() {
-  const int c = e_.CeldaGota;
-  Mapa mapa(e_.tablero);
+int Podator::ElegirDireccion(Partida& p) {
+  const int c = p.e.CeldaGota;
+  Mapa mapa(p.e.tablero);
   do {
     MarcarCallejones(mapa, c);
   } while (MarcarBolsas(mapa, c));
 
   const int arriba = c - kAncho;
   if (mapa[arriba] == 0) return arriba;
-  auto lado = [&] { return plataforma_.aleatorio(Sorteo::Lado, 2) == 0 ? 1 : -1; };
+  auto lado = [&] { return p.Sortear(Sorteo::Lado, 2) == 0 ? 1 : -1; };
   int d = lado();
   if (mapa[c + d] == 0) return c + d;
   if (mapa[c - d] == 0) return c - d;
@@ -202,27 +247,34 @@ int Juego::ElegirDireccionPlanta() {
   return c;
 }
 
-void Juego::PodarPlanta(int limite) {
+void Podator::Podar(Estado& e, int limite) {
   // Everything of the plant above the cut goes.
   limite = std::min(limite, kCeldas - 1);
   for (int i = 0; i <= limite; ++i) {
-    if (EsPlanta(e_.tablero[i])) EscribirCelda(i, kLibre);
+    if (EsPlanta(e.tablero[i])) e.tablero.Poner(i, kLibre);
   }
   // It grows again from the first cell it lost: the last cell of the list
   // still holding plant or pot is followed by the new white flower.
-  auto& planta = e_.Planta;
+  auto& planta = e.Planta;
   for (int n = static_cast<int>(planta.size()) - 1; n >= 0; --n) {
-    const int v = e_.tablero[planta[static_cast<size_t>(n)]];
+    const int v = e.tablero[planta[static_cast<size_t>(n)]];
     if (v < kMaceta || v > kTalloAbajoIzquierda) continue;
     if (static_cast<size_t>(n) + 1 < planta.size()) {
       const int16_t flor = planta[static_cast<size_t>(n) + 1];
-      EscribirCelda(flor, kFlorBlanca);
-      e_.CeldaGota = flor;
-      e_.DireccionPlanta = 0;
+      e.tablero.Poner(flor, kFlorBlanca);
+      e.CeldaGota = flor;
+      e.DireccionPlanta = 0;
       planta.resize(static_cast<size_t>(n) + 2);
     }
     return;
   }
+}
+
+}  // namespace
+
+const ReglasGrupo& ReglasPodator() {
+  static const Podator reglas;
+  return reglas;
 }
 
 }  // namespace tumbla
