@@ -19,6 +19,8 @@ void BM_AterrizajeConCuatroFilas(benchmark::State& state) {
         .Ficha(63, 22 * kAncho + 6)
         .Siguiente(64)
         .Lineas(99);
+    escena.plataforma.sonidos.clear();
+    escena.plataforma.sorteos.clear();
     state.ResumeTiming();
     escena.juego->Disparar(Temporizador::Juego);
     benchmark::DoNotOptimize(escena.v().Puntos());

@@ -49,7 +49,7 @@ std::string Partida::LeerIni(const std::string& seccion, const std::string& clav
 }
 
 void Partida::EscribirIni(const std::string& seccion, const std::string& clave, const std::string& valor) {
-  if (e.Demostrando) return;  // a demo stores nothing
+  if (e.Demostrando || e.DemostracionPedida) return;  // a demo stores nothing
   // A settings file that cannot be written is not the player's problem: the
   // game runs on with what it holds.
   (void)ini_.Escribir(seccion, clave, valor);

@@ -1,5 +1,8 @@
 #include "game/Tablero.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tumbla {
 
 namespace {
@@ -17,30 +20,45 @@ void Tablero::Amurallar() {
 }
 
 int Tablero::Ocupadas(int base) const {
+  if (base < 0 || base + kAncho > kCeldas) IndiceFueraDeRango(base, "row");
   int n = 0;
-  for (int c = 0; c < kAncho; ++c) n += Ocupada(base + c);
+  for (int c = 0; c < kAncho; ++c) n += celdas_[static_cast<size_t>(base + c)] >= 1;
   return n;
 }
 
 Tablero::Quitada Tablero::QuitarFila(int base, int ultimaFila, bool conGotas) {
-  Quitada q;
   const int removida = Fila(base);
+  if (base < 0 || base >= kCeldas || ultimaFila < 1) IndiceFueraDeRango(base, "removed row");
+  Quitada q;
+  auto celda = [this](int i) -> int16_t& { return celdas_[static_cast<size_t>(i)]; };
+  // With no drop or plant among the rows that move, they simply move down
+  // a row, walls and all.
+  bool especial = false;
+  for (int i = (ultimaFila - 1) * kAncho; i < (removida + 1) * kAncho; ++i) {
+    especial |= celda(i) >= kGotaRosa && celda(i) <= kTalloAbajoIzquierda;
+  }
+  if (!especial) {
+    std::memmove(&celda(ultimaFila * kAncho), &celda((ultimaFila - 1) * kAncho),
+                 sizeof(int16_t) * static_cast<size_t>((removida - ultimaFila + 1) * kAncho));
+    if (ultimaFila == 1) std::fill(&celda(1), &celda(kAncho - 1), kLibre);
+    return q;
+  }
   for (int col = 1; col <= kLado; ++col) {
     for (int r = removida; r >= ultimaFila; --r) {
       const int j = CeldaDe(r, col);
-      const int antes = (*this)[j];
+      const int antes = celda(j);
       if (!conGotas && EsGota(antes)) continue;  // a drop keeps its place
-      const int16_t v = (*this)[j - kAncho];
+      const int16_t v = celda(j - kAncho);
       if (EsPlanta(antes)) ++q.plantaPisada;
-      Poner(j, v);
+      celda(j) = v;
       if (EsGota(v)) {
-        Poner(j - kAncho, kLibre);  // a drop is never duplicated
+        celda(j - kAncho) = kLibre;  // a drop is never duplicated
         if (v == kGotaAzul) ++q.gotaAzulBajada;
       }
     }
     if (ultimaFila == 1) {
-      if (EsPlanta((*this)[col])) ++q.plantaPisada;
-      Poner(col, kLibre);
+      if (EsPlanta(celda(col))) ++q.plantaPisada;
+      celda(col) = kLibre;
     }
   }
   return q;

@@ -46,14 +46,23 @@ Escena::Escena(SinArrancar) {
   juego = std::make_unique<Juego>(plataforma, (carpeta / "tumbla.ini").string());
 }
 
-Escena::Escena(Modo grupo) : Escena(SinArrancar{}) {
+Escena::Escena(Modo grupo) : Escena(SinArrancar{}) { Jugar(PrimeraPosicion(grupo)); }
+
+Escena::Escena(const char* clave) : Escena(SinArrancar{}) {
+  int posicion = 1;
+  while (posicion < kNumNiveles && juego->niveles().Clave(posicion) != clave) ++posicion;
+  Jugar(posicion);
+}
+
+void Escena::Jugar(int posicion) {
   juego->Inicializar();
-  plataforma.alMostrarSelector = [this, grupo] { juego->selector().ElegirPosicion(PrimeraPosicion(grupo)); };
+  plataforma.alMostrarSelector = [this, posicion] { juego->selector().ElegirPosicion(posicion); };
   juego->MenuNuevo();
   plataforma.alMostrarSelector = nullptr;
   plataforma.cajas.clear();
   plataforma.sonidos.clear();
   plataforma.sorteos.clear();
+  plataforma.selectoresMostrados = 0;
 }
 
 Escena::~Escena() {
@@ -68,6 +77,10 @@ char Escena::Simbolo(int v) { return v >= 0 && v <= 21 ? kSimbolos[v] : '?'; }
 
 Escena& Escena::Tablero(int filaSuperior, std::initializer_list<const char*> filas) {
   e().tablero.Amurallar();
+  return Dibujar(filaSuperior, filas);
+}
+
+Escena& Escena::Dibujar(int filaSuperior, std::initializer_list<const char*> filas) {
   int fila = filaSuperior;
   for (const char* texto : filas) {
     const std::string t(texto);

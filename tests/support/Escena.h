@@ -29,6 +29,8 @@ class Escena {
   // Start-up, then the first level of `grupo` (CLASI 01, GOTEA 01, ...)
   // chosen in the level window; the boxes and sounds so far are forgotten.
   explicit Escena(Modo grupo = Modo::Clasico);
+  // The same with the level of that key ("CLASI,07").
+  explicit Escena(const char* clave);
   // Only the game in its folder, not yet started up.
   struct SinArrancar {};
   explicit Escena(SinArrancar);
@@ -43,6 +45,8 @@ class Escena {
 
   // An empty field inside its walls, then rows drawn from `filaSuperior`.
   Escena& Tablero(int filaSuperior, std::initializer_list<const char*> filas);
+  // More rows drawn over the board as it is.
+  Escena& Dibujar(int filaSuperior, std::initializer_list<const char*> filas);
   // The falling piece: a row of the catalogue with its pivot at `posicion`.
   Escena& Ficha(int fila, int posicion = kCeldaEntrada);
   Escena& Siguiente(int fila);
@@ -62,6 +66,7 @@ class Escena {
   static char Simbolo(int valor);
 
  private:
+  void Jugar(int posicion);
   Estado& e();
 };
 

@@ -1,0 +1,104 @@
+// The level window's model at its edges: a fresh start, everything done, a
+// blank slot, the window opened during play and left with Escape.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "Archivos.h"
+#include "Escena.h"
+#include "progress/Ini.h"
+#include "progress/SelectorNiveles.h"
+
+namespace tumbla {
+namespace {
+
+// Starts the game with that progress stored and opens the level window, in
+// which `dentro` plays the player's part.
+void Abrir(Escena& s, const std::string& progreso, const std::function<void(SelectorNiveles&)>& dentro) {
+  if (!progreso.empty()) {
+    Guardar(s.carpeta / "tumbla.ini", "[OROKORRA]\r\nAZKENA=2026/12/06\r\nAMAITUTAKOA=" + progreso + "\r\n");
+  }
+  s.juego->Inicializar();
+  s.plataforma.alMostrarSelector = [&] { dentro(s.juego->selector()); };
+  s.juego->MenuNuevo();
+}
+
+TEST(Selector, alEmpezarOfreceElNivelUnoYElRestoEnGris) {
+  // Nothing done (also a stored "-5"): level 1 selected and open, 2..50
+  // grey; left without a choice, progress 0 is stored.
+  for (const char* progreso : {"", "-5"}) {
+    Escena s{Escena::SinArrancar{}};
+    Abrir(s, progreso, [](SelectorNiveles& v) {
+      EXPECT_EQ(v.Titulo(), "Selecciona un nivel");
+      EXPECT_EQ(v.Seleccionado(), 0);
+      EXPECT_EQ(v.Boton(0).color, 0xC0E0FFu);
+      for (int i = 1; i < 50; ++i) EXPECT_EQ(v.Boton(i).color, kColorGris) << i;
+      EXPECT_EQ(v.lblDatos(), "Nivel: 1 - CLASIC. ");
+    });
+    EXPECT_FALSE(s.juego->selector().Abierto());
+    EXPECT_EQ(ArchivoIni((s.carpeta / "tumbla.ini").string()).Leer("OROKORRA", "AMAITUTAKOA"),
+              progreso[0] ? "-5" : "0");
+  }
+}
+
+TEST(Selector, conTodoHechoLaUltimaPaginaTieneHuecosQueNoSeEligen) {
+  // "400" counts as all 296 done: scroll 25, four blank slots; Right stays
+  // on 296; from 287 Down lands on a blank slot, whose data line is empty
+  // and where Enter starts nothing.
+  Escena s{Escena::SinArrancar{}};
+  Abrir(s, "400", [](SelectorNiveles& v) {
+    EXPECT_EQ(v.ValorDesplazamiento(), 25);
+    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "296");
+    for (int i = 46; i < 50; ++i) EXPECT_FALSE(v.Boton(i).visible);
+    v.TeclaAbajo(tecla::kDerecha);
+    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "296");
+    v.TeclaAbajo(tecla::kIzquierda);
+    for (int n = 0; n < 8; ++n) v.TeclaAbajo(tecla::kIzquierda);
+    v.TeclaAbajo(tecla::kAbajo);
+    EXPECT_EQ(v.lblDatos(), "");
+    v.TeclaPulsada(tecla::kIntro);
+    EXPECT_TRUE(v.Abierto());
+    v.TeclaPulsada(tecla::kEscape);
+  });
+  EXPECT_FALSE(s.v().Jugando());
+}
+
+TEST(Selector, abiertaDuranteLaPartidaEscapeVuelveConElRelojDondeEstaba) {
+  // "Nuevo" during a timed level: the caption says the game waits, the
+  // level is selected, the extra blocks wait too, and Escape goes back with
+  // the clock where it stood, however long the window was open.
+  Escena s(Modo::Goteator);
+  s.plataforma.ahora += 20.5;
+  s.juego->Disparar(Temporizador::Juego);
+  ASSERT_EQ(s.p().lblTiempo.texto, "2:10");
+  s.juego->Tecla(tecla::kF3);
+  s.juego->Disparar(Temporizador::Juego);
+  s.plataforma.alMostrarSelector = [&] {
+    SelectorNiveles& v = s.juego->selector();
+    EXPECT_EQ(v.Titulo(), "Juego pausado. Pulsa ESCAPE para continuar.");
+    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "4");
+    s.plataforma.ahora += 300;
+    v.TeclaPulsada(tecla::kEscape);
+  };
+  s.juego->MenuNuevo();
+  s.juego->Tecla(tecla::kF3);
+  s.plataforma.ahora += 1;
+  s.juego->Disparar(Temporizador::Juego);
+  EXPECT_EQ(s.p().lblTiempo.texto, "2:09");
+}
+
+TEST(Selector, escapeAntesDeCualquierNivelSoloCierraLaVentana) {
+  // Before any level the clock still reads 0:00 and nothing starts.
+  Escena s{Escena::SinArrancar{}};
+  Abrir(s, "3", [](SelectorNiveles& v) {
+    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "4");
+    v.TeclaPulsada(tecla::kEscape);
+  });
+  EXPECT_FALSE(s.v().Jugando());
+  EXPECT_EQ(s.p().lblTiempo.texto, "0:00");
+  EXPECT_TRUE(s.p().lblInicio.visible);
+}
+
+}  // namespace
+}  // namespace tumbla
