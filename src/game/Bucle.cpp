@@ -75,7 +75,24 @@ void Partida::ReanudarReloj() {
 void Partida::TickJuego() {
   if (!e.Jugando || e.EnTurno || e.EnDialogo) return;
   const uint32_t gen = generacion_;
+  if (!OrdenPendiente() || !RelojDelNivel(gen)) return;
+  // With no piece falling (its entry was blocked) the board is full.
+  if (!e.FichaActiva) {
+    FinPartida(1);
+    return;
+  }
+  e.EnTurno = true;
+  if (Cabe(e.FichaEnJuego().Movida(kAncho))) {
+    e.Posicion = static_cast<int16_t>(e.Posicion + kAncho);
+    MarcarCeldaMasBaja();
+  } else if (!Aterrizar(gen)) {
+    return;
+  }
+  if (!e.NivelTerminado) e.reglas->TrasGravedad(*this);
+  e.EnTurno = false;
+}
 
+bool Partida::OrdenPendiente() {
   if (e.orden == Orden::Pausa) {
     ActivarTemporizador(Temporizador::Juego, false);
     e.BloqueExtraAntesDePausa = e.timBloqueExtra.activo;
@@ -83,68 +100,55 @@ void Partida::TickJuego() {
     e.orden = Orden::Ninguna;
     e.DemostracionPedida = false;
     e.Pausado = true;
-    // The pausing tick still makes its gravity step.
-  } else if (e.orden == Orden::Nuevo) {
+    return true;  // the pausing tick still makes its gravity step
+  }
+  if (e.orden == Orden::Nuevo) {
     e.orden = Orden::Ninguna;
     e.EnDialogo = true;
     AbrirSelectorNiveles();
     e.EnDialogo = false;
-    return;
+    return false;
   }
+  return true;
+}
 
-  // The level clock of the groups that have one.
-  if (e.reglas->SegundosReloj() > 0) {
-    const int64_t quedan = e.SegundosLimite - SegundosTranscurridos(Reloj() - e.InicioReloj);
-    e.SegundosReloj = std::max<int64_t>(quedan, -1);
-    // The frame blinks by the parity of the seconds left: red on even.
-    if (quedan < kUmbralParpadeo) e.Parpadeo = std::abs(quedan) % 2 != 1;
-    if (quedan < 1) {
-      e.EnDialogo = true;
-      const bool sigue = UsarMinutoExtra();
-      e.EnDialogo = false;
-      if (gen != generacion_ || !e.Jugando) return;
-      if (!sigue) {
-        FinPartida(2);
-        return;
-      }
-    }
-  }
+bool Partida::RelojDelNivel(uint32_t gen) {
+  if (e.reglas->SegundosReloj() == 0) return true;
+  const int64_t quedan = e.SegundosLimite - SegundosTranscurridos(Reloj() - e.InicioReloj);
+  e.SegundosReloj = std::max<int64_t>(quedan, -1);
+  // The frame blinks by the parity of the seconds left: red on even.
+  if (quedan < kUmbralParpadeo) e.Parpadeo = std::abs(quedan) % 2 != 1;
+  if (quedan >= 1) return true;
+  e.EnDialogo = true;
+  const bool sigue = UsarMinutoExtra();
+  e.EnDialogo = false;
+  if (gen != generacion_ || !e.Jugando) return false;
+  if (!sigue) FinPartida(2);
+  return sigue;
+}
 
-  // With no piece falling (its entry was blocked) the board is full.
-  if (!e.FichaActiva) {
+bool Partida::Aterrizar(uint32_t gen) {
+  Sonar(sonido::kAterrizaje);
+  if (e.Posicion == kCeldaEntrada) {  // it could not leave the entry
     FinPartida(1);
-    return;
+    e.EnTurno = false;
+    return false;
   }
-
-  e.EnTurno = true;
-  if (Cabe(e.FichaEnJuego().Movida(kAncho))) {
-    e.Posicion = static_cast<int16_t>(e.Posicion + kAncho);
-    MarcarCeldaMasBaja();
-  } else {
-    // Landing.
-    Sonar(sonido::kAterrizaje);
-    if (e.Posicion == kCeldaEntrada) {  // it could not leave the entry
-      FinPartida(1);
-      e.EnTurno = false;
-      return;
-    }
-    e.FichaActiva = false;
-    const Pieza ficha = e.FichaEnJuego();
-    for (int k = 0; k < ficha.NumCeldas(); ++k) e.tablero.Poner(ficha.Celda(k), static_cast<int16_t>(ficha.Color()));
-    e.Puntos += kPuntosAterrizaje;
-    if (!PasadaTrasAterrizaje(true) || gen != generacion_) {
-      // The level ended inside the pass (and maybe another one started from
-      // the level window): this tick is over.
-      e.EnTurno = false;
-      return;
-    }
-    if (!e.NivelTerminado && e.reglas->Desborda() && e.tablero.OcupadoSobreCuadrado()) {
-      FinPartida(1);
-      return;
-    }
+  e.FichaActiva = false;
+  const Pieza ficha = e.FichaEnJuego();
+  for (int k = 0; k < ficha.NumCeldas(); ++k) e.tablero.Poner(ficha.Celda(k), static_cast<int16_t>(ficha.Color()));
+  e.Puntos += kPuntosAterrizaje;
+  if (!PasadaTrasAterrizaje(true) || gen != generacion_) {
+    // The level ended inside the pass (and maybe another one started from
+    // the level window): this tick is over.
+    e.EnTurno = false;
+    return false;
   }
-  if (!e.NivelTerminado) e.reglas->TrasGravedad(*this);
-  e.EnTurno = false;
+  if (!e.NivelTerminado && e.reglas->Desborda() && e.tablero.OcupadoSobreCuadrado()) {
+    FinPartida(1);
+    return false;
+  }
+  return true;
 }
 
 void Partida::TickGota() {

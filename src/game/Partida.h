@@ -124,6 +124,16 @@ class Partida {
   // went met the objective.
   int CiclosDeLimpieza(bool& objetivo);
   void QuitarFilaLlena(int fila, bool juntadas, int& limite, bool& cortada, std::array<int, kAlto>& origen);
+  // The steps of a level's start: its record, the board and objective it
+  // sets up, the flow of a fresh level.
+  int RegistroDelNivel();
+  void PrepararNivel(int registro);
+  void EmpezarJuego();
+  // The steps of the play tick: the deferred command, the level clock and
+  // the landing; false when the tick is over.
+  bool OrdenPendiente();
+  bool RelojDelNivel(uint32_t gen);
+  bool Aterrizar(uint32_t gen);
   // The falling piece was drawn where it is: the lowest cell it reached.
   void MarcarCeldaMasBaja();
   void ElegirPieza();

@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "game/Catalogo.h"
+#include "jugador/Alcance.h"
+#include "jugador/Evaluacion.h"
 
 namespace tumbla {
 
@@ -34,13 +36,8 @@ class JugadorAutomatico {
   // takes a moment to think before the first key.
   bool FichaNueva() const { return fichaNueva_; }
 
-  // How fast the keys come: at once (the default), or a person's pace with
-  // a moment to think when a piece appears and a delay before each key.
-  struct Ritmo {
-    int pensarMs = 0;
-    int teclaMs = 0;
-    int intervaloMs = 300;  // the piece's fall, one row per interval
-  };
+  // At a person's pace: a moment to think when a piece appears and a delay
+  // before each key (at once when not set).
   void PonerRitmo(int pensarMs, int teclaMs) {
     ritmo_.pensarMs = pensarMs;
     ritmo_.teclaMs = teclaMs;
@@ -64,7 +61,12 @@ class JugadorAutomatico {
   Ritmo RitmoNueva() const;
   bool PuedeGirar() const;
   bool GotaEnMovimiento() const;
-  double Valorar(const Modelo& antes, const Modelo& despues, int fila, int pos) const;
+  // Every placement of the falling piece with the board it leaves, and the
+  // best the preview piece can then do.
+  struct Candidata;
+  std::vector<Candidata> Primeras(const Modelo& base, bool conGiros) const;
+  double MejorSegunda(const Modelo& despues, int siguiente) const;
+  Criterio CriterioNivel() const;
 
   const Vista& vista_;
   const Catalogo& cat_;

@@ -124,59 +124,21 @@ void Modelo::Girar(bool antihorario) {
 bool Modelo::Pasada(bool entrar) {
   bool objetivo = false;
   bool juntadas = false;
-  for (;;) {
-    int filas[kAlto];
-    int cuenta = 0;
-    int celda9 = 0;
-    int celda10 = 0;
-    bool conMaceta = false;
-    bool completa = false;
-    for (int base = kBaseFilaInferior; base >= 0; base -= kAncho) {
-      int ocupadas = 0;
-      celda9 = celda10 = 0;
-      conMaceta = false;
-      for (int c = 0; c < kAncho; ++c) {
-        const int v = c_[static_cast<size_t>(base + c)];
-        if (v >= 1) ++ocupadas;
-        if (v == kGotaRosa) celda9 = base + c;
-        if (v == kGotaAzul) celda10 = base + c;
-        if (v == kMaceta) conMaceta = true;
-      }
-      if (ocupadas == kAncho) {
-        filas[cuenta++] = base;
-        if (cuenta >= borrarCada_) {
-          completa = true;
-          break;
-        }
-      }
-    }
-    if (!completa) break;
-    filasQuitadas_ += cuenta;
-    if (modo_ == Modo::Juntator && celda9 != 0 && celda10 != 0 && std::abs(celda9 - celda10) == 1) {
-      objetivo = juntadas = true;
-    }
-    int limite = 0;
-    bool cortada = false;
-    for (int n = 0; n < cuenta; ++n) QuitarFila(filas[n] + kAncho * n, juntadas, limite, cortada);
-    if (cortada && limite > 0 && modo_ == Modo::Podator) Podar(limite);
-    if (conMaceta) objetivo = true;
+  while (Ciclo(objetivo, juntadas)) {
   }
-
   if (Cuadrado()) {
     for (int c = kBaseFilaInferior + 1; c <= kBaseFilaInferior + 11; ++c) {
       int ocupadas = 0;
       for (int i = c; i >= c - 130; i -= kAncho) ocupadas += c_[static_cast<size_t>(i)] >= 1;
-      if (ocupadas == 11) {
-        for (int i = c; i >= c - 130; i -= kAncho) {
-          const int v = c_[static_cast<size_t>(i)];
-          if (v >= 1 && v <= kMuro) Poner(i, kMuro);
-        }
+      if (ocupadas != 11) continue;
+      for (int i = c; i >= c - 130; i -= kAncho) {
+        const int v = c_[static_cast<size_t>(i)];
+        if (v >= 1 && v <= kMuro) Poner(i, kMuro);
       }
     }
   }
-
-  if ((objetivoLineas_ && lineasRestantes_ < 1) ||
-      (modo_ == Modo::RotatorPlus && BloquesNeutros() == 0) || objetivo) {
+  if ((objetivoLineas_ && lineasRestantes_ < 1) || (modo_ == Modo::RotatorPlus && BloquesNeutros() == 0) ||
+      objetivo) {
     ganado_ = true;
     return false;
   }
@@ -184,6 +146,37 @@ bool Modelo::Pasada(bool entrar) {
   if (modo_ == Modo::Panic) DesplazarIzquierda();
   if (modo_ == Modo::Podator) PasoPlanta();
   return !perdido_ && !ganado_;
+}
+
+bool Modelo::Ciclo(bool& objetivo, bool& juntadas) {
+  int filas[kAlto];
+  int cuenta = 0;
+  int celda9 = 0, celda10 = 0;
+  bool conMaceta = false;
+  for (int base = kBaseFilaInferior; base >= 0 && cuenta < borrarCada_; base -= kAncho) {
+    int ocupadas = 0;
+    celda9 = celda10 = 0;
+    conMaceta = false;
+    for (int c = 0; c < kAncho; ++c) {
+      const int v = c_[static_cast<size_t>(base + c)];
+      ocupadas += v >= 1;
+      if (v == kGotaRosa) celda9 = base + c;
+      if (v == kGotaAzul) celda10 = base + c;
+      conMaceta |= v == kMaceta;
+    }
+    if (ocupadas == kAncho) filas[cuenta++] = base;
+  }
+  if (cuenta < borrarCada_) return false;
+  filasQuitadas_ += cuenta;
+  if (modo_ == Modo::Juntator && celda9 != 0 && celda10 != 0 && std::abs(celda9 - celda10) == 1) {
+    objetivo = juntadas = true;
+  }
+  int limite = 0;
+  bool cortada = false;
+  for (int n = 0; n < cuenta; ++n) QuitarFila(filas[n] + kAncho * n, juntadas, limite, cortada);
+  if (cortada && limite > 0 && modo_ == Modo::Podator) Podar(limite);
+  if (conMaceta) objetivo = true;
+  return true;
 }
 
 void Modelo::QuitarFila(int fila, bool juntadas, int& limite, bool& cortada) {

@@ -64,6 +64,8 @@ class Modelo {
   // The game's after-landing pass without its sounds and timers; returns
   // false when the level ended.
   bool Pasada(bool entrar);
+  // One clearing cycle; false when too few rows are full.
+  bool Ciclo(bool& objetivo, bool& juntadas);
   void QuitarFila(int fila, bool juntadas, int& limite, bool& cortada);
   void Podar(int limite);
   void PasoPlanta();

@@ -1,6 +1,7 @@
 // Level start: the next position of the sequence is set up (its group's
 // rules, the board, the handicaps, the objective, the clock) and its first
 // piece enters.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,13 +17,18 @@ void Partida::EmpezarNivel() {
     return;
   }
   NuevaGeneracion();
+  PrepararNivel(RegistroDelNivel());
+  ElegirPieza();
+  EmpezarJuego();
+  EntrarFicha();
+}
 
-  // The key of this position and its record. Every built-in key has one; a
-  // missing one is a fault in the built-in data and must not go unnoticed.
+int Partida::RegistroDelNivel() {
+  // The key of this position, its group's rules and its record. Every
+  // built-in key has one; a missing one is a fault in the built-in data and
+  // must not go unnoticed.
   const std::string& clave = niveles_.Clave(e.NivelActual);
-  const Grupo* grupo = BuscarGrupo(GrupoDeClave(clave));
-  e.ObjetivoLineas = false;
-  if (grupo != nullptr) {
+  if (const Grupo* grupo = BuscarGrupo(GrupoDeClave(clave))) {
     e.reglas = &ReglasDe(grupo->modo);
     e.TipoNivel = grupo->tipo;
   }
@@ -32,10 +38,14 @@ void Partida::EmpezarNivel() {
                  e.TipoNivel.c_str());
     std::abort();
   }
-  const auto dato = [&](int c) { return niveles_.DatoNumero(r, c); };
+  return r;
+}
 
+void Partida::PrepararNivel(int r) {
+  const auto dato = [&](int c) { return niveles_.DatoNumero(r, c); };
   // The handicaps of the record: extra blocks (a period of 0 never fires),
-  // the rising board, rows that only go together.
+  // the rising board, rows that only go together; then the board the
+  // group makes of the record's cells.
   e.tablero.Amurallar();
   e.PeriodoBloques = dato(campo::kBloquesExtra);
   PonerTemporizador(Temporizador::BloqueExtra, true, e.PeriodoBloques * 1000);
@@ -46,42 +56,32 @@ void Partida::EmpezarNivel() {
   e.BorrarCada = e.BorrarCadaRegistro != 0 ? e.BorrarCadaRegistro : int16_t{1};
 
   // The objective and the clock.
+  e.ObjetivoLineas = e.reglas->ObjetivoLineas();
   e.ObjetivoAlcanzado = false;
-  if (e.reglas->ObjetivoLineas()) {
-    e.ObjetivoLineas = true;
-    e.LineasRestantes = static_cast<int16_t>(dato(campo::kLineas));
-  }
-  e.ConReloj = e.reglas->SegundosReloj() > 0;
-  e.RelojVisible = e.ConReloj;
+  if (e.ObjetivoLineas) e.LineasRestantes = static_cast<int16_t>(dato(campo::kLineas));
+  e.ConReloj = e.RelojVisible = e.reglas->SegundosReloj() > 0;
   if (e.ConReloj) e.SegundosLimite = e.SegundosReloj = static_cast<int16_t>(e.reglas->SegundosReloj());
+}
 
-  ElegirPieza();
-
+void Partida::EmpezarJuego() {
   // A fresh level in play: no pause, no pending command, the shutter up.
   e.Posicion = kCeldaEntrada;
   e.Jugando = true;
   e.Pausado = false;
   e.InicioReloj = Reloj();
-  e.TorpedoPendiente = false;
-  e.NoCabeForzado = false;
-  e.GotaCayendo = false;
+  e.TorpedoPendiente = e.NoCabeForzado = e.GotaCayendo = false;
   e.CargaTorpedo = 0;
   e.orden = Orden::Ninguna;
   e.TurnosPendientes = 0;
-  e.FichaActiva = false;
-  e.FichaTrasFin = false;
+  e.FichaActiva = e.FichaTrasFin = false;
   e.FichasEntradas = 0;
-  e.NivelTerminado = false;
-  e.BajandoPersiana = false;
-  e.PersianaVisible = false;
+  e.NivelTerminado = e.BajandoPersiana = false;
+  e.PersianaVisible = e.PersianaEspera = false;
   e.FilasPersiana = 0;
-  e.PersianaEspera = false;
   e.PantallaLimpia = false;
   e.NivelEnPantalla = e.NivelActual;
   e.PuntosAlEmpezar = e.Puntos;
   e.RecordNivel = RecordGuardado(e.NivelActual);
-
-  EntrarFicha();
 }
 
 }  // namespace tumbla

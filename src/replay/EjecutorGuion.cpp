@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -155,109 +156,135 @@ void EjecutorGuion::RequiereArranque(const std::string& comando) const {
 }
 
 void EjecutorGuion::Comando(const std::vector<std::string>& w) {
-  const std::string& c = w[0];
+  using Orden = void (EjecutorGuion::*)(const std::vector<std::string>&);
+  static const std::map<std::string, Orden> kOrdenes = {
+      {"date", &EjecutorGuion::FijarFecha},   {"ini", &EjecutorGuion::Ini},       {"start", &EjecutorGuion::Arranque},
+      {"rand", &EjecutorGuion::Azar},     {"window", &EjecutorGuion::Ventana}, {"play", &EjecutorGuion::Jugar},
+      {"key", &EjecutorGuion::Tecla},     {"shutter", &EjecutorGuion::Tecla},  {"menu", &EjecutorGuion::Menu},
+      {"answer", &EjecutorGuion::Respuesta}, {"tick", &EjecutorGuion::Tick},   {"wait", &EjecutorGuion::Espera},
+      {"dump", &EjecutorGuion::Volcado}};
+  const auto orden = kOrdenes.find(w[0]);
+  if (orden == kOrdenes.end()) throw ErrorGuion("unknown command '" + w[0] + "'");
+  (this->*orden->second)(w);
+}
 
-  if (c == "date") {
-    Argumentos(w, 1, 1);
-    const Fecha f = LeerFecha(w[1]);
-    if (juego_) throw ErrorGuion("'date' after start");
-    plataforma_.fecha = f;
-  } else if (c == "ini") {
-    Argumentos(w, 1, SIZE_MAX);
-    for (size_t k = 1; k < w.size(); ++k) {
-      const auto igual = w[k].find('=');
-      if (igual == std::string::npos || igual == 0 || w[k][0] == '[' || w[k][0] == ';') {
-        throw ErrorGuion("bad settings line '" + w[k] + "' (KEY=VALUE)");
-      }
+void EjecutorGuion::FijarFecha(const std::vector<std::string>& w) {
+  Argumentos(w, 1, 1);
+  const Fecha f = LeerFecha(w[1]);
+  if (juego_) throw ErrorGuion("'date' after start");
+  plataforma_.fecha = f;
+}
+
+void EjecutorGuion::Ini(const std::vector<std::string>& w) {
+  Argumentos(w, 1, SIZE_MAX);
+  for (size_t k = 1; k < w.size(); ++k) {
+    const auto igual = w[k].find('=');
+    if (igual == std::string::npos || igual == 0 || w[k][0] == '[' || w[k][0] == ';') {
+      throw ErrorGuion("bad settings line '" + w[k] + "' (KEY=VALUE)");
     }
-    if (juego_) throw ErrorGuion("'ini' after start");
-    lineasIni_.insert(lineasIni_.end(), w.begin() + 1, w.end());
-  } else if (c == "start") {
-    Argumentos(w, 0, 0);
-    if (juego_) throw ErrorGuion("start given twice");
-    Empezar();
-  } else if (c == "rand") {
-    Argumentos(w, 1, SIZE_MAX);
-    std::vector<int> valores;
-    for (size_t k = 1; k < w.size(); ++k) valores.push_back(Numero(w[k], kMaximoValor, "rand"));
-    plataforma_.aleatorios.insert(plataforma_.aleatorios.end(), valores.begin(), valores.end());
-  } else if (c == "window") {
-    Argumentos(w, 1, SIZE_MAX);
-    std::vector<int> respuestas;
-    for (size_t k = 1; k < w.size(); ++k) {
-      respuestas.push_back(w[k] == "escape" ? PlataformaGuion::kEscape : Posicion(w[k]));
-    }
-    RequiereArranque(c);
-    plataforma_.ventanas.insert(plataforma_.ventanas.end(), respuestas.begin(), respuestas.end());
-  } else if (c == "play") {
-    Argumentos(w, 1, 1);
-    const int p = Posicion(w[1]);
-    RequiereArranque(c);
-    plataforma_.ventanas.push_back(p);
-    juego_->MenuNuevo();
-  } else if (c == "key" || c == "shutter") {
-    Argumentos(w, 1, 1);
-    const int codigo = Numero(w[1], 255, "key code");
-    RequiereArranque(c);
-    if (c == "key" && codigo == tecla::kF1) {
-      juego_->MenuAyuda();  // menu shortcut
-    } else if (c == "key" && codigo == tecla::kF2) {
-      juego_->MenuNuevo();  // menu shortcut
-    } else {
-      // The main window sees every key first, then the shutter button when
-      // it is showing (and has the focus).
-      juego_->Tecla(codigo, c == "shutter");
-    }
-  } else if (c == "menu") {
-    Argumentos(w, 1, 1);
-    const std::string& m = w[1];
-    if (m != "nuevo" && m != "normal" && m != "dificil" && m != "sonido" && m != "reset") {
-      throw ErrorGuion("unknown menu item '" + m + "'");
-    }
-    RequiereArranque(c);
-    if (m == "nuevo") juego_->MenuNuevo();
-    else if (m == "normal") juego_->MenuPiezas(0);
-    else if (m == "dificil") juego_->MenuPiezas(1);
-    else if (m == "sonido") juego_->MenuSonido();
-    else juego_->MenuReset();
-  } else if (c == "answer") {
-    Argumentos(w, 1, SIZE_MAX);
-    std::vector<bool> respuestas;
-    for (size_t k = 1; k < w.size(); ++k) {
-      if (w[k] != "ok" && w[k] != "cancel") throw ErrorGuion("bad answer '" + w[k] + "' (ok or cancel)");
-      respuestas.push_back(w[k] == "ok");
-    }
-    RequiereArranque(c);
-    plataforma_.respuestas.insert(plataforma_.respuestas.end(), respuestas.begin(), respuestas.end());
-  } else if (c == "tick") {
-    Argumentos(w, 1, 2);
-    const std::string& cual = w[1];
-    if (cual != "juego" && cual != "gota" && cual != "bloque") {
-      throw ErrorGuion("unknown timer '" + cual + "' (juego, gota or bloque)");
-    }
-    int veces = 1;
-    if (w.size() == 3) {
-      veces = Numero(w[2], kMaximoTicks, "tick count");
-      if (veces < 1) throw ErrorGuion("tick count must be at least 1");
-    }
-    RequiereArranque(c);
-    if (ticks_ + veces > kMaximoTicksGuion) {
-      throw ErrorGuion("more than " + std::to_string(kMaximoTicksGuion) + " timer events in the script");
-    }
-    ticks_ += veces;
-    Ticks(cual, veces);
-  } else if (c == "wait") {
-    Argumentos(w, 1, 1);
-    const int64_t ms = Milisegundos(w[1]);
-    RequiereArranque(c);
-    plataforma_.milisegundos += ms;
-  } else if (c == "dump") {
-    Argumentos(w, 0, 0);
-    RequiereArranque(c);
-    EscribirVolcado(informe_, *juego_, ini_);
-  } else {
-    throw ErrorGuion("unknown command '" + c + "'");
   }
+  if (juego_) throw ErrorGuion("'ini' after start");
+  lineasIni_.insert(lineasIni_.end(), w.begin() + 1, w.end());
+}
+
+void EjecutorGuion::Arranque(const std::vector<std::string>& w) {
+  Argumentos(w, 0, 0);
+  if (juego_) throw ErrorGuion("start given twice");
+  Empezar();
+}
+
+void EjecutorGuion::Azar(const std::vector<std::string>& w) {
+  Argumentos(w, 1, SIZE_MAX);
+  std::vector<int> valores;
+  for (size_t k = 1; k < w.size(); ++k) valores.push_back(Numero(w[k], kMaximoValor, "rand"));
+  plataforma_.aleatorios.insert(plataforma_.aleatorios.end(), valores.begin(), valores.end());
+}
+
+void EjecutorGuion::Ventana(const std::vector<std::string>& w) {
+  Argumentos(w, 1, SIZE_MAX);
+  std::vector<int> respuestas;
+  for (size_t k = 1; k < w.size(); ++k) {
+    respuestas.push_back(w[k] == "escape" ? PlataformaGuion::kEscape : Posicion(w[k]));
+  }
+  RequiereArranque(w[0]);
+  plataforma_.ventanas.insert(plataforma_.ventanas.end(), respuestas.begin(), respuestas.end());
+}
+
+void EjecutorGuion::Jugar(const std::vector<std::string>& w) {
+  Argumentos(w, 1, 1);
+  const int p = Posicion(w[1]);
+  RequiereArranque(w[0]);
+  plataforma_.ventanas.push_back(p);
+  juego_->MenuNuevo();
+}
+
+void EjecutorGuion::Tecla(const std::vector<std::string>& w) {
+  Argumentos(w, 1, 1);
+  const int codigo = Numero(w[1], 255, "key code");
+  RequiereArranque(w[0]);
+  const bool persiana = w[0] == "shutter";
+  // On the main window F1 and F2 are the menu's shortcuts; the shutter
+  // sees a key after the main window when it shows (it has the focus).
+  if (!persiana && codigo == tecla::kF1) juego_->MenuAyuda();
+  else if (!persiana && codigo == tecla::kF2) juego_->MenuNuevo();
+  else juego_->Tecla(codigo, persiana);
+}
+
+void EjecutorGuion::Menu(const std::vector<std::string>& w) {
+  Argumentos(w, 1, 1);
+  const std::string& m = w[1];
+  if (m != "nuevo" && m != "normal" && m != "dificil" && m != "sonido" && m != "reset") {
+    throw ErrorGuion("unknown menu item '" + m + "'");
+  }
+  RequiereArranque(w[0]);
+  if (m == "nuevo") juego_->MenuNuevo();
+  else if (m == "normal") juego_->MenuPiezas(0);
+  else if (m == "dificil") juego_->MenuPiezas(1);
+  else if (m == "sonido") juego_->MenuSonido();
+  else juego_->MenuReset();
+}
+
+void EjecutorGuion::Respuesta(const std::vector<std::string>& w) {
+  Argumentos(w, 1, SIZE_MAX);
+  std::vector<bool> respuestas;
+  for (size_t k = 1; k < w.size(); ++k) {
+    if (w[k] != "ok" && w[k] != "cancel") throw ErrorGuion("bad answer '" + w[k] + "' (ok or cancel)");
+    respuestas.push_back(w[k] == "ok");
+  }
+  RequiereArranque(w[0]);
+  plataforma_.respuestas.insert(plataforma_.respuestas.end(), respuestas.begin(), respuestas.end());
+}
+
+void EjecutorGuion::Tick(const std::vector<std::string>& w) {
+  Argumentos(w, 1, 2);
+  const std::string& cual = w[1];
+  if (cual != "juego" && cual != "gota" && cual != "bloque") {
+    throw ErrorGuion("unknown timer '" + cual + "' (juego, gota or bloque)");
+  }
+  int veces = 1;
+  if (w.size() == 3) {
+    veces = Numero(w[2], kMaximoTicks, "tick count");
+    if (veces < 1) throw ErrorGuion("tick count must be at least 1");
+  }
+  RequiereArranque(w[0]);
+  if (ticks_ + veces > kMaximoTicksGuion) {
+    throw ErrorGuion("more than " + std::to_string(kMaximoTicksGuion) + " timer events in the script");
+  }
+  ticks_ += veces;
+  Ticks(cual, veces);
+}
+
+void EjecutorGuion::Espera(const std::vector<std::string>& w) {
+  Argumentos(w, 1, 1);
+  const int64_t ms = Milisegundos(w[1]);
+  RequiereArranque(w[0]);
+  plataforma_.milisegundos += ms;
+}
+
+void EjecutorGuion::Volcado(const std::vector<std::string>& w) {
+  Argumentos(w, 0, 0);
+  RequiereArranque(w[0]);
+  EscribirVolcado(informe_, *juego_, ini_);
 }
 
 void EjecutorGuion::Empezar() {

@@ -52,6 +52,19 @@ class EjecutorGuion {
 
  private:
   void Comando(const std::vector<std::string>& w);
+  // One handler per command of the script.
+  void FijarFecha(const std::vector<std::string>& w);
+  void Ini(const std::vector<std::string>& w);
+  void Arranque(const std::vector<std::string>& w);
+  void Azar(const std::vector<std::string>& w);
+  void Ventana(const std::vector<std::string>& w);
+  void Jugar(const std::vector<std::string>& w);
+  void Tecla(const std::vector<std::string>& w);
+  void Menu(const std::vector<std::string>& w);
+  void Respuesta(const std::vector<std::string>& w);
+  void Tick(const std::vector<std::string>& w);
+  void Espera(const std::vector<std::string>& w);
+  void Volcado(const std::vector<std::string>& w);
   void Empezar();
   void Ticks(const std::string& cual, int veces);
   void RequiereArranque(const std::string& comando) const;

@@ -1,0 +1,115 @@
+#include "jugador/Alcance.h"
+
+#include <algorithm>
+
+namespace tumbla {
+
+// Every distinct resting place (row of the catalogue, cell) of the piece.
+// At a person's pace the piece keeps falling while the keys are pressed:
+// a key goes in after `pensarMs` and then every `teclaMs`, the piece falls
+// a row every `intervaloMs`, and a place is only reached if the keys get
+// the piece there before it lands on its own.
+std::vector<Lugar> Lugares(const Modelo& m, const Catalogo& cat, int fila, int pos,
+                           const Ritmo& ritmo) {
+  std::vector<Lugar> lugares;
+  thread_local std::vector<uint32_t> vistos(kEstados, 0);
+  thread_local uint32_t sello = 0;
+  if (++sello == 0) {
+    std::fill(vistos.begin(), vistos.end(), 0);
+    sello = 1;
+  }
+  auto anotar = [&](int f, int p) {
+    const size_t s = static_cast<size_t>(f * kCeldas + p);
+    if (vistos[s] != sello) {
+      vistos[s] = sello;
+      lugares.push_back({f, p});
+    }
+  };
+  if (ritmo.teclaMs <= 0 && ritmo.pensarMs <= 0) {
+    Recorrido(m, cat).Andar(fila, pos, [&](int f, int p, int8_t) {
+      if (!m.Cabe(f, p + kAncho)) anotar(f, p);
+      return false;
+    });
+    return lugares;
+  }
+
+  // Rows fallen by the time the j-th key goes in.
+  const int intervalo = std::max(1, ritmo.intervaloMs);
+  auto caidas = [&](int j) { return (ritmo.pensarMs + ritmo.teclaMs * j) / intervalo; };
+  thread_local std::vector<uint32_t> pasados(kEstados, 0);
+  thread_local uint32_t selloPasado = 0;
+  if (++selloPasado == 0) {
+    std::fill(pasados.begin(), pasados.end(), 0);
+    selloPasado = 1;
+  }
+  // Gravity from key j to key j+1; false when the piece landed on the way.
+  auto caer = [&](int f, int& p, int filas) {
+    for (int k = 0; k < filas; ++k) {
+      if (!m.Cabe(f, p + kAncho)) return false;
+      p += kAncho;
+    }
+    return true;
+  };
+  std::vector<int> capa, siguiente;
+  if (!m.Cabe(fila, pos)) return lugares;
+  int p0 = pos;
+  if (!caer(fila, p0, caidas(0))) {
+    anotar(fila, p0);
+    return lugares;
+  }
+  capa.push_back(fila * kCeldas + p0);
+  pasados[static_cast<size_t>(capa.back())] = selloPasado;
+  for (int j = 0; !capa.empty() && j < 40; ++j) {
+    siguiente.clear();
+    const int filas = caidas(j + 1) - caidas(j);
+    for (int s : capa) {
+      const int f = s / kCeldas;
+      const int p = s % kCeldas;
+      anotar(f, m.Caida(f, p));  // Space
+      const int vecinos[4][2] = {{f, p - 1}, {f, p + 1}, {cat.Siguiente(f), p}, {f, p + kAncho}};
+      for (const auto& v : vecinos) {
+        int np = v[1];
+        if (np < 0 || np >= kCeldas || !m.Cabe(v[0], np)) continue;
+        if (!caer(v[0], np, filas)) {
+          anotar(v[0], np);  // it landed before the next key
+          continue;
+        }
+        const size_t ns = static_cast<size_t>(v[0] * kCeldas + np);
+        if (pasados[ns] == selloPasado) continue;
+        pasados[ns] = selloPasado;
+        siguiente.push_back(static_cast<int>(ns));
+      }
+    }
+    capa.swap(siguiente);
+  }
+  return lugares;
+}
+
+// Where the torpedo goes when fired from each column it can be moved to
+// along its row.
+std::vector<Lugar> Disparos(const Modelo& m, int pos) {
+  std::vector<Lugar> lugares;
+  for (int paso : {-1, 1}) {
+    for (int p = paso < 0 ? pos : pos + 1; m.Libre(p) && Columna(p) >= 1 && Columna(p) <= 11; p += paso) {
+      lugares.push_back({kFichaTorpedo, m.DestinoTorpedo(p)});
+    }
+  }
+  return lugares;
+}
+
+// The turns tried before a placement: none, a quarter turn either way, a
+// half turn, and (where the drop's path matters) the half turn the other way
+// and three-turn sequences.
+std::vector<std::vector<bool>> Giros(Modo modo, bool permitidos) {
+  if (!permitidos) return {{}};
+  std::vector<std::vector<bool>> g = {{}, {true}, {false}, {true, true}};
+  if (modo == Modo::Juntator) {
+    g.push_back({false, false});
+    for (bool a : {true, false}) {
+      for (bool b : {true, false}) g.push_back({a, a, b});
+    }
+  }
+  return g;
+}
+
+}  // namespace tumbla

@@ -1,0 +1,24 @@
+// How the computer player judges the board a placement leaves: the classic
+// measures of a good falling-block player (landing height, rows cleared,
+// transitions, holes, wells) and the level's own objective (the blue drop
+// nearer the floor, the neutral blocks gone, the two drops side by side, the
+// pot's row filled with the plant kept short).
+#pragma once
+
+#include "jugador/Modelo.h"
+
+namespace tumbla {
+
+constexpr double kGanado = 1e9;
+
+// What the player knows of the level beyond the board.
+struct Criterio {
+  int borrarCada = 1;   // rows that must be full together
+  bool subida = false;  // the board rises every few rows
+};
+
+// The worth of `despues`, the board left by landing row `fila` of the
+// catalogue at `pos` on `antes`.
+double Valorar(const Modelo& antes, const Modelo& despues, int fila, int pos, const Criterio& criterio);
+
+}  // namespace tumbla
