@@ -25,6 +25,7 @@
 #include <map>
 #include <mutex>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -55,9 +56,7 @@ int Entero(const std::string& texto, int minimo, int maximo, const std::string& 
   return static_cast<int>(v);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+struct Opciones {
   std::vector<int> posiciones;
   int semillas = 10;
   int semillaBase = 1;
@@ -65,7 +64,10 @@ int main(int argc, char** argv) {
   std::string guiones, tabla, grafico;
   unsigned hilos = std::max(1u, std::thread::hardware_concurrency());
   bool comprobar = false;
+};
 
+Opciones LeerOpciones(int argc, char** argv) {
+  Opciones op;
   for (int k = 1; k < argc; ++k) {
     const std::string a = argv[k];
     auto valor = [&]() -> std::string {
@@ -77,67 +79,68 @@ int main(int argc, char** argv) {
       const auto guion = v.find('-');
       const int desde = Entero(v.substr(0, guion), 1, kNumNiveles, "posicion");
       const int hasta = guion == std::string::npos ? desde : Entero(v.substr(guion + 1), desde, kNumNiveles, "posicion");
-      for (int p = desde; p <= hasta; ++p) posiciones.push_back(p);
+      for (int p = desde; p <= hasta; ++p) op.posiciones.push_back(p);
     } else if (a == "--semillas") {
-      semillas = Entero(valor(), 1, 100000, "semillas");
+      op.semillas = Entero(valor(), 1, 100000, "semillas");
     } else if (a == "--semilla-base") {
-      semillaBase = Entero(valor(), 0, 1000000000, "semilla-base");
+      op.semillaBase = Entero(valor(), 0, 1000000000, "semilla-base");
     } else if (a == "--persona") {
-      base.ritmoPersona = true;
+      op.base.ritmoPersona = true;
     } else if (a == "--pensar") {
-      base.pensarMs = Entero(valor(), 0, 60000, "pensar");
+      op.base.pensarMs = Entero(valor(), 0, 60000, "pensar");
     } else if (a == "--tecla") {
-      base.teclaMs = Entero(valor(), 0, 60000, "tecla");
+      op.base.teclaMs = Entero(valor(), 0, 60000, "tecla");
     } else if (a == "--dificil") {
-      base.dificil = true;
+      op.base.dificil = true;
     } else if (a == "--guiones") {
-      guiones = valor();
+      op.guiones = valor();
     } else if (a == "--tabla") {
-      tabla = valor();
+      op.tabla = valor();
     } else if (a == "--grafico") {
-      grafico = valor();
+      op.grafico = valor();
     } else if (a == "--hilos") {
-      hilos = static_cast<unsigned>(Entero(valor(), 1, 256, "hilos"));
+      op.hilos = static_cast<unsigned>(Entero(valor(), 1, 256, "hilos"));
     } else if (a == "--registros") {
       std::ifstream f(valor(), std::ios::binary);
       if (!f) Uso("no se puede leer " + std::string(argv[k]));
-      base.registros.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+      op.base.registros.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     } else if (a == "--comprobar") {
-      comprobar = true;
+      op.comprobar = true;
     } else {
       Uso("opcion desconocida '" + a + "'");
     }
   }
-  if (posiciones.empty()) {
-    for (int p = 1; p <= kNumNiveles; ++p) posiciones.push_back(p);
+  if (op.posiciones.empty()) {
+    for (int p = 1; p <= kNumNiveles; ++p) op.posiciones.push_back(p);
   }
-  if (!guiones.empty()) std::filesystem::create_directories(guiones);
+  return op;
+}
 
-  // Every (position, seed) game is one job; the threads take them in turn.
-  struct Trabajo {
-    int posicion;
-    int semilla;
-  };
-  std::vector<Trabajo> trabajos;
-  for (int p : posiciones) {
-    for (int s = 0; s < semillas; ++s) trabajos.push_back({p, semillaBase + s});
-  }
+struct Trabajo {
+  int posicion;
+  int semilla;
+};
+
+// Every (position, seed) game is one job; the threads take them in turn.
+// Throws the last error any game raised.
+std::vector<ResultadoPartida> JugarTodas(const Opciones& op, const std::vector<Trabajo>& trabajos) {
+  if (!op.guiones.empty()) std::filesystem::create_directories(op.guiones);
   std::vector<ResultadoPartida> resultados(trabajos.size());
   std::atomic<size_t> siguiente{0};
   std::mutex errorMutex;
   std::string error;
   auto obrero = [&] {
     for (size_t j = siguiente++; j < trabajos.size(); j = siguiente++) {
-      OpcionesPartida o = base;
+      OpcionesPartida o = op.base;
       o.posicion = trabajos[j].posicion;
       o.semilla = (static_cast<uint64_t>(o.posicion) << 32) | static_cast<uint32_t>(trabajos[j].semilla);
       try {
-        if (guiones.empty()) {
+        if (op.guiones.empty()) {
           resultados[j] = JugarPartida(o);
         } else {
           char nombre[64];
           std::snprintf(nombre, sizeof nombre, "pos%03d-semilla%d.rep", o.posicion, trabajos[j].semilla);
-          std::ofstream f(std::filesystem::path(guiones) / nombre, std::ios::binary);
+          std::ofstream f(std::filesystem::path(op.guiones) / nombre, std::ios::binary);
           o.guion = &f;
           resultados[j] = JugarPartida(o);
         }
@@ -148,38 +151,57 @@ int main(int argc, char** argv) {
     }
   };
   std::vector<std::thread> grupo;
-  for (unsigned h = 1; h < hilos; ++h) grupo.emplace_back(obrero);
+  for (unsigned h = 1; h < op.hilos; ++h) grupo.emplace_back(obrero);
   obrero();
   for (auto& h : grupo) h.join();
-  if (!error.empty()) {
-    std::cerr << "tumbla-autoplay: " << error << '\n';
+  if (!error.empty()) throw std::runtime_error(error);
+  return resultados;
+}
+
+// Writes the table (and the chart); with --comprobar, 1 when a level
+// breaks the house rules.
+int Informar(const Opciones& op, const std::vector<ResumenPosicion>& resumen) {
+  std::ostringstream texto;
+  EscribirTabla(texto, resumen, op.base.ritmoPersona);
+  if (op.tabla.empty()) {
+    std::cout << texto.str();
+  } else {
+    std::ofstream(op.tabla, std::ios::binary) << texto.str();
+  }
+  if (!op.grafico.empty()) {
+    std::ofstream f(op.grafico, std::ios::binary);
+    EscribirGrafico(f, resumen);
+  }
+  if (op.comprobar) {
+    const std::vector<std::string> fallos = ComprobarReglas(resumen, op.semillas, op.base.ritmoPersona);
+    for (const auto& f : fallos) std::cerr << f << '\n';
+    if (!fallos.empty()) return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Opciones op = LeerOpciones(argc, argv);
+  std::vector<Trabajo> trabajos;
+  for (int p : op.posiciones) {
+    for (int s = 0; s < op.semillas; ++s) trabajos.push_back({p, op.semillaBase + s});
+  }
+  std::vector<ResultadoPartida> resultados;
+  try {
+    resultados = JugarTodas(op, trabajos);
+  } catch (const std::exception& e) {
+    std::cerr << "tumbla-autoplay: " << e.what() << '\n';
     return 2;
   }
 
   const CatalogoNiveles niveles;
   std::vector<ResumenPosicion> resumen;
-  for (size_t j = 0; j < trabajos.size(); j += static_cast<size_t>(semillas)) {
-    ResumenPosicion r = Resumir(niveles, trabajos[j].posicion,
-                                std::vector<ResultadoPartida>(resultados.begin() + static_cast<long>(j),
-                                                              resultados.begin() + static_cast<long>(j) + semillas));
-    resumen.push_back(r);
+  const auto n = static_cast<long>(op.semillas);
+  for (size_t j = 0; j < trabajos.size(); j += static_cast<size_t>(n)) {
+    const auto desde = resultados.begin() + static_cast<long>(j);
+    resumen.push_back(Resumir(niveles, trabajos[j].posicion, std::vector<ResultadoPartida>(desde, desde + n)));
   }
-
-  std::ostringstream texto;
-  EscribirTabla(texto, resumen, base.ritmoPersona);
-  if (tabla.empty()) {
-    std::cout << texto.str();
-  } else {
-    std::ofstream(tabla, std::ios::binary) << texto.str();
-  }
-  if (!grafico.empty()) {
-    std::ofstream f(grafico, std::ios::binary);
-    EscribirGrafico(f, resumen);
-  }
-  if (comprobar) {
-    const std::vector<std::string> fallos = ComprobarReglas(resumen, semillas, base.ritmoPersona);
-    for (const auto& f : fallos) std::cerr << f << '\n';
-    if (!fallos.empty()) return 1;
-  }
-  return 0;
+  return Informar(op, resumen);
 }

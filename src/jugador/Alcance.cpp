@@ -4,61 +4,54 @@
 
 namespace tumbla {
 
-// Every distinct resting place (row of the catalogue, cell) of the piece.
+namespace {
+
+// A set of catalogue states, stamped so its table is never cleared.
+struct Marcas {
+  std::vector<uint32_t> tabla = std::vector<uint32_t>(kEstados, 0);
+  uint32_t sello = 0;
+
+  void Vaciar() {
+    if (++sello == 0) {
+      std::fill(tabla.begin(), tabla.end(), 0);
+      sello = 1;
+    }
+  }
+  bool Marcar(int estado) {
+    uint32_t& t = tabla[static_cast<size_t>(estado)];
+    if (t == sello) return false;
+    t = sello;
+    return true;
+  }
+};
+
+// Gravity between two keys: false when the piece landed on the way.
+bool Caer(const Modelo& m, int f, int& p, int filas) {
+  for (int k = 0; k < filas; ++k) {
+    if (!m.Cabe(f, p + kAncho)) return false;
+    p += kAncho;
+  }
+  return true;
+}
+
 // At a person's pace the piece keeps falling while the keys are pressed:
 // a key goes in after `pensarMs` and then every `teclaMs`, the piece falls
 // a row every `intervaloMs`, and a place is only reached if the keys get
-// the piece there before it lands on its own.
-std::vector<Lugar> Lugares(const Modelo& m, const Catalogo& cat, int fila, int pos,
-                           const Ritmo& ritmo) {
-  std::vector<Lugar> lugares;
-  thread_local std::vector<uint32_t> vistos(kEstados, 0);
-  thread_local uint32_t sello = 0;
-  if (++sello == 0) {
-    std::fill(vistos.begin(), vistos.end(), 0);
-    sello = 1;
-  }
-  auto anotar = [&](int f, int p) {
-    const size_t s = static_cast<size_t>(f * kCeldas + p);
-    if (vistos[s] != sello) {
-      vistos[s] = sello;
-      lugares.push_back({f, p});
-    }
-  };
-  if (ritmo.teclaMs <= 0 && ritmo.pensarMs <= 0) {
-    Recorrido(m, cat).Andar(fila, pos, [&](int f, int p, int8_t) {
-      if (!m.Cabe(f, p + kAncho)) anotar(f, p);
-      return false;
-    });
-    return lugares;
-  }
-
-  // Rows fallen by the time the j-th key goes in.
+// the piece there before it lands on its own. The walk goes key by key.
+template <typename F>
+void AndarAPaso(const Modelo& m, const Catalogo& cat, int fila, int pos, const Ritmo& ritmo, F anotar) {
   const int intervalo = std::max(1, ritmo.intervaloMs);
-  auto caidas = [&](int j) { return (ritmo.pensarMs + ritmo.teclaMs * j) / intervalo; };
-  thread_local std::vector<uint32_t> pasados(kEstados, 0);
-  thread_local uint32_t selloPasado = 0;
-  if (++selloPasado == 0) {
-    std::fill(pasados.begin(), pasados.end(), 0);
-    selloPasado = 1;
-  }
-  // Gravity from key j to key j+1; false when the piece landed on the way.
-  auto caer = [&](int f, int& p, int filas) {
-    for (int k = 0; k < filas; ++k) {
-      if (!m.Cabe(f, p + kAncho)) return false;
-      p += kAncho;
-    }
-    return true;
-  };
-  std::vector<int> capa, siguiente;
-  if (!m.Cabe(fila, pos)) return lugares;
+  auto caidas = [&](int j) { return (ritmo.pensarMs + ritmo.teclaMs * j) / intervalo; };  // by key j
+  thread_local Marcas pasados;
+  pasados.Vaciar();
+  if (!m.Cabe(fila, pos)) return;
   int p0 = pos;
-  if (!caer(fila, p0, caidas(0))) {
+  if (!Caer(m, fila, p0, caidas(0))) {
     anotar(fila, p0);
-    return lugares;
+    return;
   }
-  capa.push_back(fila * kCeldas + p0);
-  pasados[static_cast<size_t>(capa.back())] = selloPasado;
+  std::vector<int> capa{fila * kCeldas + p0}, siguiente;
+  pasados.Marcar(capa.back());
   for (int j = 0; !capa.empty() && j < 40; ++j) {
     siguiente.clear();
     const int filas = caidas(j + 1) - caidas(j);
@@ -70,17 +63,36 @@ std::vector<Lugar> Lugares(const Modelo& m, const Catalogo& cat, int fila, int p
       for (const auto& v : vecinos) {
         int np = v[1];
         if (np < 0 || np >= kCeldas || !m.Cabe(v[0], np)) continue;
-        if (!caer(v[0], np, filas)) {
+        if (!Caer(m, v[0], np, filas)) {
           anotar(v[0], np);  // it landed before the next key
           continue;
         }
-        const size_t ns = static_cast<size_t>(v[0] * kCeldas + np);
-        if (pasados[ns] == selloPasado) continue;
-        pasados[ns] = selloPasado;
-        siguiente.push_back(static_cast<int>(ns));
+        const int ns = v[0] * kCeldas + np;
+        if (pasados.Marcar(ns)) siguiente.push_back(ns);
       }
     }
     capa.swap(siguiente);
+  }
+}
+
+}  // namespace
+
+// Every distinct resting place (row of the catalogue, cell) of the piece.
+std::vector<Lugar> Lugares(const Modelo& m, const Catalogo& cat, int fila, int pos,
+                           const Ritmo& ritmo) {
+  std::vector<Lugar> lugares;
+  thread_local Marcas vistos;
+  vistos.Vaciar();
+  auto anotar = [&](int f, int p) {
+    if (vistos.Marcar(f * kCeldas + p)) lugares.push_back({f, p});
+  };
+  if (ritmo.teclaMs <= 0 && ritmo.pensarMs <= 0) {
+    Recorrido(m, cat).Andar(fila, pos, [&](int f, int p, int8_t) {
+      if (!m.Cabe(f, p + kAncho)) anotar(f, p);
+      return false;
+    });
+  } else {
+    AndarAPaso(m, cat, fila, pos, ritmo, anotar);
   }
   return lugares;
 }

@@ -79,6 +79,17 @@ class Anfitrion : public Plataforma {
   };
   std::array<Reloj, 3> relojes;
 
+  // The timer that fires next (in the order Juego, Gota, BloqueExtra when
+  // two fall due at once); -1 when none runs.
+  int ProximoReloj() const {
+    int cual = -1;
+    for (int t = 0; t < 3; ++t) {
+      const Reloj& r = relojes[static_cast<size_t>(t)];
+      if (r.activo && (cual < 0 || r.proximo < relojes[static_cast<size_t>(cual)].proximo)) cual = t;
+    }
+    return cual;
+  }
+
   void temporizador(Temporizador t, bool activo, int intervaloMs) override {
     Reloj& r = relojes[static_cast<size_t>(t)];
     const bool marcha = activo && intervaloMs > 0;
@@ -169,10 +180,8 @@ std::string Motivo(const Juego& juego, Modo modo) {
   return "entrada";
 }
 
-}  // namespace
-
-ResultadoPartida JugarPartida(const OpcionesPartida& o) {
-  CarpetaTemporal carpeta;
+// The settings a fresh player starts with, in the folder and in the script.
+std::filesystem::path EscribirArranque(const OpcionesPartida& o, const CarpetaTemporal& carpeta) {
   const auto ini = carpeta.ruta() / "tumbla.ini";
   {
     std::ofstream f(ini, std::ios::binary);
@@ -185,7 +194,14 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
              << "date " << kFecha << "\nini AZKENA=" << kFecha << " LAGUNTZA=0"
              << (o.dificil ? " ZAILTASUNA=Z" : "") << "\nstart\n";
   }
+  return ini;
+}
 
+}  // namespace
+
+ResultadoPartida JugarPartida(const OpcionesPartida& o) {
+  CarpetaTemporal carpeta;
+  const auto ini = EscribirArranque(o, carpeta);
   Anfitrion anfitrion(o.semilla, o.guion);
   Juego juego(anfitrion, ini.string(),
               o.registros.empty() ? CatalogoNiveles() : CatalogoNiveles(o.registros));
@@ -218,13 +234,8 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
       }
     }
 
-    // The next timer event (in the order Juego, Gota, BloqueExtra when two
-    // fall due at once), unless the player's next key comes first.
-    int cual = -1;
-    for (int t = 0; t < 3; ++t) {
-      const auto& reloj = anfitrion.relojes[static_cast<size_t>(t)];
-      if (reloj.activo && (cual < 0 || reloj.proximo < anfitrion.relojes[static_cast<size_t>(cual)].proximo)) cual = t;
-    }
+    // The next timer event, unless the player's next key comes first.
+    const int cual = anfitrion.ProximoReloj();
     if (cual < 0) break;  // nothing can ever happen again
     auto& reloj = anfitrion.relojes[static_cast<size_t>(cual)];
     if (proximaTecla != Conductor::kNunca && proximaTecla < reloj.proximo) {

@@ -19,13 +19,7 @@ class Goteator : public ReglasGrupo {
   }
   void Preparar(Partida& p, const std::vector<int>& celdas, int gota, int) const override {
     for (int c : celdas) p.e.tablero.Poner(c, kMuro);
-    if (gota == 0) {
-      p.ActivarTemporizador(Temporizador::Gota, false);
-      return;
-    }
-    p.e.CeldaGota = static_cast<int16_t>(gota);
-    p.e.tablero.Poner(gota, kGotaAzul);
-    p.ActivarTemporizador(Temporizador::Gota, true);
+    PonerGota(p, gota);
   }
   void TickGota(Partida& p) const override {
     if (!BajarGota(p)) return;

@@ -22,13 +22,7 @@ class Juntator : public ReglasGrupo {
   void Preparar(Partida& p, const std::vector<int>& celdas, int gota, int gotaRosa) const override {
     for (int c : celdas) p.e.tablero.Poner(c, kMuro);
     if (gotaRosa > 0) p.e.tablero.Poner(gotaRosa, kGotaRosa);
-    if (gota == 0) {
-      p.ActivarTemporizador(Temporizador::Gota, false);
-      return;
-    }
-    p.e.CeldaGota = static_cast<int16_t>(gota);
-    p.e.tablero.Poner(gota, kGotaAzul);
-    p.ActivarTemporizador(Temporizador::Gota, true);
+    PonerGota(p, gota);
   }
   // Side by side in the row that completes a clearing cycle: both drops go
   // with it, and the level is won.

@@ -34,6 +34,14 @@ void ReglasGrupo::Preparar(Partida& p, const std::vector<int>& celdas, int, int)
   p.ActivarTemporizador(Temporizador::Gota, false);
 }
 
+void PonerGota(Partida& p, int gota) {
+  if (gota != 0) {
+    p.e.CeldaGota = static_cast<int16_t>(gota);
+    p.e.tablero.Poner(gota, kGotaAzul);
+  }
+  p.ActivarTemporizador(Temporizador::Gota, gota != 0);
+}
+
 bool BajarGota(Partida& p) {
   Estado& e = p.e;
   const int antes = e.CeldaGota;

@@ -90,7 +90,10 @@ class ReglasGrupo {
 
 const ReglasGrupo& ReglasDe(Modo modo);
 
-// Shared by the groups with a blue drop: it falls a row while the cell
+// Shared by the groups with a blue drop. The drop starts in its cell (none
+// when 0) and its timer runs while there is one.
+void PonerGota(Partida& p, int gota);
+// It falls a row while the cell
 // below is free. True when it reached the bottom row (the level may have
 // ended meanwhile: the caller checks).
 bool BajarGota(Partida& p);

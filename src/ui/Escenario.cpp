@@ -30,14 +30,14 @@ QRectF Celda(int i) {
   return Rect(kIzquierdaTablero + Columna(i) * kLadoCelda, kArribaTablero + Fila(i) * kLadoCelda,
               kLadoCelda, kLadoCelda);
 }
-QRectF CeldaNext(int k) {
-  return Rect(kIzquierdaNext + (k % 5) * kLadoCelda, kArribaNext + (k / 5) * kLadoCelda,
+QRectF CeldaSiguiente(int k) {
+  return Rect(kIzquierdaSiguiente + (k % 5) * kLadoCelda, kArribaSiguiente + (k / 5) * kLadoCelda,
               kLadoCelda, kLadoCelda);
 }
-QRectF MarcoNext() {
-  return Rect(kIzquierdaNext, kArribaNext, 5 * kLadoCelda, 4 * kLadoCelda).adjusted(-4, -4, 4, 4);
+QRectF MarcoSiguiente() {
+  return Rect(kIzquierdaSiguiente, kArribaSiguiente, 5 * kLadoCelda, 4 * kLadoCelda).adjusted(-4, -4, 4, 4);
 }
-QRectF TituloNext() { return Rect(kIzquierdaPanel, kArribaTitulo, kAnchoPanel, 240); }
+QRectF TituloSiguiente() { return Rect(kIzquierdaPanel, kArribaTitulo, kAnchoPanel, 240); }
 QRectF Obstaculo(int k) {
   return Rect(kIzquierdaObstaculos + k * kPasoObstaculos, kArribaObstaculos, kLadoCelda, kLadoCelda);
 }
@@ -83,7 +83,7 @@ const QColor kFondoJuego(0x14, 0x17, 0x1C);
 const QColor kRejilla(0x1D, 0x21, 0x28);
 const QColor kTextoClaro(0xE3, 0xE7, 0xED);
 const QColor kTextoOscuro(0x1C, 0x1F, 0x24);
-const QColor kBordeNext(0x6A, 0x72, 0x80);
+const QColor kBordeSiguiente(0x6A, 0x72, 0x80);
 const QColor kPausa(0xFF, 0xC8, 0x3D);
 const QColor kBoton(0xC9, 0xCD, 0xD3);
 const QColor kTextoTenue(0x9A, 0xA3, 0xAF);
@@ -283,57 +283,18 @@ void Escenario::PintarPersiana(QPainter& p) {
 
 void Escenario::PintarPanel(QPainter& p) {
   const Pantalla& s = pantalla_;
-
-  p.setPen(kTextoClaro);
-  p.setFont(Letra(font(), 11, true));
-  p.drawText(escena::TituloNext(), Qt::AlignCenter, QStringLiteral("Siguiente"));
-  p.setPen(QPen(kBordeNext, 1));
-  p.setBrush(kFondoJuego);
-  p.drawRect(escena::MarcoNext().adjusted(0.5, 0.5, -0.5, -0.5));
-  p.setPen(Qt::NoPen);
-  for (int k = 0; k < static_cast<int>(s.imgNext.size()); ++k) {
-    PintarImagen(p, escena::CeldaNext(k), s.imgNext[static_cast<size_t>(k)]);
-  }
-
+  PintarSiguiente(p);
   for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
     PintarImagen(p, escena::Obstaculo(k), s.imgObstaculo[static_cast<size_t>(k)]);
   }
-
-  // The objective: its pictures, then "x" and the count right after them.
-  int mostradas = 0;
-  for (int k = 0; k < static_cast<int>(s.imgObjetivo.size()); ++k) {
-    const int imagen = s.imgObjetivo[static_cast<size_t>(k)];
-    if (imagen == kSinImagen) continue;
-    PintarImagen(p, escena::Objetivo(mostradas), imagen);
-    ++mostradas;
-  }
-  if (s.lblObjetivo.visible && !s.lblObjetivo.texto.empty()) {
-    const QRectF sitio = escena::Objetivo(mostradas);
-    QRectF r(sitio.left(), sitio.top() - 2, escena::Panel().right() - sitio.left(), sitio.height() + 4);
-    p.setPen(kTextoClaro);
-    p.setFont(Letra(font(), 14, true));
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, Texto(s.lblObjetivo.texto));
-  }
+  PintarObjetivo(p);
 
   if (s.lblTiempo.visible && !s.lblTiempo.texto.empty()) {
     p.setPen(kTextoClaro);
     p.setFont(Letra(font(), 22, true));
     p.drawText(escena::Tiempo(), Qt::AlignCenter, Texto(s.lblTiempo.texto));
   }
-
-  if (s.lblTipoJuego.visible && !s.lblTipoJuego.texto.empty()) {
-    const QRectF r = escena::TipoJuego().adjusted(4, 0, -4, 0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ColorBgr(s.colorTipoJuego));
-    p.drawRoundedRect(r, 3, 3);
-    p.setPen(kTextoOscuro);
-    const QFont letra = Letra(font(), 11, true);
-    p.setFont(letra);
-    const QString texto =
-        QFontMetricsF(letra).elidedText(Texto(s.lblTipoJuego.texto), Qt::ElideRight, r.width() - 6);
-    p.drawText(r, Qt::AlignCenter, texto);
-  }
-
+  PintarTipoJuego(p);
   if (s.lblPausa.visible) {
     p.setPen(kPausa);
     p.setFont(Letra(font(), 14, true));
@@ -348,6 +309,51 @@ void Escenario::PintarPanel(QPainter& p) {
     p.drawText(escena::Demo(), Qt::AlignCenter, Texto(s.lblDemo.texto));
   }
   p.setPen(Qt::NoPen);
+}
+
+void Escenario::PintarSiguiente(QPainter& p) {
+  p.setPen(kTextoClaro);
+  p.setFont(Letra(font(), 11, true));
+  p.drawText(escena::TituloSiguiente(), Qt::AlignCenter, QStringLiteral("Siguiente"));
+  p.setPen(QPen(kBordeSiguiente, 1));
+  p.setBrush(kFondoJuego);
+  p.drawRect(escena::MarcoSiguiente().adjusted(0.5, 0.5, -0.5, -0.5));
+  p.setPen(Qt::NoPen);
+  for (int k = 0; k < static_cast<int>(pantalla_.imgNext.size()); ++k) {
+    PintarImagen(p, escena::CeldaSiguiente(k), pantalla_.imgNext[static_cast<size_t>(k)]);
+  }
+}
+
+// The objective: its pictures, then "x" and the count right after them.
+void Escenario::PintarObjetivo(QPainter& p) {
+  const Pantalla& s = pantalla_;
+  int mostradas = 0;
+  for (int k = 0; k < static_cast<int>(s.imgObjetivo.size()); ++k) {
+    const int imagen = s.imgObjetivo[static_cast<size_t>(k)];
+    if (imagen == kSinImagen) continue;
+    PintarImagen(p, escena::Objetivo(mostradas), imagen);
+    ++mostradas;
+  }
+  if (s.lblObjetivo.visible && !s.lblObjetivo.texto.empty()) {
+    const QRectF sitio = escena::Objetivo(mostradas);
+    QRectF r(sitio.left(), sitio.top() - 2, escena::Panel().right() - sitio.left(), sitio.height() + 4);
+    p.setPen(kTextoClaro);
+    p.setFont(Letra(font(), 14, true));
+    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, Texto(s.lblObjetivo.texto));
+  }
+}
+
+void Escenario::PintarTipoJuego(QPainter& p) {
+  const Etiqueta& tipo = pantalla_.lblTipoJuego;
+  if (!tipo.visible || tipo.texto.empty()) return;
+  const QRectF r = escena::TipoJuego().adjusted(4, 0, -4, 0);
+  p.setPen(Qt::NoPen);
+  p.setBrush(ColorBgr(pantalla_.colorTipoJuego));
+  p.drawRoundedRect(r, 3, 3);
+  p.setPen(kTextoOscuro);
+  const QFont letra = Letra(font(), 11, true);
+  p.setFont(letra);
+  p.drawText(r, Qt::AlignCenter, QFontMetricsF(letra).elidedText(Texto(tipo.texto), Qt::ElideRight, r.width() - 6));
 }
 
 void Escenario::PintarMarcador(QPainter& p, const QRectF& sitio, const QString& rotulo, const Etiqueta& valor) {

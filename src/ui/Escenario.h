@@ -32,8 +32,8 @@ constexpr int kLadoCelda = 255;
 constexpr int kIzquierdaPanel = 3435;
 constexpr int kAnchoPanel = 1680;
 constexpr int kArribaTitulo = 210;   // "Siguiente"
-constexpr int kIzquierdaNext = 3630;  // imgNext(0)
-constexpr int kArribaNext = 540;
+constexpr int kIzquierdaSiguiente = 3630;  // imgNext(0)
+constexpr int kArribaSiguiente = 540;
 constexpr int kIzquierdaObstaculos = 3555;  // imgObstaculo(0)
 constexpr int kArribaObstaculos = 1860;
 constexpr int kPasoObstaculos = 300;
@@ -49,9 +49,9 @@ constexpr int kArribaDemo = 6000;   // "DEMO" while the computer plays
 
 // Rectangles of the scene in pixels at natural size.
 QRectF Celda(int i);             // board cell i
-QRectF CeldaNext(int k);         // preview cell k (5 wide, 4 high)
-QRectF MarcoNext();              // the preview's frame
-QRectF TituloNext();             // "Siguiente"
+QRectF CeldaSiguiente(int k);         // preview cell k (5 wide, 4 high)
+QRectF MarcoSiguiente();              // the preview's frame
+QRectF TituloSiguiente();             // "Siguiente"
 QRectF Obstaculo(int k);         // handicap icon slot k
 QRectF Objetivo(int k);          // objective picture k
 QRectF Tiempo();                 // lblTiempo
@@ -128,6 +128,9 @@ class Escenario : public QWidget {
   void PintarMarco(QPainter& p);
   void PintarPersiana(QPainter& p);
   void PintarPanel(QPainter& p);
+  void PintarSiguiente(QPainter& p);
+  void PintarObjetivo(QPainter& p);
+  void PintarTipoJuego(QPainter& p);
   void PintarMarcador(QPainter& p, const QRectF& sitio, const QString& rotulo, const Etiqueta& valor);
   void PintarDestellos(QPainter& p);
   void Reescalar();
