@@ -64,10 +64,11 @@ bool Partida::LeerTextoReloj(const std::string& texto, int& segundos) {
 }
 
 void Partida::ReanudarReloj() {
-  // The clock goes on from what it shows; a level without one shows nothing.
+  // The clock goes on from what it shows (at most what the limit holds); a
+  // level without one shows nothing.
   int segundos = 0;
   if (e.ConReloj && LeerTextoReloj(TextoReloj(e.SegundosReloj), segundos)) {
-    e.SegundosLimite = static_cast<int16_t>(segundos);
+    e.SegundosLimite = static_cast<int16_t>(std::min<int>(segundos, INT16_MAX));
   }
   e.InicioReloj = Reloj();
 }
