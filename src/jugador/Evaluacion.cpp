@@ -10,8 +10,10 @@ namespace tumbla {
 namespace {
 
 // Weights beyond the classic ones.
-constexpr double kPesoVarianza = 5.0;       // Superpanic: uneven columns
-constexpr double kPesoAgujeroSuper = 20.0;  // Superpanic: holes, on top of the rest
+constexpr double kPesoVarianza = 20.0;        // Superpanic: uneven columns
+constexpr double kPesoAgujeroSuper = 20.0;    // Superpanic: holes, on top of the rest
+constexpr double kPesoVarianzaClasico = 5.0;  // CLASIC and Panic: the same, less
+constexpr double kPesoAgujeroClasico = 10.0;
 constexpr int kFilaPeligro = 10;            // a stack above this row is in danger...
 constexpr double kPesoPeligro = 5.0;        // ...squared by the rows it climbs past it
 constexpr double kPodVacia = 40;            // PODATOR: a free cell in the pot's row
@@ -31,8 +33,7 @@ class Forma {
   Forma(const Modelo& m, int tope, bool sinLlenas, bool subida = false) {
     int destino = kAlto - 2;
     for (int r = kAlto - 2; r >= tope; --r) {
-      bool llena = true;
-      for (int c = 1; c <= 11; ++c) llena &= !m.Libre(r * kAncho + c);
+      const bool llena = m.Llena(r);
       if (llena) ++llenas_;
       if (llena && sinLlenas) continue;
       for (int c = 1; c <= 11; ++c) ocupada_[static_cast<size_t>(destino * kAncho + c)] = !m.Libre(r * kAncho + c);
@@ -61,6 +62,12 @@ class Forma {
   std::array<bool, kCeldas> ocupada_{};
   int llenas_ = 0;
 };
+
+int LlenasDesde(const Modelo& m, int tope) {
+  int n = 0;
+  for (int r = kAlto - 2; r >= tope; --r) n += m.Llena(r);
+  return n;
+}
 
 int VaciasEnFila(const Modelo& m, int fila) {
   int n = 0;
@@ -262,16 +269,21 @@ double Valorar(const Modelo& antes, const Modelo& m, int fila, int pos, const Cr
   const Forma forma(m, tope, juntas, criterio.subida);
   const Medidas d = Medir(forma, tope);
   const int filas = m.FilasQuitadas() - antes.FilasQuitadas() +
-                    (juntas ? forma.Llenas() - Forma(antes, tope, true).Llenas() : 0);
+                    (juntas ? forma.Llenas() - LlenasDesde(antes, tope) : 0);
 
   double v = -4.5 * AlturaPieza(fila, pos) + 3.4 * filas * 4 - 9.3 * d.transCol - 7.9 * d.agujeros;
+  const double varianza = d.sumaCuadrados / 11 - (d.sumaAlturas / 11) * (d.sumaAlturas / 11);
   if (modo == Modo::Superpanic) {
     // The columns are shuffled after every landing: only what a shuffle
     // keeps is worth anything, an even stack above all.
-    const double media = d.sumaAlturas / 11;
-    v -= kPesoVarianza * (d.sumaCuadrados / 11 - media * media) + kPesoAgujeroSuper * d.agujeros;
+    v -= kPesoVarianza * varianza + kPesoAgujeroSuper * d.agujeros;
   } else {
     v += -3.2 * d.transFila - 3.4 * d.pozos;
+    // On the flat board the handicaps pile up late in the group: a stack
+    // kept even and closed takes them best.
+    if (modo == Modo::Clasico || modo == Modo::Panic) {
+      v -= kPesoVarianzaClasico * varianza + kPesoAgujeroClasico * d.agujeros;
+    }
   }
   // Rows waiting for company still take room.
   if (juntas) v -= 6.0 * forma.Llenas();

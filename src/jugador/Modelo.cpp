@@ -15,7 +15,7 @@ constexpr int kLado = 11;
 }  // namespace
 
 Modelo::Modelo(const Vista& vista, const Catalogo& catalogo) : cat_(&catalogo) {
-  for (int i = 0; i < kCeldas; ++i) c_[static_cast<size_t>(i)] = vista.Celda(i);
+  for (int i = 0; i < kCeldas; ++i) Poner(i, vista.Celda(i));
   if (const Grupo* g = vista.GrupoActual()) modo_ = g->modo;
   borrarCada_ = std::max(1, vista.BorrarCada());
   objetivoLineas_ = vista.ObjetivoLineas();
@@ -151,22 +151,20 @@ bool Modelo::Pasada(bool entrar) {
 bool Modelo::Ciclo(bool& objetivo, bool& juntadas) {
   int filas[kAlto];
   int cuenta = 0;
-  int celda9 = 0, celda10 = 0;
-  bool conMaceta = false;
   for (int base = kBaseFilaInferior; base >= 0 && cuenta < borrarCada_; base -= kAncho) {
-    int ocupadas = 0;
-    celda9 = celda10 = 0;
-    conMaceta = false;
-    for (int c = 0; c < kAncho; ++c) {
-      const int v = c_[static_cast<size_t>(base + c)];
-      ocupadas += v >= 1;
-      if (v == kGotaRosa) celda9 = base + c;
-      if (v == kGotaAzul) celda10 = base + c;
-      conMaceta |= v == kMaceta;
-    }
-    if (ocupadas == kAncho) filas[cuenta++] = base;
+    if (ocupadas_[static_cast<size_t>(base / kAncho)] == kAncho) filas[cuenta++] = base;
   }
   if (cuenta < borrarCada_) return false;
+  // The drops and the pot count in the last row of the cycle.
+  int celda9 = 0, celda10 = 0;
+  bool conMaceta = false;
+  for (int c = 0; c < kAncho; ++c) {
+    const int i = filas[cuenta - 1] + c;
+    const int v = c_[static_cast<size_t>(i)];
+    if (v == kGotaRosa) celda9 = i;
+    if (v == kGotaAzul) celda10 = i;
+    conMaceta |= v == kMaceta;
+  }
   filasQuitadas_ += cuenta;
   if (modo_ == Modo::Juntator && celda9 != 0 && celda10 != 0 && std::abs(celda9 - celda10) == 1) {
     objetivo = juntadas = true;

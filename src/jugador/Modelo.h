@@ -26,6 +26,7 @@ class Modelo {
   Modelo(const Vista& vista, const Catalogo& catalogo);
 
   int16_t operator[](int i) const { return c_[static_cast<size_t>(i)]; }
+  bool Llena(int fila) const { return ocupadas_[static_cast<size_t>(fila)] == kAncho; }
   bool Libre(int i) const { return i >= 0 && i < kCeldas && c_[static_cast<size_t>(i)] < 1; }
   Modo modo() const { return modo_; }
   bool Cuadrado() const;
@@ -72,10 +73,15 @@ class Modelo {
   void DesplazarIzquierda();
   void AsentarGota();
   bool Desborda() const;
-  void Poner(int i, int16_t v) { c_[static_cast<size_t>(i)] = v; }
+  void Poner(int i, int16_t v) {
+    int16_t& celda = c_[static_cast<size_t>(i)];
+    ocupadas_[static_cast<size_t>(i / kAncho)] += static_cast<int8_t>((v >= 1) - (celda >= 1));
+    celda = v;
+  }
 
   const Catalogo* cat_;
   std::array<int16_t, kCeldas> c_{};
+  std::array<int8_t, kAlto> ocupadas_{};  // taken cells of each row, walls included
   Modo modo_ = Modo::Clasico;
   int borrarCada_ = 1;
   bool objetivoLineas_ = false;
