@@ -35,8 +35,10 @@ void Medir(tumbla::ui::VentanaPrincipal& ventana) {
                      std::fprintf(stderr, "tumbla: primer pintado %lld %lld\n", static_cast<long long>(ns), cpu);
                      std::fflush(stderr);
                      if (modo == "jugar") {
+                       // Level 2, chosen in the level window as a player would.
                        QTimer::singleShot(0, &ventana, [&ventana] {
-                         ventana.juego().selector().ElegirPosicion(2);
+                         QTimer::singleShot(0, &ventana, [&ventana] { ventana.juego().selector().ElegirPosicion(2); });
+                         ventana.juego().MenuNuevo();
                          ventana.Refrescar();
                        });
                      }
