@@ -55,9 +55,10 @@ int main(int argc, char* argv[]) {
 
   tumbla::ui::VentanaPrincipal ventana(rutaIni);
   ventana.juego().PonerCarpetasAyuda(tumbla::ui::CarpetasAyuda(rutaIni));
-  Medir(ventana);
   ventana.show();
-  // The game starts inside the event loop, once the window is painted.
+  // The game starts inside the event loop, once the window is painted; the
+  // measuring aid's level comes after that start-up.
   ventana.Arrancar();
+  Medir(ventana);
   return app.exec();
 }
