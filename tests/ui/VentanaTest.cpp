@@ -172,7 +172,7 @@ class VentanaTest : public QObject {
       if (opcion) Accion(opcion)->trigger();
       QCOMPARE(marcas(), std::pair(esperado, esperado));
     }
-    QCOMPARE(Accion("mnuMinutos")->text(), QStringLiteral("Minutos extra: 4"));
+    QCOMPARE(Accion("mnuMinutos")->text(), QString::fromStdString(P().menuMinutos));
 
     const std::pair<std::function<void()>, QString> ordenes[] = {
         {[&] { Tecla(Qt::Key_F2); }, kNiveles},
@@ -284,8 +284,7 @@ class VentanaTest : public QObject {
   }
 
   void demostracionJuegaSolaHastaUnaTeclaOUnClic() {
-    // Next to "Acerca de...": the computer plays a chosen level till a key or click; then the first board, nothing
-    // stored.
+    // After "Acerca de...": the computer plays a level till a key or click, then the first board; nothing stored.
     Abrir();
     const QList<QAction*> juego = v_->findChild<QMenu*>(QStringLiteral("menuJuego"))->actions();
     QCOMPARE(juego.indexOf(Accion("MnuDemo")), juego.indexOf(Accion("MnuAbout")) + 1);
