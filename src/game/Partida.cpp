@@ -42,7 +42,8 @@ std::string Partida::LeerIni(const std::string& seccion, const std::string& clav
   std::string valor = ini_.Leer(seccion, clave);
   const bool defectoEnBlanco = defecto.find_first_not_of(' ') == std::string::npos;
   if (!defectoEnBlanco && valor.empty()) {
-    EscribirIni(seccion, clave, defecto);
+    // The level window opened for a demo leaves the file as it was too.
+    if (!e.DemostracionPedida) EscribirIni(seccion, clave, defecto);
     valor = defecto;
   }
   return valor;

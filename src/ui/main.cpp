@@ -35,8 +35,10 @@ void Medir(tumbla::ui::VentanaPrincipal& ventana) {
                      std::fprintf(stderr, "tumbla: primer pintado %lld %lld\n", static_cast<long long>(ns), cpu);
                      std::fflush(stderr);
                      if (modo == "jugar") {
+                       // Level 2, chosen in the level window as a player would.
                        QTimer::singleShot(0, &ventana, [&ventana] {
-                         ventana.juego().selector().ElegirPosicion(2);
+                         QTimer::singleShot(0, &ventana, [&ventana] { ventana.juego().selector().ElegirPosicion(2); });
+                         ventana.juego().MenuNuevo();
                          ventana.Refrescar();
                        });
                      }
@@ -53,9 +55,10 @@ int main(int argc, char* argv[]) {
 
   tumbla::ui::VentanaPrincipal ventana(rutaIni);
   ventana.juego().PonerCarpetasAyuda(tumbla::ui::CarpetasAyuda(rutaIni));
-  Medir(ventana);
   ventana.show();
-  // The game starts inside the event loop, once the window is painted.
+  // The game starts inside the event loop, once the window is painted; the
+  // measuring aid's level comes after that start-up.
   ventana.Arrancar();
+  Medir(ventana);
   return app.exec();
 }

@@ -1,0 +1,151 @@
+// The board widget on the offscreen platform paints the screen model of a
+// game scene; the pictures are all distinct.
+#include <QPainter>
+#include <QtTest>
+
+#include <map>
+#include <set>
+
+#include "AccesoPruebas.h"
+#include "Escena.h"
+#include "ui/Dibujos.h"
+#include "ui/Escenario.h"
+
+using namespace tumbla;
+using namespace tumbla::ui;
+
+namespace {
+
+// What the widget shows once it has repainted what the game changed.
+QImage Pantallazo(Escenario& w, Juego& juego) {
+  w.ProgramarRepintado(juego.TomarCambios());
+  QCoreApplication::processEvents();
+  return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The first cell (board, then preview) not showing the model: a picture's face colour; empty, shadow and
+// shutter cells one colour each. Cells under the hint are left out.
+QString Discrepancia(const QImage& img, const Escenario& w, const Pantalla& p) {
+  std::map<int, QRgb> vistos;  // -1 empty, -2 shadow, -3 shutter
+  for (int i = 0; i < kCeldas + 20; ++i) {
+    const bool tablero = i < kCeldas;
+    const size_t k = static_cast<size_t>(tablero ? i : i - kCeldas);
+    const QRectF r = tablero ? escena::Celda(i) : escena::CeldaNext(i - kCeldas);
+    if (tablero && (EsMuroExterior(i) || (p.lblInicio.visible && escena::Inicio().contains(r.center())))) continue;
+    const int imagen = tablero ? p.imgTablero[k] : p.imgNext[k];
+    const int clase = tablero && p.persianaVisible && Fila(i) < p.filasPersiana ? -3
+                      : imagen != kSinImagen                                    ? imagen
+                                                                                : -1 - (tablero && p.sombra.test(k));
+    const QRgb visto = img.pixel(w.AWidget(r).center().toPoint());
+    const QRgb esperado = clase > 0 ? ColorCara(clase).rgb() : vistos.emplace(clase, visto).first->second;
+    if (visto != esperado) return QStringLiteral("cell %1: %2, not %3").arg(i).arg(visto, 0, 16).arg(esperado, 0, 16);
+  }
+  std::set<QRgb> colores;
+  for (const auto& [clase, color] : vistos) colores.insert(color);
+  return colores.size() == vistos.size() ? QString() : QStringLiteral("two kinds of cell look alike");
+}
+
+QRectF Rotulo(const QRectF& r) { return r.adjusted(0, -escena::kAltoRotulo / escena::kTwipsPorPixel, 0, -r.height()); }
+
+// The first label whose place does not hold text exactly when the model shows it (score and record: captions too).
+QString Rotulos(const QImage& img, const Escenario& w, const Pantalla& p) {
+  const std::tuple<const char*, QRectF, const Etiqueta&> rotulos[] = {
+      {"inicio", escena::Inicio(), p.lblInicio}, {"tiempo", escena::Tiempo(), p.lblTiempo},
+      {"pausa", escena::Pausa(), p.lblPausa},    {"demo", escena::Demo(), p.lblDemo},
+      {"puntos", escena::Puntos(), p.lblPuntos}, {"rótulo puntos", Rotulo(escena::Puntos()), p.lblPuntos},
+      {"récord", escena::Record(), p.lblRecord}, {"rótulo récord", Rotulo(escena::Record()), p.lblRecord}};
+  for (const auto& [nombre, sitio, etiqueta] : rotulos) {
+    const QRect r = w.AWidget(sitio).toRect();
+    int claros = 0;
+    for (int k = 0; k < r.width() * r.height(); ++k)
+      claros += qGray(img.pixel(r.x() + k % r.width(), r.y() + k / r.width())) > 120;
+    if ((claros > 10) != etiqueta.visible) return QString::fromUtf8(nombre);
+  }
+  return {};
+}
+
+}  // namespace
+
+class EscenarioTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pintaLoQueDiceElModelo() {
+    // Cells, preview and labels show the model, from start-up through a level's changes to a window twice as large.
+    Escena esc{Escena::SinArrancar{}};
+    esc.juego->Inicializar();
+    Escenario w(esc.juego->pantalla());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto comprobar = [&] {
+      const QImage img = Pantallazo(w, *esc.juego);
+      QCOMPARE(Discrepancia(img, w, esc.p()), QString());
+      QCOMPARE(Rotulos(img, w, esc.p()), QString());
+    };
+    QCOMPARE(esc.p().lblTiempo.texto, "0:00");
+    comprobar();  // the hint and the clock on the empty board
+
+    esc.plataforma.alMostrarSelector = [&] { esc.juego->selector().ElegirPosicion(2); };
+    esc.juego->MenuNuevo();
+    esc.Tablero(20, {"...........", "1.........#", "22.....3333", "44556677123"});
+    esc.Ficha(Catalogo::EntradaLista(19)).Lineas(5);
+    esc.juego->MenuSombra();
+    QVERIFY(esc.p().sombra.any());
+    comprobar();
+    esc.juego->Tecla(tecla::kIzquierda);
+    comprobar();
+
+    // The full bottom row goes with the landing and flashes about a tenth of a second.
+    esc.TicksHastaAterrizar();
+    QElapsedTimer desde;
+    desde.start();
+    const QImage destello = Pantallazo(w, *esc.juego);
+    QVERIFY(w.Destella(23) && !w.Destella(22));
+    for (int c = 1; c <= 11 && desde.elapsed() < Escenario::kMsDestello; ++c) {  // unless the machine stalled
+      QVERIFY(qGray(destello.pixel(w.AWidget(escena::Celda(kBaseFilaInferior + c)).center().toPoint())) > 150);
+    }
+    QTRY_COMPARE(Discrepancia(Pantallazo(w, *esc.juego), w, esc.p()), QString());
+
+    esc.juego->Tecla(tecla::kF3);
+    esc.juego->Disparar(Temporizador::Juego);
+    QVERIFY(esc.p().lblPausa.visible);
+    comprobar();
+    Estado& e = AccesoPruebas::Estado(*esc.juego);
+    const auto zona = [&](const QRectF& r) { return Pantallazo(w, *esc.juego).copy(w.AWidget(r).toRect()); };
+    const QImage puntos = zona(escena::Puntos()), record = zona(escena::Record());
+    e.Puntos = 1250;
+    QVERIFY(zona(escena::Puntos()) != puntos && zona(escena::Record()) == record);
+    e.Demostrando = true;
+    comprobar();
+    e.PersianaVisible = true, e.FilasPersiana = 5;
+    comprobar();
+    w.resize(w.sizeHint() * 2);
+    QTRY_COMPARE(w.Escala(), 2.0);
+    comprobar();
+  }
+
+  void dibujosDistintos() {
+    // No two of the block pictures and icons look alike: a tenth of their pixels differ clearly.
+    QList<QImage> dibujos;
+    for (int id = 1; id < kNumImagenes; ++id) {
+      dibujos << QImage(34, 34, QImage::Format_ARGB32);
+      dibujos.back().fill(Qt::transparent);
+      QPainter p(&dibujos.back());
+      PintarImagen(p, QRectF(0, 0, 34, 34), id);
+    }
+    for (int a = 0; a < dibujos.size(); ++a) {
+      for (int b = a + 1; b < dibujos.size(); ++b) {
+        int distintos = 0;
+        for (int k = 0; k < 34 * 34; ++k) {
+          const QRgb x = dibujos[a].pixel(k % 34, k / 34), y = dibujos[b].pixel(k % 34, k / 34);
+          distintos += (qAbs(qRed(x) - qRed(y)) + qAbs(qGreen(x) - qGreen(y)) + qAbs(qBlue(x) - qBlue(y)) +
+                        qAbs(qAlpha(x) - qAlpha(y))) > 60;
+        }
+        QVERIFY2(distintos > 34 * 34 / 10, qPrintable(QStringLiteral("%1 and %2").arg(a + 1).arg(b + 1)));
+      }
+    }
+  }
+};
+
+QTEST_MAIN(EscenarioTest)
+#include "EscenarioTest.moc"
