@@ -42,8 +42,7 @@ std::string Partida::LeerIni(const std::string& seccion, const std::string& clav
   std::string valor = ini_.Leer(seccion, clave);
   const bool defectoEnBlanco = defecto.find_first_not_of(' ') == std::string::npos;
   if (!defectoEnBlanco && valor.empty()) {
-    // The level window opened for a demo leaves the file as it was too.
-    if (!e.DemostracionPedida) EscribirIni(seccion, clave, defecto);
+    EscribirIni(seccion, clave, defecto);
     valor = defecto;
   }
   return valor;

@@ -30,7 +30,7 @@ QString Discrepancia(const QImage& img, const Escenario& w, const Pantalla& p) {
   for (int i = 0; i < kCeldas + 20; ++i) {
     const bool tablero = i < kCeldas;
     const size_t k = static_cast<size_t>(tablero ? i : i - kCeldas);
-    const QRectF r = tablero ? escena::Celda(i) : escena::CeldaNext(i - kCeldas);
+    const QRectF r = tablero ? escena::Celda(i) : escena::CeldaSiguiente(i - kCeldas);
     if (tablero && (EsMuroExterior(i) || (p.lblInicio.visible && escena::Inicio().contains(r.center())))) continue;
     const int imagen = tablero ? p.imgTablero[k] : p.imgNext[k];
     const int clase = tablero && p.persianaVisible && Fila(i) < p.filasPersiana ? -3
