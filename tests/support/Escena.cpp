@@ -44,6 +44,7 @@ Escena::Escena(SinArrancar) {
              std::to_string(contador++));
   std::filesystem::create_directories(carpeta);
   juego = std::make_unique<Juego>(plataforma, (carpeta / "tumbla.ini").string());
+  juego_ = juego.get();
 }
 
 Escena::Escena(Modo grupo) : Escena(SinArrancar{}) { Jugar(PrimeraPosicion(grupo)); }
@@ -71,16 +72,16 @@ Escena::~Escena() {
   std::filesystem::remove_all(carpeta, ec);
 }
 
-Estado& Escena::e() { return AccesoPruebas::Estado(*juego); }
+Estado& Montaje::e() { return AccesoPruebas::Estado(*juego_); }
 
-char Escena::Simbolo(int v) { return v >= 0 && v <= 21 ? kSimbolos[v] : '?'; }
+char Montaje::Simbolo(int v) { return v >= 0 && v <= 21 ? kSimbolos[v] : '?'; }
 
-Escena& Escena::Tablero(int filaSuperior, std::initializer_list<const char*> filas) {
+Montaje& Montaje::Tablero(int filaSuperior, std::initializer_list<const char*> filas) {
   e().tablero.Amurallar();
   return Dibujar(filaSuperior, filas);
 }
 
-Escena& Escena::Dibujar(int filaSuperior, std::initializer_list<const char*> filas) {
+Montaje& Montaje::Dibujar(int filaSuperior, std::initializer_list<const char*> filas) {
   int fila = filaSuperior;
   for (const char* texto : filas) {
     const std::string t(texto);
@@ -91,7 +92,7 @@ Escena& Escena::Dibujar(int filaSuperior, std::initializer_list<const char*> fil
   return *this;
 }
 
-Escena& Escena::Ficha(int fila, int posicion) {
+Montaje& Montaje::Ficha(int fila, int posicion) {
   e().Ficha = static_cast<int16_t>(fila);
   e().Posicion = static_cast<int16_t>(posicion);
   e().FichaActiva = true;
@@ -100,44 +101,60 @@ Escena& Escena::Ficha(int fila, int posicion) {
   return *this;
 }
 
-Escena& Escena::Siguiente(int fila) {
+Montaje& Montaje::Siguiente(int fila) {
   e().FichaSiguiente = static_cast<int16_t>(fila);
   return *this;
 }
 
-Escena& Escena::Lineas(int restantes, int borrarCada) {
+Montaje& Montaje::Lineas(int restantes, int borrarCada) {
   e().LineasRestantes = static_cast<int16_t>(restantes);
   e().BorrarCada = static_cast<int16_t>(borrarCada);
   return *this;
 }
 
-Escena& Escena::Planta(std::vector<int16_t> celdas) {
+Montaje& Montaje::Planta(std::vector<int16_t> celdas) {
   e().Planta = std::move(celdas);
   e().CeldaGota = e().Planta.back();
   return *this;
 }
 
-Escena& Escena::Gota(int celda) {
+Montaje& Montaje::Gota(int celda) {
   e().CeldaGota = static_cast<int16_t>(celda);
   return *this;
 }
 
-std::string Escena::Filas(int desde, int hasta) const {
+Montaje& Montaje::Puntos(int puntos) {
+  e().Puntos = puntos;
+  return *this;
+}
+
+Montaje& Montaje::Demostracion() {
+  e().Demostrando = true;
+  return *this;
+}
+
+Montaje& Montaje::Persiana(int filas) {
+  e().PersianaVisible = true;
+  e().FilasPersiana = filas;
+  return *this;
+}
+
+std::string Montaje::Filas(int desde, int hasta) const {
   std::string r;
   for (int f = desde; f <= hasta; ++f) {
-    for (int c = 1; c <= 11; ++c) r += Simbolo(v().Celda(f * kAncho + c));
+    for (int c = 1; c <= 11; ++c) r += Simbolo(juego_->vista().Celda(f * kAncho + c));
     r += '\n';
   }
   return r;
 }
 
-int Escena::TicksHastaAterrizar(int limite) {
+int Montaje::TicksHastaAterrizar(int limite) {
   // A landing brings the next piece in at the spawn cell within the same tick.
   int n = 0;
   do {
-    juego->Disparar(Temporizador::Juego);
+    juego_->Disparar(Temporizador::Juego);
     ++n;
-  } while (v().HayFicha() && v().Jugando() && v().Posicion() != kCeldaEntrada && n < limite);
+  } while (juego_->vista().HayFicha() && juego_->vista().Jugando() && juego_->vista().Posicion() != kCeldaEntrada && n < limite);
   return n;
 }
 

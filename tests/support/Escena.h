@@ -24,7 +24,46 @@ namespace tumbla {
 
 struct Estado;
 
-class Escena {
+// The builder's hand on a game, also the window's own: what it draws and
+// sets stands as a level in play would hold it.
+class Montaje {
+ public:
+  explicit Montaje(Juego* juego = nullptr) : juego_(juego) {}
+
+  // An empty field inside its walls, then rows drawn from `filaSuperior`.
+  Montaje& Tablero(int filaSuperior, std::initializer_list<const char*> filas);
+  // More rows drawn over the board as it is.
+  Montaje& Dibujar(int filaSuperior, std::initializer_list<const char*> filas);
+  // The falling piece: a row of the catalogue with its pivot at `posicion`.
+  Montaje& Ficha(int fila, int posicion = kCeldaEntrada);
+  Montaje& Siguiente(int fila);
+  // Rows left to clear, and how many must be full together.
+  Montaje& Lineas(int restantes, int borrarCada = 1);
+  // The plant's cells, pot first; the last is its tip.
+  Montaje& Planta(std::vector<int16_t> celdas);
+  // The blue drop's cell (drawn as 'b').
+  Montaje& Gota(int celda);
+  // The panel's score, a demo running, a shutter over `filas` rows.
+  Montaje& Puntos(int puntos);
+  Montaje& Demostracion();
+  Montaje& Persiana(int filas);
+
+  // Columns 1..11 of rows desde..hasta, one line per row, in the notation above.
+  std::string Filas(int desde, int hasta) const;
+  // Play ticks until the falling piece has landed (the next one then stands
+  // at the spawn cell), the level ended, or the limit is reached.
+  int TicksHastaAterrizar(int limite = 40);
+
+  static char Simbolo(int valor);
+
+ protected:
+  Juego* juego_;
+
+ private:
+  Estado& e();
+};
+
+class Escena : public Montaje {
  public:
   // Start-up, then the first level of `grupo` (CLASI 01, GOTEA 01, ...)
   // chosen in the level window; the boxes and sounds so far are forgotten.
@@ -43,31 +82,8 @@ class Escena {
   const Vista& v() const { return juego->vista(); }
   const Pantalla& p() const { return juego->pantalla(); }
 
-  // An empty field inside its walls, then rows drawn from `filaSuperior`.
-  Escena& Tablero(int filaSuperior, std::initializer_list<const char*> filas);
-  // More rows drawn over the board as it is.
-  Escena& Dibujar(int filaSuperior, std::initializer_list<const char*> filas);
-  // The falling piece: a row of the catalogue with its pivot at `posicion`.
-  Escena& Ficha(int fila, int posicion = kCeldaEntrada);
-  Escena& Siguiente(int fila);
-  // Rows left to clear, and how many must be full together.
-  Escena& Lineas(int restantes, int borrarCada = 1);
-  // The plant's cells, pot first; the last is its tip.
-  Escena& Planta(std::vector<int16_t> celdas);
-  // The blue drop's cell (drawn as 'b').
-  Escena& Gota(int celda);
-
-  // Columns 1..11 of rows desde..hasta, one line per row, in the notation above.
-  std::string Filas(int desde, int hasta) const;
-  // Play ticks until the falling piece has landed (the next one then stands
-  // at the spawn cell), the level ended, or the limit is reached.
-  int TicksHastaAterrizar(int limite = 40);
-
-  static char Simbolo(int valor);
-
  private:
   void Jugar(int posicion);
-  Estado& e();
 };
 
 // Board rows as Escena::Filas writes them.

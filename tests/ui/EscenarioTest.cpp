@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
-#include "AccesoPruebas.h"
 #include "Escena.h"
+#include "progress/SelectorNiveles.h"
 #include "ui/Dibujos.h"
 #include "ui/Escenario.h"
 
@@ -110,14 +110,13 @@ class EscenarioTest : public QObject {
     esc.juego->Disparar(Temporizador::Juego);
     QVERIFY(esc.p().lblPausa.visible);
     comprobar();
-    Estado& e = AccesoPruebas::Estado(*esc.juego);
     const auto zona = [&](const QRectF& r) { return Pantallazo(w, *esc.juego).copy(w.AWidget(r).toRect()); };
     const QImage puntos = zona(escena::Puntos()), record = zona(escena::Record());
-    e.Puntos = 1250;
+    esc.Puntos(1250);
     QVERIFY(zona(escena::Puntos()) != puntos && zona(escena::Record()) == record);
-    e.Demostrando = true;
+    esc.Demostracion();
     comprobar();
-    e.PersianaVisible = true, e.FilasPersiana = 5;
+    esc.Persiana(5);
     comprobar();
     w.resize(w.sizeHint() * 2);
     QTRY_COMPARE(w.Escala(), 2.0);

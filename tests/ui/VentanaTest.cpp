@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "AccesoPruebas.h"
+#include "Escena.h"
 #include "Archivos.h"
 #include "progress/SelectorNiveles.h"
 #include "ui/Escenario.h"
@@ -99,16 +99,14 @@ class VentanaTest : public QObject {
     QTest::keyClick(&S(), tecla);
   }
   // Level 2 chosen in the level window, an empty board, a piece that turns.
-  Estado& Nivel() {
+  Montaje Nivel() {
     Contestador contestador;
     contestador.alVer = [&](QDialog&) { J().selector().ElegirPosicion(2); };
     Tecla(Qt::Key_F2);
-    Estado& e = AccesoPruebas::Estado(J());
-    e.tablero.Amurallar();
-    e.Ficha = static_cast<int16_t>(Catalogo::EntradaLista(19));
-    e.Posicion = kCeldaEntrada;
+    Montaje m(&J());
+    m.Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));
     v_->Refrescar();
-    return e;
+    return m;
   }
 
  private slots:
@@ -191,9 +189,7 @@ class VentanaTest : public QObject {
   void temporizadoresYPersianaLlevanAlJuego() {
     // Timers tick the game (0 ms never runs); a won level's shutter takes a click on it, not beside it.
     Abrir();
-    Estado& e = Nivel();
-    for (int c = 1; c <= 11; ++c) e.tablero.Poner(kBaseFilaInferior + c, 3);
-    e.LineasRestantes = 1;
+    Nivel().Dibujar(Fila(kBaseFilaInferior), {"33333333333"}).Lineas(1);
     const int desde = V().Posicion();
     QTRY_VERIFY(V().Posicion() > desde);
     QTest::keyClick(&S(), Qt::Key_Space);
