@@ -28,6 +28,11 @@ const Grupo* Vista::GrupoActual() const {
 const char* Vista::NombreModo() const {
   return partida_.e.reglas != nullptr ? partida_.e.reglas->NombreModo() : "none";
 }
+bool Vista::TableroCuadrado() const { return partida_.e.reglas != nullptr && partida_.e.reglas->Cuadrado(); }
+bool Vista::Desborda() const { return partida_.e.reglas != nullptr && partida_.e.reglas->Desborda(); }
+bool Vista::GanaTorpedos() const { return partida_.e.reglas != nullptr && partida_.e.reglas->GanaTorpedos(); }
+int Vista::SegundosNivel() const { return partida_.e.reglas != nullptr ? partida_.e.reglas->SegundosReloj() : 0; }
+bool Vista::PuedeGirarTablero() const { return partida_.PuedeGirarTablero(); }
 const std::string& Vista::TipoNivel() const { return partida_.e.TipoNivel; }
 int Vista::BorrarCada() const { return partida_.e.BorrarCada; }
 bool Vista::ObjetivoLineas() const { return partida_.e.ObjetivoLineas; }

@@ -48,6 +48,15 @@ class Vista {
   const Grupo* GrupoActual() const;
   // The name the replay dump gives the rules in force ("none" before any).
   const char* NombreModo() const;
+  // What the rules in force say of the board (false or 0 before any level):
+  // the square that turns with 3 and 4, nothing left above the square after
+  // a landing, cleared rows that earn the torpedo, the level clock's length.
+  bool TableroCuadrado() const;
+  bool Desborda() const;
+  bool GanaTorpedos() const;
+  int SegundosNivel() const;
+  // Keys 3 and 4 would turn the square now.
+  bool PuedeGirarTablero() const;
   const std::string& TipoNivel() const;
 
   int BorrarCada() const;

@@ -31,17 +31,7 @@ Ritmo JugadorAutomatico::RitmoAhora() const {
   return r;
 }
 
-bool JugadorAutomatico::PuedeGirar() const {
-  const Grupo* g = vista_.GrupoActual();
-  if (g == nullptr) return false;
-  const bool cuadrado =
-      g->modo == Modo::Rotator || g->modo == Modo::RotatorPlus || g->modo == Modo::Juntator;
-  return cuadrado && vista_.CeldaMasBaja() <= kCeldaMasBajaGiro && !vista_.GotaCayendo();
-}
-
 bool JugadorAutomatico::GotaEnMovimiento() const {
-  const Grupo* g = vista_.GrupoActual();
-  if (g == nullptr || (g->modo != Modo::Goteator && g->modo != Modo::Juntator)) return false;
   const int gota = vista_.CeldaGota();
   if (gota < 0 || gota + kAncho >= kCeldas || vista_.Celda(gota) != kGotaAzul) return false;
   if (vista_.GotaCayendo()) return true;
@@ -64,7 +54,7 @@ Criterio JugadorAutomatico::CriterioNivel() const { return {vista_.BorrarCada(),
 std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Modelo& base, bool conGiros) const {
   std::vector<Candidata> candidatas;
   const int siguiente = vista_.FichaSiguiente();
-  for (const auto& giros : Giros(base.modo(), conGiros && PuedeGirar())) {
+  for (const auto& giros : Giros(base.modo(), conGiros && vista_.PuedeGirarTablero())) {
     Modelo girado = base;
     for (bool g : giros) girado.Girar(g);
     if (girado.Perdido()) continue;
@@ -148,7 +138,7 @@ int JugadorAutomatico::SiguienteTecla() {
     if (vista_.CeldaMasBaja() > kCeldaMasBajaGiro) {
       plan_ = Elegir(false);  // too late to turn: make the best of it
       giroSiguiente_ = 0;
-    } else if (GotaEnMovimiento() || !PuedeGirar()) {
+    } else if (GotaEnMovimiento() || !vista_.PuedeGirarTablero()) {
       return 0;
     } else {
       const bool antihorario = plan_.giros[giroSiguiente_++];

@@ -59,7 +59,6 @@ class JugadorAutomatico {
   // The pace for the piece in the air (already thinking) and for a new one.
   Ritmo RitmoAhora() const;
   Ritmo RitmoNueva() const;
-  bool PuedeGirar() const;
   bool GotaEnMovimiento() const;
   // Every placement of the falling piece with the board it leaves, and the
   // best the preview piece can then do.

@@ -7,16 +7,12 @@
 
 namespace tumbla {
 
-namespace {
-
-constexpr int kCeldaCuadrado = 170;  // top-left cell of the square
-constexpr int kLado = 11;
-
-}  // namespace
-
 Modelo::Modelo(const Vista& vista, const Catalogo& catalogo) : cat_(&catalogo) {
   for (int i = 0; i < kCeldas; ++i) Poner(i, vista.Celda(i));
   if (const Grupo* g = vista.GrupoActual()) modo_ = g->modo;
+  cuadrado_ = vista.TableroCuadrado();
+  desborda_ = vista.Desborda();
+  torpedos_ = vista.GanaTorpedos();
   borrarCada_ = std::max(1, vista.BorrarCada());
   objetivoLineas_ = vista.ObjetivoLineas();
   lineasRestantes_ = vista.LineasRestantes();
@@ -27,11 +23,7 @@ Modelo::Modelo(const Vista& vista, const Catalogo& catalogo) : cat_(&catalogo) {
   cargaTorpedo_ = vista.CargaTorpedo();
 }
 
-bool Modelo::Cuadrado() const {
-  return modo_ == Modo::Rotator || modo_ == Modo::RotatorPlus || modo_ == Modo::Juntator;
-}
-
-int Modelo::FilaTope() const { return Cuadrado() || modo_ == Modo::Podator ? 13 : 0; }
+int Modelo::FilaTope() const { return desborda_ ? kFilaCuadrado : 0; }
 
 bool Modelo::Cabe(int fila, int pos) const {
   for (int k = 1; k <= Catalogo::NumCeldas(fila); ++k) {
@@ -47,24 +39,15 @@ int Modelo::Caida(int fila, int pos) const {
 
 int Modelo::CeldaRosa() const {
   for (int i = 0; i < kCeldas; ++i) {
-    if (c_[static_cast<size_t>(i)] == kGotaRosa) return i;
+    if (t_[i] == kGotaRosa) return i;
   }
   return -1;
 }
 
-int Modelo::BloquesNeutros() const {
-  int n = 0;
-  for (int i = 0; i < kBaseFilaInferior + kAncho; ++i) {
-    if (Columna(i) != 0 && Columna(i) != kAncho - 1 && c_[static_cast<size_t>(i)] == kMuro) ++n;
-  }
-  return n;
-}
+int Modelo::BloquesNeutros() const { return t_.Neutros(); }
 
-bool Modelo::Desborda() const {
-  for (int i = 1; i < 13 * kAncho; ++i) {
-    if (Columna(i) >= 1 && Columna(i) <= 11 && c_[static_cast<size_t>(i)] >= 1) return true;
-  }
-  return false;
+void Modelo::Recontar(int desde, int hasta) {
+  for (int fila = desde; fila <= hasta; ++fila) ocupadas_[static_cast<size_t>(fila)] = static_cast<int8_t>(t_.Ocupadas(fila * kAncho));
 }
 
 void Modelo::Aterrizar(int fila, int pos, int siguiente) {
@@ -76,7 +59,7 @@ void Modelo::Aterrizar(int fila, int pos, int siguiente) {
   const auto color = static_cast<int16_t>(cat_->Color(fila));
   for (int k = 1; k <= Catalogo::NumCeldas(fila); ++k) Poner(pos + cat_->Desplazamiento(fila, k), color);
   if (!Pasada(true)) return;
-  if ((Cuadrado() || modo_ == Modo::Podator) && Desborda()) {
+  if (desborda_ && t_.OcupadoSobreCuadrado()) {
     perdido_ = true;
     return;
   }
@@ -98,26 +81,9 @@ int Modelo::DestinoTorpedo(int pos) const {
 }
 
 void Modelo::Girar(bool antihorario) {
-  std::array<int16_t, kLado * kLado> lista{};
-  size_t n = 0;
-  auto celda = [](int f, int col) { return kCeldaCuadrado + kAncho * f + col; };
-  if (antihorario) {
-    for (int col = 0; col < kLado; ++col) {
-      for (int f = 0; f < kLado; ++f) lista[n++] = c_[static_cast<size_t>(celda(f, col))];
-    }
-  } else {
-    for (int col = kLado - 1; col >= 0; --col) {
-      for (int f = kLado - 1; f >= 0; --f) lista[n++] = c_[static_cast<size_t>(celda(f, col))];
-    }
-  }
-  n = 0;
-  for (int base = kBaseFilaInferior + 1; base >= kCeldaCuadrado; base -= kAncho) {
-    for (int col = 0; col < kLado; ++col) {
-      const int16_t v = lista[n++];
-      Poner(base + col, v);
-      if (v == kGotaAzul) celdaGota_ = base + col;
-    }
-  }
+  const int gota = t_.GirarCuadrado(antihorario);
+  if (gota >= 0) celdaGota_ = gota;
+  Recontar(kFilaCuadrado, Fila(kBaseFilaInferior));
   if (Pasada(false)) AsentarGota();
 }
 
@@ -126,24 +92,14 @@ bool Modelo::Pasada(bool entrar) {
   bool juntadas = false;
   while (Ciclo(objetivo, juntadas)) {
   }
-  if (Cuadrado()) {
-    for (int c = kBaseFilaInferior + 1; c <= kBaseFilaInferior + 11; ++c) {
-      int ocupadas = 0;
-      for (int i = c; i >= c - 130; i -= kAncho) ocupadas += c_[static_cast<size_t>(i)] >= 1;
-      if (ocupadas != 11) continue;
-      for (int i = c; i >= c - 130; i -= kAncho) {
-        const int v = c_[static_cast<size_t>(i)];
-        if (v >= 1 && v <= kMuro) Poner(i, kMuro);
-      }
-    }
-  }
+  if (cuadrado_) t_.SolidificarColumnas();  // taken cells stay taken
   if ((objetivoLineas_ && lineasRestantes_ < 1) || (modo_ == Modo::RotatorPlus && BloquesNeutros() == 0) ||
       objetivo) {
     ganado_ = true;
     return false;
   }
   if (!entrar) return true;
-  if (modo_ == Modo::Panic) DesplazarIzquierda();
+  if (modo_ == Modo::Panic) t_.RotarColumnas({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});  // the row counts stay
   if (modo_ == Modo::Podator) PasoPlanta();
   return !perdido_ && !ganado_;
 }
@@ -160,7 +116,7 @@ bool Modelo::Ciclo(bool& objetivo, bool& juntadas) {
   bool conMaceta = false;
   for (int c = 0; c < kAncho; ++c) {
     const int i = filas[cuenta - 1] + c;
-    const int v = c_[static_cast<size_t>(i)];
+    const int v = t_[i];
     if (v == kGotaRosa) celda9 = i;
     if (v == kGotaAzul) celda10 = i;
     conMaceta |= v == kMaceta;
@@ -180,32 +136,17 @@ bool Modelo::Ciclo(bool& objetivo, bool& juntadas) {
 void Modelo::QuitarFila(int fila, bool juntadas, int& limite, bool& cortada) {
   if (fila + 11 > limite) limite = fila + 11;
   for (int col = 1; col <= 11; ++col) {
-    const int v = c_[static_cast<size_t>(fila + col)];
+    const int v = t_[fila + col];
     if ((v == kFlorBlanca || v == kFlorAmarilla) && !planta_.empty()) limite = planta_.front() - 1;
   }
   const int removida = Fila(fila);
-  const int ultima = Cuadrado() ? std::max(1, removida - 12) : 1;
-  for (int col = 1; col <= 11; ++col) {
-    for (int r = removida; r >= ultima; --r) {
-      const int j = r * kAncho + col;
-      const int antes = c_[static_cast<size_t>(j)];
-      if (!juntadas && EsGota(antes)) continue;
-      const int16_t v = c_[static_cast<size_t>(j - kAncho)];
-      if (EsPlanta(antes)) cortada = true;
-      Poner(j, v);
-      if (EsGota(v)) {
-        Poner(j - kAncho, kLibre);
-        if (v == kGotaAzul) celdaGota_ += kAncho;
-      }
-    }
-    if (ultima == 1) {
-      if (EsPlanta(c_[static_cast<size_t>(col)])) cortada = true;
-      Poner(col, kLibre);
-    }
-  }
+  const int ultima = cuadrado_ ? std::max(1, removida - 12) : 1;
+  const Tablero::Quitada q = t_.QuitarFila(fila, ultima, juntadas);
+  Recontar(ultima - 1, removida);
+  if (q.plantaPisada > 0) cortada = true;
+  celdaGota_ += kAncho * q.gotaAzulBajada;
   cargaTorpedo_ = std::min(45, cargaTorpedo_ + 1);
-  const bool conTorpedo = modo_ != Modo::Clasico && modo_ != Modo::Panic && modo_ != Modo::Superpanic;
-  if (conTorpedo && cargaTorpedo_ >= 4) {
+  if (torpedos_ && cargaTorpedo_ >= 4) {
     cargaTorpedo_ -= 4;
     torpedoPendiente_ = true;
   }
@@ -219,10 +160,10 @@ void Modelo::QuitarFila(int fila, bool juntadas, int& limite, bool& cortada) {
 void Modelo::Podar(int limite) {
   limite = std::min(limite, kCeldas - 1);
   for (int i = 0; i <= limite; ++i) {
-    if (EsPlanta(c_[static_cast<size_t>(i)])) Poner(i, kLibre);
+    if (EsPlanta(t_[i])) Poner(i, kLibre);
   }
   for (int n = static_cast<int>(planta_.size()) - 1; n >= 0; --n) {
-    const int v = c_[static_cast<size_t>(planta_[static_cast<size_t>(n)])];
+    const int v = t_[planta_[static_cast<size_t>(n)]];
     if (v < kMaceta || v > kTalloAbajoIzquierda) continue;
     if (static_cast<size_t>(n) + 1 < planta_.size()) {
       const int16_t flor = planta_[static_cast<size_t>(n) + 1];
@@ -236,20 +177,20 @@ void Modelo::Podar(int limite) {
 
 void Modelo::PasoPlanta() {
   const int c = celdaGota_;
-  const bool conFlor = c >= kAncho && c < kCeldas && c_[static_cast<size_t>(c)] >= kFlorBlanca &&
-                       c_[static_cast<size_t>(c)] <= kFlorRoja;
+  const bool conFlor = c >= kAncho && c < kCeldas && t_[c] >= kFlorBlanca &&
+                       t_[c] <= kFlorRoja;
   if (!conFlor) return;
-  auto vacia = [&](int i) { return i >= 0 && i < kCeldas && c_[static_cast<size_t>(i)] == kLibre; };
+  auto vacia = [&](int i) { return i >= 0 && i < kCeldas && t_[i] == kLibre; };
   int destino = -1;
   if (vacia(c - kAncho)) {
     destino = c - kAncho;
   } else if (vacia(c + 1) || vacia(c - 1)) {
     destino = vacia(c + 1) ? c + 1 : c - 1;
-  } else if (c_[static_cast<size_t>(c)] == kFlorBlanca || c_[static_cast<size_t>(c)] == kFlorAmarilla) {
-    Poner(c, static_cast<int16_t>(c_[static_cast<size_t>(c)] + 1));
+  } else if (t_[c] == kFlorBlanca || t_[c] == kFlorAmarilla) {
+    Poner(c, static_cast<int16_t>(t_[c] + 1));
   } else {
     for (int k = c - kAncho; k >= 0; k -= kAncho) {
-      if (c_[static_cast<size_t>(k)] == kLibre || k < kAncho) {
+      if (t_[k] == kLibre || k < kAncho) {
         destino = k;
         break;
       }
@@ -270,22 +211,13 @@ void Modelo::PasoPlanta() {
   Pasada(false);
 }
 
-void Modelo::DesplazarIzquierda() {
-  for (int fila = 0; fila < kAlto - 1; ++fila) {
-    const int base = fila * kAncho;
-    const int16_t primera = c_[static_cast<size_t>(base + 1)];
-    for (int col = 1; col < 11; ++col) Poner(base + col, c_[static_cast<size_t>(base + col + 1)]);
-    Poner(base + 11, primera);
-  }
-}
-
 void Modelo::AsentarGota() {
   if (modo_ != Modo::Goteator && modo_ != Modo::Juntator) return;
   for (int paso = 0; paso < 2 * kAlto && !ganado_; ++paso) {
     const int g = celdaGota_;
-    if (g < 0 || g >= kCeldas || c_[static_cast<size_t>(g)] != kGotaAzul) return;
+    if (g < 0 || g >= kCeldas || t_[g] != kGotaAzul) return;
     const int abajo = g + kAncho;
-    if (abajo < kCeldas && c_[static_cast<size_t>(abajo)] == kLibre) {
+    if (abajo < kCeldas && t_[abajo] == kLibre) {
       Poner(g, kLibre);
       Poner(abajo, kGotaAzul);
       celdaGota_ = abajo;

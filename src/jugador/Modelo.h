@@ -25,11 +25,11 @@ class Modelo {
   // The board as the view shows it, with the level's rules.
   Modelo(const Vista& vista, const Catalogo& catalogo);
 
-  int16_t operator[](int i) const { return c_[static_cast<size_t>(i)]; }
+  int16_t operator[](int i) const { return t_[i]; }
   bool Llena(int fila) const { return ocupadas_[static_cast<size_t>(fila)] == kAncho; }
-  bool Libre(int i) const { return i >= 0 && i < kCeldas && c_[static_cast<size_t>(i)] < 1; }
+  bool Libre(int i) const { return i >= 0 && i < kCeldas && t_[i] < 1; }
   Modo modo() const { return modo_; }
-  bool Cuadrado() const;
+  bool Cuadrado() const { return cuadrado_; }
   // First row of the area that counts: 13 where nothing may stay above the
   // square after a landing, 0 elsewhere.
   int FilaTope() const;
@@ -70,19 +70,21 @@ class Modelo {
   void QuitarFila(int fila, bool juntadas, int& limite, bool& cortada);
   void Podar(int limite);
   void PasoPlanta();
-  void DesplazarIzquierda();
   void AsentarGota();
-  bool Desborda() const;
   void Poner(int i, int16_t v) {
-    int16_t& celda = c_[static_cast<size_t>(i)];
-    ocupadas_[static_cast<size_t>(i / kAncho)] += static_cast<int8_t>((v >= 1) - (celda >= 1));
-    celda = v;
+    ocupadas_[static_cast<size_t>(i / kAncho)] += static_cast<int8_t>((v >= 1) - (t_[i] >= 1));
+    t_.Poner(i, v);
   }
+  // The row counts again, after the board moved rows desde..hasta at once.
+  void Recontar(int desde, int hasta);
 
   const Catalogo* cat_;
-  std::array<int16_t, kCeldas> c_{};
+  Tablero t_;
   std::array<int8_t, kAlto> ocupadas_{};  // taken cells of each row, walls included
   Modo modo_ = Modo::Clasico;
+  bool cuadrado_ = false;
+  bool desborda_ = false;
+  bool torpedos_ = false;
   int borrarCada_ = 1;
   bool objetivoLineas_ = false;
   int lineasRestantes_ = 0;

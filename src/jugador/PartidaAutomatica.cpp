@@ -162,18 +162,11 @@ const char* NombreTemporizador(Temporizador t) {
   return "bloque";
 }
 
-bool modo_tiene_reloj(Modo modo) {
-  return modo == Modo::Goteator || modo == Modo::Podator || modo == Modo::Juntator || modo == Modo::RotatorPlus;
-}
-
-std::string Motivo(const Juego& juego, Modo modo) {
-  const Vista& v = juego.vista();
-  if (modo_tiene_reloj(modo) && v.SegundosReloj() <= 0) return "tiempo";
-  if (modo == Modo::Podator && v.CeldaGota() < kAncho) return "planta";
-  const bool cuadrado = modo == Modo::Rotator || modo == Modo::RotatorPlus ||
-                        modo == Modo::Juntator || modo == Modo::Podator;
-  if (cuadrado) {
-    for (int i = 0; i < 13 * kAncho; ++i) {
+std::string Motivo(const Vista& v) {
+  if (v.SegundosNivel() > 0 && v.SegundosReloj() <= 0) return "tiempo";
+  if (!v.Planta().empty() && v.CeldaGota() < kAncho) return "planta";
+  if (v.Desborda()) {
+    for (int i = 0; i < kFilaCuadrado * kAncho; ++i) {
       if (Columna(i) >= 1 && Columna(i) <= 11 && v.Celda(i) >= 1) return "desborde";
     }
   }
@@ -212,10 +205,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
 
   const Vista& vista = juego.vista();
   ResultadoPartida r;
-  const Grupo* grupo = vista.GrupoActual();
-  const Modo modo = grupo != nullptr ? grupo->modo : Modo::Clasico;
-  if (modo == Modo::Goteator || modo == Modo::Podator) r.segundosLimite = 150;
-  if (modo == Modo::Juntator || modo == Modo::RotatorPlus) r.segundosLimite = 90;
+  r.segundosLimite = vista.SegundosNivel();
 
   Conductor conductor(
       juego,
@@ -254,7 +244,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   r.ganada = vista.NivelTerminado();
   r.piezas = vista.FichasEntradas();
   r.segundos = static_cast<double>(anfitrion.ahora - inicio) / 1000.0;
-  if (!r.ganada) r.motivo = anfitrion.finPartida ? Motivo(juego, modo) : "limite";
+  if (!r.ganada) r.motivo = anfitrion.finPartida ? Motivo(vista) : "limite";
   if (o.guion != nullptr) *o.guion << "dump\n";
   return r;
 }
