@@ -73,6 +73,8 @@ class Escenario : public QWidget {
   Q_OBJECT
  public:
   explicit Escenario(const Pantalla& pantalla, QWidget* parent = nullptr);
+  // The screen model it paints (the game's own, as last presented).
+  const Pantalla& pantalla() const { return pantalla_; }
 
   QSize sizeHint() const override;
 

@@ -159,11 +159,10 @@ void VentanaPrincipal::CrearMenus() {
           [this] { Ejecutar([this] { juego_->Tecla(tecla::kS); }, DuranteDemo::Terminar); });
   addAction(teclaSonido);
 
-  ActualizarMenus();
+  ActualizarMenus(juego_->pantalla());
 }
 
-void VentanaPrincipal::ActualizarMenus() {
-  const Pantalla& p = juego_->pantalla();
+void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   mnuNormal_->setChecked(p.menuNormal);
   mnuDificil_->setChecked(p.menuDificil);
   mnuSonido_->setChecked(p.menuSonido);
@@ -189,10 +188,12 @@ void VentanaPrincipal::Arrancar() {
 
 void VentanaPrincipal::Refrescar() {
   if (!juego_) return;
+  // The screen model is presented once, and the menus read the same one.
   // Always: a checkable item ticks or unticks itself when chosen, whatever
   // the game then decides.
-  ActualizarMenus();
-  escenario_->ProgramarRepintado(juego_->TomarCambios());
+  const Cambios cambios = juego_->TomarCambios();
+  ActualizarMenus(escenario_->pantalla());
+  escenario_->ProgramarRepintado(cambios);
 }
 
 bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {

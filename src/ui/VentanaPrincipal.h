@@ -15,6 +15,7 @@ class QKeyEvent;
 namespace tumbla {
 class Conductor;
 class Juego;
+struct Pantalla;
 }
 
 namespace tumbla::ui {
@@ -49,7 +50,7 @@ class VentanaPrincipal : public QMainWindow {
 
  private:
   void CrearMenus();
-  void ActualizarMenus();
+  void ActualizarMenus(const Pantalla& p);
   // A key for the game: the main window's handler, then the shutter's when
   // the shutter is up. False for keys the game has no code for.
   bool Tecla(const QKeyEvent& evento);
