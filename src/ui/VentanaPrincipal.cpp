@@ -94,12 +94,12 @@ void VentanaPrincipal::SeguirDemostracion() {
 
 void VentanaPrincipal::PasoDemostracion() {
   if (plataforma_->Terminando()) return;
-  if (demo_ && juego_->vista().Demostrando()) {
-    int64_t siguiente = 0;
-    demo_->Paso(tiempoDemo_.elapsed(), siguiente);
-  }
-  SeguirDemostracion();
-  Refrescar();
+  // The game's own timers repaint what they change; a step repaints only
+  // when the computer pressed a key.
+  int64_t siguiente = 0;
+  const bool pulsada = demo_ && juego_->vista().Demostrando() && demo_->Paso(tiempoDemo_.elapsed(), siguiente);
+  SeguirDemostracion();  // a demo lost or won in a tick stops here
+  if (pulsada) Refrescar();
 }
 
 void VentanaPrincipal::CrearMenus() {
