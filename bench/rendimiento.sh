@@ -30,7 +30,7 @@ printf '[OROKORRA]\r\nAZKENA=%s\r\nLAGUNTZA=1\r\nSOINUA=S\r\n' "$(date +%Y/%m/%d
 # A free display number.
 pantalla=90
 while [[ -e /tmp/.X$pantalla-lock || -e /tmp/.X11-unix/X$pantalla ]]; do pantalla=$((pantalla + 1)); done
-Xvfb ":$pantalla" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$pantalla" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 juego=""
 limpiar() {

@@ -40,7 +40,9 @@ esperar() {
 # ---- A display of our own ----------------------------------------------------
 N=90
 while [ -e "/tmp/.X11-unix/X$N" ] || [ -e "/tmp/.X$N-lock" ]; do N=$((N + 1)); done
-Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp >"$T/xvfb.log" 2>&1 &
+# -noreset: the server would reset when the first probe disconnects, and a
+# client connecting meanwhile would fail.
+Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$T/xvfb.log" 2>&1 &
 XVFB_PID=$!
 export DISPLAY=":$N"
 esperar xdotool getmouselocation || fallo "Xvfb did not start"
