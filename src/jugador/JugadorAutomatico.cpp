@@ -117,12 +117,10 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(bool conGiros) const {
 }
 
 int JugadorAutomatico::Decidir() {
-  fichaNueva_ = false;
   if (!vista_.Jugando() || vista_.Pausado() || !vista_.HayFicha() || vista_.FichaSoltada()) return 0;
   if (vista_.FichasEntradas() != fichaVista_ || vista_.NivelActual() != nivelVisto_) {
     fichaVista_ = vista_.FichasEntradas();
     nivelVisto_ = vista_.NivelActual();
-    fichaNueva_ = true;
     pensando_ = true;
     plan_ = Elegir(true);
     pensando_ = false;

@@ -32,9 +32,6 @@ class JugadorAutomatico {
   // The key to press now, or 0 when there is nothing to do until the game
   // moves on (the next tick, the drop coming to rest).
   int Decidir();
-  // True when the last Decidir saw a piece it had not seen before: a person
-  // takes a moment to think before the first key.
-  bool FichaNueva() const { return fichaNueva_; }
 
   // At a person's pace: a moment to think when a piece appears and a delay
   // before each key (at once when not set).
@@ -73,7 +70,6 @@ class JugadorAutomatico {
   bool pensando_ = false;  // planning a piece that has just appeared
   long fichaVista_ = -1;
   int nivelVisto_ = -1;
-  bool fichaNueva_ = false;
   Jugada plan_;
   size_t giroSiguiente_ = 0;
   bool replaneado_ = false;

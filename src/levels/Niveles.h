@@ -62,7 +62,6 @@ class CatalogoNiveles {
   int Buscar(std::string_view tipo, int numero) const;
   // Level key at position p (1..296), e.g. "CLASI,01".
   const std::string& Clave(int posicion) const;
-  const std::vector<std::string>& Secuencia() const { return SecuenciaNiveles; }
   const std::string& Registro(int registro) const;
   // The board indices of a record's cell list, in the order written (empty
   // for "0"); a short last piece reads as a shorter number.

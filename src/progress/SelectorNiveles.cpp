@@ -65,7 +65,6 @@ void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool
   }
   MarcarSeleccion();
   abierto_ = true;
-  Cambio();
 }
 
 void SelectorNiveles::PintarBotones() {
@@ -84,7 +83,6 @@ void SelectorNiveles::PintarBotones() {
       b.color = g->color;
     }
   }
-  Cambio();
 }
 
 void SelectorNiveles::MostrarDatos(int i) {
@@ -100,7 +98,6 @@ void SelectorNiveles::MostrarDatos(int i) {
       }
     }
   }
-  Cambio();
 }
 
 void SelectorNiveles::MarcarSeleccion() {
@@ -203,13 +200,11 @@ void SelectorNiveles::Elegir(int i) {
   // Levels beyond the frontier can be played; only their completion is not
   // recorded.
   abierto_ = false;
-  Cambio();
   partida_.JugarNivel(nivel, b.color == kColorGris);
 }
 
 void SelectorNiveles::Continuar() {
   abierto_ = false;
-  Cambio();
   partida_.ContinuarPartida(BloqueoActivo_);
 }
 

@@ -70,11 +70,8 @@ class SelectorNiveles {
   const std::string& lblDatos() const { return lblDatos_; }
   // "AMAITUTAKOA" as read at the last activation, clamped to 0..296.
   int Superados() const { return Superados_; }
-  bool BloqueoActivo() const { return BloqueoActivo_; }
   // True from activation until a level is chosen or Escape continues.
   bool Abierto() const { return abierto_; }
-  // Moves on every change of anything above, so the window knows to repaint.
-  uint32_t Version() const { return version_; }
 
   // ---- Input from the window -------------------------------------------------
   // Every time the game shows the window: the progress stored, whether a
@@ -107,7 +104,6 @@ class SelectorNiveles {
   void MarcarSeleccion();
   void PonerDesplazamiento(int valor);
   void Elegir(int i);
-  void Cambio() { ++version_; }
 
   Partida& partida_;
   std::array<BotonNivel, kBotones> cmdNivel_{};
@@ -119,7 +115,6 @@ class SelectorNiveles {
   bool abierto_ = false;
   std::string titulo_;
   std::string lblDatos_;
-  uint32_t version_ = 0;
 };
 
 }  // namespace tumbla
