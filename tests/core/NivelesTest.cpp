@@ -35,7 +35,9 @@ TEST(Niveles, cadaGrupoJuegaUnaVezCadaRegistroDeSuTipo) {
   }
   for (const auto& [grupo, n] : tamanos) {
     std::vector<int> v = usados[grupo];
-    if (grupo == "CLASI" || grupo == "PANIC" || grupo == "SUPER") EXPECT_TRUE(std::is_sorted(v.begin(), v.end()));
+    if (grupo == "CLASI" || grupo == "PANIC" || grupo == "SUPER") {
+      EXPECT_TRUE(std::is_sorted(v.begin(), v.end()));
+    }
     EXPECT_EQ(std::set<int>(v.begin(), v.end()).size(), static_cast<size_t>(n)) << grupo;
     EXPECT_EQ(v.size(), static_cast<size_t>(n)) << grupo;
   }
@@ -60,7 +62,9 @@ TEST(Niveles, losHandicapsClasicosSiguenSuPatron) {
     EXPECT_EQ(cat.DatoNumero(r, campo::kBloquesExtra), extra ? kPeriodos[static_cast<size_t>(k)] : 0);
     EXPECT_EQ(cat.DatoNumero(r, campo::kSubida), subida ? 4 - k : 0);
     EXPECT_EQ(cat.DatoNumero(r, campo::kBorrarCada), juntas ? 2 + k : 0);
-    if (k > 0) EXPECT_EQ(cat.DatoNumero(r, campo::kLineas), cat.DatoNumero(r - 1, campo::kLineas) + 1);
+    if (k > 0) {
+      EXPECT_EQ(cat.DatoNumero(r, campo::kLineas), cat.DatoNumero(r - 1, campo::kLineas) + 1);
+    }
   }
 }
 
@@ -82,7 +86,9 @@ TEST(Niveles, lasListasDeCeldasRespetanElTablero) {
     }
     for (int c : celdas) {
       EXPECT_TRUE(c > 0 && c < kBaseFilaInferior + 12 && Columna(c) >= 1 && Columna(c) <= 11) << c;
-      if (tipo == "ROT") EXPECT_GE(Fila(c), kFilaCuadrado) << c;
+      if (tipo == "ROT") {
+        EXPECT_GE(Fila(c), kFilaCuadrado) << c;
+      }
       EXPECT_FALSE(ocupadas.count(c)) << c;
       ocupadas.insert(c);
     }
