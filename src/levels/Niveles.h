@@ -7,11 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "game/Modo.h"
+
 namespace tumbla {
 
 constexpr int kNumNiveles = 296;
 
-enum class Modo { Clasico, Panic, Superpanic, Goteator, Rotator, RotatorPlus, Juntator, Podator };
+// Colours are 0x00BBGGRR, as the game's tables give them. Grey marks a
+// level beyond the open ones, and the board frame's normal border.
+constexpr uint32_t kColorGris = 0xC0C0C0;
+constexpr uint32_t kColorRojo = 0x0000FF;
 
 // A level group: what the first five characters of a level key select.
 struct Grupo {

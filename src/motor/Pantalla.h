@@ -9,29 +9,11 @@
 #include <cstdint>
 #include <string>
 
+#include "game/Imagen.h"
 #include "game/Tablero.h"
+#include "levels/Niveles.h"
 
 namespace tumbla {
-
-// Picture ids. 1..21 are the block pictures (imgFicha), one per cell value;
-// the rest are the side-panel icons.
-enum Imagen : int8_t {
-  kSinImagen = 0,
-  // 1..7 piece colours, 8 neutral block, 9 pink drop, 10 blue drop, 11 pot,
-  // 12..14 flowers, 15..20 stem pieces, 21 torpedo: same numbers as the cells.
-  kImagenTorpedo = 21,
-  kIconLineas = 22,
-  kIconPanic = 23,
-  kIconSuperPanic = 24,
-  kIconBloquesExtra = 25,
-  kIconBorrarCada = 26,
-  kIconSubirNivel = 27,
-};
-constexpr int kNumImagenes = 28;
-
-// Colours are 0x00BBGGRR, as the game's tables give them.
-constexpr uint32_t kColorGris = 0xC0C0C0;
-constexpr uint32_t kColorRojo = 0x0000FF;
 
 struct Etiqueta {
   std::string texto;
