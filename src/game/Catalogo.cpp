@@ -131,11 +131,6 @@ Catalogo::Catalogo() {
   for (int r = 0; r < kFilasCatalogo; ++r) anteriores_[siguientes_[r]] = r;
 }
 
-const Catalogo& Catalogo::Comun() {
-  static const Catalogo catalogo;
-  return catalogo;
-}
-
 int Catalogo::DecodificarToken(std::string_view t, bool enTablero) {
   const int w = enTablero ? 13 : 5;
   // Note the two-row diagonals move only one column sideways.

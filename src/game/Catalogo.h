@@ -21,7 +21,10 @@ class Catalogo {
  public:
   Catalogo();  // splits the 83 strings into their seven fields
   // The built-in catalogue, built once and only read afterwards.
-  static const Catalogo& Comun();
+  static const Catalogo& Comun() {
+    static const Catalogo catalogo;
+    return catalogo;
+  }
 
   const std::string& Campo(int fila, int campo) const { return fichas_[fila][campo]; }
   int Color(int fila) const { return colores_[fila]; }

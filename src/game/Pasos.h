@@ -24,6 +24,10 @@ void ElegirPieza(Mesa& m, Azar& azar);
 bool Mover(Mesa& m, int d);
 void Girar(Mesa& m, bool alReves = false);
 void Soltar(Mesa& m);        // the hard drop: it lands at the next tick
+// Where the hard drop takes a piece: as far down as it fits.
+Pieza Caida(const Tablero& t, Pieza pieza);
+// Where the torpedo fired from `posicion` settles.
+int DestinoTorpedo(const Tablero& t, int posicion);
 // The torpedo passes through the blocks under it into the first free cell
 // below them, or stays on top.
 void LanzarTorpedo(Mesa& m, Suceso& s);

@@ -10,10 +10,20 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 
 namespace tumbla {
+
+class Juego;
+
+// A hand at the keyboard: at `ahora` (ms) it presses the key that is due, if
+// any, through `pulsar`, and says when it has something to do again (at
+// `siguiente`; INT64_MAX: not before the game moves on). True when it
+// pressed a key.
+using Mano = std::function<bool(const Juego& juego, const std::function<void(int)>& pulsar, int64_t ahora,
+                                int64_t& siguiente)>;
 
 struct OpcionesPartida {
   int posicion = 1;            // 1..296
@@ -27,6 +37,8 @@ struct OpcionesPartida {
   // Level records to play instead of the built-in ones (a designer trying
   // boards); empty for the game's own.
   std::string registros;
+  // Another hand than the computer player's (tests).
+  Mano mano;
 };
 
 struct ResultadoPartida {

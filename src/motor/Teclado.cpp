@@ -46,6 +46,7 @@ Comando Teclado::Principal(int codigo, Foco foco) const {
 }
 
 int Teclado::TeclaDe(Comando c) const {
+  if (c == Comando::Ninguno) return 0;
   for (int codigo = 1; codigo < 256; ++codigo) {
     if (principal_[static_cast<size_t>(codigo)] == c) return codigo;
   }

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "Soak.h"
-#include "game/Juego.h"
+#include "motor/Juego.h"
 #include "replay/Volcado.h"
 
 namespace tumbla {

@@ -24,7 +24,7 @@ TEST(Ayuda, cadaPeticionEscribeElDocumentoEsperadoYAbreEseMismoArchivo) {
   Escena s{Escena::SinArrancar{}};
   const fs::path archivo = s.carpeta / kArchivoAyuda;
   // The document as it must be, built apart from the game's code from its help texts and the page layout.
-  const std::string esperado = Contenido(fs::path(TUMBLA_SOURCE_DIR) / "tests/core/Instrucciones.htm");
+  const std::string esperado = Contenido(fs::path(TUMBLA_SOURCE_DIR) / "tests/progress/Instrucciones.htm");
   for (size_t vez = 1; vez <= 2; ++vez) {
     Guardar(archivo, "viejo");
     s.juego->MenuAyuda();
