@@ -5,7 +5,6 @@
 #include <set>
 #include <utility>
 
-#include "Escena.h"
 #include "game/Pieza.h"
 
 namespace tumbla {
@@ -96,22 +95,6 @@ TEST(Ficha, nadaCabeFueraDelTableroNiSobreUnBloque) {
   EXPECT_TRUE(t.Cabe({1, 23 * kAncho + 6}));
   t.Poner(23 * kAncho + 8, 3);
   EXPECT_FALSE(t.Cabe({1, 23 * kAncho + 6}));
-}
-
-TEST(Ficha, trasLaCaidaSoloUnGiroFallidoGastaLaOrden) {
-  // After a hard drop the piece lands at the next tick where it was drawn:
-  // shifts do nothing, a turn is tried (and fails), and the landing follows.
-  Escena s;
-  s.Tablero(23, {"11111.11111"}).Ficha(78, kCeldaEntrada + 4);
-  s.juego->Tecla(tecla::kEspacio);
-  const int abajo = s.v().Posicion();
-  EXPECT_EQ(Fila(abajo), 22);
-  for (int t : {tecla::kIzquierda, tecla::kDerecha, tecla::kAbajo}) s.juego->Tecla(t);
-  EXPECT_EQ(s.v().Posicion(), abajo);
-  EXPECT_TRUE(s.v().FichaSoltada());
-  s.juego->Tecla(tecla::kArriba);
-  EXPECT_FALSE(s.v().FichaSoltada());
-  EXPECT_EQ(s.v().Ficha(), 78);
 }
 
 }  // namespace

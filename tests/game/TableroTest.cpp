@@ -125,5 +125,36 @@ TEST(Tablero, columnasLlenasSeVuelvenNeutrasYSeCuentan) {
   EXPECT_TRUE(t.OcupadoSobreCuadrado());
 }
 
+TEST(Tablero, laCuentaDeCadaFilaSigueASusCeldas) {
+  // The taken cells each row keeps count of follow every operation: the
+  // quick row removal and the one past drops and plants, the turn, the
+  // column shifts, the rising stack and solid columns.
+  std::mt19937 azar(3);
+  constexpr int16_t kValores[] = {1, 5, kMuro, kGotaRosa, kGotaAzul, kFlorBlanca, kTalloVertical, kTorpedo};
+  for (int vuelta = 0; vuelta < 300; ++vuelta) {
+    Tablero t;
+    t.Amurallar();
+    const int especiales = vuelta % 2 == 0 ? 8 : 3;  // with drops and plants, or without
+    for (int i = 0; i < kBaseFilaInferior + kAncho; ++i) {
+      if (!EsMuroExterior(i) && azar() % 3 != 0) t.Poner(i, kValores[azar() % especiales]);
+    }
+    const int fila = 1 + static_cast<int>(azar() % 23);
+    std::array<int, 11> orden{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    std::shuffle(orden.begin(), orden.end(), azar);
+    switch (vuelta % 5) {
+      case 0: t.QuitarFila(fila * kAncho, azar() % 2 ? 1 : std::max(1, fila - 12), azar() % 2 == 0); break;
+      case 1: t.GirarCuadrado(azar() % 2 == 0); break;
+      case 2: t.RotarColumnas(orden); break;
+      case 3: t.Subir(); break;
+      default: t.SolidificarColumnas(); break;
+    }
+    for (int f = 0; f < kAlto; ++f) {
+      int n = 0;
+      for (int c = 0; c < kAncho; ++c) n += t.Ocupada(f * kAncho + c);
+      ASSERT_EQ(t.Ocupadas(f * kAncho), n) << "operation " << vuelta % 5 << ", row " << f;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tumbla

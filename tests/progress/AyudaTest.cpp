@@ -19,37 +19,25 @@ namespace fs = std::filesystem;
 namespace tumbla {
 namespace {
 
-TEST(Ayuda, cadaPeticionEscribeElDocumentoEsperadoYAbreEseMismoArchivo) {
-  // Instrucciones.htm beside the settings is rewritten byte for byte as the expected document, then opened by path.
+TEST(Ayuda, cadaPeticionReescribeElDocumentoEsperadoJuntoALosAjustes) {
+  // Instrucciones.htm beside the settings is rewritten byte for byte as the expected document; a folder that is
+  // missing or a file is passed over, and with none left nothing is written.
   Escena s{Escena::SinArrancar{}};
   const fs::path archivo = s.carpeta / kArchivoAyuda;
   // The document as it must be, built apart from the game's code from its help texts and the page layout.
   const std::string esperado = Contenido(fs::path(TUMBLA_SOURCE_DIR) / "tests/progress/Instrucciones.htm");
-  for (size_t vez = 1; vez <= 2; ++vez) {
+  Guardar(s.carpeta / "archivo", "x");
+  const std::string otras[] = {(s.carpeta / "no-existe").string(), (s.carpeta / "archivo").string()};
+  for (int vez = 0; vez < 2; ++vez) {
     Guardar(archivo, "viejo");
-    s.juego->MenuAyuda();
-    ASSERT_EQ(s.plataforma.abiertos.size(), vez);
-    EXPECT_TRUE(fs::path(s.plataforma.abiertos.back()).is_absolute());
-    EXPECT_TRUE(fs::equivalent(s.plataforma.abiertos.back(), archivo));
+    std::string ruta;
+    ASSERT_TRUE(EscribirAyuda({otras[0], otras[1], CarpetasAyuda(s.juego->rutaIni()).front()}, ruta));
+    EXPECT_TRUE(fs::path(ruta).is_absolute());
+    EXPECT_TRUE(fs::equivalent(ruta, archivo));
     EXPECT_EQ(Contenido(archivo), esperado);
   }
-  EXPECT_TRUE(s.plataforma.cajas.empty());
-}
-
-TEST(Ayuda, sinNavegadorOSinSitioDondeEscribirSeAvisaEnUnaCaja) {
-  // No browser: a box says where the document is; no folder takes it: a box says it could not be written.
-  Escena s{Escena::SinArrancar{}};
-  s.plataforma.abrirDevuelve = false;
-  s.juego->MenuAyuda();
-  ASSERT_EQ(s.plataforma.cajas.size(), 1u);
-  EXPECT_EQ(s.plataforma.cajas[0].icono, Icono::Exclamacion);
-  EXPECT_EQ(s.plataforma.cajas[0].texto, "No se ha podido abrir la ayuda: " + s.plataforma.abiertos.at(0));
-  Guardar(s.carpeta / "archivo", "x");
-  s.juego->PonerCarpetasAyuda({(s.carpeta / "no-existe").string(), (s.carpeta / "archivo").string()});
-  s.juego->MenuAyuda();
-  ASSERT_EQ(s.plataforma.cajas.size(), 2u);
-  EXPECT_EQ(s.plataforma.abiertos.size(), 1u);
-  EXPECT_EQ(s.plataforma.cajas[1].texto, "No se ha podido escribir la ayuda: Instrucciones.htm");
+  std::string ruta;
+  EXPECT_FALSE(EscribirAyuda({otras[0], otras[1]}, ruta));
 }
 
 #ifndef _WIN32
@@ -64,7 +52,12 @@ TEST(Ayuda, sinCarpetaPropiaVaAUnaCarpetaPrivadaQueNadieMasPuedeTocar) {
   }
   Guardar(victima, "mío");
   for (const fs::path& carpeta : {abierta, compartida}) fs::create_symlink(victima, carpeta / kArchivoAyuda);
-  s.juego->PonerCarpetasAyuda({(s.carpeta / "no-existe").string(), abierta.string(), compartida.string()});
+  std::vector<std::string> abiertos;
+  const auto escribir = [&] {
+    std::string ruta;
+    ASSERT_TRUE(EscribirAyuda({(s.carpeta / "no-existe").string(), abierta.string(), compartida.string()}, ruta));
+    abiertos.push_back(ruta);
+  };
   // At the private folder's name: nothing, another user's link to their folder, pipe, folder (made only as root).
   const std::function<bool()> plantar[] = {
       [] { return true; }, [&] { return fs::create_directory_symlink(ajena, fija), true; },
@@ -73,13 +66,13 @@ TEST(Ayuda, sinCarpetaPropiaVaAUnaCarpetaPrivadaQueNadieMasPuedeTocar) {
   for (size_t k = 0; k < (geteuid() == 0 ? 4u : 3u); ++k) {
     SCOPED_TRACE(k);
     ASSERT_TRUE(plantar[k]());
-    for (int vez = 0; vez < 2; ++vez) s.juego->MenuAyuda();
-    ASSERT_EQ(s.plataforma.abiertos.size(), 2 * k + 2);
-    const fs::path archivo = s.plataforma.abiertos.back(), suya = archivo.parent_path();
+    for (int vez = 0; vez < 2; ++vez) escribir();
+    ASSERT_EQ(abiertos.size(), 2 * k + 2);
+    const fs::path archivo = abiertos.back(), suya = archivo.parent_path();
     // The same folder each time, unless its name was taken; then a fresh one beside it.
     EXPECT_EQ(suya.parent_path(), compartida);
     EXPECT_EQ(suya == fija, k == 0);
-    EXPECT_EQ(s.plataforma.abiertos[2 * k] == archivo, k == 0);
+    EXPECT_EQ(abiertos[2 * k] == archivo.string(), k == 0);
     struct stat st {};
     ASSERT_EQ(lstat(suya.c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & 077) == 0);
@@ -88,7 +81,6 @@ TEST(Ayuda, sinCarpetaPropiaVaAUnaCarpetaPrivadaQueNadieMasPuedeTocar) {
     EXPECT_TRUE(fs::exists(fs::symlink_status(fija)));
     fs::remove_all(fija);
   }
-  EXPECT_TRUE(s.plataforma.cajas.empty());
   EXPECT_EQ(Contenido(victima), "mío");
   EXPECT_TRUE(fs::is_empty(ajena));
   EXPECT_TRUE(fs::is_symlink(abierta / kArchivoAyuda) && fs::is_symlink(compartida / kArchivoAyuda));

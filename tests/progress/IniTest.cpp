@@ -18,7 +18,9 @@
 
 #include "Archivos.h"
 #include "Escena.h"
+#include "progress/Ajustes.h"
 #include "progress/Ini.h"
+#include "progress/Progreso.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
@@ -36,15 +38,19 @@ class Ini : public ::testing::Test {
   std::string Leer(const std::string& clave) { return ini.Leer("OROKORRA", clave); }
   bool Escribir(const std::string& clave, const std::string& valor) { return ini.Escribir("OROKORRA", clave, valor); }
   long Entradas() { return std::distance(fs::directory_iterator(s.carpeta), fs::directory_iterator()); }
-  // A game on settings at `ajustes`, where no write goes through: it starts, its switches work, the file stays.
+  // Settings at `ajustes`, where no write goes through: the day's minute and the switches work in memory, the
+  // file stays.
   void SinAjustes(const fs::path& ajustes, int minutos) {
     const std::string antes = Contenido(ajustes);
     EXPECT_FALSE(ArchivoIni(ajustes.string()).Escribir("OROKORRA", "LAGUNTZA", "9"));
-    Juego juego(s.plataforma, ajustes.string());
-    juego.Inicializar();  // writes the daily minute, and fails
-    EXPECT_EQ(juego.vista().MinutosExtra(), minutos);
-    juego.MenuSonido();
-    EXPECT_FALSE(juego.pantalla().menuSonido);
+    AlmacenIni almacen(ajustes.string());
+    Progreso progreso(almacen);
+    EXPECT_TRUE(progreso.PremioDiario({2026, 12, 6}));  // writes the day's minute, and fails
+    EXPECT_EQ(progreso.MinutosExtra(), minutos);
+    Ajustes opciones(almacen);
+    opciones.Cargar();
+    opciones.CambiarSonido();
+    EXPECT_FALSE(opciones.Sonido());
     EXPECT_EQ(Contenido(ajustes), antes);
   }
 };

@@ -8,20 +8,22 @@
 #include "Archivos.h"
 #include "Escena.h"
 #include "progress/Ini.h"
+#include "progress/CodigosTecla.h"
 #include "progress/SelectorNiveles.h"
 
 namespace tumbla {
 namespace {
 
 // Starts the game with that progress stored and opens the level window, in
-// which `dentro` plays the player's part.
-void Abrir(Escena& s, const std::string& progreso, const std::function<void(SelectorNiveles&)>& dentro) {
+// which `dentro` plays the player's part and gives the window's answer.
+void Abrir(Escena& s, const std::string& progreso, const std::function<Eleccion(SelectorNiveles&)>& dentro) {
   if (!progreso.empty()) {
     Guardar(s.carpeta / "tumbla.ini", "[OROKORRA]\r\nAZKENA=2026/12/06\r\nAMAITUTAKOA=" + progreso + "\r\n");
   }
   s.juego->Inicializar();
-  s.plataforma.alMostrarSelector = [&] { dentro(s.juego->selector()); };
-  s.juego->MenuNuevo();
+  s.Atender();
+  s.plataforma.alMostrarSelector = dentro;
+  s.Orden(Comando::Nuevo);
 }
 
 TEST(Selector, alEmpezarOfreceElNivelUnoYElRestoEnGris) {
@@ -35,6 +37,7 @@ TEST(Selector, alEmpezarOfreceElNivelUnoYElRestoEnGris) {
       EXPECT_EQ(v.Boton(0).color, 0xC0E0FFu);
       for (int i = 1; i < 50; ++i) EXPECT_EQ(v.Boton(i).color, kColorGris) << i;
       EXPECT_EQ(v.lblDatos(), "Nivel: 1 - CLASIC. ");
+      return v.Continuar();
     });
     EXPECT_FALSE(s.juego->selector().Abierto());
     EXPECT_EQ(ArchivoIni((s.carpeta / "tumbla.ini").string()).Leer("OROKORRA", "AMAITUTAKOA"),
@@ -57,9 +60,9 @@ TEST(Selector, conTodoHechoLaUltimaPaginaTieneHuecosQueNoSeEligen) {
     for (int n = 0; n < 8; ++n) v.TeclaAbajo(tecla::kIzquierda);
     v.TeclaAbajo(tecla::kAbajo);
     EXPECT_EQ(v.lblDatos(), "");
-    v.TeclaPulsada(tecla::kIntro);
+    EXPECT_EQ(v.TeclaPulsada(tecla::kIntro), Eleccion{});
     EXPECT_TRUE(v.Abierto());
-    v.TeclaPulsada(tecla::kEscape);
+    return v.TeclaPulsada(tecla::kEscape);
   });
   EXPECT_FALSE(s.v().Jugando());
 }
@@ -70,21 +73,20 @@ TEST(Selector, abiertaDuranteLaPartidaEscapeVuelveConElRelojDondeEstaba) {
   // the clock where it stood, however long the window was open.
   Escena s(Modo::Goteator);
   s.plataforma.ahora += 20.5;
-  s.juego->Disparar(Temporizador::Juego);
+  s.Tick();
   ASSERT_EQ(s.p().lblTiempo.texto, "2:10");
-  s.juego->Tecla(tecla::kF3);
-  s.juego->Disparar(Temporizador::Juego);
-  s.plataforma.alMostrarSelector = [&] {
-    SelectorNiveles& v = s.juego->selector();
+  s.Tecla(tecla::kF3);
+  s.Tick();
+  s.plataforma.alMostrarSelector = [&](SelectorNiveles& v) {
     EXPECT_EQ(v.Titulo(), "Juego pausado. Pulsa ESCAPE para continuar.");
     EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "4");
     s.plataforma.ahora += 300;
-    v.TeclaPulsada(tecla::kEscape);
+    return v.TeclaPulsada(tecla::kEscape);
   };
-  s.juego->MenuNuevo();
-  s.juego->Tecla(tecla::kF3);
+  s.Orden(Comando::Nuevo);
+  s.Tecla(tecla::kF3);
   s.plataforma.ahora += 1;
-  s.juego->Disparar(Temporizador::Juego);
+  s.Tick();
   EXPECT_EQ(s.p().lblTiempo.texto, "2:09");
 }
 
@@ -93,7 +95,7 @@ TEST(Selector, escapeAntesDeCualquierNivelSoloCierraLaVentana) {
   Escena s{Escena::SinArrancar{}};
   Abrir(s, "3", [](SelectorNiveles& v) {
     EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "4");
-    v.TeclaPulsada(tecla::kEscape);
+    return v.TeclaPulsada(tecla::kEscape);
   });
   EXPECT_FALSE(s.v().Jugando());
   EXPECT_EQ(s.p().lblTiempo.texto, "0:00");

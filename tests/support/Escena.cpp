@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "AccesoPruebas.h"
+#include "modes/Grupos.h"
 #include "progress/SelectorNiveles.h"
 
 namespace tumbla {
@@ -99,14 +100,26 @@ Montaje& Montaje::Tablero(int filaSuperior, std::initializer_list<const char*> f
 }
 
 Montaje& Montaje::Dibujar(int filaSuperior, std::initializer_list<const char*> filas) {
+  tumbla::Dibujar(m().tablero, filaSuperior, filas);
+  return *this;
+}
+
+void Dibujar(Tablero& t, int filaSuperior, std::initializer_list<const char*> filas) {
   int fila = filaSuperior;
   for (const char* texto : filas) {
-    const std::string t(texto);
-    if (t.size() != 11) throw std::invalid_argument("a board row has 11 cells: " + t);
-    for (int c = 1; c <= 11; ++c) m().tablero.Poner(fila * kAncho + c, static_cast<int16_t>(ValorDe(t[c - 1])));
+    const std::string r(texto);
+    if (r.size() != 11) throw std::invalid_argument("a board row has 11 cells: " + r);
+    for (int c = 1; c <= 11; ++c) t.Poner(fila * kAncho + c, static_cast<int16_t>(ValorDe(r[c - 1])));
     ++fila;
   }
-  return *this;
+}
+
+Mesa MesaDe(Modo modo) {
+  Mesa m;
+  m.reglas = &ReglasDe(modo);
+  m.borrarCada = 1;
+  m.tablero.Amurallar();
+  return m;
 }
 
 Montaje& Montaje::Ficha(int fila, int posicion) {

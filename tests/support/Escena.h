@@ -95,4 +95,9 @@ class Escena : public Montaje {
 // Board rows as Escena::Filas writes them.
 std::string Lineas(std::initializer_list<const char*> filas);
 
+// Rows drawn on a board from `filaSuperior`, in the notation above.
+void Dibujar(Tablero& t, int filaSuperior, std::initializer_list<const char*> filas);
+// A table of that group's rules on an empty board, rows going one by one.
+Mesa MesaDe(Modo modo);
+
 }  // namespace tumbla
