@@ -47,7 +47,7 @@ SOAK_SEED ?= azar
 soak: sanitizers
 	cd $(SANBUILD)/tests && TUMBLA_SOAK_EVENTOS=$(SOAK_EVENTS) TUMBLA_SOAK_SEMILLA=$(SOAK_SEED) \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ./tumbla_tests_core --gtest_filter='Soak.cadaNivel*' > soak.log 2>&1; r=$$?; cat soak.log; \
+	  ./tumbla_pruebas_motor --gtest_filter='Soak.cadaNivel*' > soak.log 2>&1; r=$$?; cat soak.log; \
 	  test $$r = 0 && grep -q '^\[  PASSED  \] 1 test' soak.log || { echo "soak: failed, or no soak test ran" >&2; exit 1; }
 
 # Every level played by the computer player, ten seeds each, at full speed and

@@ -25,6 +25,8 @@ struct Pantalla {
   std::array<int8_t, kCeldas> imgTablero{};  // 0 = hidden
   std::array<int8_t, 20> imgNext{};          // preview, 5 wide x 4 high
   std::array<int8_t, 5> imgObstaculo{};      // handicap icons
+  // A figure on an icon: how many full rows go together, on its icon.
+  std::array<std::string, 5> cifraObstaculo{};
   std::array<int8_t, 2> imgObjetivo{};       // objective pictures
 
   Etiqueta lblObjetivo;

@@ -70,7 +70,9 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
       for (Imagen icono : {nivel.periodoBloques > 0 ? kIconBloquesExtra : kSinImagen,
                            m.subida.intervalo > 0 ? kIconSubirNivel : kSinImagen,
                            nivel.borrarCadaRegistro != 0 ? kIconBorrarCada : kSinImagen, m.reglas->Icono()}) {
-        if (icono != kSinImagen) p.imgObstaculo[k++] = icono;
+        if (icono == kSinImagen) continue;
+        if (icono == kIconBorrarCada) p.cifraObstaculo[k] = std::to_string(m.borrarCada);
+        p.imgObstaculo[k++] = icono;
       }
       p.marcoCuadrado = m.reglas->Cuadrado();
     }
