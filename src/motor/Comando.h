@@ -32,6 +32,12 @@ enum class Comando : uint8_t {
   Dificil,
   Reset,
   Sombra,
+  Pista,            // the hint: where the computer would put the piece
+  PantallaCompleta,
+  Teclas,           // "Teclas...": the player's own keys
+  // Not a command a player gives but what the window tells: it lost the
+  // focus (another window took it, or it was minimised).
+  Ausencia,
 };
 
 // Who gave a command: a person, or the computer playing a demo.

@@ -192,7 +192,7 @@ void Juego::Paso(const std::function<void(Suceso&)>& paso) {
 // ---- The screen ----------------------------------------------------------------
 
 const Pantalla& Juego::pantalla() const {
-  Pantalla ahora = Presentar(vista_, niveles_);
+  Pantalla ahora = Presentar(vista_, niveles_, consejero_);
   Comparar(pantalla_, ahora, cambios_);
   pantalla_ = std::move(ahora);
   return pantalla_;

@@ -25,6 +25,7 @@
 #include "game/Suceso.h"
 #include "levels/InicioNivel.h"
 #include "motor/Comando.h"
+#include "motor/Consejero.h"
 #include "motor/Flujo.h"
 #include "motor/Pantalla.h"
 #include "motor/Partes.h"
@@ -67,6 +68,14 @@ class Juego {
   void Responder(bool aceptar);
   // The level window's answer.
   void Elegir(const Eleccion& eleccion);
+  // The player's own keys ("Teclas..."): a key for an action, refused when
+  // another action has it (`ocupada`) or the game keeps it; the game's own.
+  bool AsignarTecla(Comando c, int codigo, Comando& ocupada);
+  void TeclasPredeterminadas();
+  // Where the window stands now, remembered for the next start.
+  void RecordarVentana(const Geometria& g) { ajustes_.RecordarVentana(g); }
+  // The computer player that draws the hint's outline (none: no outline).
+  void PonerConsejero(Consejero* consejero) { consejero_ = consejero; }
 
   // ---- What the host sees ----------------------------------------------------
   const Vista& vista() const { return vista_; }
@@ -179,6 +188,7 @@ class Juego {
   Temporizadores tiempos_;
   Marcador marcador_;
   std::vector<std::string> carpetasAyuda_;
+  Consejero* consejero_ = nullptr;
   Vista vista_;
   mutable Pantalla pantalla_;
   mutable Cambios cambios_;

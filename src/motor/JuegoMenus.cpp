@@ -14,6 +14,7 @@ void Juego::Inicializar() {
   reloj_.Arrancar();
   const bool premio = progreso_.PremioDiario(plataforma_.hoy());
   ajustes_.Cargar();
+  teclado_.Cargar(almacen_);
   mesa_.fichas = ajustes_.JuegoDeFichas();
   marcador_.puntos = 0;
   if (premio) {
@@ -57,6 +58,20 @@ void Juego::EjecutarAccion(Comando c) {
       break;
     case Comando::Sombra:
       ajustes_.CambiarSombra();
+      break;
+    case Comando::Pista:
+      ajustes_.CambiarPista();
+      marcador_.conPista |= ajustes_.Pista() && flujo_.Jugando();
+      break;
+    case Comando::PantallaCompleta:
+      ajustes_.CambiarPantallaCompleta();
+      break;
+    case Comando::Teclas:
+      Pedir({TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
+      break;
+    case Comando::Ausencia:
+      // The window lost the focus: a game in play pauses as with the pause key.
+      if (flujo_.fase == Fase::Jugando) flujo_.orden = Orden::Pausa;
       break;
     default:
       AccionDeJuego(c);
@@ -102,6 +117,12 @@ void Juego::AccionDeJuego(Comando c) {
       break;
   }
 }
+
+bool Juego::AsignarTecla(Comando c, int codigo, Comando& ocupada) {
+  return teclado_.Asignar(almacen_, c, codigo, ocupada);
+}
+
+void Juego::TeclasPredeterminadas() { teclado_.Predeterminadas(almacen_); }
 
 void Juego::MenuAyuda() {
   std::string ruta;

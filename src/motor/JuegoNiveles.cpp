@@ -39,7 +39,7 @@ void Juego::AbrirSelector(bool trasPerder) {
   const int superados = progreso_.Superados();
   flujo_.bloqueoSelector = tiempos_[Temporizador::BloqueExtra].activo;
   tiempos_.Activar(Temporizador::BloqueExtra, false);
-  selector_.Activar(superados, flujo_.Jugando() || persiana_.visible, flujo_.nivelActual);
+  selector_.Activar(superados, flujo_.Jugando() || persiana_.visible, flujo_.nivelActual, demo_.pedida);
   Pedir({TipoPeticion::Selector, Icono::Informacion, kTituloVentana, selector_.Titulo()}, Despues::Selector);
   espera_.trasPerder = trasPerder;
 }
@@ -94,6 +94,7 @@ void Juego::EmpezarNivel() {
   persiana_.Quitar();
   marcador_.alEmpezar = marcador_.puntos;
   marcador_.record = progreso_.Record(flujo_.nivelActual);
+  marcador_.conPista = ajustes_.Pista();
 }
 
 void Juego::NivelCompletado() {
@@ -138,10 +139,12 @@ void Juego::TerminarNivel() {
   tiempos_.Poner(Temporizador::Juego, true,
                  std::min(kIntervaloMaximo, tiempos_[Temporizador::Juego].intervalo + kFrenadoPorNivel));
   Sonar(sonido::kNivelCompletado);
+  demo_.ganadoEn = plataforma_.reloj();
   if (demo_.activa) return;  // no minute, no progress and no record from a demo
   progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar);
+  // A level played with the hint counts as progress, but makes no record.
   const int32_t puntos = marcador_.puntos - marcador_.alEmpezar;
-  if (puntos > progreso_.Record(flujo_.nivelActual)) {
+  if (!marcador_.conPista && puntos > progreso_.Record(flujo_.nivelActual)) {
     progreso_.GuardarRecord(flujo_.nivelActual, puntos);
     marcador_.record = puntos;
   }

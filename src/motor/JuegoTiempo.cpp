@@ -5,7 +5,18 @@
 
 namespace tumbla {
 
+namespace {
+
+constexpr double kPausaEntreDemos = 4;  // seconds a won demo shows before the next level
+
+}  // namespace
+
 void Juego::TickJuego() {
+  // A won demo goes on to the next position by itself, like an attract mode.
+  if (demo_.activa && persiana_.espera && plataforma_.reloj() - demo_.ganadoEn >= kPausaEntreDemos) {
+    Continuar();
+    return;
+  }
   // The tick that asked the player something goes on with the answer.
   if (!flujo_.Jugando() || espera_.Hay()) return;
   if (!OrdenPendiente() || !RelojDelNivel()) return;

@@ -58,10 +58,15 @@ struct Pantalla {
   bool menuSonido = true;
   std::string menuMinutos = "Minutos";
   bool menuSombra = false;
+  bool menuPista = false;
+  bool menuPantallaCompleta = false;
 
   // Landing shadow (when switched on): the cells where the falling piece
   // would come to rest.
   std::bitset<kCeldas> sombra;
+  // The hint (when switched on): the cells where the computer player would
+  // put the falling piece.
+  std::bitset<kCeldas> pista;
   bool operator==(const Pantalla&) const = default;
 };
 

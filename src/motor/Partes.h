@@ -42,6 +42,7 @@ struct Demostracion {
   bool pedida = false;
   bool activa = false;
   int16_t nivelAntes = 0;  // the position to go back to when it ends
+  double ganadoEn = 0;     // when its last level was won: the next follows a few seconds on
   bool GuardaNada() const { return pedida || activa; }
 };
 
@@ -52,6 +53,7 @@ struct Marcador {
   int32_t puntos = 0;
   int32_t alEmpezar = 0;
   int32_t record = 0;
+  bool conPista = false;  // the hint showed during the level: its score makes no record
 };
 
 }  // namespace tumbla

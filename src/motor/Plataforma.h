@@ -32,6 +32,7 @@ enum class TipoPeticion : uint8_t {
   Pregunta,   // OK and Cancel, Cancel the default: Responder(true) is OK
   Selector,   // the level window (its model: Juego::selector()); answered by Juego::Elegir
   Creditos,   // the credits window, closed by the player
+  Teclas,     // the "Teclas..." window, closed by the player
   Persiana,   // the shutter's slide: answered once `segundos` have passed
 };
 

@@ -24,7 +24,7 @@ std::string TresCifras(int n) {
 // Nothing of a level shows before the first one and once a game is over.
 bool PantallaLimpia(const Vista& v) { return v.fase() == Fase::Apagado || v.fase() == Fase::SinNivel; }
 
-void PresentarTablero(const Vista& v, Pantalla& p) {
+void PresentarTablero(const Vista& v, Consejero* consejero, Pantalla& p) {
   if (PantallaLimpia(v)) return;
   const Mesa& m = v.mesa();
   for (int i = 0; i < kCeldas; ++i) {
@@ -41,6 +41,15 @@ void PresentarTablero(const Vista& v, Pantalla& p) {
     Pieza abajo = ficha;
     while (m.tablero.Cabe(abajo.Movida(kAncho))) abajo = abajo.Movida(kAncho);
     for (int k = 0; k < abajo.NumCeldas(); ++k) p.sombra.set(static_cast<size_t>(abajo.Celda(k)));
+  }
+  // Where the computer would put it, when the player asks for a hint.
+  if (v.ajustes().Pista() && m.hayFicha && v.fase() == Fase::Jugando && consejero != nullptr) {
+    if (const auto consejo = consejero->Consejo(v)) {
+      for (int k = 0; k < consejo->NumCeldas(); ++k) {
+        const int i = consejo->Celda(k);
+        if (i >= 0 && i < kCeldas) p.pista.set(static_cast<size_t>(i));
+      }
+    }
   }
   // The preview.
   const Catalogo& cat = Catalogo::Comun();
@@ -84,9 +93,9 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
 
 }  // namespace
 
-Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles) {
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* consejero) {
   Pantalla p;
-  PresentarTablero(v, p);
+  PresentarTablero(v, consejero, p);
   PresentarNivel(v, niveles, p);
   const bool arrancado = v.fase() != Fase::Apagado;
   p.lblPausa.visible = v.Pausado();
@@ -101,6 +110,8 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles) {
   p.menuDificil = v.ajustes().Fichas() == 1;
   p.menuSonido = v.ajustes().Sonido();
   p.menuSombra = v.ajustes().Sombra();
+  p.menuPista = v.ajustes().Pista();
+  p.menuPantallaCompleta = v.ajustes().PantallaCompleta();
   p.menuMinutos = arrancado ? "Minutos extra: " + std::to_string(v.MinutosExtra()) : "Minutos";
   return p;
 }
@@ -108,11 +119,15 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles) {
 void Comparar(const Pantalla& antes, const Pantalla& ahora, Cambios& cambios) {
   for (int i = 0; i < kCeldas; ++i) {
     const auto k = static_cast<size_t>(i);
-    if (antes.imgTablero[k] != ahora.imgTablero[k] || antes.sombra[k] != ahora.sombra[k]) cambios.celdas.set(k);
+    if (antes.imgTablero[k] != ahora.imgTablero[k] || antes.sombra[k] != ahora.sombra[k] ||
+        antes.pista[k] != ahora.pista[k]) {
+      cambios.celdas.set(k);
+    }
   }
   Pantalla sinTablero = ahora;
   sinTablero.imgTablero = antes.imgTablero;
   sinTablero.sombra = antes.sombra;
+  sinTablero.pista = antes.pista;
   if (!(sinTablero == antes)) cambios.panel = true;
 }
 

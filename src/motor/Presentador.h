@@ -3,13 +3,15 @@
 #pragma once
 
 #include "levels/Niveles.h"
+#include "motor/Consejero.h"
 #include "motor/Pantalla.h"
 #include "motor/Vista.h"
 
 namespace tumbla {
 
-// The screen as the game seen through `v` shows it.
-Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles);
+// The screen as the game seen through `v` shows it; the hint's outline
+// comes from `consejero`, when there is one.
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* consejero);
 
 // What differs between two screens.
 void Comparar(const Pantalla& antes, const Pantalla& ahora, Cambios& cambios);

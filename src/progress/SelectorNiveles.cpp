@@ -12,6 +12,8 @@ namespace tumbla {
 namespace {
 
 constexpr int kAjusteMarco = 60;  // the frame sits 60 twips around its button
+constexpr int kInicio = 36;       // Home
+constexpr int kFin = 35;          // End
 
 }  // namespace
 
@@ -33,7 +35,7 @@ SelectorNiveles::Marco SelectorNiveles::MarcoSeleccion() const {
           kLadoBoton + kSeparacion, kLadoBoton + kSeparacion};
 }
 
-void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual) {
+void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool paraDemo) {
   Superados_ = superados;
   int objetivo;
   if (enJuego) {
@@ -47,6 +49,7 @@ void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual) {
     objetivo = std::min(Superados_ + 1, kNumNiveles);
   }
   objetivo = std::clamp(objetivo, 1, kNumNiveles);
+  if (paraDemo) titulo_ = "Demostración: elige el nivel que jugará el ordenador";
 
   // The first row that shows the target among its five.
   int fila = 0;
@@ -149,9 +152,19 @@ void SelectorNiveles::TeclaAbajo(int codigo) {
         PonerDesplazamiento(scrNiveles_ + 1);
       }
       break;
+    case kInicio:
+      PonerDesplazamiento(0);
+      Seleccionado_ = 0;
+      break;
+    case kFin:
+      PonerDesplazamiento(maximo_);
+      Seleccionado_ = kNumNiveles - 1 - scrNiveles_ * kPorFila;
+      break;
     default:
       return;
   }
+  // Past the last level the slots are blank: the selection stops at it.
+  while (Seleccionado_ > 0 && Boton(Seleccionado_).texto.empty()) --Seleccionado_;
   MarcarSeleccion();
 }
 

@@ -74,8 +74,9 @@ class SelectorNiveles {
   int ValorDesplazamiento() const { return scrNiveles_; }
   int MaximoDesplazamiento() const { return maximo_; }
   int Seleccionado() const { return Seleccionado_; }
-  // "Selecciona un nivel", "¿Volver a intentarlo?" or
-  // "Juego pausado. Pulsa ESCAPE para continuar."
+  // "Selecciona un nivel", "¿Volver a intentarlo?",
+  // "Juego pausado. Pulsa ESCAPE para continuar." or, for a demo,
+  // "Demostración: elige el nivel que jugará el ordenador".
   const std::string& Titulo() const { return titulo_; }
   const std::string& lblDatos() const { return lblDatos_; }
   // "AMAITUTAKOA" as read at the last activation, clamped to 0..296.
@@ -85,9 +86,12 @@ class SelectorNiveles {
 
   // ---- Input from the window -------------------------------------------------
   // Every time the game shows the window: the progress stored, whether a
-  // level is in play (or waits behind the shutter), the current position.
-  void Activar(int superados, bool enJuego, int nivelActual);
-  // Key-down with a virtual key code: the arrows 37..40 move the selection.
+  // level is in play (or waits behind the shutter), the current position,
+  // and whether the level chosen is for the computer to play.
+  void Activar(int superados, bool enJuego, int nivelActual, bool paraDemo = false);
+  // Key-down with a virtual key code: the arrows 37..40 move the selection,
+  // Home (36) and End (35) go to the first and the last level. The
+  // selection never rests on a blank slot past the last level.
   void TeclaAbajo(int codigo);
   // Key-press: Escape (27) continues the paused game, Enter (13) or Space
   // (32) chooses the selected button.

@@ -45,23 +45,26 @@ TEST(Selector, alEmpezarOfreceElNivelUnoYElRestoEnGris) {
   }
 }
 
-TEST(Selector, conTodoHechoLaUltimaPaginaTieneHuecosQueNoSeEligen) {
+TEST(Selector, conTodoHechoElCursorNoSaleDeLosNivelesYInicioYFinLlevanALosExtremos) {
   // "400" counts as all 296 done: scroll 25, four blank slots; Right stays
-  // on 296; from 287 Down lands on a blank slot, whose data line is empty
-  // and where Enter starts nothing.
+  // on 296, and Down from 287 stops there too; Home goes to level 1 and End
+  // back to 296.
   Escena s{Escena::SinArrancar{}};
   Abrir(s, "400", [](SelectorNiveles& v) {
+    const auto nivel = [&] { return v.Boton(v.Seleccionado()).texto; };
     EXPECT_EQ(v.ValorDesplazamiento(), 25);
-    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "296");
+    EXPECT_EQ(nivel(), "296");
     for (int i = 46; i < 50; ++i) EXPECT_FALSE(v.Boton(i).visible);
     v.TeclaAbajo(tecla::kDerecha);
-    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "296");
-    v.TeclaAbajo(tecla::kIzquierda);
-    for (int n = 0; n < 8; ++n) v.TeclaAbajo(tecla::kIzquierda);
+    EXPECT_EQ(nivel(), "296");
+    for (int n = 0; n < 9; ++n) v.TeclaAbajo(tecla::kIzquierda);
+    EXPECT_EQ(nivel(), "287");
     v.TeclaAbajo(tecla::kAbajo);
-    EXPECT_EQ(v.lblDatos(), "");
-    EXPECT_EQ(v.TeclaPulsada(tecla::kIntro), Eleccion{});
-    EXPECT_TRUE(v.Abierto());
+    EXPECT_EQ(std::pair(nivel(), v.lblDatos()), std::pair(std::string("296"), std::string("Nivel: 296 - JUNTATOR ")));
+    v.TeclaAbajo(36);
+    EXPECT_EQ(std::pair(nivel(), v.ValorDesplazamiento()), std::pair(std::string("1"), 0));
+    v.TeclaAbajo(35);
+    EXPECT_EQ(nivel(), "296");
     return v.TeclaPulsada(tecla::kEscape);
   });
   EXPECT_FALSE(s.v().Jugando());
