@@ -8,7 +8,6 @@
 
 #include "Escena.h"
 #include "progress/CodigosTecla.h"
-#include "progress/SelectorNiveles.h"
 #include "ui/Dibujos.h"
 #include "ui/Escenario.h"
 

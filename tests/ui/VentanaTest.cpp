@@ -1,20 +1,15 @@
-// The main window on the offscreen platform: keys, menus, timers and clicks
-// reach the game, the menus show the screen model, every box and window opens
-// over the window and answers the game, a withdrawn request or a closed window
+// The main window on the offscreen platform: keys, menus, timers and clicks reach the game, the menus show the screen
+// model, every box and window opens over the window and answers the game, a withdrawn request or a closed window
 // leaves nothing behind, the demo plays alone. A settings folder per test.
 #include <QtTest>
 #include <QtWidgets>
 
-#include <memory>
-
 #include "Archivos.h"
 #include "Escena.h"
-#include "progress/Ayuda.h"
 #include "ui/DialogoNiveles.h"
 #include "ui/Escenario.h"
 #include "ui/PlataformaQt.h"
 #include "ui/VentanaAyuda.h"
-#include "ui/VentanaCreditos.h"
 #include "ui/VentanaPrincipal.h"
 
 using namespace tumbla;
@@ -72,8 +67,7 @@ class VentanaTest : public QObject {
   QAction* Accion(const char* nombre) { return v_->findChild<QAction*>(QString::fromLatin1(nombre)); }
   QStringList abiertos_;  // what reached the desktop's URL handlers
 
-  // The window on `ajustes` (by default they have had today's minute), in
-  // the middle of the screen, shown and started.
+  // The window on `ajustes` (by default they have had today's minute), mid-screen, shown and started.
   void Abrir(const std::string& ajustes = "[OROKORRA]\nLAGUNTZA=3\nAZKENA=" +
                                           QDate::currentDate().toString(u"yyyy/MM/dd").toStdString()) {
     Guardar(Ini(), ajustes);
@@ -83,21 +77,16 @@ class VentanaTest : public QObject {
     v_->Arrancar();
     QTRY_VERIFY(P().menuMinutos != "Minutos");
   }
-  // A key on the board of the active window (offscreen, a window that closes
-  // gives the activation back to no one).
+  // A key on the board of the active window (offscreen, a closing window gives the activation to no one).
   void Tecla(Qt::Key tecla) {
     QApplication::setActiveWindow(v_.get());
     QVERIFY(QTest::qWaitForWindowActive(v_.get()));
     QTest::keyClick(&S(), tecla);
   }
-  // Position `posicion` chosen in the level window F2 opens; level 2 on an empty board with a piece that turns.
-  Montaje Nivel(int posicion = 2) {
+  // Position `posicion` chosen in the level window F2 opens.
+  void Nivel(int posicion) {
     Tecla(Qt::Key_F2);
     if (auto* niveles = qobject_cast<DialogoNiveles*>(Abierta())) niveles->ElegirPosicion(posicion);
-    Montaje m(&J());
-    if (posicion == 2) m.Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));
-    v_->Refrescar();
-    return m;
   }
 
  public slots:
@@ -110,7 +99,8 @@ class VentanaTest : public QObject {
   void teclasLleganAlJuego() {
     // Keys on the board move, turn, pause (F3 once a press) and drop; S flips the sound once a press, focus or not.
     Abrir();
-    Nivel();
+    Nivel(2);
+    Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));  // an empty board, a piece that turns
     v_->plataforma().Reloj(Temporizador::Juego).stop();
     for (const auto& [tecla, paso] :
          {std::pair(Qt::Key_Left, -1), {Qt::Key_P, 1}, {Qt::Key_Down, kAncho}, {Qt::Key_Up, 0}}) {
@@ -144,7 +134,6 @@ class VentanaTest : public QObject {
     Abrir("[OROKORRA]\nLAGUNTZA=3\nAMAITUTAKOA=57\nSOINUA=N\nZAILTASUNA=Z\nITZALA=S\nAZKENA=2000/01/01");
     QVERIFY2(Mirar().contains("minuto extra") && Mirar().endsWith("[Aceptar]"), qPrintable(Mirar()));  // the day's
     Pulsar("Aceptar");
-    QVERIFY(!Abierta() && V().peticion().tipo == TipoPeticion::Ninguna);
     v_->plataforma().pedir({TipoPeticion::Mensaje, Icono::Exclamacion,
                             "Un título bastante largo para una caja de dos palabras", "Uno\r\rDos\r\r"});
     v_->plataforma().Atender();
@@ -205,8 +194,7 @@ class VentanaTest : public QObject {
       QTest::keyClick(&d, Qt::Key_Right);
       QCOMPARE(m.Seleccionado(), seleccionado + 1);
       const QPoint sobre = boton(5)->geometry().center();
-      QWheelEvent rueda(sobre, d.mapToGlobal(sobre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                        false);
+      QWheelEvent rueda(sobre, d.mapToGlobal(sobre), {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
       QApplication::sendEvent(&d, &rueda);
       QCOMPARE(m.ValorDesplazamiento(), pagina + 1);
       QCOMPARE(d.findChild<QScrollBar*>()->value(), pagina + 1);
@@ -233,22 +221,25 @@ class VentanaTest : public QObject {
     QVERIFY2(Mirar().startsWith("QMessageBox: GOTEATOR: ") && Mirar().endsWith(" [Aceptar]"), qPrintable(Mirar()));
     Pulsar("Aceptar");  // the group's introduction
     QTimer& gota = v_->plataforma().Reloj(Temporizador::Gota);
-    gota.stop();
-    Montaje(&J()).Tablero(22, {"....b......", "..........."}).Gota(22 * kAncho + 5);
-    Tecla(Qt::Key_F3);
-    QTRY_VERIFY(V().Pausado());
-    Tecla(Qt::Key_F2);
-    const QPointer<QDialog> niveles = Abierta();
-    QCOMPARE(Mirar(), "DialogoNiveles: Juego pausado. Pulsa ESCAPE para continuar.");
-    gota.start();
-    QTRY_VERIFY(!niveles);  // closed and gone
-    QVERIFY(!Abierta() && V().NivelTerminado() && !V().Pausado());
-    QTRY_VERIFY(P().persianaVisible && V().persiana().espera);
-    QCOMPARE(P().filasPersiana, 23);  // every row above the drop, step by step
-    QTest::mouseClick(&S(), Qt::LeftButton, {}, S().AWidget(escena::Celda(kBaseFilaInferior + 6)).center().toPoint());
-    QVERIFY(P().persianaVisible && !V().Jugando());
-    QTest::mouseClick(&S(), Qt::LeftButton, {}, S().AWidget(escena::Persiana(1)).center().toPoint());
-    QVERIFY(!P().persianaVisible && V().Jugando() && V().NivelActual() == 5);
+    for (const int filas : {23, 0}) {  // every row above the drop, step by step; none with the top row in use
+      gota.stop();
+      Montaje(&J()).Tablero(0, {filas ? "..........." : "#.........."}).Dibujar(22, {"....b......", "..........."})
+          .Gota(22 * kAncho + 5);
+      Tecla(Qt::Key_F3);
+      QTRY_VERIFY(V().Pausado());
+      Tecla(Qt::Key_F2);
+      const QPointer<QDialog> niveles = Abierta();
+      QCOMPARE(Mirar(), "DialogoNiveles: Juego pausado. Pulsa ESCAPE para continuar.");
+      gota.start();
+      QTRY_VERIFY(!niveles);  // closed and gone
+      QTRY_VERIFY(!Abierta() && V().NivelTerminado() && !V().Pausado() && V().persiana().espera &&
+                  P().persianaVisible && P().filasPersiana == filas);
+      if (!filas) break;
+      QTest::mouseClick(&S(), Qt::LeftButton, {}, S().AWidget(escena::Celda(kBaseFilaInferior + 6)).center().toPoint());
+      QVERIFY(P().persianaVisible && !V().Jugando());
+      QTest::mouseClick(&S(), Qt::LeftButton, {}, S().AWidget(escena::Persiana(1)).center().toPoint());
+      QVERIFY(!P().persianaVisible && V().Jugando() && V().NivelActual() == 5);
+    }
     v_->plataforma().temporizador(Temporizador::Gota, true, 0);
     QVERIFY(!gota.isActive());
 
