@@ -3,7 +3,7 @@
 
 #include <Qt>
 
-#include "game/Juego.h"
+#include "progress/CodigosTecla.h"
 
 namespace tumbla::ui {
 

@@ -11,13 +11,14 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "game/Juego.h"
 #include "jugador/Conductor.h"
+#include "motor/Juego.h"
+#include "progress/Ayuda.h"
+#include "progress/CodigosTecla.h"
 #include "ui/Escenario.h"
 #include "ui/PlataformaQt.h"
-#include "ui/Teclas.h"
 #include "ui/Sonidos.h"
-#include "ui/VentanaCreditos.h"
+#include "ui/Teclas.h"
 
 namespace tumbla::ui {
 
@@ -37,13 +38,14 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
   setWindowTitle(QString::fromUtf8(kTituloVentana));
   setCentralWidget(escenario_);
   CrearMenus();
-  plataforma_->Conectar(juego_.get(), [this] { Refrescar(); });
+  plataforma_->Conectar(juego_.get(), [this] { TrasLlamada(); });
 
   escenario_->alPulsarTecla = [this](QKeyEvent& e) { return Tecla(e); };
-  escenario_->alPulsarPersiana = [this] { Ejecutar([this] { juego_->ClicPersiana(); }); };
+  escenario_->alPulsarPersiana = [this] { Orden(Comando::Continuar); };
+  // During a demo a click anywhere on the board only ends it.
   escenario_->alHacerClic = [this] {
-    if (!juego_->vista().Demostrando()) return false;
-    Ejecutar([] {}, DuranteDemo::Terminar);
+    if (!juego_->vista().demo().activa) return false;
+    plataforma_->Llamar([](Juego& juego) { juego.Clic(); });
     return true;
   };
   relojDemo_.setInterval(15);
@@ -64,42 +66,49 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
+  // Whatever shows for the game closes unanswered; the computer's driver
+  // and then the game go before the widgets that paint it.
   plataforma_->Terminar();
-  // The game goes before the widgets that paint it.
   plataforma_->Conectar(nullptr, {});
+  relojDemo_.stop();
+  demo_.reset();
   juego_.reset();
 }
 
-template <typename F>
-void VentanaPrincipal::Ejecutar(F orden, DuranteDemo demo) {
-  if (plataforma_->Terminando()) return;
-  const bool enDemo = juego_->vista().Demostrando();
-  if (enDemo) juego_->TerminarDemostracion();
-  if (!enDemo || demo == DuranteDemo::Seguir) orden();
+void VentanaPrincipal::Orden(Comando c) {
+  plataforma_->Llamar([c](Juego& juego) { juego.Ejecutar(c); });
+}
+
+void VentanaPrincipal::TrasLlamada() {
   SeguirDemostracion();
   Refrescar();
 }
 
 void VentanaPrincipal::SeguirDemostracion() {
-  if (juego_->vista().Demostrando() && !demo_) {
-    demo_ = std::make_unique<Conductor>(*juego_, [this](int codigo) { juego_->Tecla(codigo); },
-                                        /*ritmoPersona=*/true);
+  const bool activa = juego_->vista().demo().activa;
+  if (activa && !demo_) {
+    // The computer's keys are its own: they do not end the demo.
+    demo_ = std::make_unique<Conductor>(
+        *juego_, [this](int codigo) { juego_->Tecla(codigo, Foco::Persiana, Quien::Maquina); },
+        /*ritmoPersona=*/true);
     tiempoDemo_.start();
     relojDemo_.start();
-  } else if (!juego_->vista().Demostrando() && demo_) {
+  } else if (!activa && demo_) {
     relojDemo_.stop();
     demo_.reset();
   }
 }
 
 void VentanaPrincipal::PasoDemostracion() {
-  if (plataforma_->Terminando()) return;
+  if (plataforma_->Terminando() || !demo_) return;
   // The game's own timers repaint what they change; a step repaints only
   // when the computer pressed a key.
   int64_t siguiente = 0;
-  const bool pulsada = demo_ && juego_->vista().Demostrando() && demo_->Paso(tiempoDemo_.elapsed(), siguiente);
-  SeguirDemostracion();  // a demo lost or won in a tick stops here
-  if (pulsada) Refrescar();
+  if (demo_->Paso(tiempoDemo_.elapsed(), siguiente)) {
+    plataforma_->Atender();
+  } else {
+    SeguirDemostracion();
+  }
 }
 
 void VentanaPrincipal::CrearMenus() {
@@ -108,17 +117,17 @@ void VentanaPrincipal::CrearMenus() {
   QAction* nuevo = juego->addAction(QStringLiteral("Nuevo"));
   nuevo->setObjectName(QStringLiteral("MnuNew"));
   nuevo->setShortcut(Qt::Key_F2);
-  connect(nuevo, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuNuevo(); }); });
+  connect(nuevo, &QAction::triggered, this, [this] { Orden(Comando::Nuevo); });
   QAction* ayuda = juego->addAction(QStringLiteral("Ayuda"));
   ayuda->setObjectName(QStringLiteral("MnuComo"));
   ayuda->setShortcut(Qt::Key_F1);
-  connect(ayuda, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuAyuda(); }); });
+  connect(ayuda, &QAction::triggered, this, [this] { Orden(Comando::Ayuda); });
   QAction* acerca = juego->addAction(QStringLiteral("Acerca de..."));
   acerca->setObjectName(QStringLiteral("MnuAbout"));
-  connect(acerca, &QAction::triggered, this, [this] { Ejecutar([this] { AcercaDe(); }); });
+  connect(acerca, &QAction::triggered, this, [this] { Orden(Comando::AcercaDe); });
   QAction* demo = juego->addAction(QStringLiteral("Demostración"));
   demo->setObjectName(QStringLiteral("MnuDemo"));
-  connect(demo, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuDemostracion(); }); });
+  connect(demo, &QAction::triggered, this, [this] { Orden(Comando::Demostracion); });
 
   QMenu* opciones = menuBar()->addMenu(QStringLiteral("Opciones"));
   opciones->setObjectName(QStringLiteral("menuOpciones"));
@@ -127,13 +136,13 @@ void VentanaPrincipal::CrearMenus() {
   mnuDificil_ = opciones->addAction(QStringLiteral("Difícil"));
   mnuDificil_->setObjectName(QStringLiteral("MnuBloq1"));
   for (QAction* a : {mnuNormal_, mnuDificil_}) a->setCheckable(true);
-  connect(mnuNormal_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuPiezas(0); }); });
-  connect(mnuDificil_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuPiezas(1); }); });
+  connect(mnuNormal_, &QAction::triggered, this, [this] { Orden(Comando::Normal); });
+  connect(mnuDificil_, &QAction::triggered, this, [this] { Orden(Comando::Dificil); });
   opciones->addSeparator();
   mnuSonido_ = opciones->addAction(QStringLiteral("Sonido (S)"));
   mnuSonido_->setObjectName(QStringLiteral("MSound"));
   mnuSonido_->setCheckable(true);
-  connect(mnuSonido_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuSonido(); }); });
+  connect(mnuSonido_, &QAction::triggered, this, [this] { Orden(Comando::Sonido); });
   opciones->addSeparator();
   // The extra-minute count: a caption, not a command.
   mnuMinutos_ = opciones->addAction(QString());
@@ -141,12 +150,12 @@ void VentanaPrincipal::CrearMenus() {
   opciones->addSeparator();
   QAction* reset = opciones->addAction(QStringLiteral("Reset"));
   reset->setObjectName(QStringLiteral("mnuReset"));
-  connect(reset, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuReset(); }); });
+  connect(reset, &QAction::triggered, this, [this] { Orden(Comando::Reset); });
   opciones->addSeparator();
   mnuSombra_ = opciones->addAction(QStringLiteral("Sombra de la pieza"));
   mnuSombra_->setObjectName(QStringLiteral("mnuSombra"));
   mnuSombra_->setCheckable(true);
-  connect(mnuSombra_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuSombra(); }); });
+  connect(mnuSombra_, &QAction::triggered, this, [this] { Orden(Comando::Sombra); });
 
   // The key S switches the sound wherever the focus is, once per press:
   // a window-wide shortcut that ignores the keyboard's auto-repeat.
@@ -156,7 +165,7 @@ void VentanaPrincipal::CrearMenus() {
   teclaSonido->setShortcutContext(Qt::WindowShortcut);
   teclaSonido->setAutoRepeat(false);
   connect(teclaSonido, &QAction::triggered, this,
-          [this] { Ejecutar([this] { juego_->Tecla(tecla::kS); }, DuranteDemo::Terminar); });
+          [this] { plataforma_->Llamar([](Juego& juego) { juego.Tecla(tecla::kS); }); });
   addAction(teclaSonido);
 
   ActualizarMenus(juego_->pantalla());
@@ -181,7 +190,7 @@ void VentanaPrincipal::Arrancar() {
     return;
   }
   arrancado_ = true;
-  Ejecutar([this] { juego_->Inicializar(); });
+  plataforma_->Llamar([](Juego& juego) { juego.Inicializar(); });
   // The sounds load once the stored switch is known, and only when it is on.
   if (juego_->pantalla().menuSonido && !plataforma_->Terminando()) plataforma_->Sonidos().Precargar();
 }
@@ -197,19 +206,14 @@ void VentanaPrincipal::Refrescar() {
 }
 
 bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
-  // Any key at all ends a demo, and does nothing else.
-  if (juego_->vista().Demostrando() && !evento.isAutoRepeat()) {
-    Ejecutar([] {}, DuranteDemo::Terminar);
-    return true;
-  }
   const int codigo = CodigoTecla(evento.key());
-  if (codigo == 0) return false;
+  // Any key at all ends a demo: the game is told of those it has no code
+  // for too.
+  if (codigo == 0 && !juego_->vista().demo().activa) return false;
   if (evento.isAutoRepeat() && UnaVezPorPulsacion(codigo)) return true;
-  if (plataforma_->Terminando()) return true;
   // The shutter holds the focus while it is up: it sees the key after the
   // window.
-  juego_->Tecla(codigo);
-  Refrescar();
+  plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
   return true;
 }
 
@@ -217,15 +221,9 @@ void VentanaPrincipal::keyPressEvent(QKeyEvent* evento) {
   if (!Tecla(*evento)) QMainWindow::keyPressEvent(evento);
 }
 
-void VentanaPrincipal::AcercaDe() {
-  VentanaCreditos creditos([this](const QString& destino) { return plataforma_->abrir(destino.toStdString()); },
-                           this);
-  creditos.exec();
-}
-
 void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
-  // Closing the window ends the program, also from inside a wait or a
-  // modal window: everything that loops is told to stop first.
+  // Closing the window ends the program: whatever shows for the game
+  // closes unanswered, and the timers stop.
   plataforma_->Terminar();
   evento->accept();
   QCoreApplication::quit();

@@ -1,6 +1,8 @@
 // The main window: the menu bar "Juego" and "Opciones" over the game's
 // scene. It owns the game and its Qt platform, hands every menu command,
-// key and click to the game, and then puts on screen what changed.
+// key and click to the game through the platform, which then puts on screen
+// what changed and what the game waits for. While a demo runs, the computer
+// presses its keys here at a person's pace.
 #pragma once
 
 #include <QElapsedTimer>
@@ -11,6 +13,8 @@
 
 class QAction;
 class QKeyEvent;
+
+#include "motor/Comando.h"
 
 namespace tumbla {
 class Conductor;
@@ -35,6 +39,8 @@ class VentanaPrincipal : public QMainWindow {
   // the daily extra minute may be announced in a box over it. Called before
   // that, it waits for the first paint.
   void Arrancar();
+  // A menu command (also the shutter's click).
+  void Orden(Comando c);
 
   Juego& juego() { return *juego_; }
   PlataformaQt& plataforma() { return *plataforma_; }
@@ -52,14 +58,12 @@ class VentanaPrincipal : public QMainWindow {
   void CrearMenus();
   void ActualizarMenus(const Pantalla& p);
   // A key for the game: the main window's handler, then the shutter's when
-  // the shutter is up. False for keys the game has no code for.
+  // the shutter is up. False for keys the game has no code for (a demo
+  // still ends with them).
   bool Tecla(const QKeyEvent& evento);
-  void AcercaDe();
-  // Runs a command of the game and shows its effects. A demo ends first;
-  // the player's own keys and clicks do nothing else while one runs.
-  enum class DuranteDemo { Seguir, Terminar };
-  template <typename F>
-  void Ejecutar(F orden, DuranteDemo demo = DuranteDemo::Seguir);
+  // After every call into the game: the demo's driver starts or stops as
+  // the game says, then the screen shows what changed.
+  void TrasLlamada();
   // The demo: the computer's keys at a person's pace, while the game says a
   // demo is on.
   void SeguirDemostracion();
