@@ -6,7 +6,7 @@ set -euo pipefail
 PAQUETES=(
   g++ make cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
-  qt6-qpa-plugins libgl-dev fonts-dejavu-core
+  qt6-qpa-plugins libgl-dev fonts-dejavu-core libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick libx11-dev openbox
   desktop-file-utils appstream dpkg-dev file groff-base
