@@ -31,6 +31,8 @@ Juego::Juego(Plataforma& plataforma, std::string rutaIni, CatalogoNiveles nivele
       tiempos_(plataforma),
       vista_(*this) {
   cambios_.panel = true;
+  // Where the window stood: the host places it before anything shows.
+  ajustes_.CargarVentana();
 }
 
 Juego::~Juego() = default;

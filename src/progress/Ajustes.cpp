@@ -12,6 +12,10 @@ void Ajustes::Cargar() {
   // Reading a key with a blank default never writes it.
   sombra_ = almacen_.LeerClave("ITZALA", "") == "S";
   pista_ = almacen_.LeerClave("ARGIBIDEA", "") == "S";
+  CargarVentana();
+}
+
+void Ajustes::CargarVentana() {
   completa_ = almacen_.Leer(kSeccionVentana, "PANTAILA_OSOA") == "S";
   Geometria g;
   char resto = 0;

@@ -30,6 +30,8 @@ class Ajustes {
   // Start-up: the stored options. A stored piece set other than "N" or "Z"
   // changes nothing, so the one in force (Normal) stays.
   void Cargar();
+  // Only the window's state and place: nothing is written.
+  void CargarVentana();
 
   bool Sonido() const { return sonido_; }
   void CambiarSonido();

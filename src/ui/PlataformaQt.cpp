@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QSet>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -20,6 +22,7 @@
 #include "progress/Ayuda.h"
 #include "progress/SelectorNiveles.h"
 #include "ui/DialogoNiveles.h"
+#include "ui/DialogoTeclas.h"
 #include "ui/Sonidos.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaCreditos.h"
@@ -63,6 +66,36 @@ QMessageBox::Icon IconoCaja(Icono icono) {
   }
   return QMessageBox::Question;
 }
+
+// Keeps a box or window that opens in the middle of play from taking keys
+// meant for the game: a key already held when it opened (its repeats and its
+// release), and any key in its first moments.
+class GuardaTeclas : public QObject {
+ public:
+  explicit GuardaTeclas(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+    desde_.start();
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    const auto tipo = evento->type();
+    if (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease && tipo != QEvent::ShortcutOverride) return false;
+    auto* destino = qobject_cast<QWidget*>(objeto);
+    if (destino == nullptr || (destino != ventana_ && !ventana_->isAncestorOf(destino))) return false;
+    const auto* tecla = static_cast<QKeyEvent*>(evento);
+    if (desde_.elapsed() < kMsSordo || tecla->isAutoRepeat()) return true;
+    if (tipo == QEvent::KeyPress) pulsadas_.insert(tecla->key());
+    // A release whose press the window never saw belongs to the game's key.
+    return tipo == QEvent::KeyRelease && !pulsadas_.remove(tecla->key());
+  }
+
+ private:
+  static constexpr qint64 kMsSordo = 300;
+  QWidget* ventana_;
+  QElapsedTimer desde_;
+  QSet<int> pulsadas_;
+};
 
 }  // namespace
 
@@ -172,6 +205,18 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
       abierta_ = creditos;
       break;
     }
+    case TipoPeticion::Teclas: {
+      auto* teclas = new DialogoTeclas(*juego_, ventana_);
+      connect(teclas, &QDialog::finished, this, [this, numero] { Contestar(numero, true); });
+      abierta_ = teclas;
+      break;
+    }
+  }
+  // A box that opens by itself during play must not take the keys of play.
+  const Fase fase = juego_->vista().fase();
+  if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && fase != Fase::SinNivel &&
+      fase != Fase::Apagado) {
+    new GuardaTeclas(abierta_);
   }
   // Over the main window, which takes no input meanwhile; the game's timers
   // run on.
@@ -203,6 +248,7 @@ void PlataformaQt::Cerrar() {
   ventana->disconnect(this);
   ventana->hide();
   ventana->deleteLater();
+  emit cerrada();
 }
 
 QMessageBox* PlataformaQt::Caja(Icono icono, const std::string& titulo, const std::string& texto,

@@ -77,6 +77,10 @@ class PlataformaQt : public QObject, public Plataforma {
   Fecha hoy() override;
   int aleatorio(Sorteo sorteo, int n) override;
 
+ signals:
+  // What showed for the game has closed: the board may take the keys again.
+  void cerrada();
+
  private:
   void Tick(Temporizador t);
   // Shows request `numero`, which the game asked for last.

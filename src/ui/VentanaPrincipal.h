@@ -1,11 +1,14 @@
 // The main window: the menu bar "Juego" and "Opciones" over the game's
 // scene. It owns the game and its Qt platform, hands every menu command,
-// key and click to the game through the platform, which then puts on screen
-// what changed and what the game waits for. While a demo runs, the computer
-// presses its keys here at a person's pace.
+// key, pad button and click to the game through the platform, which then
+// puts on screen what changed and what the game waits for. While a demo
+// runs, the computer presses its keys here at a person's pace. It tells the
+// game when it loses the focus, and keeps its place, size and full screen
+// as the game remembers them.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -13,18 +16,21 @@
 
 class QAction;
 class QKeyEvent;
+class QMenu;
 
 #include "motor/Comando.h"
 
 namespace tumbla {
 class Conductor;
 class Juego;
+class Pista;
 struct Pantalla;
 }
 
 namespace tumbla::ui {
 
 class Escenario;
+class Mando;
 class PlataformaQt;
 
 class VentanaPrincipal : public QMainWindow {
@@ -45,18 +51,32 @@ class VentanaPrincipal : public QMainWindow {
   Juego& juego() { return *juego_; }
   PlataformaQt& plataforma() { return *plataforma_; }
   Escenario& escenario() { return *escenario_; }
+  Mando& mando() { return *mando_; }
+
+  // Before it shows: where the game remembers the window, and whether full
+  // screen.
+  void Colocar();
 
   // Puts on screen whatever the game changed: board cells, the side panel,
   // the frame, the shutter and the menu's check marks and captions.
   void Refrescar();
 
  protected:
+  void changeEvent(QEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
+  void moveEvent(QMoveEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
 
  private:
   void CrearMenus();
+  QAction* Accion(QMenu* menu, const QString& texto, const char* nombre, Comando c,
+                  const QKeySequence& atajo = {}, bool marcable = false);
   void ActualizarMenus(const Pantalla& p);
+  // The window follows the game's full-screen switch.
+  void PantallaCompleta(bool completa);
+  void RecordarSitio();
+  void MirarFoco();
   // A key for the game: the main window's handler, then the shutter's when
   // the shutter is up. False for keys the game has no code for (a demo
   // still ends with them).
@@ -71,14 +91,21 @@ class VentanaPrincipal : public QMainWindow {
 
   PlataformaQt* plataforma_;
   std::unique_ptr<Juego> juego_;
+  std::unique_ptr<Pista> pista_;
   Escenario* escenario_;
+  Mando* mando_;
 
   QAction* mnuNormal_ = nullptr;
   QAction* mnuDificil_ = nullptr;
   QAction* mnuSonido_ = nullptr;
   QAction* mnuMinutos_ = nullptr;
   QAction* mnuSombra_ = nullptr;
+  QAction* mnuPista_ = nullptr;
+  QAction* mnuCompleta_ = nullptr;
+  QAction* teclaSonido_ = nullptr;
   bool arrancado_ = false;
+  QTimer recordarSitio_;  // the window's place is stored once it stops moving
+  QTimer ausencia_;       // the focus is looked at once it settles
 
   std::unique_ptr<Conductor> demo_;
   QTimer relojDemo_;

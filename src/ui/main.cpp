@@ -56,6 +56,7 @@ int main(int argc, char* argv[]) {
 
   tumbla::ui::VentanaPrincipal ventana(rutaIni);
   ventana.juego().PonerCarpetasAyuda(tumbla::ui::CarpetasAyuda(rutaIni));
+  ventana.Colocar();
   ventana.show();
   // The game starts inside the event loop, once the window is painted; the
   // measuring aid's level comes after that start-up.

@@ -6,11 +6,16 @@
 
 #include "Archivos.h"
 #include "Escena.h"
+#include "jugador/Pista.h"
 #include "ui/DialogoNiveles.h"
+#include "ui/Mando.h"
 #include "ui/Escenario.h"
 #include "ui/PlataformaQt.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaPrincipal.h"
+#if TUMBLA_CON_SDL
+#include "PadVirtual.h"
+#endif
 
 using namespace tumbla;
 using namespace tumbla::ui;
@@ -287,8 +292,11 @@ class VentanaTest : public QObject {
     const std::string ajustes = Contenido(Ini());
     for (bool tecla : {true, false}) {
       Accion("MnuDemo")->trigger();
-      QCOMPARE(Mirar(), kNiveles);
+      QCOMPARE(Mirar(), "DialogoNiveles: Demostración: elige el nivel que jugará el ordenador");
       QTest::keyClick(Abierta(), Qt::Key_Return);
+      QTest::qWait(50);  // the level window goes, and the desktop gives the focus back
+      QApplication::setActiveWindow(v_.get());
+      QVERIFY(QTest::qWaitForWindowActive(v_.get()));
       QVERIFY(V().demo().activa && P().lblDemo.visible && !Abierta());
       const long fichas = V().mesa().fichasEntradas;
       QTRY_VERIFY_WITH_TIMEOUT(V().mesa().fichasEntradas >= fichas + 2, 8000);  // falling alone, 2 pieces take 13 s
@@ -296,6 +304,86 @@ class VentanaTest : public QObject {
       QVERIFY(!V().demo().activa && !P().lblDemo.visible && P().lblInicio.visible);
     }
     QCOMPARE(Contenido(Ini()), ajustes);
+  }
+
+  void controlesDelJugador() {
+    // Keys come from the file and from "Teclas...", where a key in use is refused naming its action; the menus open
+    // from the keyboard and give the board its keys back; a box takes no key held from before nor any in its first
+    // moments; F11 switches full screen, remembered; the hint outlines the computer's choice; losing the focus
+    // pauses; a pad moves and turns the piece.
+    Abrir("[OROKORRA]\nLAGUNTZA=3\nAZKENA=" + QDate::currentDate().toString(u"yyyy/MM/dd").toStdString() +
+          "\n[TEKLAK]\nEZKERRA=J\n");
+    Accion("mnuTeclas")->trigger();
+    QCOMPARE(Mirar(), "DialogoTeclas: Teclas");
+    QDialog& d = *Abierta();
+    const auto asignar = [&](const char* boton, Qt::Key tecla) {
+      QTest::mouseClick(d.findChild<QPushButton*>(boton), Qt::LeftButton);
+      QTest::keyClick(&d, tecla);
+      return d.findChild<QLabel*>("aviso")->text();
+    };
+    QCOMPARE(asignar("tecla1", Qt::Key_J), "La tecla «J» ya es de «Mover a la izquierda».");
+    QVERIFY(asignar("tecla1", Qt::Key_K).isEmpty());
+    QCOMPARE(d.findChild<QPushButton*>("tecla1")->text(), "K, P");
+    d.close();
+    QVERIFY(!Abierta() && V().peticion().tipo == TipoPeticion::Ninguna);
+    QVERIFY(Contenido(Ini()).find("ESKUINA=K") != std::string::npos);
+
+    QTest::keyClick(v_.get(), Qt::Key_J, Qt::AltModifier);  // Alt and the underlined letter
+    QMenu* menu = v_->findChild<QMenu*>(QStringLiteral("menuJuego"));
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!menu->isVisible() && S().hasFocus());
+    Nivel(2);
+    Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));
+    v_->plataforma().Reloj(Temporizador::Juego).stop();
+    const Pieza antes = V().FichaEnJuego();
+    for (Qt::Key tecla : {Qt::Key_J, Qt::Key_J, Qt::Key_K, Qt::Key_Left}) QTest::keyClick(&S(), tecla);
+    QCOMPARE(V().FichaEnJuego(), antes.Movida(-1));
+
+    Accion("mnuPista")->trigger();
+    JugadorAutomatico jugador(V(), Catalogo::Comun());
+    const auto j = jugador.Elegir(false);
+    const Pieza elegida{static_cast<int16_t>(j.fila), static_cast<int16_t>(j.pos)};
+    QVERIFY(P().pista.count() == 4 && P().pista.test(static_cast<size_t>(elegida.Celda(0))));
+
+    v_->plataforma().pedir({TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana, "Una caja"});
+    v_->plataforma().Atender();
+    QDialog* caja = Abierta();
+    QTest::simulateEvent(caja, true, Qt::Key_Return, Qt::NoModifier, {}, true);  // held from before
+    QTest::keyClick(caja, Qt::Key_Return);                                       // in its first moments
+    QVERIFY(Abierta() == caja);
+    QTest::qWait(350);
+    QTest::keyClick(caja, Qt::Key_Return);
+    QTRY_VERIFY(!Abierta());
+
+    Tecla(Qt::Key_F11);
+    QTRY_VERIFY(v_->isFullScreen() && Accion("mnuPantallaCompleta")->isChecked());
+    QVERIFY(Contenido(Ini()).find("PANTAILA_OSOA=S") != std::string::npos);
+    Tecla(Qt::Key_F11);
+    QTRY_VERIFY(!v_->isFullScreen());
+
+#if TUMBLA_CON_SDL
+    if (v_->mando().activo()) {
+      PadVirtual pad;
+      v_->mando().Sondear();
+      const Pieza ahora = V().FichaEnJuego();
+      for (auto boton : {SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_A}) {
+        pad.Boton(boton, true);
+        v_->mando().Sondear();
+        pad.Boton(boton, false);
+        v_->mando().Sondear();
+      }
+      QCOMPARE(V().FichaEnJuego(), ahora.Movida(-1).Girada());
+    }
+#endif
+
+    QWidget otra;
+    otra.show();
+    QApplication::setActiveWindow(&otra);
+    QTRY_VERIFY(!v_->isActiveWindow());
+    v_->plataforma().Reloj(Temporizador::Juego).start();
+    QTRY_VERIFY(V().Pausado());
   }
 };
 
