@@ -107,9 +107,7 @@ std::string LimpiarValor(std::string_view valor) {
 
 }  // namespace
 
-std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clave) const {
-  std::string contenido;
-  if (LeerArchivoEntero(ruta_, kLargoMaximoArchivo, contenido) != Lectura::Leida) return {};
+std::string LeerValorIni(const std::string& contenido, const std::string& seccion, const std::string& clave) {
   bool dentro = false;
   for (const Linea& l : PartirLineas(contenido)) {
     if (auto nombre = NombreSeccion(l.texto)) {
@@ -123,12 +121,8 @@ std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clav
   return {};
 }
 
-namespace {
-
-// The file's contents with one key written: only the key's own line changes
-// (or one is added, with its section when missing).
-std::string Editar(const std::string& contenido, const std::string& seccion, const std::string& clave,
-                   const std::string& valor) {
+std::string CambiarValorIni(const std::string& contenido, const std::string& seccion, const std::string& clave,
+                            const std::string& valor) {
   // New lines follow the file's own line ends.
   std::string salto = "\r\n";
   const size_t primerSalto = contenido.find('\n');
@@ -183,12 +177,16 @@ std::string Editar(const std::string& contenido, const std::string& seccion, con
   return resultado;
 }
 
-}  // namespace
+std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clave) const {
+  std::string contenido;
+  if (LeerArchivoEntero(ruta_, kLargoMaximoArchivo, contenido) != Lectura::Leida) return {};
+  return LeerValorIni(contenido, seccion, clave);
+}
 
 bool ArchivoIni::Escribir(const std::string& seccion, const std::string& clave,
                           const std::string& valor) {
   return CambiarArchivo(ruta_, kLargoMaximoArchivo, [&](const std::string& contenido) {
-    return Editar(contenido, seccion, clave, valor);
+    return CambiarValorIni(contenido, seccion, clave, valor);
   });
 }
 
