@@ -1,0 +1,22 @@
+// A replay script from any text: the runner ends with 0 (the script ran) or
+// 2 and a one-line message (it stopped on a line), never with an internal
+// error, a crash or a hang.
+// The limits are lower than the program's to keep every run short.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "replay/EjecutorGuion.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
+  std::ostringstream informe;
+  std::ostringstream errores;
+  const int salida = tumbla::EjecutarTextoGuion(std::string(reinterpret_cast<const char*>(datos), tamano), informe,
+                                                errores, tumbla::LimitesGuion{5000, 5000});
+  const std::string mensaje = errores.str();
+  const bool unaLinea = !mensaje.empty() && mensaje.find('\n') == mensaje.size() - 1;
+  if (salida == 0 ? !mensaje.empty() : salida != 2 || !unaLinea) std::abort();
+  return 0;
+}
