@@ -1,6 +1,7 @@
 // Level records from a file, as tumbla-autoplay --registros takes them: any
-// text reads without a fault, and every position whose record is not the
-// built-in one starts and takes a few hundred keys and timer events.
+// text reads and is checked without a fault, and when the check passes every
+// position whose record is not the built-in one starts and takes a few
+// hundred keys and timer events.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -65,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
   static const CatalogoNiveles propios;
   const std::string texto(reinterpret_cast<const char*>(datos), tamano);
   const CatalogoNiveles leidos(texto);
+  if (!FaltaEnRegistros(leidos).empty()) return 0;
   for (int p = 1; p <= kNumNiveles; ++p) {
     const std::string& clave = leidos.Clave(p);
     const char* tipo = BuscarGrupo(GrupoDeClave(clave))->tipo;
