@@ -10,6 +10,12 @@ BUILD=${1:?usage: fuzz.sh BUILD SECONDS}
 SECONDS_EACH=${2:-60}
 TIMEOUT=${FUZZ_TIMEOUT:-10}
 RAIZ=$(cd "$(dirname "$0")/.." && pwd)
+# The replay runner writes its settings file in the temporary folder, and
+# syncs it: in memory when there is a place for it, that costs nothing.
+if [ -d /dev/shm ] && memoria=$(mktemp -d /dev/shm/tumbla-fuzz.XXXXXX); then
+  export TMPDIR="$memoria"
+  trap 'rm -rf "$memoria"' EXIT
+fi
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

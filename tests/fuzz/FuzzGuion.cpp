@@ -1,8 +1,6 @@
-// A replay script from any text: the runner ends with 0 (the script ran) or
-// 2 and a one-line message (it stopped on a line), never with an internal
-// error, a crash or a hang.
-// The limits are lower than the program's to keep every run short.
-#include <cstddef>
+// A replay script from any text, under lower limits than the program's to
+// keep every run short: the runner ends with 0, or 2 and a one-line message,
+// never with an internal error, a crash or a hang.
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -11,8 +9,7 @@
 #include "replay/EjecutorGuion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
-  std::ostringstream informe;
-  std::ostringstream errores;
+  std::ostringstream informe, errores;
   const int salida = tumbla::EjecutarTextoGuion(std::string(reinterpret_cast<const char*>(datos), tamano), informe,
                                                 errores, tumbla::LimitesGuion{5000, 5000});
   const std::string mensaje = errores.str();
