@@ -66,8 +66,22 @@ levels: build
 	@tail -n 9 $(BUILD)/niveles/rapido.txt
 	@tail -n 9 $(BUILD)/niveles/persona.txt
 
+# Each parser's fuzz target (settings file, level records, replay scripts),
+# built with clang, libFuzzer and both sanitizers in $(FUZZBUILD), runs
+# FUZZ_SECONDS on a copy of its corpus (tests/fuzz/corpus); any crash, leak,
+# failed check or hang fails.
+FUZZBUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz:
+	@./scripts/instalar-dependencias.sh fuzz
+	@cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DTUMBLA_FUZZ=ON -DTUMBLA_BUILD_UI=OFF -DTUMBLA_BUILD_TESTS=OFF -DTUMBLA_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZBUILD) -j$(JOBS) --target fuzz-ini fuzz-niveles fuzz-guion
+	@./scripts/fuzz.sh $(FUZZBUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD)
 
 # Installs the game under PREFIX; DESTDIR is honoured (for packagers).
 #   make install PREFIX=/usr DESTDIR=/tmp/raiz

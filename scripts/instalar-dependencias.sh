@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package the game needs to build, test and run, when
 # something is missing. Safe to run again: it does nothing when all is there.
+#   instalar-dependencias.sh        what `make run` and `make test` need
+#   instalar-dependencias.sh fuzz   that, and clang with libFuzzer (`make fuzz`)
 set -euo pipefail
 
 PAQUETES=(
@@ -11,6 +13,9 @@ PAQUETES=(
   xvfb xauth xdotool x11-apps imagemagick libx11-dev openbox
   desktop-file-utils appstream dpkg-dev file groff-base
 )
+if [ "${1:-}" = "fuzz" ]; then
+  PAQUETES+=(clang libclang-rt-dev)
+fi
 
 faltan=()
 for p in "${PAQUETES[@]}"; do

@@ -104,6 +104,8 @@ Opciones LeerOpciones(int argc, char** argv) {
       std::ifstream f(valor(), std::ios::binary);
       if (!f) Uso("no se puede leer " + std::string(argv[k]));
       op.base.registros.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+      const std::string falta = FaltaEnRegistros(CatalogoNiveles(op.base.registros));
+      if (!falta.empty()) Uso(std::string(argv[k]) + ": " + falta);
     } else if (a == "--comprobar") {
       op.comprobar = true;
     } else {

@@ -35,7 +35,7 @@ struct OpcionesPartida {
   int limiteSegundos = 1800;   // a game that goes on longer is stopped
   std::ostream* guion = nullptr;  // where to write the replay script, if anywhere
   // Level records to play instead of the built-in ones (a designer trying
-  // boards); empty for the game's own.
+  // boards, in which FaltaEnRegistros finds no fault); empty for the game's own.
   std::string registros;
   // Another hand than the computer player's (tests).
   Mano mano;

@@ -81,6 +81,12 @@ class CatalogoNiveles {
   std::vector<std::string> SecuenciaNiveles;
 };
 
+// Records from a file (a designer trying boards) are checked before any is
+// played: a fault in the built-in ones stops the game, but a file's faults
+// are the designer's to hear of. "" when every position finds its record and
+// every such record holds what the game can play, else the first fault.
+std::string FaltaEnRegistros(const CatalogoNiveles& niveles);
+
 // Leading decimal digits of a text (after blanks), 0 when there are none;
 // stops short of overflowing.
 int LeerNumero(std::string_view texto);

@@ -126,8 +126,9 @@ std::streamsize InformeContado::xsputn(const char* s, std::streamsize n) {
   return destino_.sputn(s, n);
 }
 
-EjecutorGuion::EjecutorGuion(std::ostream& informe)
-    : contado_(informe),
+EjecutorGuion::EjecutorGuion(std::ostream& informe, LimitesGuion limites)
+    : limites_(limites),
+      contado_(informe),
       informe_(&contado_),
       plataforma_(informe_),
       carpeta_(CarpetaNueva()),
@@ -146,8 +147,8 @@ void EjecutorGuion::Linea(std::string_view texto) {
 }
 
 void EjecutorGuion::LimiteInforme() const {
-  if (contado_.lineas() > kMaximoLineasInforme) {
-    throw ErrorGuion("the report is longer than " + std::to_string(kMaximoLineasInforme) + " lines");
+  if (contado_.lineas() > limites_.lineasInforme) {
+    throw ErrorGuion("the report is longer than " + std::to_string(limites_.lineasInforme) + " lines");
   }
 }
 
@@ -267,8 +268,8 @@ void EjecutorGuion::Tick(const std::vector<std::string>& w) {
     if (veces < 1) throw ErrorGuion("tick count must be at least 1");
   }
   RequiereArranque(w[0]);
-  if (ticks_ + veces > kMaximoTicksGuion) {
-    throw ErrorGuion("more than " + std::to_string(kMaximoTicksGuion) + " timer events in the script");
+  if (ticks_ + veces > limites_.ticks) {
+    throw ErrorGuion("more than " + std::to_string(limites_.ticks) + " timer events in the script");
   }
   ticks_ += veces;
   Ticks(cual, veces);
@@ -319,11 +320,15 @@ int EjecutarGuion(const std::string& ruta, std::ostream& informe, std::ostream& 
     }
     texto.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
   }
+  return EjecutarTextoGuion(std::move(texto), informe, errores);
+}
+
+int EjecutarTextoGuion(std::string texto, std::ostream& informe, std::ostream& errores, LimitesGuion limites) {
   if (texto.compare(0, 3, "\xEF\xBB\xBF") == 0) texto.erase(0, 3);  // UTF-8 byte order mark
 
   int numero = 0;
   try {
-    EjecutorGuion ejecutor(informe);
+    EjecutorGuion ejecutor(informe, limites);
     size_t inicio = 0;
     while (inicio < texto.size()) {
       size_t fin = texto.find('\n', inicio);

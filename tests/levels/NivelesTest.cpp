@@ -9,7 +9,9 @@
 #include <string>
 
 #include <algorithm>
+#include <tuple>
 
+#include "Archivos.h"
 #include "game/Tablero.h"
 #include "levels/Niveles.h"
 
@@ -101,6 +103,22 @@ TEST(Niveles, lasListasDeCeldasRespetanElTablero) {
   EXPECT_EQ(cat.Dato(cat.Buscar("JUN", 2), campo::kCeldas), "226228252254");
   EXPECT_EQ(cat.Dato(cat.Buscar("POD", 9), campo::kCeldas), "310192216240264288");
   EXPECT_EQ(cat.Dato(cat.Buscar("POD", 13), campo::kCeldas), "300178179202203226227250251274275180");
+}
+
+TEST(Niveles, losRegistrosDeUnArchivoSeCompruebanAntesDeJugar) {
+  // Each of these faults in a designer's file stopped the game (or overflowed)
+  // when its level started; the check names it first.
+  const std::string propios = Contenido(std::filesystem::path(TUMBLA_SOURCE_DIR) / "src/levels/niveles.txt");
+  EXPECT_EQ(FaltaEnRegistros(CatalogoNiveles(propios)), "");
+  for (const auto& [antes, despues, falta] : {std::tuple{"\nCLA  3 ", "\nCLA  0 ", "falta el registro CLA 3"},
+                                              {"300301305309310", "300301305309999", "la celda 999"},
+                                              {"219    0          232255", "999    0          232255", "gota '999'"},
+                                              {"310192216240264288", "006192216240264288", "la maceta"},
+                                              {"CLA  7    10 ", "CLA  7    9999999", "demasiado grande"}}) {
+    std::string texto = propios;
+    texto.replace(texto.find(antes), std::string(antes).size(), despues);
+    EXPECT_NE(FaltaEnRegistros(CatalogoNiveles(texto)).find(falta), std::string::npos) << despues;
+  }
 }
 
 TEST(NivelesDeathTest, unaPosicionFueraDelCatalogoParaElJuego) {

@@ -80,7 +80,10 @@ TEST_F(Ini, escribirUnaClaveDejaLasDemasLineasByteAByte) {
            {"", "LAGUNTZA", "1", "[OROKORRA]\r\nLAGUNTZA=1\r\n"},
            {"[OROKORRA]\nLAGUNTZA=7\nAMAITU", "AMAITUTAKOA", "3", "[OROKORRA]\nLAGUNTZA=7\nAMAITUTAKOA=3\nAMAITU"},
            {"[OROKORRA]\r\n", "AZKENA", "hoy\r\nLAGUNTZA=999", "[OROKORRA]\r\nAZKENA=hoy\r\n"},
-           {"[OROKORRA]\n", "AZKENA", largo, "[OROKORRA]\nAZKENA=" + largo + "\n"}}) {
+           {"[OROKORRA]\n", "AZKENA", largo, "[OROKORRA]\nAZKENA=" + largo + "\n"},
+           // A file cut between CR and LF: the LF completes the last line, whose CR stays out of its text.
+           {"[OROKORRA]\r\nSOINUA=N\r", "AZKENA", "hoy", "[OROKORRA]\r\nSOINUA=N\r\nAZKENA=hoy\r\n"},
+           {"[orokorra\r", "LAGUNTZA", "4", "[orokorra\r\nLAGUNTZA=4\r\n"}}) {
     Guardar(ruta, c.antes);
     ASSERT_TRUE(Escribir(c.clave, c.valor));
     EXPECT_EQ(Contenido(ruta), c.despues);
