@@ -20,7 +20,6 @@ void BM_AterrizajeConCuatroFilas(benchmark::State& state) {
         .Siguiente(64)
         .Lineas(99);
     escena.plataforma.sonidos.clear();
-    escena.plataforma.sorteos.clear();
     state.ResumeTiming();
     escena.juego->Disparar(Temporizador::Juego);
     benchmark::DoNotOptimize(escena.v().marcador().puntos);

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "PlataformaFalsa.h"
-#include "game/Juego.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/Juego.h"
+#include "progress/CodigosTecla.h"
 
 using namespace tumbla;
 
@@ -22,14 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     if (leidos.Registro(leidos.Buscar(tipo, n)) == propios.Registro(propios.Buscar(tipo, n))) continue;
     PlataformaFalsa plataforma;
     Juego juego(plataforma, "sin-carpeta/tumbla.ini", CatalogoNiveles(texto));  // no write goes through
-    plataforma.alMostrarSelector = [&] { juego.selector().ElegirPosicion(p); };
+    plataforma.alMostrarSelector = [p](SelectorNiveles& s) { return s.ElegirPosicion(p); };
     juego.Inicializar();
-    juego.MenuNuevo();
+    juego.Ejecutar(Comando::Nuevo);
+    plataforma.Atender(juego);
     for (int paso = 0; paso < 300 && juego.vista().Jugando(); ++paso, plataforma.ahora += 0.1) {
       using namespace tecla;
       constexpr int kTeclas[] = {kIzquierda, kDerecha, kArriba, kAbajo, kEspacio, k3, k4};
-      juego.Tecla(kTeclas[plataforma.generador() % 7], false);
+      juego.Tecla(kTeclas[plataforma.generador() % 7], Foco::Ventana);
       juego.Disparar(static_cast<Temporizador>(plataforma.generador() % 3));
+      plataforma.Atender(juego);
     }
   }
   return 0;

@@ -65,7 +65,6 @@ void Escena::Jugar(int posicion) {
   plataforma.alMostrarSelector = nullptr;
   plataforma.cajas.clear();
   plataforma.sonidos.clear();
-  plataforma.sorteos.clear();
   plataforma.selectoresMostrados = 0;
 }
 

@@ -1,11 +1,9 @@
 // A scripted host for tests: the clock moves only when the test says so,
-// random draws come from a queue (then from a fixed-seed generator), and
-// everything the game asks of its host is recorded. What the game waits for
-// is answered by Atender, as a patient player would, from queues the test
-// fills.
+// random draws come from a fixed-seed generator, and everything the game
+// asks of its host is recorded. What the game waits for is answered by
+// Atender, as a patient player would.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <random>
 #include <string>
@@ -25,14 +23,11 @@ class PlataformaFalsa : public Plataforma {
     std::string titulo;
     std::string texto;
     bool pregunta;
-    bool respuesta;
   };
 
   // Scripted inputs.
   double ahora = 0;
   Fecha fecha{2026, 12, 6};
-  std::deque<int> aleatorios;
-  std::deque<bool> respuestas;  // for questions; Cancel when empty
   std::mt19937 generador{12345};
   // The level window's answer (Escape when unset).
   std::function<Eleccion(SelectorNiveles&)> alMostrarSelector;
@@ -42,18 +37,17 @@ class PlataformaFalsa : public Plataforma {
 
   // Recorded outputs.
   std::vector<Caja> cajas;
-  std::vector<int> sonidos;          // ids that played with the switch on
-  std::vector<int> sonidosApagados;  // ids requested with the switch off
+  std::vector<int> sonidos;  // ids that played with the switch on
   std::vector<std::string> abiertos;
-  std::vector<Sorteo> sorteos;
   int selectoresMostrados = 0;
-  int pasosPersiana = 0;
   int retiradas = 0;
 
   void temporizador(Temporizador, bool, int) override {}
   void pedir(const Peticion& p) override;
   void retirar() override { ++retiradas; }
-  void sonido(int id, bool encendido) override { (encendido ? sonidos : sonidosApagados).push_back(id); }
+  void sonido(int id, bool encendido) override {
+    if (encendido) sonidos.push_back(id);
+  }
   bool abrir(const std::string& destino) override {
     abiertos.push_back(destino);
     return abrirDevuelve;
@@ -63,7 +57,7 @@ class PlataformaFalsa : public Plataforma {
   int aleatorio(Sorteo s, int n) override;
 
   // Answers what `juego` waits for until it waits for nothing: boxes close,
-  // questions take the queued answer, the level window alMostrarSelector's
+  // questions are answered Cancel, the level window gets alMostrarSelector's
   // choice, the shutter's steps come at once.
   void Atender(Juego& juego);
 };
