@@ -302,12 +302,12 @@ void Escenario::PintarPanel(QPainter& p) {
     const std::string& cifra = s.cifraObstaculo[static_cast<size_t>(k)];
     if (cifra.empty()) continue;
     const QRectF icono = escena::Obstaculo(k);
-    const QRectF placa(icono.right() - 9, icono.bottom() - 9, 11, 11);
+    const QRectF placa(icono.right() - 8, icono.bottom() - 8, 12, 12);
     p.setPen(Qt::NoPen);
     p.setBrush(kTextoOscuro);
     p.drawRoundedRect(placa, 2, 2);
     p.setPen(kTextoClaro);
-    p.setFont(Letra(font(), 7, true));
+    p.setFont(Letra(font(), 9, true));
     p.drawText(placa, Qt::AlignCenter, Texto(cifra));
   }
   PintarObjetivo(p);
