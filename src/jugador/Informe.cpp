@@ -205,14 +205,6 @@ double CotaInferior(int ganadas, int partidas, double error) {
   return ganadas <= 0 ? 0 : 1 - CotaSuperior(partidas - ganadas, partidas, error);
 }
 
-namespace {
-
-double Ancho(const ResumenPosicion& r) {
-  return CotaSuperior(r.ganadas, r.partidas, kDuda) - CotaInferior(r.ganadas, r.partidas, kDuda);
-}
-
-}  // namespace
-
 Veredicto ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int maxPartidas, bool ritmoPersona) {
   Veredicto v;
   std::vector<bool> pendiente(resumen.size(), false);
@@ -252,10 +244,10 @@ Veredicto ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int maxPa
         break;
       }
       if (CotaInferior(r.ganadas, r.partidas, kDuda) < CotaSuperior(s.ganadas, s.partidas, kDuda) - kEscalon) {
-        // More games go to the side that knows its rate less well.
-        const double anchoR = Ancho(r), anchoS = Ancho(s);
-        if (anchoR >= anchoS) seguir(k);
-        if (anchoS >= anchoR) seguir(j);
+        // Both sides: the later board's lower bound counts as much as the
+        // earlier one's upper bound.
+        seguir(k);
+        seguir(j);
       }
     }
   }
