@@ -228,22 +228,31 @@ Veredicto ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int maxPa
     if (!ritmoPersona && resumen[k].disenoPropio) regla(k, kMitad, "less than half of them");
   }
   // The ramp: a board of ours is not much harder than a later one of its
-  // group, by number. Each side's bound takes half the error.
+  // group, by number. Each side's bound takes half the error; every
+  // position's bounds are worked out once.
+  struct Cotas {
+    double alta, baja, altaDuda, bajaDuda;
+  };
+  std::vector<Cotas> cotas(resumen.size());
+  for (size_t k = 0; k < resumen.size() && !ritmoPersona; ++k) {
+    const ResumenPosicion& r = resumen[k];
+    if (!r.disenoPropio || r.partidas == 0) continue;
+    cotas[k] = {CotaSuperior(r.ganadas, r.partidas, kError / 2), CotaInferior(r.ganadas, r.partidas, kError / 2),
+                CotaSuperior(r.ganadas, r.partidas, kDuda), CotaInferior(r.ganadas, r.partidas, kDuda)};
+  }
   for (size_t k = 0; k < resumen.size() && !ritmoPersona; ++k) {
     const ResumenPosicion& r = resumen[k];
     if (!r.disenoPropio || r.partidas == 0) continue;
     for (size_t j = 0; j < resumen.size(); ++j) {
       const ResumenPosicion& s = resumen[j];
       if (s.grupo != r.grupo || !s.disenoPropio || s.numero <= r.numero || s.partidas == 0) continue;
-      const double altaR = CotaSuperior(r.ganadas, r.partidas, kError / 2);
-      const double bajaS = CotaInferior(s.ganadas, s.partidas, kError / 2);
-      if (altaR < bajaS - kEscalon) {
+      if (cotas[k].alta < cotas[j].baja - kEscalon) {
         v.fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") is much harder than " +
-                           s.clave + ": " + Partidas(r) + " against " + Partidas(s) + " (bounds " + Tasa(altaR) +
-                           " and " + Tasa(bajaS) + ")");
+                           s.clave + ": " + Partidas(r) + " against " + Partidas(s) + " (bounds " +
+                           Tasa(cotas[k].alta) + " and " + Tasa(cotas[j].baja) + ")");
         break;
       }
-      if (CotaInferior(r.ganadas, r.partidas, kDuda) < CotaSuperior(s.ganadas, s.partidas, kDuda) - kEscalon) {
+      if (cotas[k].bajaDuda < cotas[j].altaDuda - kEscalon) {
         // Both sides: the later board's lower bound counts as much as the
         // earlier one's upper bound.
         seguir(k);
