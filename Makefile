@@ -52,16 +52,18 @@ soak: sanitizers
 	  ./tumbla_pruebas_motor --gtest_filter='Soak.cadaNivel*' > soak.log 2>&1; r=$$?; cat soak.log; \
 	  test $$r = 0 && grep -q '^\[  PASSED  \] 1 test' soak.log || { echo "soak: failed, or no soak test ran" >&2; exit 1; }
 
-# Every level played by the computer player, ten seeds each, at full speed and
-# at a person's pace (0.4 s to think, 80 ms a key): tables and charts in
+# Every level played by the computer player at full speed and at a person's
+# pace (0.4 s to think, 80 ms a key), LEVEL_SEEDS games each and more where a
+# house rule's verdict is still open (see README): tables and charts in
 # $(BUILD)/niveles, and the house rules checked.
 LEVEL_SEEDS ?= 10
+LEVEL_SEED_BASE ?= 90001
 .PHONY: levels
 levels: build
 	@mkdir -p $(BUILD)/niveles
-	./$(BUILD)/tumbla-autoplay --semillas $(LEVEL_SEEDS) --comprobar \
+	./$(BUILD)/tumbla-autoplay --semillas $(LEVEL_SEEDS) --semilla-base $(LEVEL_SEED_BASE) --comprobar \
 	  --tabla $(BUILD)/niveles/rapido.txt --grafico $(BUILD)/niveles/rapido.svg
-	./$(BUILD)/tumbla-autoplay --semillas $(LEVEL_SEEDS) --persona --comprobar \
+	./$(BUILD)/tumbla-autoplay --semillas $(LEVEL_SEEDS) --semilla-base $(LEVEL_SEED_BASE) --persona --comprobar \
 	  --tabla $(BUILD)/niveles/persona.txt --grafico $(BUILD)/niveles/persona.svg
 	@tail -n 9 $(BUILD)/niveles/rapido.txt
 	@tail -n 9 $(BUILD)/niveles/persona.txt

@@ -61,7 +61,15 @@ std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Mode
         continue;
       }
       m.Aterrizar(l.fila, l.pos, true);
-      candidatas.push_back({{giros, l.fila, l.pos, Valorar(girado, m, l.fila, l.pos)}, m});
+      double valor = Valorar(girado, m, l.fila, l.pos);
+      if (m.LadoSorteado()) {
+        // The plant chose its side at random: the placement is worth what
+        // the worse side leaves.
+        Modelo otro = girado;
+        otro.Aterrizar(l.fila, l.pos, true, true);
+        valor = std::min(valor, Valorar(girado, otro, l.fila, l.pos));
+      }
+      candidatas.push_back({{giros, l.fila, l.pos, valor}, m});
     }
   }
   return candidatas;

@@ -13,9 +13,14 @@ constexpr int kPasosGota = 2 * kAlto;
 }  // namespace
 
 int Suposiciones::Sortear(Sorteo sorteo, int n) {
-  // Shuffled columns taken in order make a plain cycle; everything else
-  // takes the first choice (the plant's right, the set's first piece).
+  // Shuffled columns taken in order make a plain cycle; the plant takes the
+  // side it was told (and notes that it drew one); everything else takes the
+  // first choice (the set's first piece).
   if (sorteo == Sorteo::Barajado) return barajado_++ % n;
+  if (sorteo == Sorteo::Lado) {
+    ladoSorteado_ = true;
+    return izquierda_ ? 1 : 0;
+  }
   return 0;
 }
 
@@ -60,16 +65,17 @@ void Modelo::Anotar(const Suceso& s) {
   perdido_ |= s.perdido;
 }
 
-void Modelo::Aterrizar(int fila, int pos, bool conSiguiente) {
+void Modelo::Aterrizar(int fila, int pos, bool conSiguiente, bool izquierda) {
   if (ganado_ || perdido_ || mesa_.reglas == nullptr) return;
   mesa_.ficha = {static_cast<int16_t>(fila), static_cast<int16_t>(pos)};
   mesa_.hayFicha = true;
   mesa_.soltada = false;
-  Suposiciones azar;
+  Suposiciones azar(izquierda);
   Suceso s;
   // The landing without the rising board's steps it may owe: they come
   // whatever the placement, and the player does not hold them against it.
   tumbla::Aterrizar(mesa_, azar, s);
+  ladoSorteado_ = azar.LadoSorteado();
   Anotar(s);
   if (s.Termina()) return;
   AsentarGota();

@@ -6,8 +6,8 @@
 // a turn of the square or a torpedo would lead to. What a person cannot see
 // (the torpedo's charge, the rising board's countdown) it leaves out; where
 // the game draws at random it assumes (Suposiciones): the plant grows to the
-// right first, Superpanic's shuffle is a plain cycle, unknown pieces are
-// the first of the set.
+// right first (or to the left, when asked), Superpanic's shuffle is a plain
+// cycle, unknown pieces are the first of the set.
 #pragma once
 
 #include <cstdint>
@@ -45,7 +45,10 @@ class Modelo {
   // A piece lands at `pos` (its resting place): the game's landing, with its
   // pass and the group's hooks, then the blue drop falls to rest. With
   // `conSiguiente` the known preview must then find room to enter.
-  void Aterrizar(int fila, int pos, bool conSiguiente);
+  // `izquierda` answers the plant's side choice, if the growth draws one.
+  void Aterrizar(int fila, int pos, bool conSiguiente, bool izquierda = false);
+  // The last landing's plant step chose a side at random.
+  bool LadoSorteado() const { return ladoSorteado_; }
   // A quarter turn of the square (key 3 when `antihorario`), its pass, and
   // the blue drop falling to rest.
   void Girar(bool antihorario);
@@ -71,15 +74,20 @@ class Modelo {
   bool ganado_ = false;
   bool perdido_ = false;
   int filasQuitadas_ = 0;
+  bool ladoSorteado_ = false;
 };
 
 // The player's answers where the game draws at random.
 class Suposiciones : public Azar {
  public:
+  explicit Suposiciones(bool izquierda = false) : izquierda_(izquierda) {}
   int Sortear(Sorteo sorteo, int n) override;
+  bool LadoSorteado() const { return ladoSorteado_; }
 
  private:
   int barajado_ = 0;
+  bool izquierda_;
+  bool ladoSorteado_ = false;
 };
 
 }  // namespace tumbla
