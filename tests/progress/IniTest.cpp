@@ -97,16 +97,8 @@ TEST_F(Ini, escribirUnaClaveDejaLasDemasLineasByteAByte) {
   EXPECT_EQ(Entradas(), 1);
 }
 
-TEST_F(Ini, sobreviveArchivosBinariosYDemasiadoGrandes) {
-  // Garbage reads as no keys and a write keeps it; a file over 4 MiB has no keys, takes no write and stays as it was.
-  std::string basura;
-  for (int i = 0; i < 3000; ++i) basura += static_cast<char>((i * 7919 + 13) % 256);
-  basura += "\0[OROKORRA\0]=\r\r\n="s;
-  Guardar(ruta, basura);
-  EXPECT_EQ(Leer("LAGUNTZA"), "");
-  ASSERT_TRUE(Escribir("LAGUNTZA", "5"));
-  EXPECT_EQ(Leer("LAGUNTZA"), "5");
-  EXPECT_EQ(Contenido(ruta).substr(0, basura.size()), basura);
+TEST_F(Ini, unArchivoDemasiadoGrandeNoSeLeeNiSeEscribe) {
+  // A file over 4 MiB has no keys, takes no write and stays as it was (any smaller text is the fuzz target's).
   const std::string enorme = "[OROKORRA]\r\nLAGUNTZA=6\r\n" + std::string(5 << 20, ';');
   Guardar(ruta, enorme);
   EXPECT_EQ(Leer("LAGUNTZA"), "");

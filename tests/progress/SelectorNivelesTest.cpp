@@ -1,5 +1,5 @@
-// The level window's model at its edges: a fresh start, everything done, a
-// blank slot, the window opened during play and left with Escape.
+// The level window's model at its edges: a fresh start, everything done, the
+// blank slots past the last level.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -68,41 +68,6 @@ TEST(Selector, conTodoHechoElCursorNoSaleDeLosNivelesYInicioYFinLlevanALosExtrem
     return v.TeclaPulsada(tecla::kEscape);
   });
   EXPECT_FALSE(s.v().Jugando());
-}
-
-TEST(Selector, abiertaDuranteLaPartidaEscapeVuelveConElRelojDondeEstaba) {
-  // "Nuevo" during a timed level: the caption says the game waits, the
-  // level is selected, the extra blocks wait too, and Escape goes back with
-  // the clock where it stood, however long the window was open.
-  Escena s(Modo::Goteator);
-  s.plataforma.ahora += 20.5;
-  s.Tick();
-  ASSERT_EQ(s.p().lblTiempo.texto, "2:10");
-  s.Tecla(tecla::kF3);
-  s.Tick();
-  s.plataforma.alMostrarSelector = [&](SelectorNiveles& v) {
-    EXPECT_EQ(v.Titulo(), "Juego pausado. Pulsa ESCAPE para continuar.");
-    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "4");
-    s.plataforma.ahora += 300;
-    return v.TeclaPulsada(tecla::kEscape);
-  };
-  s.Orden(Comando::Nuevo);
-  s.Tecla(tecla::kF3);
-  s.plataforma.ahora += 1;
-  s.Tick();
-  EXPECT_EQ(s.p().lblTiempo.texto, "2:09");
-}
-
-TEST(Selector, escapeAntesDeCualquierNivelSoloCierraLaVentana) {
-  // Before any level the clock still reads 0:00 and nothing starts.
-  Escena s{Escena::SinArrancar{}};
-  Abrir(s, "3", [](SelectorNiveles& v) {
-    EXPECT_EQ(v.Boton(v.Seleccionado()).texto, "4");
-    return v.TeclaPulsada(tecla::kEscape);
-  });
-  EXPECT_FALSE(s.v().Jugando());
-  EXPECT_EQ(s.p().lblTiempo.texto, "0:00");
-  EXPECT_TRUE(s.p().lblInicio.visible);
 }
 
 }  // namespace
