@@ -57,11 +57,14 @@ bool Juego::Disparar(Temporizador t) {
   return true;
 }
 
+bool Juego::Interrumpir(Quien quien) {
+  if (!demo_.activa || quien != Quien::Persona) return false;
+  TerminarDemostracion();
+  return true;
+}
+
 void Juego::Tecla(int codigo, Foco foco, Quien quien) {
-  if (demo_.activa && quien == Quien::Persona) {
-    TerminarDemostracion();
-    return;
-  }
+  if (Interrumpir(quien)) return;
   // The main window's handler sees the key first; the shutter, which has the
   // focus while it shows, then sees it too.
   const Comando principal = teclado_.Principal(codigo, foco);
@@ -73,13 +76,11 @@ void Juego::Tecla(int codigo, Foco foco, Quien quien) {
 }
 
 void Juego::Ejecutar(Comando c, Quien quien) {
-  if (demo_.activa && quien == Quien::Persona) TerminarDemostracion();
+  Interrumpir(quien);
   EjecutarAccion(c);
 }
 
-void Juego::Clic() {
-  if (demo_.activa) TerminarDemostracion();
-}
+void Juego::Clic() { Interrumpir(Quien::Persona); }
 
 void Juego::Responder(bool aceptar) {
   if (!espera_.Hay() || espera_.peticion.tipo == TipoPeticion::Selector) return;
@@ -107,7 +108,7 @@ void Juego::Responder(bool aceptar) {
       reloj_.Reiniciar(plataforma_.reloj());
       break;
     case Despues::Reset:
-      if (aceptar) Pedir({TipoPeticion::Pregunta, Icono::Exclamacion, kTituloVentana, "¿Estás seguro/a?"}, Despues::ResetSeguro);
+      if (aceptar) Pedir(Peticion{TipoPeticion::Pregunta, Icono::Exclamacion, kTituloVentana, "¿Estás seguro/a?"}, Despues::ResetSeguro);
       break;
     case Despues::ResetSeguro:
       // Only the progress goes; extra minutes and options stay.
@@ -138,19 +139,18 @@ void Juego::Elegir(const Eleccion& eleccion) {
 
 // ---- Requests ----------------------------------------------------------------
 
-void Juego::Pedir(const Peticion& p, Despues despues) {
+void Juego::Pedir(const Espera& e) {
   // The game asks for one thing at a time: nothing asks while it waits.
   if (espera_.Hay()) {
     std::fprintf(stderr, "tumbla: a request while another one waits\n");
     std::abort();
   }
-  espera_.peticion = p;
-  espera_.despues = despues;
-  plataforma_.pedir(p);
+  espera_ = e;
+  plataforma_.pedir(e.peticion);
 }
 
 void Juego::Mensaje(Icono icono, const std::string& texto, const std::string& titulo, Despues despues) {
-  Pedir({TipoPeticion::Mensaje, icono, titulo, texto}, despues);
+  Pedir(Peticion{TipoPeticion::Mensaje, icono, titulo, texto}, despues);
 }
 
 void Juego::Retirar() {

@@ -133,7 +133,11 @@ class Juego {
   };
 
   // ---- Juego.cpp -------------------------------------------------------------
-  void Pedir(const Peticion& p, Despues despues = Despues::Nada);
+  // Any key, click or command a person gives ends a demo: true when it did.
+  bool Interrumpir(Quien quien);
+  // The game waits for the player: `e` says for what, and what the answer leads to.
+  void Pedir(const Espera& e);
+  void Pedir(const Peticion& p, Despues despues = Despues::Nada) { Pedir(Espera{p, despues}); }
   void Mensaje(Icono icono, const std::string& texto, const std::string& titulo, Despues despues = Despues::Nada);
   void Retirar();
   void Sonar(int id);

@@ -44,7 +44,7 @@ void Juego::EjecutarAccion(Comando c) {
       MenuAyuda();
       break;
     case Comando::AcercaDe:
-      Pedir({TipoPeticion::Creditos, Icono::Informacion, "Acerca de Tumbla", ""});
+      Pedir(Peticion{TipoPeticion::Creditos, Icono::Informacion, "Acerca de Tumbla", ""});
       break;
     case Comando::Demostracion:
       MenuDemostracion();
@@ -67,7 +67,7 @@ void Juego::EjecutarAccion(Comando c) {
       ajustes_.CambiarPantallaCompleta();
       break;
     case Comando::Teclas:
-      Pedir({TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
+      Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
       break;
     case Comando::Ausencia:
       // The window lost the focus: a game in play pauses as with the pause key.
@@ -144,7 +144,7 @@ void Juego::MenuReset() {
     Mensaje(Icono::Exclamacion, "Para esta opción debes haber finalizado la partida.", kTituloVentana);
     return;
   }
-  Pedir({TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana, "¿Quieres resetear el juego?"}, Despues::Reset);
+  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana, "¿Quieres resetear el juego?"}, Despues::Reset);
 }
 
 void Juego::MenuDemostracion() {

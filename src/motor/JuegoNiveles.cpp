@@ -40,8 +40,9 @@ void Juego::AbrirSelector(bool trasPerder) {
   flujo_.bloqueoSelector = tiempos_[Temporizador::BloqueExtra].activo;
   tiempos_.Activar(Temporizador::BloqueExtra, false);
   selector_.Activar(superados, flujo_.Jugando() || persiana_.visible, flujo_.nivelActual, demo_.pedida);
-  Pedir({TipoPeticion::Selector, Icono::Informacion, kTituloVentana, selector_.Titulo()}, Despues::Selector);
-  espera_.trasPerder = trasPerder;
+  Espera e{{TipoPeticion::Selector, Icono::Informacion, kTituloVentana, selector_.Titulo()}, Despues::Selector};
+  e.trasPerder = trasPerder;
+  Pedir(e);
 }
 
 void Juego::ContinuarPartida() {
@@ -69,12 +70,11 @@ void Juego::JugarNivel(int posicion, bool gris) {
   if (demo_.activa || !TextoIntroduccion(flujo_.nivelActual, titulo, texto)) return;
   // Nothing moves while the player reads the group's introduction; the
   // level clock starts when it is closed.
-  Espera antes;
-  antes.temporizadores = {tiempos_[Temporizador::Juego].activo, tiempos_[Temporizador::Gota].activo,
-                          tiempos_[Temporizador::BloqueExtra].activo};
+  Espera e{{TipoPeticion::Mensaje, Icono::Informacion, titulo, texto}, Despues::Introduccion};
+  e.temporizadores = {tiempos_[Temporizador::Juego].activo, tiempos_[Temporizador::Gota].activo,
+                      tiempos_[Temporizador::BloqueExtra].activo};
   tiempos_.Parar();
-  Mensaje(Icono::Informacion, texto, titulo, Despues::Introduccion);
-  espera_.temporizadores = antes.temporizadores;
+  Pedir(e);
 }
 
 void Juego::EmpezarNivel() {
@@ -124,7 +124,7 @@ void Juego::PasoPersiana() {
     if (libres == 11) {
       persiana_.filas += 1;
       persiana_.visible = true;
-      Pedir({TipoPeticion::Persiana, Icono::Informacion, "", "", kPasoPersiana}, Despues::Persiana);
+      Pedir(Peticion{TipoPeticion::Persiana, Icono::Informacion, "", "", kPasoPersiana}, Despues::Persiana);
       return;
     }
   }
@@ -171,14 +171,12 @@ void Juego::FinPartida(int motivo) {
     TerminarDemostracion();
     return;
   }
-  if (motivo != 0) {
-    Sonar(sonido::kFinPartida);
-    Mensaje(Icono::Informacion, "GAME OVER", kTituloVentana, Despues::FinPartida);
-  } else {
-    Mensaje(Icono::Informacion, "FELICIDADES!\r\rHas conseguido acabar el juego!", kTituloVentana,
-            Despues::FinPartida);
-  }
-  espera_.motivo = motivo;
+  if (motivo != 0) Sonar(sonido::kFinPartida);
+  Espera e{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
+            motivo != 0 ? "GAME OVER" : "FELICIDADES!\r\rHas conseguido acabar el juego!"},
+           Despues::FinPartida};
+  e.motivo = motivo;
+  Pedir(e);
 }
 
 void Juego::TrasFinPartida(int motivo) {

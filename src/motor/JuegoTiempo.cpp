@@ -49,7 +49,7 @@ bool Juego::RelojDelNivel() {
     FinPartida(2);
     return false;
   }
-  Pedir({TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana,
+  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana,
          "Te quedan " + std::to_string(progreso_.MinutosExtra()) +
              " minutos extra.\r\r¿Quieres usar uno para continuar?"},
         Despues::MinutoExtra);
