@@ -20,12 +20,11 @@ void BM_AterrizajeConCuatroFilas(benchmark::State& state) {
         .Siguiente(64)
         .Lineas(99);
     escena.plataforma.sonidos.clear();
-    escena.plataforma.sorteos.clear();
     state.ResumeTiming();
     escena.juego->Disparar(Temporizador::Juego);
-    benchmark::DoNotOptimize(escena.v().Puntos());
+    benchmark::DoNotOptimize(escena.v().marcador().puntos);
   }
-  if (escena.v().LineasRestantes() != 95) state.SkipWithError("the landing did not clear four rows");
+  if (escena.v().mesa().lineasRestantes != 95) state.SkipWithError("the landing did not clear four rows");
 }
 BENCHMARK(BM_AterrizajeConCuatroFilas);
 

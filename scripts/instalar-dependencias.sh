@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Installs every Debian package the game needs to build, test and run, when
 # something is missing. Safe to run again: it does nothing when all is there.
+#   instalar-dependencias.sh        what `make run` and `make test` need
+#   instalar-dependencias.sh fuzz   that, and clang with libFuzzer (`make fuzz`)
 set -euo pipefail
 
 PAQUETES=(
   g++ make cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
-  qt6-qpa-plugins libgl-dev fonts-dejavu-core
+  qt6-qpa-plugins libgl-dev fonts-dejavu-core libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick libx11-dev openbox
   desktop-file-utils appstream dpkg-dev file groff-base
 )
+if [ "${1:-}" = "fuzz" ]; then
+  PAQUETES+=(clang libclang-rt-dev)
+fi
 
 faltan=()
 for p in "${PAQUETES[@]}"; do

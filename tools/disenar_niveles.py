@@ -748,6 +748,10 @@ def disenar_pod(n, raiz, rng):
         while len(celdas) > k:
             celdas.discard(rng.choice(sorted(celdas)))
         celdas -= {raiz, flor, flor - ANCHO}
+        # A pot one column from the wall leaves a one-wide well between the
+        # stem and the wall, which only the long bar fills: it gets rubble.
+        if cr in (2, 10):
+            celdas.add(indice(23, 1 if cr == 2 else 11))
         if abs(len(celdas) - k) > 1:
             continue
         if any(en_carril_alto(x) for x in celdas):

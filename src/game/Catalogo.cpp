@@ -127,11 +127,8 @@ Catalogo::Catalogo() {
       desplazamientos_[r][k - 1] = DecodificarToken(fichas_[r][k + 1], true);
     }
   }
-}
-
-const Catalogo& Catalogo::Comun() {
-  static const Catalogo catalogo;
-  return catalogo;
+  // Every row is the next orientation of exactly one row of its kind.
+  for (int r = 0; r < kFilasCatalogo; ++r) anteriores_[siguientes_[r]] = r;
 }
 
 int Catalogo::DecodificarToken(std::string_view t, bool enTablero) {

@@ -21,11 +21,16 @@ class Catalogo {
  public:
   Catalogo();  // splits the 83 strings into their seven fields
   // The built-in catalogue, built once and only read afterwards.
-  static const Catalogo& Comun();
+  static const Catalogo& Comun() {
+    static const Catalogo catalogo;
+    return catalogo;
+  }
 
   const std::string& Campo(int fila, int campo) const { return fichas_[fila][campo]; }
   int Color(int fila) const { return colores_[fila]; }
   int Siguiente(int fila) const { return siguientes_[fila]; }
+  // The turn the other way: the row whose next orientation this one is.
+  int Anterior(int fila) const { return anteriores_[fila]; }
   // Board offset (width 13) of cell k (1-based) of a row, decoded once.
   int Desplazamiento(int fila, int k) const { return desplazamientos_[fila][k - 1]; }
 
@@ -40,6 +45,7 @@ class Catalogo {
   std::array<std::array<std::string, 7>, kFilasCatalogo> fichas_;
   std::array<int, kFilasCatalogo> colores_{};
   std::array<int, kFilasCatalogo> siguientes_{};
+  std::array<int, kFilasCatalogo> anteriores_{};
   std::array<std::array<int, 5>, kFilasCatalogo> desplazamientos_{};
 };
 

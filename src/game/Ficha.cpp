@@ -1,104 +1,99 @@
-// The falling piece: the fit test, the spawn, shifts, turns, the hard drop,
+// The falling piece: the fit test, the entry, shifts, turns, the hard drop,
 // the torpedo's drop through the stack, and the choice of the next piece.
-#include "game/Partida.h"
+#include "game/Pasos.h"
+#include "game/Sonidos.h"
 
 namespace tumbla {
 
-bool Partida::Cabe(const Pieza& pieza) {
-  // After a hard drop the next fit test fails whatever the board holds, so
-  // the piece lands where it was drawn.
-  if (e.NoCabeForzado) {
-    e.NoCabeForzado = false;
+namespace {
+
+// The falling piece was drawn where it is: the lowest cell it reached.
+void MarcarCeldaMasBaja(Mesa& m) {
+  for (int k = 0; k < m.ficha.NumCeldas(); ++k) {
+    if (m.ficha.Celda(k) > m.celdaMasBaja) m.celdaMasBaja = static_cast<int16_t>(m.ficha.Celda(k));
+  }
+}
+
+}  // namespace
+
+bool Cabe(Mesa& m, const Pieza& pieza) {
+  if (m.soltada) {
+    m.soltada = false;
     return false;
   }
-  return e.tablero.Cabe(pieza);
+  return m.tablero.Cabe(pieza);
 }
 
-void Partida::MarcarCeldaMasBaja() {
-  const Pieza ficha = e.FichaEnJuego();
-  for (int k = 0; k < ficha.NumCeldas(); ++k) {
-    if (ficha.Celda(k) > e.CeldaMasBaja) e.CeldaMasBaja = static_cast<int16_t>(ficha.Celda(k));
-  }
+void ElegirPieza(Mesa& m, Azar& azar) {
+  const int n = azar.Sortear(Sorteo::Pieza, m.fichas.cuantas);
+  m.siguiente = static_cast<int16_t>(Catalogo::EntradaLista(m.fichas.primera + n));
 }
 
-bool Partida::CubiertaPorFicha(int i) const { return e.FichaActiva && e.FichaEnJuego().Cubre(i); }
-
-void Partida::EntrarFicha() {
-  e.CeldaMasBaja = 0;
-  e.Posicion = kCeldaEntrada;
-  if (Cabe({e.FichaSiguiente, kCeldaEntrada})) {
-    e.Ficha = e.FichaSiguiente;
-    e.FichaActiva = true;
-    ++e.FichasEntradas;
-    MarcarCeldaMasBaja();
+void Entrar(Mesa& m, Azar& azar) {
+  m.celdaMasBaja = 0;
+  m.ficha.posicion = kCeldaEntrada;
+  if (Cabe(m, {m.siguiente, kCeldaEntrada})) {
+    m.ficha.fila = m.siguiente;
+    m.hayFicha = true;
+    ++m.fichasEntradas;
+    MarcarCeldaMasBaja(m);
   } else {
     // The entry is blocked: no piece falls; the next tick ends the level.
-    e.FichaActiva = false;
+    m.hayFicha = false;
   }
-  ElegirSiguiente();
+  if (m.torpedoPendiente) {
+    m.siguiente = kFichaTorpedo;
+    m.torpedoPendiente = false;
+  } else {
+    ElegirPieza(m, azar);
+  }
 }
 
-void Partida::Mover(int d) {
-  if (!e.FichaActiva || !Cabe(e.FichaEnJuego().Movida(d))) return;
-  e.Posicion = static_cast<int16_t>(e.Posicion + d);
-  MarcarCeldaMasBaja();
+bool Mover(Mesa& m, int d) {
+  if (!m.hayFicha || !Cabe(m, m.ficha.Movida(d))) return false;
+  m.ficha = m.ficha.Movida(d);
+  MarcarCeldaMasBaja(m);
+  return true;
 }
 
-void Partida::Girar() {
+void Girar(Mesa& m, bool alReves) {
   // No wall kick: the turned piece fits where it is, or nothing happens.
-  if (!e.FichaActiva || !Cabe(e.FichaEnJuego().Girada())) return;
-  e.Ficha = e.FichaEnJuego().Girada().fila;
-  MarcarCeldaMasBaja();
+  if (!m.hayFicha || !Cabe(m, m.ficha.Girada(alReves))) return;
+  m.ficha = m.ficha.Girada(alReves);
+  MarcarCeldaMasBaja(m);
 }
 
-void Partida::BajarDeGolpe() {
-  if (!e.FichaActiva) return;
-  while (Cabe(e.FichaEnJuego().Movida(kAncho))) e.Posicion = static_cast<int16_t>(e.Posicion + kAncho);
-  MarcarCeldaMasBaja();
-  e.NoCabeForzado = true;
+Pieza Caida(const Tablero& t, Pieza pieza) {
+  while (t.Cabe(pieza.Movida(kAncho))) pieza = pieza.Movida(kAncho);
+  return pieza;
 }
 
-void Partida::LanzarTorpedo() {
-  if (!e.FichaActiva) return;
+void Soltar(Mesa& m) {
+  if (!m.hayFicha) return;
+  // A fit test still owed by an earlier drop fails once: the piece stays.
+  if (Cabe(m, m.ficha.Movida(kAncho))) m.ficha = Caida(m.tablero, m.ficha.Movida(kAncho));
+  MarcarCeldaMasBaja(m);
+  m.soltada = true;
+}
+
+int DestinoTorpedo(const Tablero& t, int posicion) {
   // It falls to the first block of its column, passes through the blocks
   // and settles in the first free cell below them, or stays on top.
-  const int fondo = Columna(e.Posicion) + kBaseFilaInferior;
-  int destino = e.Posicion;
-  for (int i = e.Posicion; i <= fondo && !e.tablero.Ocupada(i); i += kAncho) destino = i;
+  const int fondo = Columna(posicion) + kBaseFilaInferior;
+  int destino = posicion;
+  for (int i = posicion; i <= fondo && !t.Ocupada(i); i += kAncho) destino = i;
   for (int i = destino + kAncho; i <= fondo; i += kAncho) {
-    if (!e.tablero.Ocupada(i)) {
-      destino = i;
-      break;
-    }
+    if (!t.Ocupada(i)) return i;
   }
-  e.Posicion = static_cast<int16_t>(destino);
-  MarcarCeldaMasBaja();
-  e.NoCabeForzado = true;
-  Sonar(sonido::kTorpedoOBloque);
+  return destino;
 }
 
-void Partida::ElegirPieza() {
-  const int n = Sortear(Sorteo::Pieza, e.NumTiposFicha);
-  e.FichaSiguiente = static_cast<int16_t>(Catalogo::EntradaLista(e.PrimerTipoFicha + n));
-}
-
-void Partida::ElegirSiguiente() {
-  if (e.TorpedoPendiente) {
-    e.FichaSiguiente = kFichaTorpedo;
-    e.TorpedoPendiente = false;
-  } else {
-    ElegirPieza();
-  }
-}
-
-void Partida::FijarJuegoFichas(int indice) {
-  if (indice == 0) {
-    e.NumTiposFicha = 7;
-    e.PrimerTipoFicha = 19;
-  } else if (indice == 1) {
-    e.NumTiposFicha = 25;
-    e.PrimerTipoFicha = 1;
-  }
+void LanzarTorpedo(Mesa& m, Suceso& s) {
+  if (!m.hayFicha) return;
+  m.ficha.posicion = static_cast<int16_t>(DestinoTorpedo(m.tablero, m.ficha.posicion));
+  MarcarCeldaMasBaja(m);
+  m.soltada = true;
+  s.sonido = sonido::kTorpedoOBloque;
 }
 
 }  // namespace tumbla

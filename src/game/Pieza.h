@@ -25,7 +25,10 @@ struct Pieza {
     return false;
   }
   Pieza Movida(int d) const { return {fila, static_cast<int16_t>(posicion + d)}; }
-  Pieza Girada() const { return {static_cast<int16_t>(Catalogo::Comun().Siguiente(fila)), posicion}; }
+  Pieza Girada(bool alReves = false) const {
+    const Catalogo& c = Catalogo::Comun();
+    return {static_cast<int16_t>(alReves ? c.Anterior(fila) : c.Siguiente(fila)), posicion};
+  }
   bool operator==(const Pieza&) const = default;
 };
 

@@ -19,11 +19,12 @@ void Tablero::Amurallar() {
   for (int i = 0; i < kCeldas; ++i) Poner(i, EsMuroExterior(i) ? kMuro : kLibre);
 }
 
-int Tablero::Ocupadas(int base) const {
-  if (base < 0 || base + kAncho > kCeldas) IndiceFueraDeRango(base, "row");
-  int n = 0;
-  for (int c = 0; c < kAncho; ++c) n += celdas_[static_cast<size_t>(base + c)] >= 1;
-  return n;
+void Tablero::Recontar(int desde, int hasta) {
+  for (int fila = desde; fila <= hasta; ++fila) {
+    int n = 0;
+    for (int c = 0; c < kAncho; ++c) n += celdas_[static_cast<size_t>(CeldaDe(fila, c))] >= 1;
+    ocupadas_[static_cast<size_t>(fila)] = static_cast<int8_t>(n);
+  }
 }
 
 Tablero::Quitada Tablero::QuitarFila(int base, int ultimaFila, bool conGotas) {
@@ -41,6 +42,7 @@ Tablero::Quitada Tablero::QuitarFila(int base, int ultimaFila, bool conGotas) {
     std::memmove(&celda(ultimaFila * kAncho), &celda((ultimaFila - 1) * kAncho),
                  sizeof(int16_t) * static_cast<size_t>((removida - ultimaFila + 1) * kAncho));
     if (ultimaFila == 1) std::fill(&celda(1), &celda(kAncho - 1), kLibre);
+    Recontar(ultimaFila - 1, removida);
     return q;
   }
   for (int col = 1; col <= kLado; ++col) {
@@ -61,6 +63,7 @@ Tablero::Quitada Tablero::QuitarFila(int base, int ultimaFila, bool conGotas) {
       celda(col) = kLibre;
     }
   }
+  Recontar(ultimaFila - 1, removida);
   return q;
 }
 
@@ -94,12 +97,12 @@ int Tablero::GirarCuadrado(bool antihorario) {
 
 void Tablero::SolidificarColumnas() {
   for (int c = kBaseFilaInferior + 1; c <= kBaseFilaInferior + kLado; ++c) {
-    int ocupadas = 0;
-    for (int i = c; i >= c - 130; i -= kAncho) ocupadas += Ocupada(i);
-    if (ocupadas != kLado) continue;
+    bool llena = true;
+    for (int i = c; i >= c - 130 && llena; i -= kAncho) llena = celdas_[static_cast<size_t>(i)] >= 1;
+    if (!llena) continue;
     for (int i = c; i >= c - 130; i -= kAncho) {
-      const int v = (*this)[i];
-      if (v >= 1 && v <= kMuro) Poner(i, kMuro);
+      int16_t& v = celdas_[static_cast<size_t>(i)];
+      if (v >= 1 && v <= kMuro) v = kMuro;
     }
   }
 }
@@ -128,7 +131,7 @@ void Tablero::Subir() {
 bool Tablero::OcupadoSobreCuadrado() const {
   for (int fila = kFilaCuadrado - 1; fila >= 0; --fila) {
     for (int col = kLado; col >= 1; --col) {
-      if (Ocupada(CeldaDe(fila, col))) return true;
+      if (celdas_[static_cast<size_t>(CeldaDe(fila, col))] >= 1) return true;
     }
   }
   return false;

@@ -61,7 +61,9 @@ class Tablero {
   }
   void Poner(int i, int16_t v) {
     if (i < 0 || i >= kCeldas) IndiceFueraDeRango(i, "board write");
-    celdas_[static_cast<size_t>(i)] = v;
+    int16_t& celda = celdas_[static_cast<size_t>(i)];
+    ocupadas_[static_cast<size_t>(Fila(i))] += static_cast<int8_t>((v >= 1) - (celda >= 1));
+    celda = v;
   }
   // Occupied: 1 or more, walls included.
   bool Ocupada(int i) const { return (*this)[i] >= 1; }
@@ -73,7 +75,10 @@ class Tablero {
   // upright on the floor would reach below the board: it does not fit.
   bool Cabe(const Pieza& pieza) const;
   // The occupied cells of the row starting at `base` (walls included).
-  int Ocupadas(int base) const;
+  int Ocupadas(int base) const {
+    if (base < 0 || base + kAncho > kCeldas || Columna(base) != 0) IndiceFueraDeRango(base, "row");
+    return ocupadas_[static_cast<size_t>(Fila(base))];
+  }
 
   // What a removed row took with it.
   struct Quitada {
@@ -103,7 +108,11 @@ class Tablero {
   int Neutros() const;
 
  private:
+  // The rows taken again from the cells, after cells were written directly.
+  void Recontar(int desde, int hasta);
+
   std::array<int16_t, kCeldas> celdas_{};
+  std::array<int8_t, kAlto> ocupadas_{};  // occupied cells of each row, kept with the cells
 };
 
 }  // namespace tumbla

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/Catalogo.h"
-#include "game/Codigos.h"
+#include "motor/Comando.h"
 #include "jugador/Modelo.h"
 
 namespace tumbla {
@@ -26,7 +26,7 @@ struct Ritmo {
 
 // The keys the player uses, by what they do to the falling piece.
 enum Movimiento : int8_t { kNinguno = -1, kIzquierda, kDerecha, kGirar, kBajar };
-constexpr int kTeclaDe[] = {tecla::kIzquierda, tecla::kDerecha, tecla::kArriba, tecla::kAbajo};
+constexpr Comando kComandoDe[] = {Comando::Izquierda, Comando::Derecha, Comando::Girar, Comando::Abajo};
 
 // Breadth-first walk over the places the falling piece can be moved to with
 // the keys, shared by the search (every resting place) and the execution

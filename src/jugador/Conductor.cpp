@@ -1,7 +1,7 @@
 #include "jugador/Conductor.h"
 
-#include "game/Juego.h"
 #include "game/Catalogo.h"
+#include "motor/Juego.h"
 
 namespace tumbla {
 
@@ -19,15 +19,15 @@ Conductor::Conductor(const Juego& juego, std::function<void(int)> pulsar, bool r
 bool Conductor::Paso(int64_t ahora, int64_t& siguiente) {
   const Vista& vista = juego_.vista();
   // A new piece: a person looks at it before the first key.
-  if (ritmoPersona_ && vista.HayFicha() && vista.FichasEntradas() != fichaPensada_) {
-    fichaPensada_ = vista.FichasEntradas();
+  if (ritmoPersona_ && vista.HayFicha() && vista.mesa().fichasEntradas != fichaPensada_) {
+    fichaPensada_ = vista.mesa().fichasEntradas;
     proxima_ = ahora + pensarMs_;
   }
   if (ahora < proxima_) {
     siguiente = proxima_;
     return false;
   }
-  const int tecla = jugador_.Decidir();
+  const int tecla = juego_.teclado().TeclaDe(jugador_.Decidir());
   if (tecla == 0) {
     siguiente = kNunca;
     return false;

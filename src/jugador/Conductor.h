@@ -17,7 +17,8 @@ class Conductor {
  public:
   static constexpr int64_t kNunca = INT64_MAX;
 
-  // `pulsar` delivers a key to the game (through whatever records it).
+  // `pulsar` delivers a key to the game (through whatever records it): the
+  // key the game's key map gives the player's command.
   Conductor(const Juego& juego, std::function<void(int)> pulsar, bool ritmoPersona,
             int pensarMs = 400, int teclaMs = 80);
 

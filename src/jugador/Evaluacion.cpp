@@ -258,15 +258,15 @@ double ObjetivoPodator(const Modelo& m) {
 
 }  // namespace
 
-double Valorar(const Modelo& antes, const Modelo& m, int fila, int pos, const Criterio& criterio) {
+double Valorar(const Modelo& antes, const Modelo& m, int fila, int pos) {
   if (m.Perdido()) return -kGanado;
   if (m.Ganado()) return kGanado;
   const int tope = m.FilaTope();
   const Modo modo = m.modo();
   // Where rows go only some at a time, a full row is as good as gone: the
   // shape is that of the stack without its full rows.
-  const bool juntas = criterio.borrarCada > 1;
-  const Forma forma(m, tope, juntas, criterio.subida);
+  const bool juntas = m.BorrarCada() > 1;
+  const Forma forma(m, tope, juntas, m.Subida());
   const Medidas d = Medir(forma, tope);
   const int filas = m.FilasQuitadas() - antes.FilasQuitadas() +
                     (juntas ? forma.Llenas() - LlenasDesde(antes, tope) : 0);

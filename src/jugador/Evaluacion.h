@@ -11,14 +11,8 @@ namespace tumbla {
 
 constexpr double kGanado = 1e9;
 
-// What the player knows of the level beyond the board.
-struct Criterio {
-  int borrarCada = 1;   // rows that must be full together
-  bool subida = false;  // the board rises every few rows
-};
-
 // The worth of `despues`, the board left by landing row `fila` of the
 // catalogue at `pos` on `antes`.
-double Valorar(const Modelo& antes, const Modelo& despues, int fila, int pos, const Criterio& criterio);
+double Valorar(const Modelo& antes, const Modelo& despues, int fila, int pos);
 
 }  // namespace tumbla

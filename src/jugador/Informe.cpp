@@ -1,6 +1,7 @@
 #include "jugador/Informe.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace tumbla {
@@ -8,10 +9,35 @@ namespace tumbla {
 namespace {
 
 // The starting boards the game's own design prints; every other ROT, GOT,
-// JUN and POD board is ours.
+// JUN and POD board is ours, and so is the rubble of CLA 4-6.
 bool ListaImpresa(const std::string& tipo, int numero) {
   return (tipo == "ROT" && numero == 34) || (tipo == "GOT" && numero == 1) ||
          (tipo == "JUN" && numero == 2) || (tipo == "POD" && (numero == 9 || numero == 13));
+}
+
+bool DisenoPropio(const std::string& tipo, int numero) {
+  if (tipo == "CLA") return numero >= 4 && numero <= 6;
+  return (tipo == "ROT" || tipo == "GOT" || tipo == "JUN" || tipo == "POD") && !ListaImpresa(tipo, numero);
+}
+
+// The rules' thresholds. A verdict is only "broken" when the level's win
+// rate is shown below the threshold with an error of kError at each look;
+// it is settled as "met" as soon as the 1 - kDuda bound is clear of it, or
+// when no later game could make it fail.
+constexpr double kGanable = 0.1;   // every position: one game in ten
+constexpr double kMitad = 0.5;     // every designed board, at full speed
+constexpr double kEscalon = 0.4;   // a designed board against a later one
+constexpr double kError = 0.0005;
+constexpr double kDuda = 0.2;
+
+std::string Tasa(double v) {
+  char texto[16];
+  std::snprintf(texto, sizeof texto, "%.2f", v);
+  return texto;
+}
+
+std::string Partidas(const ResumenPosicion& r) {
+  return std::to_string(r.ganadas) + "/" + std::to_string(r.partidas);
 }
 
 double Mediana(std::vector<double> v) {
@@ -46,8 +72,7 @@ ResumenPosicion Resumir(const CatalogoNiveles& niveles, int posicion,
   r.grupo = BuscarGrupo(GrupoDeClave(r.clave));
   r.numero = NumeroDeClave(r.clave);
   const std::string tipo = r.grupo != nullptr ? r.grupo->tipo : "";
-  r.disenoPropio = (tipo == "ROT" || tipo == "GOT" || tipo == "JUN" || tipo == "POD") &&
-                   !ListaImpresa(tipo, r.numero);
+  r.disenoPropio = DisenoPropio(tipo, r.numero);
   std::vector<double> piezas, segundos;
   for (const ResultadoPartida& p : partidas) {
     ++r.partidas;
@@ -147,37 +172,98 @@ void EscribirGrafico(std::ostream& o, const std::vector<ResumenPosicion>& resume
   o << "</svg>\n";
 }
 
-std::vector<std::string> ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int partidas,
-                                         bool ritmoPersona) {
-  std::vector<std::string> fallos;
-  for (const ResumenPosicion& r : resumen) {
-    if (r.ganadas < 1) {
-      fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") was never won in " +
-                       std::to_string(partidas) + " games");
-    } else if (!ritmoPersona && r.disenoPropio && 2 * r.ganadas < r.partidas) {
-      fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") was won in only " +
-                       std::to_string(r.ganadas) + " of " + std::to_string(r.partidas) + " games");
+namespace {
+
+// P(at most `ganadas` wins in `partidas` games) at a win rate `tasa`.
+double Acumulada(int ganadas, int partidas, double tasa) {
+  if (ganadas < 0) return 0;
+  if (ganadas >= partidas || tasa <= 0) return 1;
+  if (tasa >= 1) return 0;
+  // Term by term in logarithms: exact enough for thousands of games.
+  const double lp = std::log(tasa), lq = std::log1p(-tasa);
+  const double total = std::lgamma(partidas + 1.0);
+  double suma = 0;
+  for (int i = 0; i <= ganadas; ++i) {
+    suma += std::exp(total - std::lgamma(i + 1.0) - std::lgamma(partidas - i + 1.0) + i * lp + (partidas - i) * lq);
+  }
+  return std::min(1.0, suma);
+}
+
+}  // namespace
+
+double CotaSuperior(int ganadas, int partidas, double error) {
+  if (ganadas >= partidas) return 1;
+  double bajo = 0, alto = 1;
+  for (int paso = 0; paso < 50; ++paso) {
+    const double medio = (bajo + alto) / 2;
+    (Acumulada(ganadas, partidas, medio) > error ? bajo : alto) = medio;
+  }
+  return (bajo + alto) / 2;
+}
+
+double CotaInferior(int ganadas, int partidas, double error) {
+  return ganadas <= 0 ? 0 : 1 - CotaSuperior(partidas - ganadas, partidas, error);
+}
+
+Veredicto ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int maxPartidas, bool ritmoPersona) {
+  Veredicto v;
+  std::vector<bool> pendiente(resumen.size(), false);
+  const auto seguir = [&](size_t k) { pendiente[k] = pendiente[k] || resumen[k].partidas < maxPartidas; };
+  // A rule "the win rate is at least `umbral`" on one position: broken,
+  // settled, or worth more games.
+  const auto regla = [&](size_t k, double umbral, const std::string& que) {
+    const ResumenPosicion& r = resumen[k];
+    const double alta = CotaSuperior(r.ganadas, r.partidas, kError);
+    if (alta < umbral) {
+      v.fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") was won in " + Partidas(r) +
+                         " games: " + que + " (upper bound " + Tasa(alta) + ")");
+    } else if (CotaInferior(r.ganadas, r.partidas, kDuda) < umbral &&
+               CotaSuperior(r.ganadas, maxPartidas, kError) < umbral) {
+      seguir(k);
     }
+  };
+  for (size_t k = 0; k < resumen.size(); ++k) {
+    if (resumen[k].partidas == 0) continue;
+    regla(k, kGanable, "less than one in ten");
+    if (!ritmoPersona && resumen[k].disenoPropio) regla(k, kMitad, "less than half of them");
   }
   // The ramp: a board of ours is not much harder than a later one of its
-  // group, by number.
-  constexpr double kEscalon = 0.4;
-  for (const ResumenPosicion& r : resumen) {
-    if (ritmoPersona) break;
+  // group, by number. Each side's bound takes half the error; every
+  // position's bounds are worked out once.
+  struct Cotas {
+    double alta, baja, altaDuda, bajaDuda;
+  };
+  std::vector<Cotas> cotas(resumen.size());
+  for (size_t k = 0; k < resumen.size() && !ritmoPersona; ++k) {
+    const ResumenPosicion& r = resumen[k];
     if (!r.disenoPropio || r.partidas == 0) continue;
-    for (const ResumenPosicion& s : resumen) {
+    cotas[k] = {CotaSuperior(r.ganadas, r.partidas, kError / 2), CotaInferior(r.ganadas, r.partidas, kError / 2),
+                CotaSuperior(r.ganadas, r.partidas, kDuda), CotaInferior(r.ganadas, r.partidas, kDuda)};
+  }
+  for (size_t k = 0; k < resumen.size() && !ritmoPersona; ++k) {
+    const ResumenPosicion& r = resumen[k];
+    if (!r.disenoPropio || r.partidas == 0) continue;
+    for (size_t j = 0; j < resumen.size(); ++j) {
+      const ResumenPosicion& s = resumen[j];
       if (s.grupo != r.grupo || !s.disenoPropio || s.numero <= r.numero || s.partidas == 0) continue;
-      const double tasaR = static_cast<double>(r.ganadas) / r.partidas;
-      const double tasaS = static_cast<double>(s.ganadas) / s.partidas;
-      if (tasaR < tasaS - kEscalon) {
-        fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") is much harder than " +
-                         s.clave + ": " + std::to_string(r.ganadas) + "/" + std::to_string(r.partidas) +
-                         " against " + std::to_string(s.ganadas) + "/" + std::to_string(s.partidas));
+      if (cotas[k].alta < cotas[j].baja - kEscalon) {
+        v.fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") is much harder than " +
+                           s.clave + ": " + Partidas(r) + " against " + Partidas(s) + " (bounds " +
+                           Tasa(cotas[k].alta) + " and " + Tasa(cotas[j].baja) + ")");
         break;
+      }
+      if (cotas[k].bajaDuda < cotas[j].altaDuda - kEscalon) {
+        // Both sides: the later board's lower bound counts as much as the
+        // earlier one's upper bound.
+        seguir(k);
+        seguir(j);
       }
     }
   }
-  return fallos;
+  for (size_t k = 0; k < resumen.size(); ++k) {
+    if (pendiente[k]) v.pendientes.push_back(resumen[k].posicion);
+  }
+  return v;
 }
 
 }  // namespace tumbla

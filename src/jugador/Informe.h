@@ -35,12 +35,24 @@ void EscribirTabla(std::ostream& o, const std::vector<ResumenPosicion>& resumen,
 // coloured by group.
 void EscribirGrafico(std::ostream& o, const std::vector<ResumenPosicion>& resumen);
 
-// The positions that break the rules, one line each: every position won in
-// at least one game, every board of our own design in at least half, and
-// none of those much harder (four games in ten) than a later one of its
-// group.
-// At a person's pace only the first rule holds.
-std::vector<std::string> ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int partidas,
-                                         bool ritmoPersona);
+// Exact (Clopper-Pearson) one-sided bounds of a win rate after `ganadas`
+// wins in `partidas` games: the rate is above the lower bound, and below the
+// upper one, but for a chance of `error` each.
+double CotaInferior(int ganadas, int partidas, double error);
+double CotaSuperior(int ganadas, int partidas, double error);
+
+// The house rules, as questions about each level's true win rate: every
+// position is won in at least one game in ten; at full speed every board
+// of our own design in at least half, and none of those more than 0.4 below
+// a later one of its group. A rule fails only when the games show it broken
+// beyond reasonable doubt (exact bounds, an error of 1 in 2000 at each
+// look); where they can tell neither way yet, the position is pending and
+// wants more games, up to `maxPartidas`, after which the doubt counts for
+// the level.
+struct Veredicto {
+  std::vector<std::string> fallos;  // one line per broken rule
+  std::vector<int> pendientes;      // positions to play more games of
+};
+Veredicto ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int maxPartidas, bool ritmoPersona);
 
 }  // namespace tumbla

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "game/Codigos.h"
-#include "game/Vista.h"
+#include "motor/Vista.h"
 #include "jugador/Alcance.h"
 #include "jugador/Evaluacion.h"
 #include "jugador/Modelo.h"
@@ -21,7 +20,7 @@ JugadorAutomatico::JugadorAutomatico(const Vista& vista, const Catalogo& catalog
 
 Ritmo JugadorAutomatico::RitmoNueva() const {
   Ritmo r = ritmo_;
-  r.intervaloMs = vista_.IntervaloJuego();
+  r.intervaloMs = vista_.Temporizador(Temporizador::Juego).intervalo;
   return r;
 }
 
@@ -32,16 +31,12 @@ Ritmo JugadorAutomatico::RitmoAhora() const {
 }
 
 bool JugadorAutomatico::GotaEnMovimiento() const {
-  const int gota = vista_.CeldaGota();
+  const Mesa& m = vista_.mesa();
+  const int gota = m.celdaGota;
   if (gota < 0 || gota + kAncho >= kCeldas || vista_.Celda(gota) != kGotaAzul) return false;
-  if (vista_.GotaCayendo()) return true;
+  if (m.gotaCayendo) return true;
   // Resting only when something is under it (the falling piece counts).
-  if (vista_.Celda(gota + kAncho) >= 1) return false;
-  const int fila = vista_.Ficha();
-  for (int k = 1; k <= Catalogo::NumCeldas(fila); ++k) {
-    if (vista_.Posicion() + cat_.Desplazamiento(fila, k) == gota + kAncho) return false;
-  }
-  return true;
+  return vista_.Celda(gota + kAncho) < 1 && !m.ficha.Cubre(gota + kAncho);
 }
 
 struct JugadorAutomatico::Candidata {
@@ -49,26 +44,32 @@ struct JugadorAutomatico::Candidata {
   Modelo modelo;
 };
 
-Criterio JugadorAutomatico::CriterioNivel() const { return {vista_.BorrarCada(), vista_.IntervaloSubida() > 0}; }
-
 std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Modelo& base, bool conGiros) const {
   std::vector<Candidata> candidatas;
-  const int siguiente = vista_.FichaSiguiente();
+  const Pieza ficha = vista_.FichaEnJuego();
   for (const auto& giros : Giros(base.modo(), conGiros && vista_.PuedeGirarTablero())) {
     Modelo girado = base;
     for (bool g : giros) girado.Girar(g);
     if (girado.Perdido()) continue;
-    const std::vector<Lugar> lugares = vista_.Ficha() == kFichaTorpedo
-                                           ? Disparos(girado, vista_.Posicion())
-                                           : Lugares(girado, cat_, vista_.Ficha(), vista_.Posicion(), RitmoAhora());
+    const std::vector<Lugar> lugares = ficha.fila == kFichaTorpedo
+                                           ? Disparos(girado, ficha.posicion)
+                                           : Lugares(girado, cat_, ficha.fila, ficha.posicion, RitmoAhora());
     for (const Lugar& l : lugares) {
       Modelo m = girado;
       if (girado.Ganado()) {
         candidatas.push_back({{giros, l.fila, l.pos, kGanado + 1}, m});
         continue;
       }
-      m.Aterrizar(l.fila, l.pos, siguiente);
-      candidatas.push_back({{giros, l.fila, l.pos, Valorar(girado, m, l.fila, l.pos, CriterioNivel())}, m});
+      m.Aterrizar(l.fila, l.pos, true);
+      double valor = Valorar(girado, m, l.fila, l.pos);
+      if (m.LadoSorteado()) {
+        // The plant chose its side at random: the placement is worth what
+        // the worse side leaves.
+        Modelo otro = girado;
+        otro.Aterrizar(l.fila, l.pos, true, true);
+        valor = std::min(valor, Valorar(girado, otro, l.fila, l.pos));
+      }
+      candidatas.push_back({{giros, l.fila, l.pos, valor}, m});
     }
   }
   return candidatas;
@@ -86,15 +87,15 @@ double JugadorAutomatico::MejorSegunda(const Modelo& despues, int siguiente) con
                                            : Lugares(girado, cat_, siguiente, kCeldaEntrada, RitmoNueva());
     for (const Lugar& l : lugares) {
       Modelo m = girado;
-      m.Aterrizar(l.fila, l.pos, -1);
-      mejor = std::max(mejor, Valorar(girado, m, l.fila, l.pos, CriterioNivel()));
+      m.Aterrizar(l.fila, l.pos, false);
+      mejor = std::max(mejor, Valorar(girado, m, l.fila, l.pos));
     }
   }
   return mejor;
 }
 
 JugadorAutomatico::Jugada JugadorAutomatico::Elegir(bool conGiros) const {
-  const Modelo base(vista_, cat_);
+  const Modelo base(vista_);
   std::vector<Candidata> candidatas = Primeras(base, conGiros);
   if (candidatas.empty()) return {};
   // The best few again with the preview piece, from the entry cell.
@@ -110,16 +111,17 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(bool conGiros) const {
     Candidata& c = candidatas[k];
     if (c.modelo.Ganado() || c.modelo.Perdido()) continue;
     // A little of the first landing's own worth breaks ties in its favour.
-    c.jugada.valor = MejorSegunda(c.modelo, vista_.FichaSiguiente()) + 0.01 * c.jugada.valor;
+    c.jugada.valor = MejorSegunda(c.modelo, vista_.mesa().siguiente) + 0.01 * c.jugada.valor;
   }
   std::stable_sort(candidatas.begin(), candidatas.begin() + static_cast<long>(mejores), porValor);
   return candidatas.front().jugada;
 }
 
-int JugadorAutomatico::Decidir() {
-  if (!vista_.Jugando() || vista_.Pausado() || !vista_.HayFicha() || vista_.FichaSoltada()) return 0;
-  if (vista_.FichasEntradas() != fichaVista_ || vista_.NivelActual() != nivelVisto_) {
-    fichaVista_ = vista_.FichasEntradas();
+Comando JugadorAutomatico::Decidir() {
+  const Mesa& mesa = vista_.mesa();
+  if (!vista_.Jugando() || vista_.Pausado() || !mesa.hayFicha || mesa.soltada) return Comando::Ninguno;
+  if (mesa.fichasEntradas != fichaVista_ || vista_.NivelActual() != nivelVisto_) {
+    fichaVista_ = mesa.fichasEntradas;
     nivelVisto_ = vista_.NivelActual();
     pensando_ = true;
     plan_ = Elegir(true);
@@ -130,58 +132,58 @@ int JugadorAutomatico::Decidir() {
   return SiguienteTecla();
 }
 
-int JugadorAutomatico::SiguienteTecla() {
+Comando JugadorAutomatico::SiguienteTecla() {
   // The square's turns come first, each once the drop is at rest again.
   if (giroSiguiente_ < plan_.giros.size()) {
-    if (vista_.CeldaMasBaja() > kCeldaMasBajaGiro) {
+    if (vista_.mesa().celdaMasBaja > kCeldaMasBajaGiro) {
       plan_ = Elegir(false);  // too late to turn: make the best of it
       giroSiguiente_ = 0;
     } else if (GotaEnMovimiento() || !vista_.PuedeGirarTablero()) {
-      return 0;
+      return Comando::Ninguno;
     } else {
       const bool antihorario = plan_.giros[giroSiguiente_++];
       if (giroSiguiente_ == plan_.giros.size()) replaneado_ = false;
-      return antihorario ? tecla::k3 : tecla::k4;
+      return antihorario ? Comando::GirarCuadrado3 : Comando::GirarCuadrado4;
     }
   }
   // After the turns the board is what the game made of it: look again.
   if (!plan_.giros.empty() && !replaneado_) {
-    if (GotaEnMovimiento()) return 0;
+    if (GotaEnMovimiento()) return Comando::Ninguno;
     plan_ = Elegir(false);
     plan_.giros.clear();
     replaneado_ = true;
   }
-  if (plan_.fila < 0) return tecla::kEspacio;
+  if (plan_.fila < 0) return Comando::Soltar;
 
-  const Modelo m(vista_, cat_);
-  const int fila = vista_.Ficha();
-  const int pos = vista_.Posicion();
+  const Modelo m(vista_);
+  const int fila = vista_.FichaEnJuego().fila;
+  const int pos = vista_.FichaEnJuego().posicion;
   if (fila == kFichaTorpedo) {
     // The torpedo is steered to its column and fired.
     const int columna = Columna(plan_.pos);
-    if (Columna(pos) == columna) return tecla::kEspacio;
+    if (Columna(pos) == columna) return Comando::Soltar;
     const int paso = columna < Columna(pos) ? -1 : 1;
-    if (!m.Libre(pos + paso)) return tecla::kEspacio;
-    return paso < 0 ? tecla::kIzquierda : tecla::kDerecha;
+    if (!m.Libre(pos + paso)) return Comando::Soltar;
+    return paso < 0 ? Comando::Izquierda : Comando::Derecha;
   }
 
-  int tecla = 0;
+  Comando c = Comando::Ninguno;
   Recorrido(m, cat_).Andar(fila, pos, [&](int f, int p, int8_t primero) {
     if (f != plan_.fila || m.Caida(f, p) != plan_.pos) return false;
-    tecla = primero == kNinguno ? tecla::kEspacio : kTeclaDe[primero];
+    c = primero == kNinguno ? Comando::Soltar : kComandoDe[primero];
     return true;
   });
-  if (tecla != 0) return tecla;
+  if (c != Comando::Ninguno) return c;
   // Out of reach now (the piece fell past a ledge): a new plan from here.
   plan_ = Elegir(false);
-  if (plan_.fila < 0) return tecla::kEspacio;
-  tecla = tecla::kEspacio;
+  if (plan_.fila < 0) return Comando::Soltar;
+  c = Comando::Soltar;
   Recorrido(m, cat_).Andar(fila, pos, [&](int f, int p, int8_t primero) {
     if (f != plan_.fila || m.Caida(f, p) != plan_.pos) return false;
-    if (primero != kNinguno) tecla = kTeclaDe[primero];
+    if (primero != kNinguno) c = kComandoDe[primero];
     return true;
   });
-  return tecla;
+  return c;
 }
 
 }  // namespace tumbla

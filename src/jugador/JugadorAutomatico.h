@@ -1,8 +1,8 @@
 // The computer player. It sees what a person sees (the board, the falling
 // piece, the "Siguiente" preview, the level's objective) through the game's
-// read-only view and answers with one key at a time, as a person at the
-// keyboard would: whoever drives it (the headless runner, the demo) hands
-// that key to the game and asks again after every event.
+// read-only view and answers with one command at a time, as a person at the
+// keyboard would: whoever drives it (the headless runner, the demo) presses
+// that command's key and asks again after every event.
 //
 // For every new piece it tries each reachable placement, after each way of
 // turning the square where the level allows it, lands it in its own picture
@@ -29,9 +29,9 @@ class JugadorAutomatico {
  public:
   JugadorAutomatico(const Vista& vista, const Catalogo& catalogo);
 
-  // The key to press now, or 0 when there is nothing to do until the game
-  // moves on (the next tick, the drop coming to rest).
-  int Decidir();
+  // The command to give now, or Ninguno when there is nothing to do until
+  // the game moves on (the next tick, the drop coming to rest).
+  Comando Decidir();
 
   // At a person's pace: a moment to think when a piece appears and a delay
   // before each key (at once when not set).
@@ -52,7 +52,7 @@ class JugadorAutomatico {
   Jugada Elegir(bool conGiros) const;
 
  private:
-  int SiguienteTecla();
+  Comando SiguienteTecla();
   // The pace for the piece in the air (already thinking) and for a new one.
   Ritmo RitmoAhora() const;
   Ritmo RitmoNueva() const;
@@ -62,7 +62,6 @@ class JugadorAutomatico {
   struct Candidata;
   std::vector<Candidata> Primeras(const Modelo& base, bool conGiros) const;
   double MejorSegunda(const Modelo& despues, int siguiente) const;
-  Criterio CriterioNivel() const;
 
   const Vista& vista_;
   const Catalogo& cat_;

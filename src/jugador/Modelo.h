@@ -1,20 +1,21 @@
-// The computer player's picture of a board: what it expects to happen when
-// it lands a piece, turns the square or fires the torpedo. It follows the
-// game's rules as a good player knows them (rows that go, drops that keep
-// their place, the pot's row, square columns that turn solid, Panic's shift,
-// the plant's growth), but it is the player's own imagination: the game
-// itself always has the last word, and the player looks again after every
-// event. The plant's sideways choices are random in the game; here they go
-// to the first free side.
+// The computer player's picture of a level: a copy of the table made of
+// what a person sees on the screen (the board, the falling piece, the
+// "Siguiente" preview, the objective, the group's rules as its caption and
+// icons tell them, the clear-together count on the panel, the drop and the
+// plant), on which it plays the game's own steps to see what a placement,
+// a turn of the square or a torpedo would lead to. What a person cannot see
+// (the torpedo's charge, the rising board's countdown) it leaves out; where
+// the game draws at random it assumes (Suposiciones): the plant grows to the
+// right first (or to the left, when asked), Superpanic's shuffle is a plain
+// cycle, unknown pieces are the first of the set.
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <vector>
 
-#include "game/Catalogo.h"
-#include "game/Tablero.h"
-#include "levels/Niveles.h"
+#include "game/Azar.h"
+#include "game/Mesa.h"
+#include "game/Modo.h"
+#include "game/Suceso.h"
 
 namespace tumbla {
 
@@ -22,29 +23,32 @@ class Vista;
 
 class Modelo {
  public:
-  // The board as the view shows it, with the level's rules.
-  Modelo(const Vista& vista, const Catalogo& catalogo);
+  explicit Modelo(const Vista& vista);
 
-  int16_t operator[](int i) const { return t_[i]; }
-  bool Llena(int fila) const { return ocupadas_[static_cast<size_t>(fila)] == kAncho; }
-  bool Libre(int i) const { return i >= 0 && i < kCeldas && t_[i] < 1; }
+  int16_t operator[](int i) const { return mesa_.tablero[i]; }
+  bool Libre(int i) const { return i >= 0 && i < kCeldas && mesa_.tablero[i] < 1; }
+  bool Llena(int fila) const { return mesa_.tablero.Ocupadas(fila * kAncho) == kAncho; }
   Modo modo() const { return modo_; }
-  bool Cuadrado() const { return cuadrado_; }
+  bool Cuadrado() const;
   // First row of the area that counts: 13 where nothing may stay above the
   // square after a landing, 0 elsewhere.
   int FilaTope() const;
+  bool Subida() const { return subida_; }   // the board rises (its icon shows)
+  int BorrarCada() const { return mesa_.borrarCada; }
 
-  bool Cabe(int fila, int pos) const;
+  bool Cabe(int fila, int pos) const { return mesa_.tablero.Cabe({static_cast<int16_t>(fila), static_cast<int16_t>(pos)}); }
   // Where a piece at `pos` comes to rest when dropped.
   int Caida(int fila, int pos) const;
-
-  // A piece lands at `pos` (its resting place): rows go, the mode's hooks
-  // run, the blue drop settles. `siguiente` is the piece that will enter
-  // next, or -1 when unknown.
-  void Aterrizar(int fila, int pos, int siguiente);
-  // The torpedo fired from `pos` in the spawn rows: it passes through the
-  // blocks under it into the first free cell below them.
+  // Where the torpedo fired from `pos` settles.
   int DestinoTorpedo(int pos) const;
+
+  // A piece lands at `pos` (its resting place): the game's landing, with its
+  // pass and the group's hooks, then the blue drop falls to rest. With
+  // `conSiguiente` the known preview must then find room to enter.
+  // `izquierda` answers the plant's side choice, if the growth draws one.
+  void Aterrizar(int fila, int pos, bool conSiguiente, bool izquierda = false);
+  // The last landing's plant step chose a side at random.
+  bool LadoSorteado() const { return ladoSorteado_; }
   // A quarter turn of the square (key 3 when `antihorario`), its pass, and
   // the blue drop falling to rest.
   void Girar(bool antihorario);
@@ -52,52 +56,38 @@ class Modelo {
   bool Ganado() const { return ganado_; }
   bool Perdido() const { return perdido_; }
   int FilasQuitadas() const { return filasQuitadas_; }
-  int LineasRestantes() const { return lineasRestantes_; }
-  int CeldaGota() const { return celdaGota_; }
+  int LineasRestantes() const { return mesa_.lineasRestantes; }
+  int CeldaGota() const { return mesa_.celdaGota; }
   int CeldaRosa() const;
   // The plant's tip, and its pot.
-  int Punta() const { return celdaGota_; }
-  int Maceta() const { return planta_.empty() ? -1 : planta_.front(); }
-  int BloquesNeutros() const;
-  bool TorpedoPendiente() const { return torpedoPendiente_; }
+  int Punta() const { return mesa_.celdaGota; }
+  int Maceta() const { return mesa_.planta.empty() ? -1 : mesa_.planta.front(); }
+  int BloquesNeutros() const { return mesa_.tablero.Neutros(); }
 
  private:
-  // The game's after-landing pass without its sounds and timers; returns
-  // false when the level ended.
-  bool Pasada(bool entrar);
-  // One clearing cycle; false when too few rows are full.
-  bool Ciclo(bool& objetivo, bool& juntadas);
-  void QuitarFila(int fila, bool juntadas, int& limite, bool& cortada);
-  void Podar(int limite);
-  void PasoPlanta();
+  void Anotar(const Suceso& s);
   void AsentarGota();
-  void Poner(int i, int16_t v) {
-    ocupadas_[static_cast<size_t>(i / kAncho)] += static_cast<int8_t>((v >= 1) - (t_[i] >= 1));
-    t_.Poner(i, v);
-  }
-  // The row counts again, after the board moved rows desde..hasta at once.
-  void Recontar(int desde, int hasta);
 
-  const Catalogo* cat_;
-  Tablero t_;
-  std::array<int8_t, kAlto> ocupadas_{};  // taken cells of each row, walls included
+  Mesa mesa_;
   Modo modo_ = Modo::Clasico;
-  bool cuadrado_ = false;
-  bool desborda_ = false;
-  bool torpedos_ = false;
-  int borrarCada_ = 1;
-  bool objetivoLineas_ = false;
-  int lineasRestantes_ = 0;
-  int intervaloSubida_ = 0;
-  int contadorSubida_ = 0;
-  int turnosPendientes_ = 0;
-  int celdaGota_ = 0;
-  std::vector<int16_t> planta_;
-  int cargaTorpedo_ = 0;
-  bool torpedoPendiente_ = false;
+  bool subida_ = false;
   bool ganado_ = false;
   bool perdido_ = false;
   int filasQuitadas_ = 0;
+  bool ladoSorteado_ = false;
+};
+
+// The player's answers where the game draws at random.
+class Suposiciones : public Azar {
+ public:
+  explicit Suposiciones(bool izquierda = false) : izquierda_(izquierda) {}
+  int Sortear(Sorteo sorteo, int n) override;
+  bool LadoSorteado() const { return ladoSorteado_; }
+
+ private:
+  int barajado_ = 0;
+  bool izquierda_;
+  bool ladoSorteado_ = false;
 };
 
 }  // namespace tumbla

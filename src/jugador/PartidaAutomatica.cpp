@@ -8,11 +8,13 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <utility>
 #include <vector>
 
-#include "game/Juego.h"
+#include "game/Reglas.h"
+
 #include "jugador/Conductor.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/Juego.h"
 
 namespace tumbla {
 
@@ -66,8 +68,6 @@ class Anfitrion : public Plataforma {
  public:
   Anfitrion(uint64_t semilla, std::ostream* guion) : azar_(semilla), guion_(guion) {}
 
-  void Enlazar(Juego* juego) { juego_ = juego; }
-
   int64_t ahora = 0;
   int ventana = 0;  // the level window's next answer: a position, 0 for Escape
   bool finPartida = false;
@@ -97,13 +97,10 @@ class Anfitrion : public Plataforma {
     r.activo = marcha;
     r.intervalo = intervaloMs;
   }
-  void mensaje(Icono, const std::string&, const std::string& texto) override {
-    if (texto == "GAME OVER") finPartida = true;
+  void pedir(const Peticion& p) override {
+    if (p.tipo == TipoPeticion::Mensaje && p.texto == "GAME OVER") finPartida = true;
   }
-  bool pregunta(Icono, const std::string&, const std::string&) override {
-    respuestas_ += " cancel";
-    return false;
-  }
+  void retirar() override {}
   void sonido(int, bool) override {}
   bool abrir(const std::string&) override { return true; }
   double reloj() override { return static_cast<double>(ahora) / 1000.0; }
@@ -113,26 +110,41 @@ class Anfitrion : public Plataforma {
     sorteos_ += " " + std::to_string(v);
     return v;
   }
-  void procesarEventos() override {}
-  void esperar(double) override {}
-  void mostrarSelectorNiveles() override {
-    SelectorNiveles& selector = juego_->selector();
-    const int p = ventana;
-    ventana = 0;
-    ventanas_ += p == 0 ? " escape" : " " + std::to_string(p);
-    if (p == 0) selector.Continuar();
-    else selector.ElegirPosicion(p);
+
+  // Answers what the game waits for: boxes close, the extra minute is
+  // refused, the level window takes its answer, the shutter slides at once.
+  void Atender(Juego& juego) {
+    for (;;) {
+      switch (juego.vista().peticion().tipo) {
+        case TipoPeticion::Ninguna:
+          return;
+        case TipoPeticion::Pregunta:
+          respuestas_ += " cancel";
+          juego.Responder(false);
+          break;
+        case TipoPeticion::Selector: {
+          const int p = std::exchange(ventana, 0);
+          ventanas_ += p == 0 ? " escape" : " " + std::to_string(p);
+          SelectorNiveles& selector = juego.selector();
+          juego.Elegir(p == 0 ? selector.Continuar() : selector.ElegirPosicion(p));
+          break;
+        }
+        default:
+          juego.Responder(true);
+          break;
+      }
+    }
   }
-  void cerrarSelectorNiveles() override {}
 
   // One event with its script lines: the clock's advance, the draws,
   // answers and level-window choices the event took, then its command.
   template <typename F>
-  void Evento(const std::string& comando, F accion) {
+  void Evento(Juego& juego, const std::string& comando, F accion) {
     sorteos_.clear();
     respuestas_.clear();
     ventanas_.clear();
     accion();
+    Atender(juego);
     if (guion_ == nullptr) return;
     std::ostream& g = *guion_;
     if (ahora > escrito_) g << "wait " << Segundos(ahora - escrito_) << '\n';
@@ -146,7 +158,6 @@ class Anfitrion : public Plataforma {
  private:
   std::mt19937_64 azar_;
   std::ostream* guion_;
-  Juego* juego_ = nullptr;
   int64_t escrito_ = 0;
   std::string sorteos_;
   std::string respuestas_;
@@ -163,9 +174,10 @@ const char* NombreTemporizador(Temporizador t) {
 }
 
 std::string Motivo(const Vista& v) {
-  if (v.SegundosNivel() > 0 && v.SegundosReloj() <= 0) return "tiempo";
-  if (!v.Planta().empty() && v.CeldaGota() < kAncho) return "planta";
-  if (v.Desborda()) {
+  const Mesa& m = v.mesa();
+  if (v.reloj().Existe() && v.reloj().Segundos() <= 0) return "tiempo";
+  if (!m.planta.empty() && m.celdaGota < kAncho) return "planta";
+  if (m.reglas != nullptr && m.reglas->Desborda()) {
     for (int i = 0; i < kFilaCuadrado * kAncho; ++i) {
       if (Columna(i) >= 1 && Columna(i) <= 11 && v.Celda(i) >= 1) return "desborde";
     }
@@ -198,27 +210,32 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   Anfitrion anfitrion(o.semilla, o.guion);
   Juego juego(anfitrion, ini.string(),
               o.registros.empty() ? CatalogoNiveles() : CatalogoNiveles(o.registros));
-  anfitrion.Enlazar(&juego);
   juego.Inicializar();
+  anfitrion.Atender(juego);
   anfitrion.ventana = o.posicion;
-  anfitrion.Evento("play " + std::to_string(o.posicion), [&] { juego.MenuNuevo(); });
+  anfitrion.Evento(juego, "play " + std::to_string(o.posicion), [&] { juego.Ejecutar(Comando::Nuevo); });
 
   const Vista& vista = juego.vista();
   ResultadoPartida r;
-  r.segundosLimite = vista.SegundosNivel();
+  r.segundosLimite = vista.mesa().reglas != nullptr ? vista.mesa().reglas->SegundosReloj() : 0;
 
-  Conductor conductor(
-      juego,
-      [&](int codigo) { anfitrion.Evento("key " + std::to_string(codigo), [&] { juego.Tecla(codigo, false); }); },
-      o.ritmoPersona, o.pensarMs, o.teclaMs);
+  const auto pulsar = [&](int codigo) {
+    anfitrion.Evento(juego, "key " + std::to_string(codigo), [&] { juego.Tecla(codigo, Foco::Ventana); });
+  };
+  Conductor conductor(juego, pulsar, o.ritmoPersona, o.pensarMs, o.teclaMs);
+  const Mano mano = o.mano ? o.mano : Mano([&](const Juego&, const std::function<void(int)>&, int64_t ahora,
+                                                int64_t& siguiente) { return conductor.Paso(ahora, siguiente); });
   const int64_t inicio = anfitrion.ahora;
   int64_t proximaTecla = inicio;
   int teclasSeguidas = 0;
   const auto enJuego = [&] { return vista.Jugando() && !anfitrion.finPartida; };
 
   while (enJuego() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000) {
-    if (anfitrion.ahora >= proximaTecla && teclasSeguidas < kTeclasPorInstante) {
-      if (conductor.Paso(anfitrion.ahora, proximaTecla)) {
+    // A hand that keeps pressing at one instant gets no more keys there: the
+    // game moves on to its next timer event.
+    const bool teclea = teclasSeguidas < kTeclasPorInstante;
+    if (teclea && anfitrion.ahora >= proximaTecla) {
+      if (mano(juego, pulsar, anfitrion.ahora, proximaTecla)) {
         ++teclasSeguidas;
         continue;
       }
@@ -228,7 +245,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
     const int cual = anfitrion.ProximoReloj();
     if (cual < 0) break;  // nothing can ever happen again
     auto& reloj = anfitrion.relojes[static_cast<size_t>(cual)];
-    if (proximaTecla != Conductor::kNunca && proximaTecla < reloj.proximo) {
+    if (teclea && proximaTecla != Conductor::kNunca && proximaTecla < reloj.proximo) {
       anfitrion.ahora = std::max(anfitrion.ahora, proximaTecla);
       continue;
     }
@@ -237,12 +254,12 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
     teclasSeguidas = 0;
     if (proximaTecla == Conductor::kNunca) proximaTecla = anfitrion.ahora;
     const auto t = static_cast<Temporizador>(cual);
-    anfitrion.Evento(std::string("tick ") + NombreTemporizador(t), [&] { juego.Disparar(t); });
+    anfitrion.Evento(juego, std::string("tick ") + NombreTemporizador(t), [&] { juego.Disparar(t); });
   }
   r.teclas = conductor.Teclas();
 
   r.ganada = vista.NivelTerminado();
-  r.piezas = vista.FichasEntradas();
+  r.piezas = vista.mesa().fichasEntradas;
   r.segundos = static_cast<double>(anfitrion.ahora - inicio) / 1000.0;
   if (!r.ganada) r.motivo = anfitrion.finPartida ? Motivo(vista) : "limite";
   if (o.guion != nullptr) *o.guion << "dump\n";

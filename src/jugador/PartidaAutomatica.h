@@ -10,10 +10,20 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 
 namespace tumbla {
+
+class Juego;
+
+// A hand at the keyboard: at `ahora` (ms) it presses the key that is due, if
+// any, through `pulsar`, and says when it has something to do again (at
+// `siguiente`; INT64_MAX: not before the game moves on). True when it
+// pressed a key.
+using Mano = std::function<bool(const Juego& juego, const std::function<void(int)>& pulsar, int64_t ahora,
+                                int64_t& siguiente)>;
 
 struct OpcionesPartida {
   int posicion = 1;            // 1..296
@@ -25,8 +35,10 @@ struct OpcionesPartida {
   int limiteSegundos = 1800;   // a game that goes on longer is stopped
   std::ostream* guion = nullptr;  // where to write the replay script, if anywhere
   // Level records to play instead of the built-in ones (a designer trying
-  // boards); empty for the game's own.
+  // boards, in which FaltaEnRegistros finds no fault); empty for the game's own.
   std::string registros;
+  // Another hand than the computer player's (tests).
+  Mano mano;
 };
 
 struct ResultadoPartida {

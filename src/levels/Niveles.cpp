@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "game/Tablero.h"
+
 namespace tumbla {
 
 // Defined by the source generated from niveles.txt.
@@ -201,6 +203,63 @@ std::vector<int> CatalogoNiveles::Celdas(int registro) const {
   if (lista.size() <= 1) return celdas;
   for (size_t k = 0; k < lista.size(); k += 3) celdas.push_back(LeerNumero(lista.substr(k, 3)));
   return celdas;
+}
+
+namespace {
+
+bool SoloDigitos(std::string_view t) {
+  for (char c : t) {
+    if (!EsDigito(c)) return false;
+  }
+  return !t.empty();
+}
+
+// Columns 1..11 of rows 0..23, where pieces fall.
+bool EnElCampo(int celda) {
+  return celda >= 0 && celda < kBaseFilaInferior + kAncho && Columna(celda) >= 1 && Columna(celda) <= kAncho - 2;
+}
+
+// The first fault of one record, "" when it has none.
+std::string FaltaEnRegistro(const CatalogoNiveles& niveles, int r) {
+  const auto campo = [&](int c) { return "'" + niveles.Dato(r, c) + "'"; };
+  // The largest value of each handicap: an hour between extra blocks, the
+  // field's 24 rows for rows that go together.
+  constexpr std::array<int, 4> kMaximos{3600, 999, 999, kAlto - 1};
+  for (int c = campo::kBloquesExtra; c <= campo::kGotaRosa; ++c) {
+    if (!SoloDigitos(niveles.Dato(r, c))) return "el campo " + campo(c) + " no es un número";
+    const int n = niveles.DatoNumero(r, c);
+    if (c <= campo::kBorrarCada && n > kMaximos[static_cast<size_t>(c - campo::kBloquesExtra)]) {
+      return "el campo " + campo(c) + " es demasiado grande";
+    }
+    if (c >= campo::kGota && n != 0 && !EnElCampo(n)) return "la gota " + campo(c) + " está fuera del tablero";
+  }
+  const std::string& lista = niveles.Dato(r, campo::kCeldas);
+  if (lista != "0" && (!SoloDigitos(lista) || lista.size() % 3 != 0)) {
+    return "las celdas " + campo(campo::kCeldas) + " no son números de tres cifras";
+  }
+  const std::vector<int> celdas = niveles.Celdas(r);
+  for (int c : celdas) {
+    if (!EnElCampo(c)) return "la celda " + std::to_string(c) + " está fuera del tablero";
+  }
+  // The plant grows from its pot, with its flower on top.
+  if (niveles.Dato(r, campo::kTipo) == "POD" && (celdas.empty() || celdas.front() < kAncho)) {
+    return "la maceta " + campo(campo::kCeldas) + " necesita una fila encima";
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string FaltaEnRegistros(const CatalogoNiveles& niveles) {
+  for (int p = 1; p <= kNumNiveles; ++p) {
+    const std::string& clave = niveles.Clave(p);
+    const char* tipo = BuscarGrupo(GrupoDeClave(clave))->tipo;
+    const int r = niveles.Buscar(tipo, NumeroDeClave(clave));
+    if (r < 0) return "falta el registro " + std::string(tipo) + " " + std::to_string(NumeroDeClave(clave));
+    const std::string falta = FaltaEnRegistro(niveles, r);
+    if (!falta.empty()) return "registro '" + niveles.Registro(r) + "': " + falta;
+  }
+  return {};
 }
 
 }  // namespace tumbla

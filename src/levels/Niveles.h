@@ -7,11 +7,16 @@
 #include <string_view>
 #include <vector>
 
+#include "game/Modo.h"
+
 namespace tumbla {
 
 constexpr int kNumNiveles = 296;
 
-enum class Modo { Clasico, Panic, Superpanic, Goteator, Rotator, RotatorPlus, Juntator, Podator };
+// Colours are 0x00BBGGRR, as the game's tables give them. Grey marks a
+// level beyond the open ones, and the board frame's normal border.
+constexpr uint32_t kColorGris = 0xC0C0C0;
+constexpr uint32_t kColorRojo = 0x0000FF;
 
 // A level group: what the first five characters of a level key select.
 struct Grupo {
@@ -75,6 +80,12 @@ class CatalogoNiveles {
   std::vector<std::array<std::string, kNumCampos>> DatosNivel;
   std::vector<std::string> SecuenciaNiveles;
 };
+
+// Records from a file (a designer trying boards) are checked before any is
+// played: a fault in the built-in ones stops the game, but a file's faults
+// are the designer's to hear of. "" when every position finds its record and
+// every such record holds what the game can play, else the first fault.
+std::string FaltaEnRegistros(const CatalogoNiveles& niveles);
 
 // Leading decimal digits of a text (after blanks), 0 when there are none;
 // stops short of overflowing.

@@ -1,12 +1,13 @@
 // CLASIC: clear the record's rows, against the handicaps the record arms:
-// extra blocks on a timer, rows that only go together (the play loop's
-// count), the board rising every few rows, and in Panic and Superpanic the
-// columns shifted or shuffled after every landing.
+// extra blocks on a timer, rows that only go together (the pass's count),
+// the board rising every few rows, and in Panic and Superpanic the columns
+// shifted or shuffled after every landing.
 #include <algorithm>
 #include <array>
 
-#include "game/Partida.h"
-#include "modes/ReglasGrupo.h"
+#include "game/Pasos.h"
+#include "game/Sonidos.h"
+#include "modes/Grupos.h"
 
 namespace tumbla {
 
@@ -20,52 +21,49 @@ class Clasico : public ReglasGrupo {
   const char* NombreModo() const override { return "ModoClasico"; }
   bool ObjetivoLineas() const override { return true; }
   bool GanaTorpedos() const override { return false; }
-  ObjetivoVisible Objetivo(const Estado& e) const override {
-    return {{kIconLineas, kSinImagen}, "x" + std::to_string(e.LineasRestantes)};
+  ObjetivoVisible Objetivo(const Mesa& m) const override {
+    return {{kIconLineas, kSinImagen}, "x" + std::to_string(m.lineasRestantes)};
   }
 
   // The rising board: every few removed rows the stack owes a step up,
   // taken at the end of the play tick.
-  void FilaQuitada(Partida& p) const override {
-    Estado& e = p.e;
-    if (e.IntervaloSubida <= 0) return;
-    e.ContadorSubida = static_cast<int16_t>(e.ContadorSubida - 1);
-    if (e.ContadorSubida <= 0) {
-      e.TurnosPendientes = static_cast<int16_t>(e.TurnosPendientes + 1);
-      e.ContadorSubida = e.IntervaloSubida;
+  void FilaQuitada(Mesa& m) const override {
+    Subida& s = m.subida;
+    if (s.intervalo <= 0) return;
+    s.contador = static_cast<int16_t>(s.contador - 1);
+    if (s.contador <= 0) {
+      s.pendientes = static_cast<int16_t>(s.pendientes + 1);
+      s.contador = s.intervalo;
     }
   }
-  void TrasGravedad(Partida& p) const override {
-    for (; p.e.TurnosPendientes > 0; --p.e.TurnosPendientes) p.e.tablero.Subir();
+  void TrasGravedad(Mesa& m) const override {
+    for (; m.subida.pendientes > 0; --m.subida.pendientes) m.tablero.Subir();
   }
 
-  void TickBloqueExtra(Partida& p) const override;
+  void TickBloqueExtra(Mesa& m, Azar& azar, Suceso& s) const override;
 };
 
-void Clasico::TickBloqueExtra(Partida& p) const {
-  Estado& e = p.e;
-  e.EnBloqueExtra = true;
+void Clasico::TickBloqueExtra(Mesa& m, Azar& azar, Suceso& s) const {
   // A column takes a block on the cell above its first block, unless the
   // column is filled to the top row, the falling piece covers that cell, or
   // the block would complete its row. The draw picks among those left.
   std::array<int, kColumnas> candidatas{};
-  int m = 0;
+  int n = 0;
   for (int col = 1; col <= kColumnas; ++col) {
     int k = col;
-    while (k < kCeldas && !e.tablero.Ocupada(k)) k += kAncho;  // the floor stops it
+    while (k < kCeldas && !m.tablero.Ocupada(k)) k += kAncho;  // the floor stops it
     if (k < kAncho || k >= kCeldas) continue;
     const int encima = k - kAncho;
-    if (p.CubiertaPorFicha(encima) || e.tablero.Ocupadas(encima - Columna(encima)) + 1 >= kAncho) continue;
-    candidatas[static_cast<size_t>(m++)] = encima;
+    if (m.Cubre(encima) || m.tablero.Ocupadas(encima - Columna(encima)) + 1 >= kAncho) continue;
+    candidatas[static_cast<size_t>(n++)] = encima;
   }
-  if (m > 0) {
-    const int elegida = std::clamp(p.Sortear(Sorteo::Columna, m), 0, m - 1);
-    e.tablero.Poner(candidatas[static_cast<size_t>(elegida)], kMuro);
-    p.Sonar(sonido::kTorpedoOBloque);
+  if (n > 0) {
+    const int elegida = std::clamp(azar.Sortear(Sorteo::Columna, n), 0, n - 1);
+    m.tablero.Poner(candidatas[static_cast<size_t>(elegida)], kMuro);
+    s.sonido = sonido::kTorpedoOBloque;
   }
-  // The pass sees EnBloqueExtra and brings in no piece.
-  p.PasadaTrasAterrizaje(true);
-  e.EnBloqueExtra = false;
+  // The block is no landing: no group hook runs and no piece enters.
+  Pasada(m, azar, false, s);
 }
 
 // Panic: after every landing the board moves one column to the left and the
@@ -75,10 +73,10 @@ class Panic : public Clasico {
   Modo modo() const override { return Modo::Panic; }
   const char* NombreModo() const override { return "ModoPanic"; }
   Imagen Icono() const override { return kIconPanic; }
-  bool AntesDeFicha(Partida& p) const override {
+  bool AntesDeFicha(Mesa& m, Azar&, Suceso&) const override {
     std::array<int, kColumnas> orden{};
     for (int k = 0; k < kColumnas; ++k) orden[static_cast<size_t>(k)] = k;
-    p.e.tablero.RotarColumnas(orden);
+    m.tablero.RotarColumnas(orden);
     return true;
   }
 };
@@ -90,18 +88,18 @@ class Superpanic : public Clasico {
   Modo modo() const override { return Modo::Superpanic; }
   const char* NombreModo() const override { return "ModoSuperpanic"; }
   Imagen Icono() const override { return kIconSuperPanic; }
-  bool AntesDeFicha(Partida& p) const override {
+  bool AntesDeFicha(Mesa& m, Azar& azar, Suceso&) const override {
     std::array<int, kColumnas> orden{};
     std::array<bool, kColumnas> usada{};
     for (int& columna : orden) {
       int v;
       do {
-        v = p.Sortear(Sorteo::Barajado, kColumnas);
+        v = azar.Sortear(Sorteo::Barajado, kColumnas);
       } while (v < 0 || v >= kColumnas || usada[static_cast<size_t>(v)]);
       usada[static_cast<size_t>(v)] = true;
       columna = v;
     }
-    p.e.tablero.RotarColumnas(orden);
+    m.tablero.RotarColumnas(orden);
     return true;
   }
 };

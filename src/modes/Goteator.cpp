@@ -2,8 +2,7 @@
 // and a half minutes. The drop falls a row per tick of its timer while the
 // cell below is free, also during a pause; the player clears what is under
 // it.
-#include "game/Partida.h"
-#include "modes/ReglasGrupo.h"
+#include "modes/Grupos.h"
 
 namespace tumbla {
 
@@ -14,19 +13,18 @@ class Goteator : public ReglasGrupo {
   Modo modo() const override { return Modo::Goteator; }
   const char* NombreModo() const override { return "ModoGoteator"; }
   int SegundosReloj() const override { return 150; }
-  ObjetivoVisible Objetivo(const Estado& e) const override {
-    return {{static_cast<Imagen>(kGotaAzul), kSinImagen}, e.ObjetivoAlcanzado ? "x0" : "x1"};
+  ObjetivoVisible Objetivo(const Mesa& m) const override {
+    return {{static_cast<Imagen>(kGotaAzul), kSinImagen}, m.objetivoAlcanzado ? "x0" : "x1"};
   }
-  void Preparar(Partida& p, const std::vector<int>& celdas, int gota, int) const override {
-    for (int c : celdas) p.e.tablero.Poner(c, kMuro);
-    PonerGota(p, gota);
+  bool Preparar(Mesa& m, const std::vector<int>& celdas, int gota, int) const override {
+    for (int c : celdas) m.tablero.Poner(c, kMuro);
+    return PonerGota(m, gota);
   }
-  void TickGota(Partida& p) const override {
-    if (!BajarGota(p)) return;
+  void TickGota(Mesa& m, Azar& azar, Suceso& s) const override {
+    if (!BajarGota(m, azar, s)) return;
     // The drop reached the floor.
-    p.ActivarTemporizador(Temporizador::Gota, false);
-    p.e.ObjetivoAlcanzado = true;
-    p.NivelCompletado();
+    m.objetivoAlcanzado = true;
+    s.cumplido = true;
   }
 };
 

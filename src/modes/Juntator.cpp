@@ -3,8 +3,7 @@
 // a minute and a half.
 #include <cstdlib>
 
-#include "game/Partida.h"
-#include "modes/ReglasGrupo.h"
+#include "modes/Grupos.h"
 
 namespace tumbla {
 
@@ -16,20 +15,20 @@ class Juntator : public ReglasGrupo {
   const char* NombreModo() const override { return "ModoJuntator"; }
   bool Cuadrado() const override { return true; }
   int SegundosReloj() const override { return 90; }
-  ObjetivoVisible Objetivo(const Estado& e) const override {
-    return {{static_cast<Imagen>(kGotaAzul), static_cast<Imagen>(kGotaRosa)}, e.ObjetivoAlcanzado ? "x0" : "x1"};
+  ObjetivoVisible Objetivo(const Mesa& m) const override {
+    return {{static_cast<Imagen>(kGotaAzul), static_cast<Imagen>(kGotaRosa)}, m.objetivoAlcanzado ? "x0" : "x1"};
   }
-  void Preparar(Partida& p, const std::vector<int>& celdas, int gota, int gotaRosa) const override {
-    for (int c : celdas) p.e.tablero.Poner(c, kMuro);
-    if (gotaRosa > 0) p.e.tablero.Poner(gotaRosa, kGotaRosa);
-    PonerGota(p, gota);
+  bool Preparar(Mesa& m, const std::vector<int>& celdas, int gota, int gotaRosa) const override {
+    for (int c : celdas) m.tablero.Poner(c, kMuro);
+    if (gotaRosa > 0) m.tablero.Poner(gotaRosa, kGotaRosa);
+    return PonerGota(m, gota);
   }
   // Side by side in the row that completes a clearing cycle: both drops go
   // with it, and the level is won.
   bool Juntadas(const FilaLlena& f) const override {
     return f.celdaRosa != 0 && f.celdaAzul != 0 && std::abs(f.celdaRosa - f.celdaAzul) == 1;
   }
-  void TickGota(Partida& p) const override { BajarGota(p); }
+  void TickGota(Mesa& m, Azar& azar, Suceso& s) const override { BajarGota(m, azar, s); }
 };
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <array>
 
-#include "game/Partida.h"
-#include "modes/ReglasGrupo.h"
+#include "game/Pasos.h"
+#include "modes/Grupos.h"
 
 namespace tumbla {
 
@@ -134,79 +134,75 @@ class Podator : public ReglasGrupo {
   const char* NombreModo() const override { return "ModoPodator"; }
   bool Desborda() const override { return true; }
   int SegundosReloj() const override { return 150; }
-  ObjetivoVisible Objetivo(const Estado& e) const override {
-    return {{static_cast<Imagen>(kMaceta), kSinImagen}, e.ObjetivoAlcanzado ? "x0" : "x1"};
+  ObjetivoVisible Objetivo(const Mesa& m) const override {
+    return {{static_cast<Imagen>(kMaceta), kSinImagen}, m.objetivoAlcanzado ? "x0" : "x1"};
   }
   // The record's first cell is the pot, with the white flower right above.
-  void Preparar(Partida& p, const std::vector<int>& celdas, int, int) const override {
-    Estado& e = p.e;
+  bool Preparar(Mesa& m, const std::vector<int>& celdas, int, int) const override {
     for (size_t k = 0; k < celdas.size(); ++k) {
       const int c = celdas[k];
       if (k > 0) {
-        e.tablero.Poner(c, kMuro);
+        m.tablero.Poner(c, kMuro);
         continue;
       }
-      e.tablero.Poner(c, kMaceta);
-      e.tablero.Poner(c - kAncho, kFlorBlanca);
-      e.Planta = {static_cast<int16_t>(c), static_cast<int16_t>(c - kAncho)};
-      e.CeldaGota = static_cast<int16_t>(c - kAncho);
-      e.DireccionPlanta = 0;
+      m.tablero.Poner(c, kMaceta);
+      m.tablero.Poner(c - kAncho, kFlorBlanca);
+      m.planta = {static_cast<int16_t>(c), static_cast<int16_t>(c - kAncho)};
+      m.celdaGota = static_cast<int16_t>(c - kAncho);
+      m.direccionPlanta = 0;
     }
-    p.ActivarTemporizador(Temporizador::Gota, false);
+    return false;
   }
   // The pot went with the row that completed the cycle.
   bool CumplidoAlQuitar(const FilaLlena& ultima) const override { return ultima.conMaceta; }
-  void TrasQuitar(Partida& p, int limite, bool cortada) const override {
-    if (cortada && limite > 0) Podar(p.e, limite);
+  void TrasQuitar(Mesa& m, int limite, bool cortada) const override {
+    if (cortada && limite > 0) Podar(m, limite);
   }
   // The plant grows after every landing and brings in the next piece itself.
-  bool AntesDeFicha(Partida& p) const override {
-    Crecer(p);
+  bool AntesDeFicha(Mesa& m, Azar& azar, Suceso& s) const override {
+    Crecer(m, azar, s);
     return false;
   }
 
  private:
-  static void Crecer(Partida& p);
-  static int ElegirPaso(Partida& p);
-  static int ElegirDireccion(Partida& p);
-  static void Podar(Estado& e, int limite);
+  static void Crecer(Mesa& m, Azar& azar, Suceso& s);
+  static int ElegirPaso(Mesa& m, Azar& azar);
+  static int ElegirDireccion(const Mesa& m, Azar& azar);
+  static void Podar(Mesa& m, int limite);
 };
 
-void Podator::Crecer(Partida& p) {
-  Estado& e = p.e;
-  const uint32_t gen = p.Generacion();
-  const int c = e.CeldaGota;
+void Podator::Crecer(Mesa& m, Azar& azar, Suceso& s) {
+  const int c = m.celdaGota;
   // A plant whose flower is gone does not grow.
-  const bool conFlor = c >= kAncho && c < kCeldas && EsFlor(e.tablero[c]);
-  const int paso = conFlor ? ElegirPaso(p) : kSinPaso;
+  const bool conFlor = c >= kAncho && c < kCeldas && EsFlor(m.tablero[c]);
+  const int paso = conFlor ? ElegirPaso(m, azar) : kSinPaso;
   if (paso == kVolverAmarilla) {
-    e.tablero.Poner(c, kFlorAmarilla);
+    m.tablero.Poner(c, kFlorAmarilla);
   } else if (paso == kVolverRoja) {
-    e.tablero.Poner(c, kFlorRoja);
+    m.tablero.Poner(c, kFlorRoja);
   } else if (paso >= 0 && paso < kCeldas && paso != c) {
     int16_t direccion = 0;
-    e.tablero.Poner(c, Tallo(e.DireccionPlanta, paso - c, direccion));
-    e.DireccionPlanta = direccion;
-    e.CeldaGota = static_cast<int16_t>(paso);
-    e.Planta.push_back(static_cast<int16_t>(paso));
-    e.tablero.Poner(paso, kFlorBlanca);
+    m.tablero.Poner(c, Tallo(m.direccionPlanta, paso - c, direccion));
+    m.direccionPlanta = direccion;
+    m.celdaGota = static_cast<int16_t>(paso);
+    m.planta.push_back(static_cast<int16_t>(paso));
+    m.tablero.Poner(paso, kFlorBlanca);
   }
   // The flower reached the top row.
-  if (e.CeldaGota < kAncho) {
-    p.FinPartida(1);
+  if (m.celdaGota < kAncho) {
+    s.perdido = true;
     return;
   }
   // The new plant cell may complete a row.
-  if (!p.PasadaTrasAterrizaje(false) || gen != p.Generacion()) return;
-  p.EntrarFicha();
+  Pasada(m, azar, false, s);
+  if (!s.Termina()) Entrar(m, azar);
 }
 
-int Podator::ElegirPaso(Partida& p) {
-  Estado& e = p.e;
-  const int c = e.CeldaGota;
-  auto libre = [&](int i) { return i >= 0 && i < kCeldas && e.tablero[i] == kLibre; };
-  if (libre(c - 1) || libre(c + 1) || libre(c - kAncho)) return ElegirDireccion(p);
-  switch (e.tablero[c]) {
+int Podator::ElegirPaso(Mesa& m, Azar& azar) {
+  const int c = m.celdaGota;
+  auto libre = [&](int i) { return i >= 0 && i < kCeldas && m.tablero[i] == kLibre; };
+  if (libre(c - 1) || libre(c + 1) || libre(c - kAncho)) return ElegirDireccion(m, azar);
+  switch (m.tablero[c]) {
     case kFlorBlanca:
       return kVolverAmarilla;
     case kFlorAmarilla:
@@ -216,9 +212,9 @@ int Podator::ElegirPaso(Partida& p) {
       // block on the way into stem. A column filled to the top row takes it
       // into the top row of its own column, which loses the level.
       for (int k = c - kAncho; k >= 0; k -= kAncho) {
-        if (e.tablero[k] == kLibre || k < kAncho) return k;
-        e.tablero.Poner(k, kTalloVertical);
-        e.Planta.push_back(static_cast<int16_t>(k));
+        if (m.tablero[k] == kLibre || k < kAncho) return k;
+        m.tablero.Poner(k, kTalloVertical);
+        m.planta.push_back(static_cast<int16_t>(k));
       }
       return kSinPaso;
     default:
@@ -226,16 +222,16 @@ int Podator::ElegirPaso(Partida& p) {
   }
 }
 
-int Podator::ElegirDireccion(Partida& p) {
-  const int c = p.e.CeldaGota;
-  Mapa mapa(p.e.tablero);
+int Podator::ElegirDireccion(const Mesa& m, Azar& azar) {
+  const int c = m.celdaGota;
+  Mapa mapa(m.tablero);
   do {
     MarcarCallejones(mapa, c);
   } while (MarcarBolsas(mapa, c));
 
   const int arriba = c - kAncho;
   if (mapa[arriba] == 0) return arriba;
-  auto lado = [&] { return p.Sortear(Sorteo::Lado, 2) == 0 ? 1 : -1; };
+  auto lado = [&] { return azar.Sortear(Sorteo::Lado, 2) == 0 ? 1 : -1; };
   int d = lado();
   if (mapa[c + d] == 0) return c + d;
   if (mapa[c - d] == 0) return c - d;
@@ -247,23 +243,23 @@ int Podator::ElegirDireccion(Partida& p) {
   return c;
 }
 
-void Podator::Podar(Estado& e, int limite) {
+void Podator::Podar(Mesa& m, int limite) {
   // Everything of the plant above the cut goes.
   limite = std::min(limite, kCeldas - 1);
   for (int i = 0; i <= limite; ++i) {
-    if (EsPlanta(e.tablero[i])) e.tablero.Poner(i, kLibre);
+    if (EsPlanta(m.tablero[i])) m.tablero.Poner(i, kLibre);
   }
   // It grows again from the first cell it lost: the last cell of the list
   // still holding plant or pot is followed by the new white flower.
-  auto& planta = e.Planta;
+  auto& planta = m.planta;
   for (int n = static_cast<int>(planta.size()) - 1; n >= 0; --n) {
-    const int v = e.tablero[planta[static_cast<size_t>(n)]];
+    const int v = m.tablero[planta[static_cast<size_t>(n)]];
     if (v < kMaceta || v > kTalloAbajoIzquierda) continue;
     if (static_cast<size_t>(n) + 1 < planta.size()) {
       const int16_t flor = planta[static_cast<size_t>(n) + 1];
-      e.tablero.Poner(flor, kFlorBlanca);
-      e.CeldaGota = flor;
-      e.DireccionPlanta = 0;
+      m.tablero.Poner(flor, kFlorBlanca);
+      m.celdaGota = flor;
+      m.direccionPlanta = 0;
       planta.resize(static_cast<size_t>(n) + 2);
     }
     return;

@@ -2,8 +2,7 @@
 // the board, which the player turns with 3 and 4 while the falling piece is
 // still above it. A column filled top to bottom turns neutral and goes only
 // once a turn has laid it down as a row.
-#include "game/Partida.h"
-#include "modes/ReglasGrupo.h"
+#include "modes/Grupos.h"
 
 namespace tumbla {
 
@@ -15,8 +14,8 @@ class Rotator : public ReglasGrupo {
   const char* NombreModo() const override { return "ModoRotator"; }
   bool ObjetivoLineas() const override { return true; }
   bool Cuadrado() const override { return true; }
-  ObjetivoVisible Objetivo(const Estado& e) const override {
-    return {{kIconLineas, kSinImagen}, "x" + std::to_string(e.LineasRestantes)};
+  ObjetivoVisible Objetivo(const Mesa& m) const override {
+    return {{kIconLineas, kSinImagen}, "x" + std::to_string(m.lineasRestantes)};
   }
 };
 

@@ -1,8 +1,7 @@
 // ROTATOR (Plus): the turning square of ROTATOR, won by removing every
 // neutral block (the level's own and every full column turned neutral on
 // the way) within a minute and a half.
-#include "game/Partida.h"
-#include "modes/ReglasGrupo.h"
+#include "modes/Grupos.h"
 
 namespace tumbla {
 
@@ -14,9 +13,9 @@ class RotatorPlus : public ReglasGrupo {
   const char* NombreModo() const override { return "ModoRotatorPlus"; }
   bool Cuadrado() const override { return true; }
   int SegundosReloj() const override { return 90; }
-  bool Cumplido(const Partida& p) const override { return p.e.tablero.Neutros() == 0; }
-  ObjetivoVisible Objetivo(const Estado& e) const override {
-    return {{static_cast<Imagen>(kMuro), kSinImagen}, "x" + std::to_string(e.tablero.Neutros())};
+  bool Cumplido(const Mesa& m) const override { return m.tablero.Neutros() == 0; }
+  ObjetivoVisible Objetivo(const Mesa& m) const override {
+    return {{static_cast<Imagen>(kMuro), kSinImagen}, "x" + std::to_string(m.tablero.Neutros())};
   }
 };
 

@@ -4,7 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "game/Partida.h"
+#include "game/Imagen.h"
+#include "game/Tablero.h"
 #include "progress/Ini.h"
 #include "progress/SistemaArchivos.h"
 
@@ -217,30 +218,26 @@ bool TextoIntroduccion(int posicion, std::string& titulo, std::string& texto) {
 
 // ---------------------------------------------------------------------------
 
-void Partida::MenuAyuda() {
-  std::vector<std::string> carpetas = carpetasAyuda_;
-  if (carpetas.empty()) {
-    // Beside the program (where its settings file is), else a folder of the
-    // player's own in the user's temporary folder.
-    carpetas.push_back(TextoRuta(RutaDesdeTexto(ini_.ruta()).parent_path()));
-    std::error_code ec;
-    const auto temporal = std::filesystem::temp_directory_path(ec);
-    if (!ec) carpetas.push_back(TextoRuta(temporal));
-  }
+bool EscribirAyuda(const std::vector<std::string>& carpetas, std::string& archivo) {
   for (const std::string& carpeta : carpetas) {
     std::error_code ec;
     const auto absoluta =
         std::filesystem::absolute(RutaDesdeTexto(carpeta.empty() ? "." : carpeta), ec).lexically_normal();
-    std::string ruta;
     // The file opened is the very file written, in a folder nobody else can
     // write to swap it.
-    if (ec || !EscribirDocumentoAyuda(TextoRuta(absoluta), ruta)) continue;
-    if (!plataforma_.abrir(ruta)) {
-      Mensaje(Icono::Exclamacion, "No se ha podido abrir la ayuda: " + ruta);
-    }
-    return;
+    if (!ec && EscribirDocumentoAyuda(TextoRuta(absoluta), archivo)) return true;
   }
-  Mensaje(Icono::Exclamacion, std::string("No se ha podido escribir la ayuda: ") + kArchivoAyuda);
+  return false;
+}
+
+std::vector<std::string> CarpetasAyuda(const std::string& rutaIni) {
+  // Beside the program (where its settings file is), else a folder of the
+  // player's own in the user's temporary folder.
+  std::vector<std::string> carpetas{TextoRuta(RutaDesdeTexto(rutaIni).parent_path())};
+  std::error_code ec;
+  const auto temporal = std::filesystem::temp_directory_path(ec);
+  if (!ec) carpetas.push_back(TextoRuta(temporal));
+  return carpetas;
 }
 
 }  // namespace tumbla

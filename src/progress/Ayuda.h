@@ -4,8 +4,11 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tumbla {
+
+constexpr const char* kTituloVentana = "Tumbla 3.0 Dilatorus";
 
 constexpr int kNumTitulosAyuda = 11;  // sections 0..10
 constexpr int kNumTextosAyuda = 13;   // section 0, section 1 in three pieces, 2..10
@@ -29,6 +32,12 @@ std::string DocumentoAyuda();
 // (EscribirArchivoPrivado). `archivo` is the file written. False when it
 // could not be written completely.
 bool EscribirDocumentoAyuda(const std::string& carpeta, std::string& archivo);
+// The document written in the first of `carpetas` that takes it; false when
+// none did.
+bool EscribirAyuda(const std::vector<std::string>& carpetas, std::string& archivo);
+// Where the help goes by default: the settings file's folder, then the
+// temporary folder.
+std::vector<std::string> CarpetasAyuda(const std::string& rutaIni);
 
 // The introduction of the level group that starts at sequence position
 // `posicion` (1, 4, 8, 13, 16, 19, 24, 27): its title and its body with every

@@ -41,7 +41,6 @@ struct Linea {
   std::string_view texto;
   size_t inicio = 0;
   size_t fin = 0;  // just past the line end (or the end of the file)
-  bool conSalto = false;
 };
 
 std::vector<Linea> PartirLineas(const std::string& contenido) {
@@ -58,7 +57,6 @@ std::vector<Linea> PartirLineas(const std::string& contenido) {
     } else {
       l.texto = todo.substr(i, salto - i);
       l.fin = salto + 1;
-      l.conSalto = true;
     }
     if (!l.texto.empty() && l.texto.back() == '\r') l.texto.remove_suffix(1);
     if (lineas.empty() && l.texto.substr(0, kMarcaUtf8.size()) == kMarcaUtf8) {
@@ -107,9 +105,7 @@ std::string LimpiarValor(std::string_view valor) {
 
 }  // namespace
 
-std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clave) const {
-  std::string contenido;
-  if (LeerArchivoEntero(ruta_, kLargoMaximoArchivo, contenido) != Lectura::Leida) return {};
+std::string LeerValorIni(const std::string& contenido, const std::string& seccion, const std::string& clave) {
   bool dentro = false;
   for (const Linea& l : PartirLineas(contenido)) {
     if (auto nombre = NombreSeccion(l.texto)) {
@@ -123,12 +119,8 @@ std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clav
   return {};
 }
 
-namespace {
-
-// The file's contents with one key written: only the key's own line changes
-// (or one is added, with its section when missing).
-std::string Editar(const std::string& contenido, const std::string& seccion, const std::string& clave,
-                   const std::string& valor) {
+std::string CambiarValorIni(const std::string& contenido, const std::string& seccion, const std::string& clave,
+                            const std::string& valor) {
   // New lines follow the file's own line ends.
   std::string salto = "\r\n";
   const size_t primerSalto = contenido.find('\n');
@@ -160,6 +152,12 @@ std::string Editar(const std::string& contenido, const std::string& seccion, con
 
   std::string resultado;
   resultado.reserve(contenido.size() + nueva.size() + seccion.size() + 8);
+  // The last line gets its line end before a line follows it. A CR it ends
+  // with is the half of a CR LF that was cut off: the LF completes it, where
+  // another line end would make the CR part of the line's text.
+  const auto terminarLinea = [&] {
+    if (!resultado.empty() && resultado.back() != '\n') resultado += resultado.back() == '\r' ? "\n" : salto;
+  };
   if (existente) {
     const Linea& l = lineas[*existente];
     // Keep a byte-order mark that precedes the first line.
@@ -171,24 +169,28 @@ std::string Editar(const std::string& contenido, const std::string& seccion, con
   } else if (cabecera) {
     const Linea& l = lineas[ultima.value_or(*cabecera)];
     resultado.append(contenido, 0, l.fin);
-    if (!l.conSalto) resultado += salto;
+    terminarLinea();
     resultado += nueva + salto;
     resultado.append(contenido, l.fin, std::string::npos);
   } else {
     resultado = contenido;
-    if (!resultado.empty() && resultado.back() != '\n') resultado += salto;
+    terminarLinea();
     resultado += "[" + seccion + "]" + salto + nueva + salto;
   }
 
   return resultado;
 }
 
-}  // namespace
+std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clave) const {
+  std::string contenido;
+  if (LeerArchivoEntero(ruta_, kLargoMaximoArchivo, contenido) != Lectura::Leida) return {};
+  return LeerValorIni(contenido, seccion, clave);
+}
 
 bool ArchivoIni::Escribir(const std::string& seccion, const std::string& clave,
                           const std::string& valor) {
   return CambiarArchivo(ruta_, kLargoMaximoArchivo, [&](const std::string& contenido) {
-    return Editar(contenido, seccion, clave, valor);
+    return CambiarValorIni(contenido, seccion, clave, valor);
   });
 }
 

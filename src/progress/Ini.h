@@ -34,6 +34,14 @@ class ArchivoIni {
   std::string ruta_;
 };
 
+// What ArchivoIni does, on the file's text: the value of a key as Leer reads
+// it, and the text as Escribir writes it (only the key's own line changes, or
+// one is added, with its section when missing; the value is cut at its first
+// line break or NUL).
+std::string LeerValorIni(const std::string& contenido, const std::string& seccion, const std::string& clave);
+std::string CambiarValorIni(const std::string& contenido, const std::string& seccion, const std::string& clave,
+                            const std::string& valor);
+
 // Paths travel through the game as UTF-8 text.
 inline std::filesystem::path RutaDesdeTexto(const std::string& texto) {
   return std::filesystem::path(std::u8string(texto.begin(), texto.end()));

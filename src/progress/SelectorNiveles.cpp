@@ -1,23 +1,24 @@
-// The level-selection window's logic, and the two game steps around it:
-// opening it and starting the chosen level.
+// The level-selection window's logic.
 #include "progress/SelectorNiveles.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "game/Partida.h"
-#include "progress/Ayuda.h"
+#include "levels/Niveles.h"
+#include "progress/CodigosTecla.h"
 
 namespace tumbla {
 
 namespace {
 
 constexpr int kAjusteMarco = 60;  // the frame sits 60 twips around its button
+constexpr int kInicio = 36;       // Home
+constexpr int kFin = 35;          // End
 
 }  // namespace
 
-SelectorNiveles::SelectorNiveles(Partida& partida)
-    : partida_(partida),
+SelectorNiveles::SelectorNiveles(const CatalogoNiveles& niveles)
+    : niveles_(niveles),
       // Five rows of ten are visible; the scroll bar runs over the rest.
       maximo_(static_cast<int>(std::lround(kNumNiveles / 10.0 - 1 - kFilasVisibles + 1))) {}
 
@@ -34,9 +35,8 @@ SelectorNiveles::Marco SelectorNiveles::MarcoSeleccion() const {
           kLadoBoton + kSeparacion, kLadoBoton + kSeparacion};
 }
 
-void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool bloqueoActivo) {
+void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool paraDemo) {
   Superados_ = superados;
-  BloqueoActivo_ = bloqueoActivo;
   int objetivo;
   if (enJuego) {
     titulo_ = "Juego pausado. Pulsa ESCAPE para continuar.";
@@ -49,6 +49,7 @@ void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool
     objetivo = std::min(Superados_ + 1, kNumNiveles);
   }
   objetivo = std::clamp(objetivo, 1, kNumNiveles);
+  if (paraDemo) titulo_ = "Demostración: elige el nivel que jugará el ordenador";
 
   // The first row that shows the target among its five.
   int fila = 0;
@@ -79,7 +80,7 @@ void SelectorNiveles::PintarBotones() {
     b.texto = std::to_string(n);
     if (n >= Superados_ + 2) {
       b.color = kColorGris;
-    } else if (const Grupo* g = BuscarGrupo(std::string_view(partida_.niveles().Clave(n)).substr(0, 5))) {
+    } else if (const Grupo* g = BuscarGrupo(std::string_view(niveles_.Clave(n)).substr(0, 5))) {
       b.color = g->color;
     }
   }
@@ -93,7 +94,7 @@ void SelectorNiveles::MostrarDatos(int i) {
     lblDatos_ = "Nivel: " + b.texto + " - ";
     const int n = scrNiveles_ * kPorFila + i + 1;
     if (n <= kNumNiveles) {
-      if (const Grupo* g = BuscarGrupo(std::string_view(partida_.niveles().Clave(n)).substr(0, 5))) {
+      if (const Grupo* g = BuscarGrupo(std::string_view(niveles_.Clave(n)).substr(0, 5))) {
         lblDatos_ += g->textoDatos;
       }
     }
@@ -151,19 +152,29 @@ void SelectorNiveles::TeclaAbajo(int codigo) {
         PonerDesplazamiento(scrNiveles_ + 1);
       }
       break;
+    case kInicio:
+      PonerDesplazamiento(0);
+      Seleccionado_ = 0;
+      break;
+    case kFin:
+      PonerDesplazamiento(maximo_);
+      Seleccionado_ = kNumNiveles - 1 - scrNiveles_ * kPorFila;
+      break;
     default:
       return;
   }
+  // Past the last level the slots are blank: the selection stops at it.
+  while (Seleccionado_ > 0 && Boton(Seleccionado_).texto.empty()) --Seleccionado_;
   MarcarSeleccion();
 }
 
-void SelectorNiveles::TeclaPulsada(int codigo) {
-  if (!abierto_) return;
-  if (codigo == tecla::kEscape) {
-    Continuar();
-  } else if (codigo == tecla::kIntro || codigo == tecla::kEspacio) {
-    if (!Boton(Seleccionado_).texto.empty()) Elegir(Seleccionado_);
+Eleccion SelectorNiveles::TeclaPulsada(int codigo) {
+  if (!abierto_) return {};
+  if (codigo == tecla::kEscape) return Continuar();
+  if ((codigo == tecla::kIntro || codigo == tecla::kEspacio) && !Boton(Seleccionado_).texto.empty()) {
+    return Elegir(Seleccionado_);
   }
+  return {};
 }
 
 void SelectorNiveles::PunteroSobreBoton(int i) {
@@ -173,14 +184,14 @@ void SelectorNiveles::PunteroSobreBoton(int i) {
 
 void SelectorNiveles::PunteroSobreFondo() { MostrarDatos(Seleccionado_); }
 
-void SelectorNiveles::ClicBoton(int i) {
-  if (!abierto_ || i < 0 || i >= kBotones) return;
-  if (!Boton(i).visible || Boton(i).texto.empty()) return;
-  Elegir(i);
+Eleccion SelectorNiveles::ClicBoton(int i) {
+  if (!abierto_ || i < 0 || i >= kBotones) return {};
+  if (!Boton(i).visible || Boton(i).texto.empty()) return {};
+  return Elegir(i);
 }
 
-bool SelectorNiveles::ElegirPosicion(int p) {
-  if (p < 1 || p > kNumNiveles) return false;
+Eleccion SelectorNiveles::ElegirPosicion(int p) {
+  if (p < 1 || p > kNumNiveles) return {};
   const int primera = scrNiveles_ * kPorFila + 1;
   if (p < primera || p >= primera + kBotones) {
     int fila = 0;
@@ -189,86 +200,22 @@ bool SelectorNiveles::ElegirPosicion(int p) {
   }
   Seleccionado_ = p - (scrNiveles_ * kPorFila + 1);
   MarcarSeleccion();
-  Elegir(Seleccionado_);
-  return true;
+  return Elegir(Seleccionado_);
 }
 
-void SelectorNiveles::Elegir(int i) {
+Eleccion SelectorNiveles::Elegir(int i) {
   const BotonNivel& b = Boton(i);
   const int nivel = static_cast<int>(LeerNumeroLeniente(b.texto));
-  if (nivel < 1 || nivel > kNumNiveles) return;
+  if (nivel < 1 || nivel > kNumNiveles) return {};
   // Levels beyond the frontier can be played; only their completion is not
   // recorded.
   abierto_ = false;
-  partida_.JugarNivel(nivel, b.color == kColorGris);
+  return {Eleccion::Jugar, nivel, b.color == kColorGris};
 }
 
-void SelectorNiveles::Continuar() {
+Eleccion SelectorNiveles::Continuar() {
   abierto_ = false;
-  partida_.ContinuarPartida(BloqueoActivo_);
-}
-
-// ---------------------------------------------------------------------------
-
-void Partida::AbrirSelectorNiveles() {
-  // A stored value out of range must neither scroll past the end nor grey
-  // out every level. The extra blocks wait while the window shows.
-  const long superados = LeerNumeroLeniente(LeerIni(kSeccionIni, "AMAITUTAKOA", "0"));
-  const bool bloqueo = e.timBloqueExtra.activo;
-  ActivarTemporizador(Temporizador::BloqueExtra, false);
-  selector_.Activar(static_cast<int>(std::clamp<long>(superados, 0, kNumNiveles)), e.Jugando || e.PersianaVisible,
-                    e.NivelActual, bloqueo);
-  plataforma_.mostrarSelectorNiveles();
-  // A window closed some other way (its close box) continues like Escape.
-  if (selector_.Abierto()) selector_.Continuar();
-  e.DemostracionPedida = false;
-}
-
-void Partida::ContinuarPartida(bool bloqueoActivo) {
-  // The time spent in the window does not count against the level clock.
-  ReanudarReloj();
-  ActivarTemporizador(Temporizador::BloqueExtra, bloqueoActivo);
-  plataforma_.cerrarSelectorNiveles();
-}
-
-void Partida::JugarNivel(int posicion, bool gris) {
-  if (e.DemostracionPedida && !e.Demostrando) {
-    e.Demostrando = true;
-    e.NivelAntesDemostracion = e.NivelActual;
-  }
-  e.NoGuardarProgreso = gris;
-  e.PersianaVisible = false;
-  e.Parpadeo = false;
-  e.Puntos = 0;
-  e.NivelActual = static_cast<int16_t>(posicion - 1);
-  e.Jugando = e.Pausado = false;
-  PonerTemporizador(Temporizador::Juego, true, 300);
-
-  EmpezarNivel();
-  const uint32_t gen = generacion_;
-  plataforma_.cerrarSelectorNiveles();
-
-  std::string titulo;
-  std::string texto;
-  if (e.Demostrando || !TextoIntroduccion(e.NivelActual, titulo, texto)) return;
-
-  // Nothing moves while the player reads the introduction; the level clock
-  // starts when it is closed.
-  const bool juego = e.timJuego.activo;
-  const bool gota = e.timGota.activo;
-  const bool bloque = e.timBloqueExtra.activo;
-  ActivarTemporizador(Temporizador::Juego, false);
-  ActivarTemporizador(Temporizador::Gota, false);
-  ActivarTemporizador(Temporizador::BloqueExtra, false);
-  const bool enDialogo = e.EnDialogo;
-  e.EnDialogo = true;
-  Mensaje(Icono::Informacion, texto, titulo);
-  e.EnDialogo = enDialogo;
-  if (gen != generacion_) return;
-  ActivarTemporizador(Temporizador::Juego, juego);
-  ActivarTemporizador(Temporizador::Gota, gota);
-  ActivarTemporizador(Temporizador::BloqueExtra, bloque);
-  e.InicioReloj = Reloj();
+  return {Eleccion::Continuar, 0, false};
 }
 
 }  // namespace tumbla

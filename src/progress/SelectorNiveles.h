@@ -1,8 +1,9 @@
 // The level-selection window's logic: 50 level buttons in five rows of ten,
 // the scroll bar, the red selection frame, the caption, the data line and the
 // keys. The window only paints this model and forwards its input here; the
-// model answers the game through its two choices: a level to play, or back
-// to the game in play.
+// input that closes the window gives the window's answer (Eleccion): a level
+// to play, or back to the game in play. The host hands that answer to the
+// game.
 //
 // Geometry is given in twips (15 twips per logical pixel), the units the
 // window's layout is drawn in. Colours are 0x00BBGGRR.
@@ -12,9 +13,18 @@
 #include <cstdint>
 #include <string>
 
+#include "levels/Niveles.h"
+
 namespace tumbla {
 
-class Partida;
+// What the window answers the game.
+struct Eleccion {
+  enum Tipo { Ninguna, Jugar, Continuar };
+  Tipo tipo = Ninguna;
+  int posicion = 0;   // Jugar: 1..296
+  bool gris = false;  // chosen beyond the open levels: its completion is not stored
+  bool operator==(const Eleccion&) const = default;
+};
 
 class SelectorNiveles {
  public:
@@ -52,7 +62,7 @@ class SelectorNiveles {
     int alto = 0;
   };
 
-  explicit SelectorNiveles(Partida& partida);
+  explicit SelectorNiveles(const CatalogoNiveles& niveles);
 
   // ---- What the window paints ----------------------------------------------
   const BotonNivel& Boton(int i) const { return cmdNivel_[static_cast<size_t>(i)]; }
@@ -64,8 +74,9 @@ class SelectorNiveles {
   int ValorDesplazamiento() const { return scrNiveles_; }
   int MaximoDesplazamiento() const { return maximo_; }
   int Seleccionado() const { return Seleccionado_; }
-  // "Selecciona un nivel", "¿Volver a intentarlo?" or
-  // "Juego pausado. Pulsa ESCAPE para continuar."
+  // "Selecciona un nivel", "¿Volver a intentarlo?",
+  // "Juego pausado. Pulsa ESCAPE para continuar." or, for a demo,
+  // "Demostración: elige el nivel que jugará el ordenador".
   const std::string& Titulo() const { return titulo_; }
   const std::string& lblDatos() const { return lblDatos_; }
   // "AMAITUTAKOA" as read at the last activation, clamped to 0..296.
@@ -76,42 +87,43 @@ class SelectorNiveles {
   // ---- Input from the window -------------------------------------------------
   // Every time the game shows the window: the progress stored, whether a
   // level is in play (or waits behind the shutter), the current position,
-  // and whether the extra-block timer ran (it is held meanwhile).
-  void Activar(int superados, bool enJuego, int nivelActual, bool bloqueoActivo);
-  // Key-down with a virtual key code: the arrows 37..40 move the selection.
+  // and whether the level chosen is for the computer to play.
+  void Activar(int superados, bool enJuego, int nivelActual, bool paraDemo = false);
+  // Key-down with a virtual key code: the arrows 37..40 move the selection,
+  // Home (36) and End (35) go to the first and the last level. The
+  // selection never rests on a blank slot past the last level.
   void TeclaAbajo(int codigo);
   // Key-press: Escape (27) continues the paused game, Enter (13) or Space
   // (32) chooses the selected button.
-  void TeclaPulsada(int codigo);
+  Eleccion TeclaPulsada(int codigo);
   // The pointer is over button i, or over the window's background.
   void PunteroSobreBoton(int i);
   void PunteroSobreFondo();
   // Click on button i (a hidden or blank button does nothing).
-  void ClicBoton(int i);
+  Eleccion ClicBoton(int i);
   // The player moved the scroll bar (clamped to 0..maximum).
   void CambiarDesplazamiento(int valor);
 
   // For scripts: scrolls so that position p (1..296) is visible, selects its
-  // button and chooses it, open or grey as it shows. False (and nothing done)
-  // when p is outside 1..296.
-  bool ElegirPosicion(int p);
-  // Escape: back to the paused level with its clock, and close.
-  void Continuar();
+  // button and chooses it, open or grey as it shows. Nothing (and nothing
+  // done) when p is outside 1..296.
+  Eleccion ElegirPosicion(int p);
+  // Escape, or the window closed: back to the game as it was.
+  Eleccion Continuar();
 
  private:
   void PintarBotones();
   void MostrarDatos(int i);
   void MarcarSeleccion();
   void PonerDesplazamiento(int valor);
-  void Elegir(int i);
+  Eleccion Elegir(int i);
 
-  Partida& partida_;
+  const CatalogoNiveles& niveles_;
   std::array<BotonNivel, kBotones> cmdNivel_{};
   int scrNiveles_ = 0;
   int maximo_ = 0;
   int Seleccionado_ = 0;
   int Superados_ = 0;
-  bool BloqueoActivo_ = false;
   bool abierto_ = false;
   std::string titulo_;
   std::string lblDatos_;

@@ -9,7 +9,8 @@
 #include <random>
 #include <sstream>
 
-#include "game/Juego.h"
+#include "motor/Juego.h"
+#include "progress/CodigosTecla.h"
 #include "progress/Ini.h"
 #include "replay/Volcado.h"
 
@@ -125,15 +126,15 @@ std::streamsize InformeContado::xsputn(const char* s, std::streamsize n) {
   return destino_.sputn(s, n);
 }
 
-EjecutorGuion::EjecutorGuion(std::ostream& informe)
-    : contado_(informe),
+EjecutorGuion::EjecutorGuion(std::ostream& informe, LimitesGuion limites)
+    : limites_(limites),
+      contado_(informe),
       informe_(&contado_),
       plataforma_(informe_),
       carpeta_(CarpetaNueva()),
       ini_(carpeta_ / "tumbla.ini") {}
 
 EjecutorGuion::~EjecutorGuion() {
-  plataforma_.Enlazar(nullptr);
   juego_.reset();
   std::error_code ec;
   std::filesystem::remove_all(carpeta_, ec);
@@ -146,8 +147,8 @@ void EjecutorGuion::Linea(std::string_view texto) {
 }
 
 void EjecutorGuion::LimiteInforme() const {
-  if (contado_.lineas() > kMaximoLineasInforme) {
-    throw ErrorGuion("the report is longer than " + std::to_string(kMaximoLineasInforme) + " lines");
+  if (contado_.lineas() > limites_.lineasInforme) {
+    throw ErrorGuion("the report is longer than " + std::to_string(limites_.lineasInforme) + " lines");
   }
 }
 
@@ -215,19 +216,18 @@ void EjecutorGuion::Jugar(const std::vector<std::string>& w) {
   const int p = Posicion(w[1]);
   RequiereArranque(w[0]);
   plataforma_.ventanas.push_back(p);
-  juego_->MenuNuevo();
+  juego_->Ejecutar(Comando::Nuevo);
+  plataforma_.Atender(*juego_);
 }
 
 void EjecutorGuion::Tecla(const std::vector<std::string>& w) {
   Argumentos(w, 1, 1);
   const int codigo = Numero(w[1], 255, "key code");
   RequiereArranque(w[0]);
-  const bool persiana = w[0] == "shutter";
   // On the main window F1 and F2 are the menu's shortcuts; the shutter
   // sees a key after the main window when it shows (it has the focus).
-  if (!persiana && codigo == tecla::kF1) juego_->MenuAyuda();
-  else if (!persiana && codigo == tecla::kF2) juego_->MenuNuevo();
-  else juego_->Tecla(codigo, persiana);
+  juego_->Tecla(codigo, w[0] == "shutter" ? Foco::Persiana : Foco::Ventana);
+  plataforma_.Atender(*juego_);
 }
 
 void EjecutorGuion::Menu(const std::vector<std::string>& w) {
@@ -237,11 +237,12 @@ void EjecutorGuion::Menu(const std::vector<std::string>& w) {
     throw ErrorGuion("unknown menu item '" + m + "'");
   }
   RequiereArranque(w[0]);
-  if (m == "nuevo") juego_->MenuNuevo();
-  else if (m == "normal") juego_->MenuPiezas(0);
-  else if (m == "dificil") juego_->MenuPiezas(1);
-  else if (m == "sonido") juego_->MenuSonido();
-  else juego_->MenuReset();
+  juego_->Ejecutar(m == "nuevo"     ? Comando::Nuevo
+                   : m == "normal"  ? Comando::Normal
+                   : m == "dificil" ? Comando::Dificil
+                   : m == "sonido"  ? Comando::Sonido
+                                    : Comando::Reset);
+  plataforma_.Atender(*juego_);
 }
 
 void EjecutorGuion::Respuesta(const std::vector<std::string>& w) {
@@ -267,8 +268,8 @@ void EjecutorGuion::Tick(const std::vector<std::string>& w) {
     if (veces < 1) throw ErrorGuion("tick count must be at least 1");
   }
   RequiereArranque(w[0]);
-  if (ticks_ + veces > kMaximoTicksGuion) {
-    throw ErrorGuion("more than " + std::to_string(kMaximoTicksGuion) + " timer events in the script");
+  if (ticks_ + veces > limites_.ticks) {
+    throw ErrorGuion("more than " + std::to_string(limites_.ticks) + " timer events in the script");
   }
   ticks_ += veces;
   Ticks(cual, veces);
@@ -295,14 +296,15 @@ void EjecutorGuion::Empezar() {
     if (!f) throw ErrorGuion("could not write the settings file");
   }
   juego_ = std::make_unique<Juego>(plataforma_, TextoRuta(ini_));
-  plataforma_.Enlazar(juego_.get());
   juego_->Inicializar();
+  plataforma_.Atender(*juego_);
 }
 
 void EjecutorGuion::Ticks(const std::string& cual, int veces) {
   const Temporizador t = cual == "juego" ? Temporizador::Juego : cual == "gota" ? Temporizador::Gota : Temporizador::BloqueExtra;
   for (int n = 0; n < veces; ++n) {
     if (!juego_->Disparar(t)) informe_ << "skipped " << cual << '\n';
+    plataforma_.Atender(*juego_);
   }
 }
 
@@ -318,11 +320,15 @@ int EjecutarGuion(const std::string& ruta, std::ostream& informe, std::ostream& 
     }
     texto.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
   }
+  return EjecutarTextoGuion(std::move(texto), informe, errores);
+}
+
+int EjecutarTextoGuion(std::string texto, std::ostream& informe, std::ostream& errores, LimitesGuion limites) {
   if (texto.compare(0, 3, "\xEF\xBB\xBF") == 0) texto.erase(0, 3);  // UTF-8 byte order mark
 
   int numero = 0;
   try {
-    EjecutorGuion ejecutor(informe);
+    EjecutorGuion ejecutor(informe, limites);
     size_t inicio = 0;
     while (inicio < texto.size()) {
       size_t fin = texto.find('\n', inicio);

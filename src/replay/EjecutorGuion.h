@@ -35,14 +35,16 @@ class InformeContado : public std::streambuf {
   int64_t lineas_ = 0;
 };
 
+// A whole script delivers at most this many timer events and writes at most
+// this many report lines; beyond either it stops, as for an error.
+struct LimitesGuion {
+  int64_t ticks = 1000000;
+  int64_t lineasInforme = 1000000;
+};
+
 class EjecutorGuion {
  public:
-  // A whole script delivers at most this many timer events and writes at
-  // most this many report lines; beyond either it stops, as for an error.
-  static constexpr int64_t kMaximoTicksGuion = 1000000;
-  static constexpr int64_t kMaximoLineasInforme = 1000000;
-
-  explicit EjecutorGuion(std::ostream& informe);
+  explicit EjecutorGuion(std::ostream& informe, LimitesGuion limites = {});
   ~EjecutorGuion();  // removes the settings folder
   EjecutorGuion(const EjecutorGuion&) = delete;
   EjecutorGuion& operator=(const EjecutorGuion&) = delete;
@@ -70,6 +72,7 @@ class EjecutorGuion {
   void RequiereArranque(const std::string& comando) const;
   void LimiteInforme() const;
 
+  LimitesGuion limites_;
   InformeContado contado_;
   std::ostream informe_;
   int64_t ticks_ = 0;  // timer events of the script so far, skipped ones too
@@ -84,5 +87,8 @@ class EjecutorGuion {
 // writes the report to `informe`. Returns the exit code: 0 when the script
 // ran to its end, 2 after writing a one-line message to `errores`.
 int EjecutarGuion(const std::string& ruta, std::ostream& informe, std::ostream& errores);
+// The same for a script already read.
+int EjecutarTextoGuion(std::string texto, std::ostream& informe, std::ostream& errores,
+                       LimitesGuion limites = {});
 
 }  // namespace tumbla

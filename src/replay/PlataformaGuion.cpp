@@ -1,15 +1,14 @@
 #include "replay/PlataformaGuion.h"
 
-#include "game/Juego.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/Juego.h"
 
 namespace tumbla {
 
 namespace {
 
-// The level-selection window cannot legitimately open from inside itself
-// more than once or twice; deeper nesting means the game loops.
-constexpr int kProfundidadMaxima = 8;
+// One command's answers: a level's shutter takes 24 at most, a lost game a
+// box and a window per queued choice. Far more means the game loops.
+constexpr int kRespuestasMaximas = 100000;
 
 }  // namespace
 
@@ -18,19 +17,18 @@ void PlataformaGuion::temporizador(Temporizador, bool, int) {
   // there, so nothing is kept here.
 }
 
-void PlataformaGuion::mensaje(Icono, const std::string& titulo, const std::string& texto) {
-  informe_ << "message " << UnaLinea(titulo) << " | " << UnaLinea(texto) << '\n';
-}
-
-bool PlataformaGuion::pregunta(Icono, const std::string& titulo, const std::string& texto) {
-  if (respuestas.empty()) {
-    throw ErrorGuion("no answer queued for question \"" + UnaLinea(texto) + "\"");
+void PlataformaGuion::pedir(const Peticion& p) {
+  if (p.tipo == TipoPeticion::Mensaje) {
+    informe_ << "message " << UnaLinea(p.titulo) << " | " << UnaLinea(p.texto) << '\n';
+  } else if (p.tipo == TipoPeticion::Pregunta) {
+    if (respuestas.empty()) {
+      throw ErrorGuion("no answer queued for question \"" + UnaLinea(p.texto) + "\"");
+    }
+    respuesta_ = respuestas.front();
+    respuestas.pop_front();
+    informe_ << "question " << UnaLinea(p.titulo) << " | " << UnaLinea(p.texto) << " -> "
+             << (respuesta_ ? "ok" : "cancel") << '\n';
   }
-  const bool ok = respuestas.front();
-  respuestas.pop_front();
-  informe_ << "question " << UnaLinea(titulo) << " | " << UnaLinea(texto) << " -> "
-           << (ok ? "ok" : "cancel") << '\n';
-  return ok;
 }
 
 void PlataformaGuion::sonido(int id, bool encendido) {
@@ -55,24 +53,32 @@ int PlataformaGuion::aleatorio(Sorteo sorteo, int n) {
   return v;
 }
 
-void PlataformaGuion::mostrarSelectorNiveles() {
-  if (juego_ == nullptr) throw ErrorGuion("the level-selection window opened before start-up");
-  if (profundidadSelector_ >= kProfundidadMaxima) {
-    throw ErrorGuion("the level-selection window keeps opening inside itself");
+void PlataformaGuion::Atender(Juego& juego) {
+  for (int n = 0; juego.vista().peticion().tipo != TipoPeticion::Ninguna; ++n) {
+    if (n >= kRespuestasMaximas) throw ErrorGuion("the game keeps asking for answers");
+    switch (juego.vista().peticion().tipo) {
+      case TipoPeticion::Pregunta:
+        juego.Responder(respuesta_);
+        break;
+      case TipoPeticion::Selector: {
+        int respuesta = kEscape;
+        if (!ventanas.empty()) {
+          respuesta = ventanas.front();
+          ventanas.pop_front();
+        }
+        SelectorNiveles& selector = juego.selector();
+        const Eleccion e = respuesta == kEscape ? selector.Continuar() : selector.ElegirPosicion(respuesta);
+        if (e.tipo == Eleccion::Ninguna) {
+          throw ErrorGuion("the level-selection window refused position " + std::to_string(respuesta));
+        }
+        juego.Elegir(e);
+        break;
+      }
+      default:
+        juego.Responder(true);
+        break;
+    }
   }
-  int respuesta = kEscape;
-  if (!ventanas.empty()) {
-    respuesta = ventanas.front();
-    ventanas.pop_front();
-  }
-  ++profundidadSelector_;
-  SelectorNiveles& selector = juego_->selector();
-  if (respuesta == kEscape) {
-    selector.Continuar();
-  } else if (!selector.ElegirPosicion(respuesta)) {
-    throw ErrorGuion("the level-selection window refused position " + std::to_string(respuesta));
-  }
-  --profundidadSelector_;
 }
 
 const char* PlataformaGuion::NombreSorteo(Sorteo sorteo) {

@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/Plataforma.h"
+#include "motor/Plataforma.h"
 
 namespace tumbla {
 
@@ -33,9 +33,6 @@ class PlataformaGuion : public Plataforma {
 
   explicit PlataformaGuion(std::ostream& informe) : informe_(informe) {}
 
-  // The game whose level-selection window the answers drive.
-  void Enlazar(Juego* juego) { juego_ = juego; }
-
   // ---- Scripted inputs -------------------------------------------------------
   Fecha fecha{2000, 1, 1};
   std::deque<int> aleatorios;
@@ -45,20 +42,21 @@ class PlataformaGuion : public Plataforma {
 
   // ---- Plataforma ------------------------------------------------------------
   void temporizador(Temporizador t, bool activo, int intervaloMs) override;
-  void mensaje(Icono icono, const std::string& titulo, const std::string& texto) override;
-  bool pregunta(Icono icono, const std::string& titulo, const std::string& texto) override;
+  // A box is reported as it shows; a question takes its answer from the
+  // queue at once.
+  void pedir(const Peticion& p) override;
+  void retirar() override {}
   void sonido(int id, bool encendido) override;
   bool abrir(const std::string& destino) override;
   double reloj() override { return static_cast<double>(milisegundos) / 1000.0; }
   Fecha hoy() override { return fecha; }
   int aleatorio(Sorteo sorteo, int n) override;
-  void procesarEventos() override {}
-  // Animations complete at once and the clock does not move for them.
-  void esperar(double) override {}
-  void mostrarSelectorNiveles() override;
-  // The model closes itself; a window its answer left open is continued by
-  // the game as if closed by its close box.
-  void cerrarSelectorNiveles() override {}
+
+  // Answers whatever the game waits for, as the script says, until it waits
+  // for nothing: boxes are closed, questions get their queued answer, the
+  // level window its queued choice (Escape when none), and the shutter's
+  // slide completes at once without the clock moving.
+  void Atender(Juego& juego);
 
   // The name a script and the report give a draw.
   static const char* NombreSorteo(Sorteo sorteo);
@@ -70,8 +68,7 @@ class PlataformaGuion : public Plataforma {
 
  private:
   std::ostream& informe_;
-  Juego* juego_ = nullptr;
-  int profundidadSelector_ = 0;
+  bool respuesta_ = false;  // what the question being asked was answered
 };
 
 }  // namespace tumbla

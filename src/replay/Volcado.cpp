@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "game/Juego.h"
+#include "motor/Juego.h"
 
 namespace tumbla {
 
@@ -58,25 +58,27 @@ void EscribirVolcado(std::ostream& o, const Juego& juego, const std::filesystem:
   const Pantalla& p = juego.pantalla();
   auto b = [](bool x) { return x ? "1" : "0"; };
 
-  o << "level " << v.NivelActual() << ' ' << (v.TipoNivel().empty() ? "-" : v.TipoNivel()) << ' '
+  const Mesa& m = v.mesa();
+  o << "level " << v.NivelActual() << ' ' << (v.nivel().grupo != nullptr ? v.nivel().grupo->tipo : "-") << ' '
     << v.NombreModo() << '\n';
   o << "playing " << b(v.Jugando()) << ' ' << b(v.Pausado()) << '\n';
-  if (v.HayFicha()) {
-    o << "piece " << v.Ficha() << ' ' << v.Posicion() << '\n';
+  if (m.hayFicha) {
+    o << "piece " << m.ficha.fila << ' ' << m.ficha.posicion << '\n';
   } else {
     o << "piece none\n";
   }
-  o << "next " << v.FichaSiguiente() << '\n';
-  o << "score " << v.Puntos() << '\n';
-  o << "lines " << v.LineasRestantes() << ' ' << v.BorrarCada() << '\n';
-  o << "torpedo " << v.CargaTorpedo() << ' ' << b(v.TorpedoPendiente()) << '\n';
-  o << "drop " << v.CeldaGota() << ' ' << b(v.GotaCayendo()) << '\n';
+  o << "next " << m.siguiente << '\n';
+  o << "score " << v.marcador().puntos << '\n';
+  o << "lines " << m.lineasRestantes << ' ' << m.borrarCada << '\n';
+  o << "torpedo " << m.cargaTorpedo << ' ' << b(m.torpedoPendiente) << '\n';
+  o << "drop " << m.celdaGota << ' ' << b(m.gotaCayendo) << '\n';
   o << "plant";
-  if (v.Planta().empty()) o << " -";
-  for (int16_t i : v.Planta()) o << ' ' << i;
+  if (m.planta.empty()) o << " -";
+  for (int16_t i : m.planta) o << ' ' << i;
   o << '\n';
-  o << "timers " << Temp("juego", v.Temporizador(0)) << ' ' << Temp("gota", v.Temporizador(1)) << ' '
-    << Temp("bloque", v.Temporizador(2)) << '\n';
+  o << "timers " << Temp("juego", v.Temporizador(Temporizador::Juego)) << ' '
+    << Temp("gota", v.Temporizador(Temporizador::Gota)) << ' ' << Temp("bloque", v.Temporizador(Temporizador::BloqueExtra))
+    << '\n';
   o << "labels objetivo=\"" << p.lblObjetivo.texto << "\" tiempo=\"" << p.lblTiempo.texto
     << "\" tipo=\"" << p.lblTipoJuego.texto << "\"\n";
   o << "shutter " << (p.persianaVisible ? "visible" : "hidden") << " \"" << p.textoPersiana

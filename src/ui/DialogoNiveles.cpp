@@ -14,8 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/Juego.h"
-#include "progress/SelectorNiveles.h"
+#include "progress/CodigosTecla.h"
 
 namespace tumbla::ui {
 
@@ -87,8 +86,8 @@ class BotonNivel : public QAbstractButton {
 
 }  // namespace
 
-DialogoNiveles::DialogoNiveles(tumbla::Juego& juego, QWidget* parent)
-    : QDialog(parent), juego_(juego) {
+DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, QWidget* parent)
+    : QDialog(parent), modelo_(modelo) {
   setObjectName(QStringLiteral("frmMenu"));
   setModal(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -98,10 +97,7 @@ DialogoNiveles::DialogoNiveles(tumbla::Juego& juego, QWidget* parent)
     auto* boton = new BotonNivel(this);
     boton->setObjectName(QStringLiteral("cmdNivel%1").arg(i));
     boton->installEventFilter(this);
-    connect(boton, &QAbstractButton::clicked, this, [this, i] {
-      Modelo().ClicBoton(i);
-      Actualizar();
-    });
+    connect(boton, &QAbstractButton::clicked, this, [this, i] { Responder(Modelo().ClicBoton(i)); });
     cmdNivel_[static_cast<size_t>(i)] = boton;
   }
 
@@ -135,7 +131,12 @@ DialogoNiveles::DialogoNiveles(tumbla::Juego& juego, QWidget* parent)
   Actualizar();
 }
 
-SelectorNiveles& DialogoNiveles::Modelo() { return juego_.selector(); }
+void DialogoNiveles::Responder(const Eleccion& respuesta) {
+  Actualizar();
+  if (respuesta.tipo != Eleccion::Ninguna) emit eleccion(respuesta);
+}
+
+void DialogoNiveles::ElegirPosicion(int p) { Responder(Modelo().ElegirPosicion(p)); }
 
 QRect DialogoNiveles::Rectangulo(int izquierda, int arriba, int ancho, int alto) const {
   // Twips to pixels, the layout centred when the window's shape differs.
@@ -192,27 +193,22 @@ void DialogoNiveles::Actualizar() {
 }
 
 void DialogoNiveles::reject() {
-  // The window's close button comes here too. While the game has the window
-  // open it decides (Escape continues the game and closes us); otherwise
-  // there is nothing to go back to, and the window just closes.
-  if (Modelo().Abierto()) {
-    Modelo().TeclaPulsada(tecla::kEscape);
-    Actualizar();
-  } else {
-    QDialog::done(0);
-  }
+  // The close box: back to the game as it was. The window stays until the
+  // platform, the answer given, closes it.
+  Responder(Modelo().Continuar());
 }
 
 void DialogoNiveles::keyPressEvent(QKeyEvent* evento) {
+  Eleccion respuesta;
   switch (evento->key()) {
     case Qt::Key_Left: Modelo().TeclaAbajo(tecla::kIzquierda); break;
     case Qt::Key_Up: Modelo().TeclaAbajo(tecla::kArriba); break;
     case Qt::Key_Right: Modelo().TeclaAbajo(tecla::kDerecha); break;
     case Qt::Key_Down: Modelo().TeclaAbajo(tecla::kAbajo); break;
-    case Qt::Key_Escape: Modelo().TeclaPulsada(tecla::kEscape); break;
+    case Qt::Key_Escape: respuesta = Modelo().TeclaPulsada(tecla::kEscape); break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: Modelo().TeclaPulsada(tecla::kIntro); break;
-    case Qt::Key_Space: Modelo().TeclaPulsada(tecla::kEspacio); break;
+    case Qt::Key_Enter: respuesta = Modelo().TeclaPulsada(tecla::kIntro); break;
+    case Qt::Key_Space: respuesta = Modelo().TeclaPulsada(tecla::kEspacio); break;
     default:
       // Not QDialog's: its Escape and Enter would close the window behind
       // the game's back.
@@ -220,7 +216,7 @@ void DialogoNiveles::keyPressEvent(QKeyEvent* evento) {
       return;
   }
   evento->accept();
-  Actualizar();
+  Responder(respuesta);
 }
 
 void DialogoNiveles::mouseMoveEvent(QMouseEvent* evento) {

@@ -2,8 +2,10 @@
 // rows of ten, a scroll bar over the 296 levels, the red frame round the
 // selected button and a data line under the grid. All its logic lives in the
 // game's SelectorNiveles: this window paints that model and forwards every
-// key, pointer move, click and scroll to it. The game closes the window
-// through its platform (a level was chosen, or Escape continued the game).
+// key, pointer move, click and scroll to it. The input that ends the window
+// (a level chosen, Escape, the close box) gives the model's answer, which
+// goes out through `eleccion`; the platform hands it to the game and then
+// closes the window.
 #pragma once
 
 #include <QDialog>
@@ -11,25 +13,27 @@
 #include <array>
 #include <cstdint>
 
+#include "progress/SelectorNiveles.h"
+
 class QAbstractButton;
 class QLabel;
 class QScrollBar;
-
-namespace tumbla {
-class Juego;
-class SelectorNiveles;
-}  // namespace tumbla
 
 namespace tumbla::ui {
 
 class DialogoNiveles : public QDialog {
   Q_OBJECT
  public:
-  DialogoNiveles(tumbla::Juego& juego, QWidget* parent);
+  DialogoNiveles(SelectorNiveles& modelo, QWidget* parent);
 
-  // Closing the window (Escape, its close button) continues the game
-  // through the model, which then asks the platform to close it.
+  // The window's close button: back to the game as it was.
   void reject() override;
+  // For scripts and the measuring aid: position p chosen as a player would.
+  void ElegirPosicion(int p);
+
+ signals:
+  // The model's answer: a level to play, or back to the game.
+  void eleccion(const tumbla::Eleccion& eleccion);
 
  protected:
   void keyPressEvent(QKeyEvent* evento) override;
@@ -41,7 +45,9 @@ class DialogoNiveles : public QDialog {
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
-  SelectorNiveles& Modelo();
+  SelectorNiveles& Modelo() { return modelo_; }
+  // Hands on the model's answer, if the input gave one.
+  void Responder(const Eleccion& respuesta);
   // Copies the model into the buttons, the scroll bar, the data line and
   // the caption, and repaints the frame.
   void Actualizar();
@@ -50,7 +56,7 @@ class DialogoNiveles : public QDialog {
   void PunteroSobre(int i);
   QRect Rectangulo(int izquierda, int arriba, int ancho, int alto) const;
 
-  tumbla::Juego& juego_;
+  SelectorNiveles& modelo_;
   std::array<QAbstractButton*, 50> cmdNivel_{};
   QScrollBar* scrNiveles_ = nullptr;
   QLabel* lblDatos_ = nullptr;

@@ -12,8 +12,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "game/Pantalla.h"
 #include "game/Tablero.h"
+#include "motor/Pantalla.h"
 
 namespace tumbla::ui {
 

@@ -88,6 +88,7 @@ const QColor kPausa(0xFF, 0xC8, 0x3D);
 const QColor kBoton(0xC9, 0xCD, 0xD3);
 const QColor kTextoTenue(0x9A, 0xA3, 0xAF);
 const QColor kSombra(0xFF, 0xFF, 0xFF, 0x30);
+const QColor kPista(0x5C, 0xE1, 0xE6);  // the hint's outline, unlike any block
 const QColor kBordeSombra(0xFF, 0xFF, 0xFF, 0x70);
 const QColor kDestello(0xFF, 0xFF, 0xFF, 0xC0);
 
@@ -237,6 +238,17 @@ void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
       p.setPen(Qt::NoPen);
     }
   }
+  // The hint: where the computer would put the piece, as a dashed outline
+  // over whatever is there.
+  if (pantalla_.pista.any()) {
+    QPen trazo(kPista, 2, Qt::DashLine);
+    p.setPen(trazo);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < kCeldas; ++i) {
+      if (pantalla_.pista.test(static_cast<size_t>(i))) p.drawRect(escena::Celda(i).adjusted(2, 2, -2, -2));
+    }
+    p.setPen(Qt::NoPen);
+  }
   PintarDestellos(p);
   if (pantalla_.lblInicio.visible) {
     p.setPen(kTextoClaro);
@@ -286,6 +298,17 @@ void Escenario::PintarPanel(QPainter& p) {
   PintarSiguiente(p);
   for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
     PintarImagen(p, escena::Obstaculo(k), s.imgObstaculo[static_cast<size_t>(k)]);
+    // A figure on its icon: how many full rows go together.
+    const std::string& cifra = s.cifraObstaculo[static_cast<size_t>(k)];
+    if (cifra.empty()) continue;
+    const QRectF icono = escena::Obstaculo(k);
+    const QRectF placa(icono.right() - 8, icono.bottom() - 8, 12, 12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTextoOscuro);
+    p.drawRoundedRect(placa, 2, 2);
+    p.setPen(kTextoClaro);
+    p.setFont(Letra(font(), 9, true));
+    p.drawText(placa, Qt::AlignCenter, Texto(cifra));
   }
   PintarObjetivo(p);
 

@@ -17,7 +17,7 @@
 #include <functional>
 #include <string>
 
-#include "game/Pantalla.h"
+#include "motor/Pantalla.h"
 
 namespace tumbla::ui {
 

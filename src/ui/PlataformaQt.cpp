@@ -1,12 +1,13 @@
-// The game's host services on Qt.
+// The game's host services on Qt, and what the game waits for on screen.
 #include "ui/PlataformaQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QSet>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -17,10 +18,14 @@
 
 #include <algorithm>
 
-#include "game/Juego.h"
+#include "motor/Juego.h"
+#include "progress/Ayuda.h"
+#include "progress/SelectorNiveles.h"
 #include "ui/DialogoNiveles.h"
+#include "ui/DialogoTeclas.h"
 #include "ui/Sonidos.h"
 #include "ui/VentanaAyuda.h"
+#include "ui/VentanaCreditos.h"
 
 namespace tumbla::ui {
 
@@ -62,6 +67,36 @@ QMessageBox::Icon IconoCaja(Icono icono) {
   return QMessageBox::Question;
 }
 
+// Keeps a box or window that opens in the middle of play from taking keys
+// meant for the game: a key already held when it opened (its repeats and its
+// release), and any key in its first moments.
+class GuardaTeclas : public QObject {
+ public:
+  explicit GuardaTeclas(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+    desde_.start();
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    const auto tipo = evento->type();
+    if (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease && tipo != QEvent::ShortcutOverride) return false;
+    auto* destino = qobject_cast<QWidget*>(objeto);
+    if (destino == nullptr || (destino != ventana_ && !ventana_->isAncestorOf(destino))) return false;
+    const auto* tecla = static_cast<QKeyEvent*>(evento);
+    if (desde_.elapsed() < kMsSordo || tecla->isAutoRepeat()) return true;
+    if (tipo == QEvent::KeyPress) pulsadas_.insert(tecla->key());
+    // A release whose press the window never saw belongs to the game's key.
+    return tipo == QEvent::KeyRelease && !pulsadas_.remove(tecla->key());
+  }
+
+ private:
+  static constexpr qint64 kMsSordo = 300;
+  QWidget* ventana_;
+  QElapsedTimer desde_;
+  QSet<int> pulsadas_;
+};
+
 }  // namespace
 
 PlataformaQt::PlataformaQt(QWidget* ventana)
@@ -80,26 +115,33 @@ PlataformaQt::PlataformaQt(QWidget* ventana)
 
 PlataformaQt::~PlataformaQt() = default;
 
-void PlataformaQt::Conectar(Juego* juego, std::function<void()> refrescar) {
+void PlataformaQt::Conectar(Juego* juego, std::function<void()> trasLlamada) {
   juego_ = juego;
-  refrescar_ = std::move(refrescar);
+  trasLlamada_ = std::move(trasLlamada);
 }
 
 void PlataformaQt::Terminar() {
   terminando_ = true;
   for (auto& t : timers_) t.stop();
-  if (espera_) espera_->quit();
-  if (selector_ && selector_->isVisible()) selector_->done(0);
+  pedida_ = {};
+  Cerrar();
 }
 
-void PlataformaQt::Refrescar() {
-  if (refrescar_) refrescar_();
+void PlataformaQt::Llamar(const std::function<void(Juego&)>& llamada) {
+  if (!juego_ || terminando_) return;
+  llamada(*juego_);
+  Atender();
+}
+
+void PlataformaQt::Atender() {
+  if (!juego_ || terminando_) return;
+  // The screen first: a box opens over the board as the game left it.
+  if (trasLlamada_) trasLlamada_();
+  if (pedida_.tipo != TipoPeticion::Ninguna && mostrada_ != numero_) Mostrar(pedida_, numero_);
 }
 
 void PlataformaQt::Tick(Temporizador t) {
-  if (!juego_ || terminando_) return;
-  juego_->Disparar(t);
-  Refrescar();
+  Llamar([t](Juego& juego) { juego.Disparar(t); });
 }
 
 void PlataformaQt::temporizador(Temporizador t, bool activo, int intervaloMs) {
@@ -116,35 +158,117 @@ void PlataformaQt::temporizador(Temporizador t, bool activo, int intervaloMs) {
   if (!timer.isActive() || timer.interval() != intervaloMs) timer.start(intervaloMs);
 }
 
-bool PlataformaQt::Caja(Icono icono, const std::string& titulo, const std::string& texto,
-                        bool conCancelar) {
-  if (terminando_) return false;
-  Refrescar();
-  QMessageBox caja(IconoCaja(icono), Texto(titulo), Texto(texto), QMessageBox::NoButton, ventana_);
-  caja.setObjectName(QStringLiteral("caja"));
-  caja.setTextFormat(Qt::PlainText);
-  QAbstractButton* aceptar = caja.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
-  if (conCancelar) {
-    QPushButton* cancelar = caja.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
-    caja.setDefaultButton(cancelar);
-    caja.setEscapeButton(cancelar);
-  } else {
-    caja.setEscapeButton(aceptar);
+// ---- What the game waits for ----------------------------------------------------
+
+void PlataformaQt::pedir(const Peticion& p) {
+  // Shown once the call into the game is over (Atender), never from inside it.
+  pedida_ = p;
+  ++numero_;
+}
+
+void PlataformaQt::retirar() {
+  pedida_ = {};
+  Cerrar();
+}
+
+void PlataformaQt::Mostrar(const Peticion& p, int numero) {
+  Cerrar();
+  mostrada_ = numero;
+  switch (p.tipo) {
+    case TipoPeticion::Ninguna:
+      mostrada_ = 0;
+      return;
+    case TipoPeticion::Persiana:
+      QTimer::singleShot(std::max(0, static_cast<int>(p.segundos * 1000 + 0.5)), Qt::PreciseTimer, this,
+                         [this, numero] { Contestar(numero, true); });
+      return;
+    case TipoPeticion::Mensaje:
+    case TipoPeticion::Pregunta: {
+      QMessageBox* caja = Caja(p.icono, p.titulo, p.texto, p.tipo == TipoPeticion::Pregunta);
+      connect(caja, &QDialog::finished, this, [this, numero, caja] {
+        Contestar(numero, caja->buttonRole(caja->clickedButton()) == QMessageBox::AcceptRole);
+      });
+      abierta_ = caja;
+      break;
+    }
+    case TipoPeticion::Selector: {
+      auto* niveles = new DialogoNiveles(juego_->selector(), ventana_);
+      connect(niveles, &DialogoNiveles::eleccion, this,
+              [this, numero](const Eleccion& e) { ContestarSelector(numero, e); });
+      abierta_ = niveles;
+      break;
+    }
+    case TipoPeticion::Creditos: {
+      auto* creditos = new VentanaCreditos(
+          [this](const QString& destino) { return abrir(destino.toStdString()); }, ventana_);
+      connect(creditos, &QDialog::finished, this, [this, numero] { Contestar(numero, true); });
+      abierta_ = creditos;
+      break;
+    }
+    case TipoPeticion::Teclas: {
+      auto* teclas = new DialogoTeclas(*juego_, ventana_);
+      connect(teclas, &QDialog::finished, this, [this, numero] { Contestar(numero, true); });
+      abierta_ = teclas;
+      break;
+    }
   }
-  if (auto* rejilla = qobject_cast<QGridLayout*>(caja.layout())) {
-    rejilla->addItem(new QSpacerItem(AnchoParaTitulo(caja.windowTitle()), 0, QSizePolicy::Fixed),
+  // A box that opens by itself during play must not take the keys of play.
+  const Fase fase = juego_->vista().fase();
+  if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && fase != Fase::SinNivel &&
+      fase != Fase::Apagado) {
+    new GuardaTeclas(abierta_);
+  }
+  // Over the main window, which takes no input meanwhile; the game's timers
+  // run on.
+  abierta_->open();
+}
+
+void PlataformaQt::Contestar(int numero, bool aceptar) {
+  if (numero != mostrada_ || terminando_ || !juego_) return;
+  pedida_ = {};
+  Cerrar();
+  Llamar([aceptar](Juego& juego) { juego.Responder(aceptar); });
+}
+
+void PlataformaQt::ContestarSelector(int numero, const Eleccion& eleccion) {
+  // Input that leaves the window open gives no choice.
+  if (eleccion.tipo == Eleccion::Ninguna || numero != mostrada_ || terminando_ || !juego_) return;
+  pedida_ = {};
+  Cerrar();
+  Llamar([eleccion](Juego& juego) { juego.Elegir(eleccion); });
+}
+
+void PlataformaQt::Cerrar() {
+  mostrada_ = 0;
+  QPointer<QDialog> ventana = abierta_;
+  abierta_ = nullptr;
+  if (!ventana) return;
+  // It may be closing itself just now (the player answered): whatever it
+  // still says reaches no one, and it goes once its own code is done.
+  ventana->disconnect(this);
+  ventana->hide();
+  ventana->deleteLater();
+  emit cerrada();
+}
+
+QMessageBox* PlataformaQt::Caja(Icono icono, const std::string& titulo, const std::string& texto,
+                                bool conCancelar) {
+  auto* caja = new QMessageBox(IconoCaja(icono), Texto(titulo), Texto(texto), QMessageBox::NoButton, ventana_);
+  caja->setObjectName(QStringLiteral("caja"));
+  caja->setTextFormat(Qt::PlainText);
+  QAbstractButton* aceptar = caja->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+  if (conCancelar) {
+    QPushButton* cancelar = caja->addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    caja->setDefaultButton(cancelar);
+    caja->setEscapeButton(cancelar);
+  } else {
+    caja->setEscapeButton(aceptar);
+  }
+  if (auto* rejilla = qobject_cast<QGridLayout*>(caja->layout())) {
+    rejilla->addItem(new QSpacerItem(AnchoParaTitulo(caja->windowTitle()), 0, QSizePolicy::Fixed),
                      rejilla->rowCount(), 0, 1, rejilla->columnCount());
   }
-  caja.exec();
-  return caja.clickedButton() == aceptar && !terminando_;
-}
-
-void PlataformaQt::mensaje(Icono icono, const std::string& titulo, const std::string& texto) {
-  Caja(icono, titulo, texto, false);
-}
-
-bool PlataformaQt::pregunta(Icono icono, const std::string& titulo, const std::string& texto) {
-  return Caja(icono, titulo, texto, true);
+  return caja;
 }
 
 void PlataformaQt::sonido(int id, bool encendido) { sonidos_->Reproducir(id, encendido); }
@@ -193,7 +317,11 @@ void PlataformaQt::MostrarDocumento(const QString& ruta) {
   if (terminando_) return;
   if (!ayuda_) ayuda_ = new VentanaAyuda(ventana_);
   if (!ayuda_->Cargar(ruta)) {
-    Caja(Icono::Exclamacion, kTituloVentana, "No se ha podido abrir la ayuda: " + ruta.toStdString(), false);
+    // The window's own box, not the game's: the game has long gone on.
+    QMessageBox* caja =
+        Caja(Icono::Exclamacion, kTituloVentana, "No se ha podido abrir la ayuda: " + ruta.toStdString(), false);
+    connect(caja, &QDialog::finished, caja, &QObject::deleteLater);
+    caja->open();
     return;
   }
   // Centred over the main window every time it opens, kept on the screen.
@@ -219,40 +347,6 @@ Fecha PlataformaQt::hoy() {
 
 int PlataformaQt::aleatorio(Sorteo, int n) {
   return n <= 1 ? 0 : static_cast<int>(azar_.bounded(static_cast<quint32>(n)));
-}
-
-void PlataformaQt::procesarEventos() {
-  Refrescar();
-  if (terminando_) return;
-  // Painting and timers only: a key or a menu must not run in the middle of
-  // the game's own work.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-void PlataformaQt::esperar(double segundos) {
-  Refrescar();
-  if (terminando_ || espera_) return;
-  QEventLoop bucle;
-  QTimer fin;
-  fin.setSingleShot(true);
-  fin.setTimerType(Qt::PreciseTimer);
-  connect(&fin, &QTimer::timeout, &bucle, &QEventLoop::quit);
-  fin.start(std::max(0, static_cast<int>(segundos * 1000 + 0.5)));
-  espera_ = &bucle;
-  bucle.exec(QEventLoop::ExcludeUserInputEvents);
-  espera_ = nullptr;
-}
-
-void PlataformaQt::mostrarSelectorNiveles() {
-  if (!juego_ || terminando_) return;
-  Refrescar();
-  if (!selector_) selector_ = new DialogoNiveles(*juego_, ventana_);
-  selector_->exec();
-  Refrescar();
-}
-
-void PlataformaQt::cerrarSelectorNiveles() {
-  if (selector_ && selector_->isVisible()) selector_->done(0);
 }
 
 }  // namespace tumbla::ui

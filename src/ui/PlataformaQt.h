@@ -1,9 +1,12 @@
-// The game's host services on Qt: three timers, message boxes with Spanish
-// buttons, sound effects, the desktop, the monotonic clock, the date, random
-// numbers, short waits that keep the window painting, and the modal
-// level-selection window.
+// The game's host services on Qt: three timers, sound effects, the desktop,
+// the monotonic clock, the date and random numbers, and what the game waits
+// for: boxes with Spanish buttons, the level window, the credits and the
+// shutter's steps. Each shows without blocking anything (no window here runs
+// a loop of its own) and is answered through the game's entry points when
+// the player is done with it.
 #pragma once
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -13,36 +16,47 @@
 #include <array>
 #include <functional>
 
-#include "game/Plataforma.h"
+#include "motor/Plataforma.h"
 
-class QEventLoop;
+class QMessageBox;
 class QWidget;
 
 namespace tumbla {
 class Juego;
-}
+struct Eleccion;
+}  // namespace tumbla
 
 namespace tumbla::ui {
 
-class DialogoNiveles;
 class ReproductorSonidos;
 class VentanaAyuda;
 
 class PlataformaQt : public QObject, public Plataforma {
   Q_OBJECT
  public:
-  // Boxes and the level window open over `ventana`.
+  // Boxes and windows open over `ventana`.
   explicit PlataformaQt(QWidget* ventana);
   ~PlataformaQt() override;
 
-  // The game the timers feed, and what shows its changes on screen; called
-  // after every event handed to the game and before anything that waits.
-  void Conectar(Juego* juego, std::function<void()> refrescar);
+  // The game the timers feed and the answers go to, and what the window
+  // does after each call into it (show what changed on screen).
+  void Conectar(Juego* juego, std::function<void()> trasLlamada);
 
-  // The program is ending: timers stop, a wait ends at once, and boxes and
-  // windows asked for from now on are not shown (questions answer Cancel).
+  // Every call into the game goes through here: `llamada` runs on the game,
+  // then Atender.
+  void Llamar(const std::function<void(Juego&)>& llamada);
+  // After a call into the game: the screen shows what changed, then what
+  // the game now waits for shows.
+  void Atender();
+
+  // The program is ending: timers stop, whatever shows closes unanswered,
+  // and nothing reaches the game from now on.
   void Terminar();
   bool Terminando() const { return terminando_; }
+
+  // What shows the game's request now (a box, the level window, the
+  // credits); null when nothing does.
+  QDialog* Abierta() const { return abierta_; }
 
   // The desktop's opener of files ("xdg-open"; "open" on macOS). A file it
   // cannot open, because it fails or is not there, shows in the game's own
@@ -55,38 +69,49 @@ class PlataformaQt : public QObject, public Plataforma {
 
   // Plataforma
   void temporizador(Temporizador t, bool activo, int intervaloMs) override;
-  void mensaje(Icono icono, const std::string& titulo, const std::string& texto) override;
-  bool pregunta(Icono icono, const std::string& titulo, const std::string& texto) override;
+  void pedir(const Peticion& p) override;
+  void retirar() override;
   void sonido(int id, bool encendido) override;
   bool abrir(const std::string& destino) override;
   double reloj() override;
   Fecha hoy() override;
   int aleatorio(Sorteo sorteo, int n) override;
-  void procesarEventos() override;
-  void esperar(double segundos) override;
-  void mostrarSelectorNiveles() override;
-  void cerrarSelectorNiveles() override;
+
+ signals:
+  // What showed for the game has closed: the board may take the keys again.
+  void cerrada();
 
  private:
   void Tick(Temporizador t);
-  void Refrescar();
-  // A modal box with Spanish buttons; true when "Aceptar" closed it.
-  bool Caja(Icono icono, const std::string& titulo, const std::string& texto, bool conCancelar);
+  // Shows request `numero`, which the game asked for last.
+  void Mostrar(const Peticion& p, int numero);
+  // The player is done with request `numero`: ignored when the game has
+  // withdrawn it meanwhile, or the program is ending.
+  void Contestar(int numero, bool aceptar);
+  void ContestarSelector(int numero, const Eleccion& eleccion);
+  // Whatever shows for the game goes, unanswered.
+  void Cerrar();
+  // A box with Spanish buttons, deleted once closed.
+  QMessageBox* Caja(Icono icono, const std::string& titulo, const std::string& texto, bool conCancelar);
   // Hands a local file to the desktop; when that fails, shows it ourselves.
   void AbrirArchivo(const QString& ruta);
   void MostrarDocumento(const QString& ruta);
 
   QWidget* ventana_;
   Juego* juego_ = nullptr;
-  std::function<void()> refrescar_;
+  std::function<void()> trasLlamada_;
   std::array<QTimer, 3> timers_;
   QElapsedTimer reloj_;
   QRandomGenerator azar_;
   ReproductorSonidos* sonidos_;
-  QPointer<DialogoNiveles> selector_;
+  // What the game waits for, numbered so that an answer to a request that
+  // was withdrawn, or already answered, never reaches the game.
+  Peticion pedida_;
+  int numero_ = 0;     // requests so far; the last one is `pedida_`
+  int mostrada_ = 0;   // the request on screen, 0 when none
+  QPointer<QDialog> abierta_;
   QPointer<VentanaAyuda> ayuda_;
   QString abridor_;
-  QEventLoop* espera_ = nullptr;
   bool terminando_ = false;
 };
 

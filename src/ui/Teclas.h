@@ -1,4 +1,4 @@
-// Qt keys to the virtual key codes the game understands.
+// Qt keys and the virtual key codes the game understands, both ways.
 #pragma once
 
 namespace tumbla::ui {
@@ -7,9 +7,7 @@ namespace tumbla::ui {
 // code for. Letters and digits keep their character codes, the arrows are
 // 37..40, F1..F12 are 112..123, Enter and Return are both 13.
 int CodigoTecla(int teclaQt);
-
-// Keys that act once per physical press: holding them down must not toggle
-// the sound or the pause back and forth.
-bool UnaVezPorPulsacion(int codigo);
+// The Qt key of a game's code (Qt::Key), 0 for none.
+int TeclaQt(int codigo);
 
 }  // namespace tumbla::ui

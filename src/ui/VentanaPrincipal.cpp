@@ -2,22 +2,31 @@
 #include "ui/VentanaPrincipal.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <QWindowStateChangeEvent>
 
-#include "game/Juego.h"
 #include "jugador/Conductor.h"
+#include "jugador/Pista.h"
+#include "motor/Juego.h"
+#include "progress/Ayuda.h"
+#include "progress/CodigosTecla.h"
 #include "ui/Escenario.h"
+#include "ui/Mando.h"
 #include "ui/PlataformaQt.h"
-#include "ui/Teclas.h"
 #include "ui/Sonidos.h"
-#include "ui/VentanaCreditos.h"
+#include "ui/Teclas.h"
 
 namespace tumbla::ui {
 
@@ -32,18 +41,32 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
       // The core opens the file with narrow-character paths: the local
       // 8-bit encoding is what the C library expects.
       juego_(std::make_unique<Juego>(*plataforma_, rutaIni.toStdString())),
-      escenario_(new Escenario(juego_->pantalla(), this)) {
+      pista_(std::make_unique<Pista>(juego_->vista())),
+      escenario_(new Escenario(juego_->pantalla(), this)),
+      mando_(new Mando(this)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromUtf8(kTituloVentana));
   setCentralWidget(escenario_);
+  juego_->PonerConsejero(pista_.get());
   CrearMenus();
-  plataforma_->Conectar(juego_.get(), [this] { Refrescar(); });
+  plataforma_->Conectar(juego_.get(), [this] { TrasLlamada(); });
+  // A pad's buttons are commands, as menu items are.
+  connect(mando_, &Mando::comando, this, &VentanaPrincipal::Orden);
+  // When a box or window of the game closes, the arrows move the piece again.
+  connect(plataforma_, &PlataformaQt::cerrada, escenario_, [this] { escenario_->setFocus(); });
+  ausencia_.setSingleShot(true);
+  ausencia_.setInterval(250);
+  connect(&ausencia_, &QTimer::timeout, this, &VentanaPrincipal::MirarFoco);
+  recordarSitio_.setSingleShot(true);
+  recordarSitio_.setInterval(500);
+  connect(&recordarSitio_, &QTimer::timeout, this, &VentanaPrincipal::RecordarSitio);
 
   escenario_->alPulsarTecla = [this](QKeyEvent& e) { return Tecla(e); };
-  escenario_->alPulsarPersiana = [this] { Ejecutar([this] { juego_->ClicPersiana(); }); };
+  escenario_->alPulsarPersiana = [this] { Orden(Comando::Continuar); };
+  // During a demo a click anywhere on the board only ends it.
   escenario_->alHacerClic = [this] {
-    if (!juego_->vista().Demostrando()) return false;
-    Ejecutar([] {}, DuranteDemo::Terminar);
+    if (!juego_->vista().demo().activa) return false;
+    plataforma_->Llamar([](Juego& juego) { juego.Clic(); });
     return true;
   };
   relojDemo_.setInterval(15);
@@ -64,100 +87,174 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
+  // Whatever shows for the game closes unanswered; the computer's driver
+  // and then the game go before the widgets that paint it.
   plataforma_->Terminar();
-  // The game goes before the widgets that paint it.
   plataforma_->Conectar(nullptr, {});
+  relojDemo_.stop();
+  demo_.reset();
+  juego_->PonerConsejero(nullptr);
   juego_.reset();
 }
 
-template <typename F>
-void VentanaPrincipal::Ejecutar(F orden, DuranteDemo demo) {
-  if (plataforma_->Terminando()) return;
-  const bool enDemo = juego_->vista().Demostrando();
-  if (enDemo) juego_->TerminarDemostracion();
-  if (!enDemo || demo == DuranteDemo::Seguir) orden();
+void VentanaPrincipal::Colocar() {
+  // Where the game remembers the window, when that still lies on a screen.
+  const Geometria& g = juego_->vista().ajustes().Ventana();
+  const QRect sitio(g.x, g.y, g.ancho, g.alto);
+  for (const QScreen* pantalla : QGuiApplication::screens()) {
+    if (g.Valida() && pantalla->availableGeometry().intersects(sitio)) {
+      setGeometry(sitio);
+      break;
+    }
+  }
+  if (juego_->vista().ajustes().PantallaCompleta()) setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void VentanaPrincipal::RecordarSitio() {
+  // Its place and size as a plain window, whatever state it is in now.
+  const QRect r = isMinimized() || isFullScreen() || isMaximized() ? normalGeometry() : geometry();
+  if (r.isValid()) juego_->RecordarVentana({r.x(), r.y(), r.width(), r.height()});
+}
+
+void VentanaPrincipal::moveEvent(QMoveEvent* evento) {
+  QMainWindow::moveEvent(evento);
+  if (isVisible()) recordarSitio_.start();
+}
+
+void VentanaPrincipal::resizeEvent(QResizeEvent* evento) {
+  QMainWindow::resizeEvent(evento);
+  if (isVisible()) recordarSitio_.start();
+}
+
+void VentanaPrincipal::changeEvent(QEvent* evento) {
+  QMainWindow::changeEvent(evento);
+  if (evento->type() == QEvent::ActivationChange || evento->type() == QEvent::WindowStateChange) {
+    // Looked at a moment later: a box of the game's opening or closing
+    // passes the focus back and forth on the way.
+    ausencia_.start();
+  }
+}
+
+void VentanaPrincipal::MirarFoco() {
+  // Another program's window took the focus, or the window went down to the
+  // task bar: a game in play pauses, a demo ends, and the pads wait. A
+  // window of the game's own (a box, the help) is no absence.
+  const QWidget* activa = QApplication::activeWindow();
+  const bool nuestra = isActiveWindow() || (activa != nullptr && activa->parentWidget() == this);
+  const bool fuera = isMinimized() || !nuestra;
+  mando_->Suspender(fuera);
+  if (fuera) Orden(Comando::Ausencia);
+}
+
+void VentanaPrincipal::PantallaCompleta(bool completa) {
+  if (completa == isFullScreen()) return;
+  setWindowState(completa ? (windowState() | Qt::WindowFullScreen) : (windowState() & ~Qt::WindowFullScreen));
+}
+
+void VentanaPrincipal::Orden(Comando c) {
+  plataforma_->Llamar([c](Juego& juego) { juego.Ejecutar(c); });
+}
+
+void VentanaPrincipal::TrasLlamada() {
   SeguirDemostracion();
   Refrescar();
 }
 
 void VentanaPrincipal::SeguirDemostracion() {
-  if (juego_->vista().Demostrando() && !demo_) {
-    demo_ = std::make_unique<Conductor>(*juego_, [this](int codigo) { juego_->Tecla(codigo); },
-                                        /*ritmoPersona=*/true);
+  const bool activa = juego_->vista().demo().activa;
+  if (activa && !demo_) {
+    // The computer's keys are its own: they do not end the demo.
+    demo_ = std::make_unique<Conductor>(
+        *juego_, [this](int codigo) { juego_->Tecla(codigo, Foco::Persiana, Quien::Maquina); },
+        /*ritmoPersona=*/true);
     tiempoDemo_.start();
     relojDemo_.start();
-  } else if (!juego_->vista().Demostrando() && demo_) {
+  } else if (!activa && demo_) {
     relojDemo_.stop();
     demo_.reset();
   }
 }
 
 void VentanaPrincipal::PasoDemostracion() {
-  if (plataforma_->Terminando()) return;
+  if (plataforma_->Terminando() || !demo_) return;
   // The game's own timers repaint what they change; a step repaints only
   // when the computer pressed a key.
   int64_t siguiente = 0;
-  const bool pulsada = demo_ && juego_->vista().Demostrando() && demo_->Paso(tiempoDemo_.elapsed(), siguiente);
-  SeguirDemostracion();  // a demo lost or won in a tick stops here
-  if (pulsada) Refrescar();
+  if (demo_->Paso(tiempoDemo_.elapsed(), siguiente)) {
+    plataforma_->Atender();
+  } else {
+    SeguirDemostracion();
+  }
+}
+
+QAction* VentanaPrincipal::Accion(QMenu* menu, const QString& texto, const char* nombre, Comando c,
+                                  const QKeySequence& atajo, bool marcable) {
+  QAction* a = menu->addAction(texto);
+  a->setObjectName(QString::fromLatin1(nombre));
+  a->setShortcut(atajo);
+  a->setCheckable(marcable);
+  connect(a, &QAction::triggered, this, [this, c] { Orden(c); });
+  return a;
 }
 
 void VentanaPrincipal::CrearMenus() {
-  QMenu* juego = menuBar()->addMenu(QStringLiteral("Juego"));
+  // Alt and the underlined letter open a menu, as F10 opens the first.
+  QMenu* juego = menuBar()->addMenu(QStringLiteral("&Juego"));
   juego->setObjectName(QStringLiteral("menuJuego"));
-  QAction* nuevo = juego->addAction(QStringLiteral("Nuevo"));
-  nuevo->setObjectName(QStringLiteral("MnuNew"));
-  nuevo->setShortcut(Qt::Key_F2);
-  connect(nuevo, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuNuevo(); }); });
-  QAction* ayuda = juego->addAction(QStringLiteral("Ayuda"));
-  ayuda->setObjectName(QStringLiteral("MnuComo"));
-  ayuda->setShortcut(Qt::Key_F1);
-  connect(ayuda, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuAyuda(); }); });
-  QAction* acerca = juego->addAction(QStringLiteral("Acerca de..."));
-  acerca->setObjectName(QStringLiteral("MnuAbout"));
-  connect(acerca, &QAction::triggered, this, [this] { Ejecutar([this] { AcercaDe(); }); });
-  QAction* demo = juego->addAction(QStringLiteral("Demostración"));
-  demo->setObjectName(QStringLiteral("MnuDemo"));
-  connect(demo, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuDemostracion(); }); });
+  Accion(juego, QStringLiteral("&Nuevo"), "MnuNew", Comando::Nuevo, Qt::Key_F2);
+  Accion(juego, QStringLiteral("A&yuda"), "MnuComo", Comando::Ayuda, Qt::Key_F1);
+  Accion(juego, QStringLiteral("&Acerca de..."), "MnuAbout", Comando::AcercaDe);
+  Accion(juego, QStringLiteral("&Demostración"), "MnuDemo", Comando::Demostracion);
+  juego->addSeparator();
+  QAction* salir = juego->addAction(QStringLiteral("&Salir"));
+  salir->setObjectName(QStringLiteral("mnuSalir"));
+  salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(salir, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* opciones = menuBar()->addMenu(QStringLiteral("Opciones"));
+  QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
   opciones->setObjectName(QStringLiteral("menuOpciones"));
-  mnuNormal_ = opciones->addAction(QStringLiteral("Normal"));
-  mnuNormal_->setObjectName(QStringLiteral("MnuBloq0"));
-  mnuDificil_ = opciones->addAction(QStringLiteral("Difícil"));
-  mnuDificil_->setObjectName(QStringLiteral("MnuBloq1"));
-  for (QAction* a : {mnuNormal_, mnuDificil_}) a->setCheckable(true);
-  connect(mnuNormal_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuPiezas(0); }); });
-  connect(mnuDificil_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuPiezas(1); }); });
+  mnuNormal_ = Accion(opciones, QStringLiteral("&Normal"), "MnuBloq0", Comando::Normal, {}, true);
+  mnuDificil_ = Accion(opciones, QStringLiteral("&Difícil"), "MnuBloq1", Comando::Dificil, {}, true);
+  auto* piezas = new QActionGroup(this);
+  piezas->addAction(mnuNormal_);
+  piezas->addAction(mnuDificil_);
   opciones->addSeparator();
-  mnuSonido_ = opciones->addAction(QStringLiteral("Sonido (S)"));
-  mnuSonido_->setObjectName(QStringLiteral("MSound"));
-  mnuSonido_->setCheckable(true);
-  connect(mnuSonido_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuSonido(); }); });
+  mnuSonido_ = Accion(opciones, QStringLiteral("S&onido (S)"), "MSound", Comando::Sonido, {}, true);
   opciones->addSeparator();
   // The extra-minute count: a caption, not a command.
   mnuMinutos_ = opciones->addAction(QString());
   mnuMinutos_->setObjectName(QStringLiteral("mnuMinutos"));
   opciones->addSeparator();
-  QAction* reset = opciones->addAction(QStringLiteral("Reset"));
-  reset->setObjectName(QStringLiteral("mnuReset"));
-  connect(reset, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuReset(); }); });
+  Accion(opciones, QStringLiteral("&Reset"), "mnuReset", Comando::Reset);
   opciones->addSeparator();
-  mnuSombra_ = opciones->addAction(QStringLiteral("Sombra de la pieza"));
-  mnuSombra_->setObjectName(QStringLiteral("mnuSombra"));
-  mnuSombra_->setCheckable(true);
-  connect(mnuSombra_, &QAction::triggered, this, [this] { Ejecutar([this] { juego_->MenuSombra(); }); });
+  mnuSombra_ = Accion(opciones, QStringLiteral("Sombra de la &pieza"), "mnuSombra", Comando::Sombra, {}, true);
+  mnuPista_ = Accion(opciones, QStringLiteral("P&ista"), "mnuPista", Comando::Pista, {}, true);
+  opciones->addSeparator();
+  Accion(opciones, QStringLiteral("&Teclas..."), "mnuTeclas", Comando::Teclas);
+  mnuCompleta_ = Accion(opciones, QStringLiteral("Pantalla &completa"), "mnuPantallaCompleta",
+                        Comando::PantallaCompleta, Qt::Key_F11, true);
+  for (QMenu* menu : {juego, opciones}) {
+    // Once a menu closes, the arrows move the piece again.
+    connect(menu, &QMenu::aboutToHide, escenario_, [this] { escenario_->setFocus(); });
+  }
+  auto* f10 = new QShortcut(Qt::Key_F10, this);
+  connect(f10, &QShortcut::activated, this, [this, juego] {
+    menuBar()->setFocus();
+    menuBar()->setActiveAction(juego->menuAction());
+  });
 
-  // The key S switches the sound wherever the focus is, once per press:
-  // a window-wide shortcut that ignores the keyboard's auto-repeat.
-  auto* teclaSonido = new QAction(this);
-  teclaSonido->setObjectName(QStringLiteral("teclaSonido"));
-  teclaSonido->setShortcut(Qt::Key_S);
-  teclaSonido->setShortcutContext(Qt::WindowShortcut);
-  teclaSonido->setAutoRepeat(false);
-  connect(teclaSonido, &QAction::triggered, this,
-          [this] { Ejecutar([this] { juego_->Tecla(tecla::kS); }, DuranteDemo::Terminar); });
-  addAction(teclaSonido);
+  // The sound key switches the sound wherever the focus is, once per press:
+  // a window-wide shortcut that ignores the keyboard's auto-repeat, on the
+  // key the player gave it.
+  teclaSonido_ = new QAction(this);
+  teclaSonido_->setObjectName(QStringLiteral("teclaSonido"));
+  teclaSonido_->setShortcutContext(Qt::WindowShortcut);
+  teclaSonido_->setAutoRepeat(false);
+  connect(teclaSonido_, &QAction::triggered, this, [this] {
+    const int codigo = juego_->teclado().TeclaDe(Comando::Sonido);
+    plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
+  });
+  addAction(teclaSonido_);
 
   ActualizarMenus(juego_->pantalla());
 }
@@ -168,6 +265,11 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   mnuSonido_->setChecked(p.menuSonido);
   mnuMinutos_->setText(Texto(p.menuMinutos));
   mnuSombra_->setChecked(p.menuSombra);
+  mnuPista_->setChecked(p.menuPista);
+  mnuCompleta_->setChecked(p.menuPantallaCompleta);
+  const QKeySequence sonido(TeclaQt(juego_->teclado().TeclaDe(Comando::Sonido)));
+  if (teclaSonido_->shortcut() != sonido) teclaSonido_->setShortcut(sonido);
+  PantallaCompleta(p.menuPantallaCompleta);
 }
 
 void VentanaPrincipal::Arrancar() {
@@ -181,7 +283,7 @@ void VentanaPrincipal::Arrancar() {
     return;
   }
   arrancado_ = true;
-  Ejecutar([this] { juego_->Inicializar(); });
+  plataforma_->Llamar([](Juego& juego) { juego.Inicializar(); });
   // The sounds load once the stored switch is known, and only when it is on.
   if (juego_->pantalla().menuSonido && !plataforma_->Terminando()) plataforma_->Sonidos().Precargar();
 }
@@ -197,19 +299,16 @@ void VentanaPrincipal::Refrescar() {
 }
 
 bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
-  // Any key at all ends a demo, and does nothing else.
-  if (juego_->vista().Demostrando() && !evento.isAutoRepeat()) {
-    Ejecutar([] {}, DuranteDemo::Terminar);
+  const int codigo = CodigoTecla(evento.key());
+  // Any key at all ends a demo: the game is told of those it has no code
+  // for too.
+  if (codigo == 0 && !juego_->vista().demo().activa) return false;
+  if (evento.isAutoRepeat() && Teclado::UnaVezPorPulsacion(juego_->teclado().Principal(codigo, Foco::Persiana))) {
     return true;
   }
-  const int codigo = CodigoTecla(evento.key());
-  if (codigo == 0) return false;
-  if (evento.isAutoRepeat() && UnaVezPorPulsacion(codigo)) return true;
-  if (plataforma_->Terminando()) return true;
   // The shutter holds the focus while it is up: it sees the key after the
   // window.
-  juego_->Tecla(codigo);
-  Refrescar();
+  plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
   return true;
 }
 
@@ -217,15 +316,10 @@ void VentanaPrincipal::keyPressEvent(QKeyEvent* evento) {
   if (!Tecla(*evento)) QMainWindow::keyPressEvent(evento);
 }
 
-void VentanaPrincipal::AcercaDe() {
-  VentanaCreditos creditos([this](const QString& destino) { return plataforma_->abrir(destino.toStdString()); },
-                           this);
-  creditos.exec();
-}
-
 void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
-  // Closing the window ends the program, also from inside a wait or a
-  // modal window: everything that loops is told to stop first.
+  // Closing the window ends the program: whatever shows for the game
+  // closes unanswered, and the timers stop.
+  RecordarSitio();
   plataforma_->Terminar();
   evento->accept();
   QCoreApplication::quit();

@@ -9,9 +9,10 @@
 #include <cstdio>
 #include <ctime>
 
-#include "game/Juego.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/Juego.h"
+#include "ui/DialogoNiveles.h"
 #include "ui/Escenario.h"
+#include "ui/PlataformaQt.h"
 #include "ui/RutaAjustes.h"
 #include "ui/VentanaPrincipal.h"
 
@@ -37,9 +38,9 @@ void Medir(tumbla::ui::VentanaPrincipal& ventana) {
                      if (modo == "jugar") {
                        // Level 2, chosen in the level window as a player would.
                        QTimer::singleShot(0, &ventana, [&ventana] {
-                         QTimer::singleShot(0, &ventana, [&ventana] { ventana.juego().selector().ElegirPosicion(2); });
-                         ventana.juego().MenuNuevo();
-                         ventana.Refrescar();
+                         ventana.Orden(tumbla::Comando::Nuevo);
+                         if (auto* niveles = qobject_cast<tumbla::ui::DialogoNiveles*>(ventana.plataforma().Abierta()))
+                           niveles->ElegirPosicion(2);
                        });
                      }
                    });
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
 
   tumbla::ui::VentanaPrincipal ventana(rutaIni);
   ventana.juego().PonerCarpetasAyuda(tumbla::ui::CarpetasAyuda(rutaIni));
+  ventana.Colocar();
   ventana.show();
   // The game starts inside the event loop, once the window is painted; the
   // measuring aid's level comes after that start-up.

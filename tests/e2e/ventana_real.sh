@@ -4,7 +4,7 @@
 # window, the settings file it writes), F2, level 1 and keys, pause and
 # resume on screenshots, help through a fake browser and, when that fails, in
 # the game's own window, and a close that ends the program cleanly. Then the
-# same with an unwritable and with a corrupt settings file.
+# same with a settings file that cannot be written.
 #
 #   ventana_real.sh TUMBLA CERRAR-VENTANA
 # Needs Xvfb, xdotool and ImageMagick (import, convert, compare); openbox when
@@ -125,6 +125,11 @@ jugar() {
   sel=$(ventana "Selecciona un nivel|Volver|pausado" 150 600) || fallo "$2: F2 opened no level window"
   teclas "$sel" Return
   intro=$(ventana "CLASIC" 50 400) || fallo "$2: level 1 showed no introduction"
+  # A box that opens in play takes no key in its first moments, nor the
+  # ENTER that chose the level.
+  teclas "$intro" Return
+  sleep 0.4
+  [ -n "$(xdotool search --onlyvisible --name CLASIC 2>/dev/null)" ] || fallo "$2: a key at once closed the introduction"
   teclas "$intro" Return
   teclas "$1" Left Left Left space Right Right Right space Up space Down Down space
   ESPERA=10 esperar piezas "$1" || fallo "$2: the board is blank"
@@ -196,14 +201,4 @@ cerrar "$principal"
 [ -d "$T/solo/tumbla.ini" ] || fallo "read-only: the settings path changed"
 echo "e2e: unwritable settings: plays and closes cleanly"
 
-# ---- 3. A corrupt settings file -------------------------------------------------
-mkdir -p "$T/roto"
-printf '[OROKORRA]\r\nAMAITUTAKOA=-5\r\nLAGUNTZA=muchos\r\nAZKENA=%s\r\nSOINUA=?\r\nZAILTASUNA=Q\r\n\001\002\377\r\n[OTRA]\r\nclave=valor\r\n' \
-  "$(date +%Y/%m/%d)" >"$T/roto/tumbla.ini"
-arrancar "$T/roto"
-principal=$(ventana "Tumbla" 300 2000) || fallo "corrupt: no main window"
-jugar "$principal" "corrupt"
-cerrar "$principal"
-grep -q "clave=valor" "$T/roto/tumbla.ini" || fallo "corrupt: a foreign line was lost"
-echo "e2e: corrupt settings: plays, keeps foreign lines, closes cleanly"
 echo "e2e: all passed"

@@ -3,15 +3,18 @@
 // points and the read-only view.
 #pragma once
 
-#include "game/Juego.h"
-#include "game/Partida.h"
+#include "motor/Juego.h"
 
 namespace tumbla {
 
 class AccesoPruebas {
  public:
-  static tumbla::Estado& Estado(Juego& juego) { return juego.partida_->e; }
-  static const tumbla::Estado& Estado(const Juego& juego) { return juego.partida_->e; }
+  static Mesa& mesa(Juego& j) { return j.mesa_; }
+  static Flujo& flujo(Juego& j) { return j.flujo_; }
+  static Persiana& persiana(Juego& j) { return j.persiana_; }
+  static Marcador& marcador(Juego& j) { return j.marcador_; }
+  static Demostracion& demo(Juego& j) { return j.demo_; }
+  static const Espera& espera(const Juego& j) { return j.espera_; }
 };
 
 }  // namespace tumbla

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "AccesoPruebas.h"
+#include "modes/Grupos.h"
 #include "progress/SelectorNiveles.h"
 
 namespace tumbla {
@@ -39,6 +40,7 @@ int PrimeraPosicion(Modo grupo) {
 }  // namespace
 
 Escena::Escena(SinArrancar) {
+  plataforma_ = &plataforma;
   carpeta = std::filesystem::temp_directory_path() /
             ("tumbla-prueba-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
              std::to_string(contador++));
@@ -57,13 +59,28 @@ Escena::Escena(const char* clave) : Escena(SinArrancar{}) {
 
 void Escena::Jugar(int posicion) {
   juego->Inicializar();
-  plataforma.alMostrarSelector = [this, posicion] { juego->selector().ElegirPosicion(posicion); };
-  juego->MenuNuevo();
+  Atender();
+  plataforma.alMostrarSelector = [posicion](SelectorNiveles& s) { return s.ElegirPosicion(posicion); };
+  Orden(Comando::Nuevo);
   plataforma.alMostrarSelector = nullptr;
   plataforma.cajas.clear();
   plataforma.sonidos.clear();
-  plataforma.sorteos.clear();
   plataforma.selectoresMostrados = 0;
+}
+
+void Escena::Tick(Temporizador t) {
+  juego->Disparar(t);
+  Atender();
+}
+
+void Escena::Tecla(int codigo, Foco foco) {
+  juego->Tecla(codigo, foco);
+  Atender();
+}
+
+void Escena::Orden(Comando c) {
+  juego->Ejecutar(c);
+  Atender();
 }
 
 Escena::~Escena() {
@@ -72,70 +89,81 @@ Escena::~Escena() {
   std::filesystem::remove_all(carpeta, ec);
 }
 
-Estado& Montaje::e() { return AccesoPruebas::Estado(*juego_); }
+Mesa& Montaje::m() { return AccesoPruebas::mesa(*juego_); }
 
 char Montaje::Simbolo(int v) { return v >= 0 && v <= 21 ? kSimbolos[v] : '?'; }
 
 Montaje& Montaje::Tablero(int filaSuperior, std::initializer_list<const char*> filas) {
-  e().tablero.Amurallar();
+  m().tablero.Amurallar();
   return Dibujar(filaSuperior, filas);
 }
 
 Montaje& Montaje::Dibujar(int filaSuperior, std::initializer_list<const char*> filas) {
-  int fila = filaSuperior;
-  for (const char* texto : filas) {
-    const std::string t(texto);
-    if (t.size() != 11) throw std::invalid_argument("a board row has 11 cells: " + t);
-    for (int c = 1; c <= 11; ++c) e().tablero.Poner(fila * kAncho + c, static_cast<int16_t>(ValorDe(t[c - 1])));
-    ++fila;
-  }
+  tumbla::Dibujar(m().tablero, filaSuperior, filas);
   return *this;
 }
 
+void Dibujar(Tablero& t, int filaSuperior, std::initializer_list<const char*> filas) {
+  int fila = filaSuperior;
+  for (const char* texto : filas) {
+    const std::string r(texto);
+    if (r.size() != 11) throw std::invalid_argument("a board row has 11 cells: " + r);
+    for (int c = 1; c <= 11; ++c) t.Poner(fila * kAncho + c, static_cast<int16_t>(ValorDe(r[c - 1])));
+    ++fila;
+  }
+}
+
+Mesa MesaDe(Modo modo) {
+  Mesa m;
+  m.reglas = &ReglasDe(modo);
+  m.borrarCada = 1;
+  m.tablero.Amurallar();
+  return m;
+}
+
 Montaje& Montaje::Ficha(int fila, int posicion) {
-  e().Ficha = static_cast<int16_t>(fila);
-  e().Posicion = static_cast<int16_t>(posicion);
-  e().FichaActiva = true;
-  e().NoCabeForzado = false;
-  e().CeldaMasBaja = static_cast<int16_t>(posicion);
+  m().ficha = {static_cast<int16_t>(fila), static_cast<int16_t>(posicion)};
+  m().hayFicha = true;
+  m().soltada = false;
+  m().celdaMasBaja = static_cast<int16_t>(posicion);
   return *this;
 }
 
 Montaje& Montaje::Siguiente(int fila) {
-  e().FichaSiguiente = static_cast<int16_t>(fila);
+  m().siguiente = static_cast<int16_t>(fila);
   return *this;
 }
 
 Montaje& Montaje::Lineas(int restantes, int borrarCada) {
-  e().LineasRestantes = static_cast<int16_t>(restantes);
-  e().BorrarCada = static_cast<int16_t>(borrarCada);
+  m().lineasRestantes = static_cast<int16_t>(restantes);
+  m().borrarCada = static_cast<int16_t>(borrarCada);
   return *this;
 }
 
 Montaje& Montaje::Planta(std::vector<int16_t> celdas) {
-  e().Planta = std::move(celdas);
-  e().CeldaGota = e().Planta.back();
+  m().planta = std::move(celdas);
+  m().celdaGota = m().planta.back();
   return *this;
 }
 
 Montaje& Montaje::Gota(int celda) {
-  e().CeldaGota = static_cast<int16_t>(celda);
+  m().celdaGota = static_cast<int16_t>(celda);
   return *this;
 }
 
 Montaje& Montaje::Puntos(int puntos) {
-  e().Puntos = puntos;
+  AccesoPruebas::marcador(*juego_).puntos = puntos;
   return *this;
 }
 
 Montaje& Montaje::Demostracion() {
-  e().Demostrando = true;
+  AccesoPruebas::demo(*juego_).activa = true;
   return *this;
 }
 
 Montaje& Montaje::Persiana(int filas) {
-  e().PersianaVisible = true;
-  e().FilasPersiana = filas;
+  AccesoPruebas::persiana(*juego_).visible = true;
+  AccesoPruebas::persiana(*juego_).filas = filas;
   return *this;
 }
 
@@ -153,8 +181,10 @@ int Montaje::TicksHastaAterrizar(int limite) {
   int n = 0;
   do {
     juego_->Disparar(Temporizador::Juego);
+    if (plataforma_ != nullptr) plataforma_->Atender(*juego_);
     ++n;
-  } while (juego_->vista().HayFicha() && juego_->vista().Jugando() && juego_->vista().Posicion() != kCeldaEntrada && n < limite);
+  } while (juego_->vista().HayFicha() && juego_->vista().Jugando() &&
+           juego_->vista().FichaEnJuego().posicion != kCeldaEntrada && n < limite);
   return n;
 }
 

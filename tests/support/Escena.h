@@ -18,11 +18,9 @@
 #include <vector>
 
 #include "PlataformaFalsa.h"
-#include "game/Juego.h"
+#include "motor/Juego.h"
 
 namespace tumbla {
-
-struct Estado;
 
 // The builder's hand on a game, also the window's own: what it draws and
 // sets stands as a level in play would hold it.
@@ -58,9 +56,12 @@ class Montaje {
 
  protected:
   Juego* juego_;
+  // Answers what the game waits for after each event (the window's own
+  // hand sets none: the window answers).
+  PlataformaFalsa* plataforma_ = nullptr;
 
  private:
-  Estado& e();
+  Mesa& m();
 };
 
 class Escena : public Montaje {
@@ -81,6 +82,11 @@ class Escena : public Montaje {
 
   const Vista& v() const { return juego->vista(); }
   const Pantalla& p() const { return juego->pantalla(); }
+  // An event, then every answer the game waits for.
+  void Tick(Temporizador t = Temporizador::Juego);
+  void Tecla(int codigo, Foco foco = Foco::Persiana);
+  void Orden(Comando c);
+  void Atender() { plataforma.Atender(*juego); }
 
  private:
   void Jugar(int posicion);
@@ -88,5 +94,10 @@ class Escena : public Montaje {
 
 // Board rows as Escena::Filas writes them.
 std::string Lineas(std::initializer_list<const char*> filas);
+
+// Rows drawn on a board from `filaSuperior`, in the notation above.
+void Dibujar(Tablero& t, int filaSuperior, std::initializer_list<const char*> filas);
+// A table of that group's rules on an empty board, rows going one by one.
+Mesa MesaDe(Modo modo);
 
 }  // namespace tumbla

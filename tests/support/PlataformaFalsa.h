@@ -1,16 +1,16 @@
-// A scripted platform for tests: the clock moves only when the test says so,
-// random draws come from a queue (then from a fixed-seed generator), questions
-// are answered from a queue (Cancel when empty), and everything the game asks
-// of the host is recorded.
+// A scripted host for tests: the clock moves only when the test says so,
+// random draws come from a fixed-seed generator, and everything the game
+// asks of its host is recorded. What the game waits for is answered by
+// Atender, as a patient player would.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "game/Plataforma.h"
+#include "motor/Plataforma.h"
+#include "progress/SelectorNiveles.h"
 
 namespace tumbla {
 
@@ -23,50 +23,30 @@ class PlataformaFalsa : public Plataforma {
     std::string titulo;
     std::string texto;
     bool pregunta;
-    bool respuesta;
   };
 
   // Scripted inputs.
   double ahora = 0;
   Fecha fecha{2026, 12, 6};
-  std::deque<int> aleatorios;
-  std::deque<bool> respuestas;
   std::mt19937 generador{12345};
-  // Runs when the game shows the level-selection window (modal).
-  std::function<void()> alMostrarSelector;
-  // Run when the game lets window events through, waits, or shows a box
-  // (to look at the game's state at that moment).
-  std::function<void()> alProcesarEventos;
-  std::function<void()> alEsperar;
+  // The level window's answer (Escape when unset).
+  std::function<Eleccion(SelectorNiveles&)> alMostrarSelector;
+  // Runs as a box is answered, to look at the game while it shows.
   std::function<void(const std::string& texto)> alMensaje;
   bool abrirDevuelve = true;
 
   // Recorded outputs.
   std::vector<Caja> cajas;
-  std::vector<int> sonidos;          // ids that played with the switch on
-  std::vector<int> sonidosApagados;  // ids requested with the switch off
+  std::vector<int> sonidos;  // ids that played with the switch on
   std::vector<std::string> abiertos;
-  std::vector<Sorteo> sorteos;
   int selectoresMostrados = 0;
-  int selectoresCerrados = 0;
-  double esperado = 0;
+  int retiradas = 0;
 
   void temporizador(Temporizador, bool, int) override {}
-  void mensaje(Icono icono, const std::string& titulo, const std::string& texto) override {
-    cajas.push_back({icono, titulo, texto, false, true});
-    if (alMensaje) alMensaje(texto);
-  }
-  bool pregunta(Icono icono, const std::string& titulo, const std::string& texto) override {
-    bool r = false;
-    if (!respuestas.empty()) {
-      r = respuestas.front();
-      respuestas.pop_front();
-    }
-    cajas.push_back({icono, titulo, texto, true, r});
-    return r;
-  }
+  void pedir(const Peticion& p) override;
+  void retirar() override { ++retiradas; }
   void sonido(int id, bool encendido) override {
-    (encendido ? sonidos : sonidosApagados).push_back(id);
+    if (encendido) sonidos.push_back(id);
   }
   bool abrir(const std::string& destino) override {
     abiertos.push_back(destino);
@@ -75,18 +55,11 @@ class PlataformaFalsa : public Plataforma {
   double reloj() override { return ahora; }
   Fecha hoy() override { return fecha; }
   int aleatorio(Sorteo s, int n) override;
-  void procesarEventos() override {
-    if (alProcesarEventos) alProcesarEventos();
-  }
-  void esperar(double segundos) override {
-    esperado += segundos;
-    if (alEsperar) alEsperar();
-  }
-  void mostrarSelectorNiveles() override {
-    ++selectoresMostrados;
-    if (alMostrarSelector) alMostrarSelector();
-  }
-  void cerrarSelectorNiveles() override { ++selectoresCerrados; }
+
+  // Answers what `juego` waits for until it waits for nothing: boxes close,
+  // questions are answered Cancel, the level window gets alMostrarSelector's
+  // choice, the shutter's steps come at once.
+  void Atender(Juego& juego);
 };
 
 }  // namespace tumbla

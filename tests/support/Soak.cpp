@@ -12,17 +12,19 @@
 #include <vector>
 
 #include "AccesoPruebas.h"
+#include "game/Reglas.h"
+#include "game/Sonidos.h"
 #include "jugador/Conductor.h"
-#include "progress/SelectorNiveles.h"
+#include "progress/CodigosTecla.h"
 
 namespace tumbla {
 
 namespace {
 
 std::atomic<int> contadorCarpetas{0};
-// The level window may open from inside itself once or twice (a loss right
-// after a choice); deeper means the game loops.
-constexpr int kProfundidadMaxima = 8;
+// One event's answers: a shutter takes 24 at most, a lost game a box and a
+// window per choice. Far more means the game loops.
+constexpr int kRespuestasMaximas = 1000;
 constexpr std::array<int, 13> kTeclas = {tecla::kIzquierda, tecla::kO, tecla::kDerecha, tecla::kP, tecla::kAbajo,
                                          tecla::kA, tecla::kArriba, tecla::kQ, tecla::kEspacio, tecla::k3,
                                          tecla::k4, tecla::kS, tecla::kF3};
@@ -80,13 +82,8 @@ class Soak::Anfitrion : public Plataforma {
     eligio = false;
   }
   void temporizador(Temporizador, bool, int) override {}
-  void mensaje(Icono, const std::string&, const std::string&) override { Anidar(); }
-  bool pregunta(Icono, const std::string&, const std::string&) override {
-    Anidar();
-    const bool ok = soak_.Azar(2) == 0;
-    notas += ok ? "answer ok\n" : "answer cancel\n";
-    return ok;
-  }
+  void pedir(const Peticion&) override {}
+  void retirar() override {}
   void sonido(int id, bool) override { completados += id == sonido::kNivelCompletado; }
   bool abrir(const std::string&) override { return true; }
   double reloj() override { return static_cast<double>(ms) / 1000.0; }
@@ -100,17 +97,40 @@ class Soak::Anfitrion : public Plataforma {
     notas += "rand " + std::to_string(v) + "\n";
     return v;
   }
-  void procesarEventos() override { Anidar(); }
-  void esperar(double) override { Anidar(); }
-  void mostrarSelectorNiveles() override {
-    Anidar();
-    SelectorNiveles& selector = soak_.juego().selector();
-    if (profundidad_ >= kProfundidadMaxima) {
-      error += "the level window keeps opening inside itself\n";
-      selector.Continuar();
-      return;
+
+  // Answers what the game waits for: questions at random, the level window
+  // with Escape, an open level or any level (grey ones included). A real
+  // host keeps the timers running while a box or window waits, so with
+  // `anidar` their events come in first, now and then.
+  void Atender(Juego& juego) {
+    for (int n = 0; juego.vista().peticion().tipo != TipoPeticion::Ninguna; ++n) {
+      if (n >= kRespuestasMaximas) {
+        error += "the game keeps asking for answers\n";
+        return;
+      }
+      Anidar(juego);
+      switch (juego.vista().peticion().tipo) {
+        case TipoPeticion::Ninguna:
+          break;
+        case TipoPeticion::Pregunta: {
+          const bool ok = soak_.Azar(2) == 0;
+          notas += ok ? "answer ok\n" : "answer cancel\n";
+          juego.Responder(ok);
+          break;
+        }
+        case TipoPeticion::Selector:
+          Elegir(juego);
+          break;
+        default:
+          juego.Responder(true);
+          break;
+      }
     }
-    // Escape, an open level, or any level (grey ones included).
+  }
+
+ private:
+  void Elegir(Juego& juego) {
+    SelectorNiveles& selector = juego.selector();
     int p = 0;
     const int r = forzada > 0 ? -1 : soak_.Azar(10);
     if (r < 0) {
@@ -121,30 +141,15 @@ class Soak::Anfitrion : public Plataforma {
       p = 1 + soak_.Azar(kNumNiveles);
     }
     notas += p == 0 ? std::string("window escape\n") : "window " + std::to_string(p) + "\n";
-    ++profundidad_;
-    if (p == 0) {
-      selector.Continuar();
-    } else {
-      eligio = true;
-      selector.ElegirPosicion(p);
-    }
-    --profundidad_;
+    eligio |= p != 0;
+    juego.Elegir(p == 0 ? selector.Continuar() : selector.ElegirPosicion(p));
   }
-  void cerrarSelectorNiveles() override {}
-
- private:
-  // A real host keeps its timers running under a modal box, the level
-  // window and the shutter's waits: their events come in here, nested.
-  void Anidar() {
-    if (!anidar || profundidadAnidada_ >= 3 || soak_.Azar(3) != 0) return;
-    ++profundidadAnidada_;
-    for (int n = 1 + soak_.Azar(3); n > 0; --n) soak_.juego().Disparar(static_cast<Temporizador>(soak_.Azar(3)));
-    --profundidadAnidada_;
+  void Anidar(Juego& juego) {
+    if (!anidar || soak_.Azar(3) != 0) return;
+    for (int n = 1 + soak_.Azar(3); n > 0; --n) juego.Disparar(static_cast<Temporizador>(soak_.Azar(3)));
   }
 
   Soak& soak_;
-  int profundidad_ = 0;
-  int profundidadAnidada_ = 0;
 };
 
 Soak::Soak(uint64_t semilla, int primerNivel, bool anidar)
@@ -218,6 +223,7 @@ void Soak::GuardarGuion(const std::filesystem::path& ruta) const {
 void Soak::Hacer(const std::string& comando, const std::function<void()>& accion) {
   pendiente_ = comando;
   accion();
+  anfitrion_->Atender(*juego_);
   guion_ += anfitrion_->notas + comando + "\n";
   anfitrion_->notas.clear();
   pendiente_.clear();
@@ -226,11 +232,8 @@ void Soak::Hacer(const std::string& comando, const std::function<void()>& accion
 void Soak::Tecla(int codigo, bool persiana) {
   // As the window does: F1 and F2 are the menu's shortcuts on the main
   // window; on the shutter the main window's handler sees the key first.
-  Hacer(std::string(persiana ? "shutter " : "key ") + std::to_string(codigo), [&] {
-    if (!persiana && codigo == tecla::kF1) juego_->MenuAyuda();
-    else if (!persiana && codigo == tecla::kF2) juego_->MenuNuevo();
-    else juego_->Tecla(codigo, persiana);
-  });
+  Hacer(std::string(persiana ? "shutter " : "key ") + std::to_string(codigo),
+        [&] { juego_->Tecla(codigo, persiana ? Foco::Persiana : Foco::Ventana); });
 }
 
 std::string Soak::Evento() {
@@ -245,15 +248,18 @@ void Soak::Jugar() {
   auto tick = [&](Temporizador t, const char* nombre) {
     Hacer(std::string("tick ") + nombre, [&] { juego_->Disparar(t); });
   };
-  auto vivo = [&](int t) { return v.Temporizador(t).activo && v.Temporizador(t).intervalo > 0; };
+  auto vivo = [&](int t) {
+    const EstadoTemporizador& e = v.Temporizador(static_cast<Temporizador>(t));
+    return e.activo && e.intervalo > 0;
+  };
   auto esperar = [&](int ms) { Hacer("wait " + Segundos(ms), [&] { anfitrion_->ms += ms; }); };
   auto menu = [&] {
     switch (Azar(6)) {
-      case 0: Hacer("menu nuevo", [&] { juego_->MenuNuevo(); }); break;
-      case 1: Hacer("menu normal", [&] { juego_->MenuPiezas(0); }); break;
-      case 2: Hacer("menu dificil", [&] { juego_->MenuPiezas(1); }); break;
-      case 3: Hacer("menu sonido", [&] { juego_->MenuSonido(); }); break;
-      default: Hacer("menu reset", [&] { juego_->MenuReset(); }); break;
+      case 0: Hacer("menu nuevo", [&] { juego_->Ejecutar(Comando::Nuevo); }); break;
+      case 1: Hacer("menu normal", [&] { juego_->Ejecutar(Comando::Normal); }); break;
+      case 2: Hacer("menu dificil", [&] { juego_->Ejecutar(Comando::Dificil); }); break;
+      case 3: Hacer("menu sonido", [&] { juego_->Ejecutar(Comando::Sonido); }); break;
+      default: Hacer("menu reset", [&] { juego_->Ejecutar(Comando::Reset); }); break;
     }
   };
   auto cualquiera = [&](bool persiana) {
@@ -263,7 +269,7 @@ void Soak::Jugar() {
   };
 
   // The shutter is down: mostly ENTER, which starts the next level.
-  if (v.PersianaVisible() && !v.Jugando()) {
+  if (v.persiana().visible && !v.Jugando()) {
     const int r = Azar(20);
     if (r < 12) Tecla(tecla::kIntro, true);
     else if (r < 16) cualquiera(r < 14);
@@ -301,45 +307,58 @@ void Soak::Jugar() {
 // The invariants: what must hold between any two events.
 
 std::string Soak::Comprobar() {
-  const Estado& e = AccesoPruebas::Estado(*juego_);
+  Juego& j = *juego_;
+  const Vista& v = j.vista();
+  const Mesa& m = v.mesa();
   std::ostringstream mal;
   mal << anfitrion_->error;
   anfitrion_->error.clear();
-  (void)juego_->pantalla();  // the presenter copes with any state
+  (void)j.pantalla();  // the presenter copes with any state
 
   int azules = 0;
   for (int i = 0; i < kCeldas; ++i) {
-    const int v = e.tablero[i];
-    if (v < 0 || v > kTorpedo) mal << "cell " << i << " holds " << v << "\n";
-    if (e.reglas != nullptr && EsMuroExterior(i) && v != kMuro) mal << "wall cell " << i << " holds " << v << "\n";
-    azules += v == kGotaAzul;
+    const int c = m.tablero[i];
+    if (c < 0 || c > kTorpedo) mal << "cell " << i << " holds " << c << "\n";
+    if (m.reglas != nullptr && EsMuroExterior(i) && c != kMuro) mal << "wall cell " << i << " holds " << c << "\n";
+    azules += c == kGotaAzul;
   }
   if (azules > 1) mal << azules << " blue drops\n";
-  const Modo modo = e.reglas != nullptr ? e.reglas->modo() : Modo::Clasico;
-  if ((modo == Modo::Goteator || modo == Modo::Juntator) && azules == 1 && e.tablero[e.CeldaGota] != kGotaAzul) {
-    mal << "CeldaGota " << e.CeldaGota << " is not the blue drop\n";
+  const Modo modo = m.reglas != nullptr ? m.reglas->modo() : Modo::Clasico;
+  if ((modo == Modo::Goteator || modo == Modo::Juntator) && azules == 1 && m.tablero[m.celdaGota] != kGotaAzul) {
+    mal << "CeldaGota " << m.celdaGota << " is not the blue drop\n";
   }
-  if (modo == Modo::Podator && e.Jugando && (e.Planta.size() < 2 || e.CeldaGota != e.Planta.back())) {
+  if (modo == Modo::Podator && v.Jugando() && (m.planta.size() < 2 || m.celdaGota != m.planta.back())) {
     mal << "the plant's list has lost its tip\n";
   }
-  if (e.FichaActiva && (!e.Jugando || !e.tablero.Cabe(e.FichaEnJuego()))) {
-    mal << "piece " << e.Ficha << " at " << e.Posicion << " overlaps the board or falls with no level on\n";
+  // The falling piece never overlaps the stack, except where the board
+  // rises: the stack may climb into a piece that is falling (and the next
+  // tick lands it there, or ends the level when it cannot leave the entry).
+  if (m.hayFicha && (!v.Jugando() || (!m.tablero.Cabe(m.ficha) && m.subida.intervalo == 0))) {
+    mal << "piece " << m.ficha.fila << " at " << m.ficha.posicion
+        << " overlaps the board or falls with no level on\n";
   }
-  if (e.FichaSiguiente < 0 || e.FichaSiguiente >= kFilasCatalogo) mal << "next piece " << e.FichaSiguiente << "\n";
+  if (m.siguiente < 0 || m.siguiente >= kFilasCatalogo) mal << "next piece " << m.siguiente << "\n";
   // Within a level the score only grows.
-  if (!anfitrion_->eligio && e.Jugando && e.Puntos < puntos_) mal << "score fell to " << e.Puntos << "\n";
-  puntos_ = e.Puntos;
-  if (e.CargaTorpedo < 0 || e.CargaTorpedo > 45) mal << "CargaTorpedo " << e.CargaTorpedo << "\n";
-  if (e.timJuego.intervalo < 50 || e.timJuego.intervalo > 300) mal << "play interval " << e.timJuego.intervalo << "\n";
-  if (e.MinutosExtra < 0 || e.LineasRestantes < 0) mal << "a count below zero\n";
-  if (e.reglas != nullptr && e.BorrarCada < 1) mal << "BorrarCada " << e.BorrarCada << "\n";
-  // No guard is left set, and the timers follow the flow.
-  if (e.EnTurno || e.EnBloqueExtra || e.EnDialogo || e.BajandoPersiana) mal << "a guard flag left set\n";
-  if (e.Pausado && !e.Jugando) mal << "paused with no level on\n";
-  if (e.Jugando && !e.Pausado && !e.timJuego.activo) mal << "a level in play with its play timer off\n";
-  if (e.Pausado && (e.timJuego.activo || e.timBloqueExtra.activo)) mal << "timers running during a pause\n";
-  if (!e.Jugando && (e.timGota.activo || e.timBloqueExtra.activo)) mal << "level timers running with no level on\n";
-  if (e.PersianaVisible && e.Jugando) mal << "the shutter is down over a level in play\n";
+  const int32_t puntos = v.marcador().puntos;
+  if (!anfitrion_->eligio && v.Jugando() && puntos < puntos_) mal << "score fell to " << puntos << "\n";
+  puntos_ = puntos;
+  if (m.cargaTorpedo < 0 || m.cargaTorpedo > 45) mal << "CargaTorpedo " << m.cargaTorpedo << "\n";
+  const auto t = [&](Temporizador x) { return v.Temporizador(x); };
+  if (t(Temporizador::Juego).intervalo < 50 || t(Temporizador::Juego).intervalo > 300) {
+    mal << "play interval " << t(Temporizador::Juego).intervalo << "\n";
+  }
+  if (v.MinutosExtra() < 0 || m.lineasRestantes < 0) mal << "a count below zero\n";
+  if (m.reglas != nullptr && m.borrarCada < 1) mal << "BorrarCada " << m.borrarCada << "\n";
+  // Everything asked was answered, and the timers follow the flow.
+  if (v.peticion().tipo != TipoPeticion::Ninguna) mal << "a request left unanswered\n";
+  if (v.fase() == Fase::Jugando && !t(Temporizador::Juego).activo) mal << "a level in play with its play timer off\n";
+  if (v.Pausado() && (t(Temporizador::Juego).activo || t(Temporizador::BloqueExtra).activo)) {
+    mal << "timers running during a pause\n";
+  }
+  if (!v.Jugando() && (t(Temporizador::Gota).activo || t(Temporizador::BloqueExtra).activo)) {
+    mal << "level timers running with no level on\n";
+  }
+  if (v.persiana().visible && v.Jugando()) mal << "the shutter is down over a level in play\n";
   return mal.str();
 }
 

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "Escena.h"
-#include "progress/SelectorNiveles.h"
+#include "progress/CodigosTecla.h"
 #include "ui/Dibujos.h"
 #include "ui/Escenario.h"
 
@@ -74,6 +74,7 @@ class EscenarioTest : public QObject {
     // Cells, preview and labels show the model, from start-up through a level's changes to a window twice as large.
     Escena esc{Escena::SinArrancar{}};
     esc.juego->Inicializar();
+    esc.Atender();  // the first start's box
     Escenario w(esc.juego->pantalla());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -85,11 +86,11 @@ class EscenarioTest : public QObject {
     QCOMPARE(esc.p().lblTiempo.texto, "0:00");
     comprobar();  // the hint and the clock on the empty board
 
-    esc.plataforma.alMostrarSelector = [&] { esc.juego->selector().ElegirPosicion(2); };
-    esc.juego->MenuNuevo();
+    esc.plataforma.alMostrarSelector = [](SelectorNiveles& s) { return s.ElegirPosicion(2); };
+    esc.Orden(Comando::Nuevo);
     esc.Tablero(20, {"...........", "1.........#", "22.....3333", "44556677123"});
     esc.Ficha(Catalogo::EntradaLista(19)).Lineas(5);
-    esc.juego->MenuSombra();
+    esc.Orden(Comando::Sombra);
     QVERIFY(esc.p().sombra.any());
     comprobar();
     esc.juego->Tecla(tecla::kIzquierda);

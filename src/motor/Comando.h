@@ -1,0 +1,46 @@
+// Everything a player can do, as one type: each key's action and each menu
+// item. Keys reach the game through the key map (Teclado), menu items
+// directly; the window, the replay runner, the soak, the demo and the
+// computer player all speak it.
+#pragma once
+
+#include <cstdint>
+
+namespace tumbla {
+
+enum class Comando : uint8_t {
+  Ninguno,
+  // The keys of play (the player may change their keys).
+  Izquierda,
+  Derecha,
+  Abajo,            // one row down; never lands the piece
+  Girar,
+  GirarAlReves,     // the other way round (no key until the player gives it one)
+  Soltar,           // the hard drop, or the torpedo's
+  GirarCuadrado3,   // key 3: the square a quarter turn counter-clockwise
+  GirarCuadrado4,   // key 4: clockwise
+  Pausa,            // pause, or resume a paused game
+  Sonido,
+  // The shutter: ENTER, or a click on it.
+  Continuar,
+  // The menu items.
+  Nuevo,
+  Ayuda,
+  AcercaDe,
+  Demostracion,
+  Normal,
+  Dificil,
+  Reset,
+  Sombra,
+  Pista,            // the hint: where the computer would put the piece
+  PantallaCompleta,
+  Teclas,           // "Teclas...": the player's own keys
+  // Not a command a player gives but what the window tells: it lost the
+  // focus (another window took it, or it was minimised).
+  Ausencia,
+};
+
+// Who gave a command: a person, or the computer playing a demo.
+enum class Quien : uint8_t { Persona, Maquina };
+
+}  // namespace tumbla

@@ -1,0 +1,201 @@
+// One game. The host reaches it only through these entry points: the
+// timers' events, keys and menu commands, and the answers to what the game
+// asked of the player (a box, a question, the level window, the shutter's
+// slide). Each entry point runs to its end and never waits; a request the
+// game makes is answered later, through Responder or Elegir, and until then
+// the game sits in a waiting phase.
+//
+// The engine is a few parts, each with its own state: the table the rules
+// act on (game/Mesa.h), the level in play, the flow (Flujo.h), the settings
+// and the progress behind the settings store (progress/), the level clock,
+// the shutter, the demo and the score (Partes.h), and the level window's
+// model. Its steps live in one file per concern:
+//   Juego.cpp        the entry points, requests and answers, what a step did
+//   JuegoTiempo.cpp  the three timers' events, the level clock, the pause
+//   JuegoNiveles.cpp a level's start and end, the level window
+//   JuegoMenus.cpp   start-up, the commands of keys and menus, the demo
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/Mesa.h"
+#include "game/Suceso.h"
+#include "levels/InicioNivel.h"
+#include "motor/Comando.h"
+#include "motor/Consejero.h"
+#include "motor/Flujo.h"
+#include "motor/Pantalla.h"
+#include "motor/Partes.h"
+#include "motor/Plataforma.h"
+#include "motor/RelojNivel.h"
+#include "motor/Teclado.h"
+#include "motor/Vista.h"
+#include "progress/Ajustes.h"
+#include "progress/Ayuda.h"
+#include "progress/Progreso.h"
+#include "progress/SelectorNiveles.h"
+
+namespace tumbla {
+
+class Juego {
+ public:
+  // `rutaIni` is the settings file (UTF-8); it is created on the first write.
+  // `niveles` are the level records (the built-in ones unless a level
+  // designer tries others).
+  Juego(Plataforma& plataforma, std::string rutaIni, CatalogoNiveles niveles = CatalogoNiveles());
+  ~Juego();
+  Juego(const Juego&) = delete;
+  Juego& operator=(const Juego&) = delete;
+
+  // ---- Entry points ----------------------------------------------------------
+  void Inicializar();  // program start-up
+  // A timer's event. False, and nothing done, when that timer is not running
+  // (off, or an interval of 0).
+  bool Disparar(Temporizador t);
+  // A key-down with a virtual key code, through the key map. Any key a person
+  // presses ends a demo, and does nothing else.
+  void Tecla(int codigo, Foco foco = Foco::Persiana, Quien quien = Quien::Persona);
+  // A command (a menu item, a click on the shutter). A person's command ends
+  // a demo first.
+  void Ejecutar(Comando c, Quien quien = Quien::Persona);
+  // A click anywhere on the board: it only ends a demo.
+  void Clic();
+  // The box, question, credits or shutter step the game asked for is over:
+  // `aceptar` is OK for a question.
+  void Responder(bool aceptar);
+  // The level window's answer.
+  void Elegir(const Eleccion& eleccion);
+  // The player's own keys ("Teclas..."): a key for an action, refused when
+  // another action has it (`ocupada`) or the game keeps it; the game's own.
+  bool AsignarTecla(Comando c, int codigo, Comando& ocupada);
+  void TeclasPredeterminadas();
+  // Where the window stands now, remembered for the next start.
+  void RecordarVentana(const Geometria& g) { ajustes_.RecordarVentana(g); }
+  // The computer player that draws the hint's outline (none: no outline).
+  void PonerConsejero(Consejero* consejero) { consejero_ = consejero; }
+
+  // ---- What the host sees ----------------------------------------------------
+  const Vista& vista() const { return vista_; }
+  // The screen as the game now shows it, and what changed on it since the
+  // last call.
+  const Pantalla& pantalla() const;
+  Cambios TomarCambios();
+  // The level window's model, which the window paints and feeds.
+  SelectorNiveles& selector() { return selector_; }
+  const CatalogoNiveles& niveles() const { return niveles_; }
+  const Teclado& teclado() const { return teclado_; }
+  const std::string& rutaIni() const { return ini_.ruta(); }
+  // Folders to write the help document to, the first that takes it wins. By
+  // default the settings file's folder, then the temporary folder.
+  void PonerCarpetasAyuda(std::vector<std::string> carpetas) { carpetasAyuda_ = std::move(carpetas); }
+
+ private:
+  friend class Vista;
+  friend class AccesoPruebas;  // tests: the scene builder and the soak's checks
+
+  // The settings store as the game uses it: the file, which stores nothing
+  // while a demo is asked for or runs.
+  class AlmacenJuego : public Almacen {
+   public:
+    AlmacenJuego(AlmacenIni& ini, const Demostracion& demo) : ini_(ini), demo_(demo) {}
+    std::string Leer(const std::string& seccion, const std::string& clave) const override {
+      return ini_.Leer(seccion, clave);
+    }
+    void Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) override {
+      if (!demo_.GuardaNada()) ini_.Escribir(seccion, clave, valor);
+    }
+
+   private:
+    AlmacenIni& ini_;
+    const Demostracion& demo_;
+  };
+  // The host's random numbers, for the rules. The sounds of a step are
+  // heard as the step makes them: before it draws, what it made so far plays.
+  class AzarJuego : public Azar {
+   public:
+    explicit AzarJuego(Juego& juego) : juego_(juego) {}
+    int Sortear(Sorteo s, int n) override {
+      juego_.SonarPaso();
+      return juego_.plataforma_.aleatorio(s, n);
+    }
+
+   private:
+    Juego& juego_;
+  };
+  // The step of the rules under way, and how much of its sound was heard.
+  struct PasoEnCurso {
+    const Suceso* suceso = nullptr;
+    bool sonido = false;
+    int filas = 0;
+  };
+
+  // ---- Juego.cpp -------------------------------------------------------------
+  // Any key, click or command a person gives ends a demo: true when it did.
+  bool Interrumpir(Quien quien);
+  // The game waits for the player: `e` says for what, and what the answer leads to.
+  void Pedir(const Espera& e);
+  void Pedir(const Peticion& p, Despues despues = Despues::Nada) { Pedir(Espera{p, despues}); }
+  void Mensaje(Icono icono, const std::string& texto, const std::string& titulo, Despues despues = Despues::Nada);
+  void Retirar();
+  void Sonar(int id);
+  // Runs a step of the rules on the table, then plays, scores and times what
+  // it did, and ends the level when it was won or lost.
+  void Paso(const std::function<void(Suceso&)>& paso);
+  void SonarPaso();
+  void EjecutarAccion(Comando c);
+  // ---- JuegoTiempo.cpp -------------------------------------------------------
+  void TickJuego();
+  bool OrdenPendiente();
+  bool RelojDelNivel();
+  void Gravedad();
+  void Reanudar();
+  // ---- JuegoNiveles.cpp ------------------------------------------------------
+  void EmpezarNivel();
+  void JugarNivel(int posicion, bool gris);
+  void ContinuarPartida();
+  void NivelCompletado();
+  void PasoPersiana();
+  void TerminarNivel();
+  void FinPartida(int motivo);
+  void TrasFinPartida(int motivo);
+  void Continuar();
+  void AbrirNuevo(bool trasPerder = false);
+  void AbrirSelector(bool trasPerder);
+  // ---- JuegoMenus.cpp --------------------------------------------------------
+  void MenuAyuda();
+  void MenuPiezas(int indice);
+  void MenuReset();
+  void MenuDemostracion();
+  void TerminarDemostracion();
+  void AccionDeJuego(Comando c);
+
+  Plataforma& plataforma_;
+  AzarJuego azar_;
+  PasoEnCurso enCurso_;
+  CatalogoNiveles niveles_;
+  AlmacenIni ini_;
+  Demostracion demo_;
+  AlmacenJuego almacen_;
+  Ajustes ajustes_;
+  Progreso progreso_;
+  SelectorNiveles selector_;
+  Teclado teclado_;
+  Mesa mesa_;
+  Nivel nivel_;
+  Flujo flujo_;
+  Espera espera_;
+  RelojNivel reloj_;
+  Persiana persiana_;
+  Temporizadores tiempos_;
+  Marcador marcador_;
+  std::vector<std::string> carpetasAyuda_;
+  Consejero* consejero_ = nullptr;
+  Vista vista_;
+  mutable Pantalla pantalla_;
+  mutable Cambios cambios_;
+};
+
+}  // namespace tumbla

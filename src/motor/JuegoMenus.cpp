@@ -1,0 +1,177 @@
+// Start-up, what each command does (the keys of play and the menu items),
+// and the demo.
+#include "game/Pasos.h"
+#include "game/Sonidos.h"
+#include "motor/Juego.h"
+#include "progress/Ayuda.h"
+
+namespace tumbla {
+
+void Juego::Inicializar() {
+  // The screen before any level shows already behind the start-up box: the
+  // framed empty board, the clock at "0:00" and how to begin.
+  flujo_.fase = Fase::SinNivel;
+  reloj_.Arrancar();
+  const bool premio = progreso_.PremioDiario(plataforma_.hoy());
+  ajustes_.Cargar();
+  teclado_.Cargar(almacen_);
+  mesa_.fichas = ajustes_.JuegoDeFichas();
+  marcador_.puntos = 0;
+  if (premio) {
+    Mensaje(Icono::Informacion,
+            "Enhorabuena! Acabas de obtener otro minuto extra.\r\rYa tienes " +
+                std::to_string(progreso_.MinutosExtra()) + " minutos extra acumulados.",
+            kTituloVentana);
+  }
+}
+
+void Juego::EjecutarAccion(Comando c) {
+  // While the game waits for the player, the box or window it opened has
+  // the keyboard and the menus.
+  if (c == Comando::Ninguno || espera_.Hay() || flujo_.fase == Fase::Apagado) return;
+  switch (c) {
+    case Comando::Sonido:
+      ajustes_.CambiarSonido();
+      break;
+    case Comando::Continuar:
+      Continuar();
+      break;
+    case Comando::Nuevo:
+      demo_.pedida = false;
+      AbrirNuevo();
+      break;
+    case Comando::Ayuda:
+      MenuAyuda();
+      break;
+    case Comando::AcercaDe:
+      Pedir(Peticion{TipoPeticion::Creditos, Icono::Informacion, "Acerca de Tumbla", ""});
+      break;
+    case Comando::Demostracion:
+      MenuDemostracion();
+      break;
+    case Comando::Normal:
+    case Comando::Dificil:
+      MenuPiezas(c == Comando::Dificil ? 1 : 0);
+      break;
+    case Comando::Reset:
+      MenuReset();
+      break;
+    case Comando::Sombra:
+      ajustes_.CambiarSombra();
+      break;
+    case Comando::Pista:
+      ajustes_.CambiarPista();
+      marcador_.conPista |= ajustes_.Pista() && flujo_.Jugando();
+      break;
+    case Comando::PantallaCompleta:
+      ajustes_.CambiarPantallaCompleta();
+      break;
+    case Comando::Teclas:
+      Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
+      break;
+    case Comando::Ausencia:
+      // The window lost the focus: a game in play pauses as with the pause key.
+      if (flujo_.fase == Fase::Jugando) flujo_.orden = Orden::Pausa;
+      break;
+    default:
+      AccionDeJuego(c);
+      break;
+  }
+}
+
+void Juego::AccionDeJuego(Comando c) {
+  const bool mueve = flujo_.fase == Fase::Jugando;
+  switch (c) {
+    case Comando::Izquierda:
+    case Comando::Derecha:
+    case Comando::Abajo:
+      // After a hard drop the piece lands where it is: it no longer moves.
+      if (mueve && !mesa_.soltada) Mover(mesa_, c == Comando::Izquierda ? -1 : c == Comando::Derecha ? 1 : kAncho);
+      break;
+    case Comando::Girar:
+    case Comando::GirarAlReves:
+      if (mueve) Girar(mesa_, c == Comando::GirarAlReves);
+      break;
+    case Comando::Soltar:
+      if (!mueve || !mesa_.hayFicha) break;
+      if (mesa_.ficha.fila == kFichaTorpedo) {
+        Paso([this](Suceso& s) { LanzarTorpedo(mesa_, s); });
+      } else {
+        Soltar(mesa_);
+      }
+      break;
+    case Comando::GirarCuadrado3:
+    case Comando::GirarCuadrado4:
+      if (mueve && PuedeGirarCuadrado(mesa_)) {
+        Paso([this, c](Suceso& s) { GirarCuadrado(mesa_, azar_, c == Comando::GirarCuadrado3, s); });
+      }
+      break;
+    case Comando::Pausa:
+      if (flujo_.fase == Fase::Pausado) {
+        Reanudar();
+      } else if (mueve) {
+        flujo_.orden = Orden::Pausa;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+bool Juego::AsignarTecla(Comando c, int codigo, Comando& ocupada) {
+  return teclado_.Asignar(almacen_, c, codigo, ocupada);
+}
+
+void Juego::TeclasPredeterminadas() { teclado_.Predeterminadas(almacen_); }
+
+void Juego::MenuAyuda() {
+  std::string ruta;
+  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_, ruta)) {
+    Mensaje(Icono::Exclamacion, std::string("No se ha podido escribir la ayuda: ") + kArchivoAyuda, kTituloVentana);
+  } else if (!plataforma_.abrir(ruta)) {
+    Mensaje(Icono::Exclamacion, "No se ha podido abrir la ayuda: " + ruta, kTituloVentana);
+  }
+}
+
+void Juego::MenuPiezas(int indice) {
+  // It takes effect with the next piece drawn.
+  ajustes_.ElegirFichas(indice);
+  mesa_.fichas = ajustes_.JuegoDeFichas();
+}
+
+void Juego::MenuReset() {
+  if (flujo_.Jugando() || persiana_.visible) {
+    Mensaje(Icono::Exclamacion, "Para esta opción debes haber finalizado la partida.", kTituloVentana);
+    return;
+  }
+  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana, "¿Quieres resetear el juego?"}, Despues::Reset);
+}
+
+void Juego::MenuDemostracion() {
+  if (demo_.activa) TerminarDemostracion();
+  demo_.pedida = true;
+  AbrirNuevo();
+  // A window that only opens at the next tick keeps the request till then.
+  if (flujo_.orden != Orden::Nuevo && !espera_.Hay()) demo_.pedida = false;
+}
+
+void Juego::TerminarDemostracion() {
+  if (!demo_.activa) return;
+  Retirar();
+  tiempos_.Parar();
+  demo_.activa = false;
+  flujo_.fase = Fase::SinNivel;
+  flujo_.orden = Orden::Ninguna;
+  flujo_.fichaTrasFin = false;
+  flujo_.nivelActual = demo_.nivelAntes;
+  mesa_.hayFicha = false;
+  persiana_.Quitar();
+  marcador_.puntos = 0;
+  // The screen as the game starts: an empty board in its full frame, the
+  // clock at 0:00.
+  nivel_.posicion = 0;
+  reloj_.Apagar();
+  reloj_.Arrancar();
+}
+
+}  // namespace tumbla

@@ -1,0 +1,134 @@
+#include "motor/Presentador.h"
+
+#include <cstdio>
+
+#include "game/Reglas.h"
+
+namespace tumbla {
+
+namespace {
+
+constexpr const char* kTextoPersiana = "Pulsa <INTRO> para continuar.";
+
+// The picture that shows a cell value: the block picture of the same number.
+int8_t ImagenDeValor(int16_t valor) {
+  return valor >= 1 && valor < kIconLineas ? static_cast<int8_t>(valor) : int8_t{kSinImagen};
+}
+
+std::string TresCifras(int n) {
+  char texto[16];
+  std::snprintf(texto, sizeof texto, "%03d", n);
+  return texto;
+}
+
+// Nothing of a level shows before the first one and once a game is over.
+bool PantallaLimpia(const Vista& v) { return v.fase() == Fase::Apagado || v.fase() == Fase::SinNivel; }
+
+void PresentarTablero(const Vista& v, Consejero* consejero, Pantalla& p) {
+  if (PantallaLimpia(v)) return;
+  const Mesa& m = v.mesa();
+  for (int i = 0; i < kCeldas; ++i) {
+    if (!EsMuroExterior(i)) p.imgTablero[static_cast<size_t>(i)] = ImagenDeValor(m.tablero[i]);
+  }
+  const Pieza ficha = m.ficha;
+  if (m.hayFicha || v.flujo().fichaTrasFin) {
+    for (int k = 0; k < ficha.NumCeldas(); ++k) {
+      p.imgTablero[static_cast<size_t>(ficha.Celda(k))] = static_cast<int8_t>(ficha.Color());
+    }
+  }
+  // Where the piece would come to rest, when the player wants to see it.
+  if (v.ajustes().Sombra() && m.hayFicha && v.Jugando() && m.tablero.Cabe(ficha)) {
+    Pieza abajo = ficha;
+    while (m.tablero.Cabe(abajo.Movida(kAncho))) abajo = abajo.Movida(kAncho);
+    for (int k = 0; k < abajo.NumCeldas(); ++k) p.sombra.set(static_cast<size_t>(abajo.Celda(k)));
+  }
+  // Where the computer would put it, when the player asks for a hint.
+  if (v.ajustes().Pista() && m.hayFicha && v.fase() == Fase::Jugando && consejero != nullptr) {
+    if (const auto consejo = consejero->Consejo(v)) {
+      for (int k = 0; k < consejo->NumCeldas(); ++k) {
+        const int i = consejo->Celda(k);
+        if (i >= 0 && i < kCeldas) p.pista.set(static_cast<size_t>(i));
+      }
+    }
+  }
+  // The preview.
+  const Catalogo& cat = Catalogo::Comun();
+  const int fila = m.siguiente;
+  for (int k = 1; k <= Catalogo::NumCeldas(fila); ++k) {
+    const int i = 12 + Catalogo::DecodificarToken(cat.Campo(fila, k + 1), false);
+    if (i >= 0 && i < static_cast<int>(p.imgNext.size())) p.imgNext[static_cast<size_t>(i)] = static_cast<int8_t>(cat.Color(fila));
+  }
+}
+
+void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p) {
+  const bool enPantalla = !PantallaLimpia(v);
+  const Nivel& nivel = v.nivel();
+  const Mesa& m = v.mesa();
+  if (nivel.posicion != 0) {
+    const Grupo* g = BuscarGrupo(GrupoDeClave(niveles.Clave(nivel.posicion)));
+    p.lblTipoJuego = {TresCifras(nivel.posicion) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
+    if (g != nullptr) p.colorTipoJuego = g->color;
+  }
+  if (m.reglas != nullptr && nivel.posicion != 0) {
+    const ObjetivoVisible objetivo = m.reglas->Objetivo(m);
+    p.lblObjetivo = {objetivo.texto, enPantalla};
+    if (enPantalla) {
+      p.imgObjetivo = {objetivo.imagenes[0], objetivo.imagenes[1]};
+      // The handicap icons fill their slots from the left.
+      size_t k = 0;
+      for (Imagen icono : {nivel.periodoBloques > 0 ? kIconBloquesExtra : kSinImagen,
+                           m.subida.intervalo > 0 ? kIconSubirNivel : kSinImagen,
+                           nivel.borrarCadaRegistro != 0 ? kIconBorrarCada : kSinImagen, m.reglas->Icono()}) {
+        if (icono == kSinImagen) continue;
+        if (icono == kIconBorrarCada) p.cifraObstaculo[k] = std::to_string(m.borrarCada);
+        p.imgObstaculo[k++] = icono;
+      }
+      p.marcoCuadrado = m.reglas->Cuadrado();
+    }
+  }
+  p.lblTiempo = {v.reloj().Texto(), v.reloj().Visible()};
+  p.lblPuntos = {std::to_string(v.marcador().puntos - v.marcador().alEmpezar), enPantalla};
+  p.lblRecord = {std::to_string(v.marcador().record), enPantalla};
+}
+
+}  // namespace
+
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* consejero) {
+  Pantalla p;
+  PresentarTablero(v, consejero, p);
+  PresentarNivel(v, niveles, p);
+  const bool arrancado = v.fase() != Fase::Apagado;
+  p.lblPausa.visible = v.Pausado();
+  p.lblDemo.visible = v.demo().activa;
+  p.lblInicio.visible = PantallaLimpia(v) && arrancado;
+  p.marcoVisible = arrancado;
+  p.colorMarco = v.reloj().Parpadeo() ? kColorRojo : kColorGris;
+  p.persianaVisible = v.persiana().visible;
+  p.filasPersiana = v.persiana().filas;
+  p.textoPersiana = v.persiana().espera ? kTextoPersiana : "";
+  p.menuNormal = v.ajustes().Fichas() == 0;
+  p.menuDificil = v.ajustes().Fichas() == 1;
+  p.menuSonido = v.ajustes().Sonido();
+  p.menuSombra = v.ajustes().Sombra();
+  p.menuPista = v.ajustes().Pista();
+  p.menuPantallaCompleta = v.ajustes().PantallaCompleta();
+  p.menuMinutos = arrancado ? "Minutos extra: " + std::to_string(v.MinutosExtra()) : "Minutos";
+  return p;
+}
+
+void Comparar(const Pantalla& antes, const Pantalla& ahora, Cambios& cambios) {
+  for (int i = 0; i < kCeldas; ++i) {
+    const auto k = static_cast<size_t>(i);
+    if (antes.imgTablero[k] != ahora.imgTablero[k] || antes.sombra[k] != ahora.sombra[k] ||
+        antes.pista[k] != ahora.pista[k]) {
+      cambios.celdas.set(k);
+    }
+  }
+  Pantalla sinTablero = ahora;
+  sinTablero.imgTablero = antes.imgTablero;
+  sinTablero.sombra = antes.sombra;
+  sinTablero.pista = antes.pista;
+  if (!(sinTablero == antes)) cambios.panel = true;
+}
+
+}  // namespace tumbla

@@ -1,0 +1,63 @@
+// The player's options, each held once and stored the moment it changes:
+// the sound switch (SOINUA, "S" or "N"), the piece set (ZAILTASUNA, "N"
+// Normal or "Z" Difícil), the landing shadow (ITZALA, off unless "S") and
+// the hint (ARGIBIDEA, off unless "S"); and where the window stands, in
+// section LEIHOA: full screen or not (PANTAILA_OSOA) and its place and
+// size (KOKAPENA, "x,y,width,height").
+#pragma once
+
+#include "game/Mesa.h"
+#include "progress/Almacen.h"
+
+namespace tumbla {
+
+constexpr const char* kSeccionVentana = "LEIHOA";
+
+// The main window's place and size on the desktop, in its own pixels.
+struct Geometria {
+  int x = 0;
+  int y = 0;
+  int ancho = 0;
+  int alto = 0;
+  bool Valida() const { return ancho > 0 && alto > 0; }
+  bool operator==(const Geometria&) const = default;
+};
+
+class Ajustes {
+ public:
+  explicit Ajustes(Almacen& almacen) : almacen_(almacen) {}
+
+  // Start-up: the stored options. A stored piece set other than "N" or "Z"
+  // changes nothing, so the one in force (Normal) stays.
+  void Cargar();
+  // Only the window's state and place: nothing is written.
+  void CargarVentana();
+
+  bool Sonido() const { return sonido_; }
+  void CambiarSonido();
+  // 0 for Normal, 1 for Difícil.
+  int Fichas() const { return fichas_; }
+  JuegoFichas JuegoDeFichas() const { return fichas_ == 1 ? JuegoFichas::Dificil() : JuegoFichas::Normal(); }
+  void ElegirFichas(int indice);
+  bool Sombra() const { return sombra_; }
+  void CambiarSombra();
+  bool Pista() const { return pista_; }
+  void CambiarPista();
+
+  bool PantallaCompleta() const { return completa_; }
+  void CambiarPantallaCompleta();
+  // The window's last place and size (not valid before the first one).
+  const Geometria& Ventana() const { return ventana_; }
+  void RecordarVentana(const Geometria& g);
+
+ private:
+  Almacen& almacen_;
+  bool sonido_ = true;
+  int fichas_ = 0;
+  bool sombra_ = false;
+  bool pista_ = false;
+  bool completa_ = false;
+  Geometria ventana_;
+};
+
+}  // namespace tumbla

@@ -1,0 +1,138 @@
+#include "ui/DialogoTeclas.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "motor/Juego.h"
+#include "progress/CodigosTecla.h"
+#include "ui/Teclas.h"
+
+namespace tumbla::ui {
+
+namespace {
+
+QString Texto(const char* s) { return QString::fromUtf8(s); }
+
+QString Nombre(Comando c) {
+  for (const AccionTecla& a : Teclado::Acciones()) {
+    if (a.comando == c) return Texto(a.nombre);
+  }
+  return {};
+}
+
+}  // namespace
+
+QString DialogoTeclas::NombreVisible(int codigo) {
+  static const std::pair<int, const char*> kNombres[] = {
+      {tecla::kIzquierda, "Flecha izquierda"}, {tecla::kDerecha, "Flecha derecha"},
+      {tecla::kArriba, "Flecha arriba"},       {tecla::kAbajo, "Flecha abajo"},
+      {tecla::kEspacio, "Espacio"},            {8, "Retroceso"},
+      {9, "Tabulador"},                        {33, "Re Pág"},
+      {34, "Av Pág"},                          {35, "Fin"},
+      {36, "Inicio"},                          {45, "Insertar"},
+      {46, "Suprimir"},
+  };
+  for (const auto& [c, nombre] : kNombres) {
+    if (c == codigo) return Texto(nombre);
+  }
+  return QString::fromStdString(Teclado::NombreTecla(codigo));
+}
+
+DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), juego_(juego) {
+  setObjectName(QStringLiteral("DialogoTeclas"));
+  setWindowTitle(QStringLiteral("Teclas"));
+  auto* rejilla = new QGridLayout;
+  const auto& acciones = Teclado::Acciones();
+  for (int a = 0; a < kAccionesTecla; ++a) {
+    rejilla->addWidget(new QLabel(Texto(acciones[static_cast<size_t>(a)].nombre), this), a, 0);
+    auto* boton = new QPushButton(this);
+    boton->setObjectName(QStringLiteral("tecla%1").arg(a));
+    boton->setMinimumWidth(170);
+    connect(boton, &QPushButton::clicked, this, [this, a] { Esperar(a); });
+    rejilla->addWidget(boton, a, 1);
+    botones_[static_cast<size_t>(a)] = boton;
+  }
+  aviso_ = new QLabel(this);
+  aviso_->setObjectName(QStringLiteral("aviso"));
+  aviso_->setWordWrap(true);
+  auto* pie = new QDialogButtonBox(this);
+  QPushButton* predeterminadas = pie->addButton(QStringLiteral("Predeterminadas"), QDialogButtonBox::ResetRole);
+  predeterminadas->setObjectName(QStringLiteral("predeterminadas"));
+  QPushButton* cerrar = pie->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+  connect(predeterminadas, &QPushButton::clicked, this, [this] {
+    juego_.TeclasPredeterminadas();
+    aviso_->clear();
+    esperando_ = -1;
+    Actualizar();
+  });
+  connect(cerrar, &QPushButton::clicked, this, &QDialog::reject);
+  auto* columna = new QVBoxLayout(this);
+  columna->addLayout(rejilla);
+  columna->addWidget(aviso_);
+  columna->addWidget(pie);
+  // The buttons take no key: a key pressed while an action waits is its key.
+  for (QPushButton* b : botones_) b->installEventFilter(this);
+  predeterminadas->installEventFilter(this);
+  cerrar->installEventFilter(this);
+  installEventFilter(this);
+  Actualizar();
+}
+
+void DialogoTeclas::Actualizar() {
+  const auto& acciones = Teclado::Acciones();
+  for (int a = 0; a < kAccionesTecla; ++a) {
+    QPushButton* boton = botones_[static_cast<size_t>(a)];
+    if (a == esperando_) {
+      boton->setText(QStringLiteral("Pulsa una tecla…"));
+      continue;
+    }
+    const auto teclas = juego_.teclado().Teclas(acciones[static_cast<size_t>(a)].comando);
+    QStringList nombres;
+    for (int codigo : teclas) {
+      if (codigo != 0) nombres << NombreVisible(codigo);
+    }
+    boton->setText(nombres.isEmpty() ? QStringLiteral("(ninguna)") : nombres.join(QStringLiteral(", ")));
+  }
+}
+
+void DialogoTeclas::Esperar(int accion) {
+  esperando_ = accion;
+  aviso_->setText(QStringLiteral("Pulsa la tecla para «%1» (Escape: dejarla como está).")
+                      .arg(Texto(Teclado::Acciones()[static_cast<size_t>(accion)].nombre)));
+  Actualizar();
+}
+
+void DialogoTeclas::Asignar(int codigo) {
+  const Comando c = Teclado::Acciones()[static_cast<size_t>(esperando_)].comando;
+  const QString tecla = codigo != 0 ? NombreVisible(codigo) : QStringLiteral("Esa tecla");
+  Comando ocupada = Comando::Ninguno;
+  if (codigo != 0 && juego_.AsignarTecla(c, codigo, ocupada)) {
+    aviso_->clear();
+  } else if (ocupada != Comando::Ninguno) {
+    aviso_->setText(QStringLiteral("La tecla «%1» ya es de «%2».").arg(tecla, Nombre(ocupada)));
+  } else {
+    aviso_->setText(QStringLiteral("«%1» no se puede usar: el juego la necesita.").arg(tecla));
+  }
+  esperando_ = -1;
+  Actualizar();
+}
+
+bool DialogoTeclas::eventFilter(QObject* objeto, QEvent* evento) {
+  if (esperando_ < 0 || evento->type() != QEvent::KeyPress) return QDialog::eventFilter(objeto, evento);
+  const auto* tecla = static_cast<QKeyEvent*>(evento);
+  if (tecla->isAutoRepeat()) return true;
+  if (tecla->key() == Qt::Key_Escape) {
+    esperando_ = -1;
+    aviso_->clear();
+    Actualizar();
+  } else {
+    Asignar(CodigoTecla(tecla->key()));
+  }
+  return true;
+}
+
+}  // namespace tumbla::ui

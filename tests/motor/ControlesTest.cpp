@@ -1,0 +1,128 @@
+// The player's own keys, the window losing the focus, full screen and the
+// window's place, and the demo that goes on by itself.
+#include <gtest/gtest.h>
+
+#include "AccesoPruebas.h"
+#include "Archivos.h"
+#include "Escena.h"
+#include "progress/CodigosTecla.h"
+
+namespace tumbla {
+namespace {
+
+TEST(Teclas, cadaAccionTomaLaTeclaQueElJugadorLeDaYElArchivoLaGuarda) {
+  // A free key goes to its action and is stored by name; a key in use is
+  // refused naming its action, one the game keeps refused naming none. O
+  // stays Left's second key until Pause takes it; "Girar al otro lado" has
+  // no key until given one. A new start reads the keys back.
+  Escena s;
+  s.Tablero(0, {}).Ficha(78, 10 * kAncho + 6);
+  Comando ocupada = Comando::Ninguno;
+  ASSERT_TRUE(s.juego->AsignarTecla(Comando::Izquierda, 'J', ocupada));
+  EXPECT_FALSE(s.juego->AsignarTecla(Comando::Derecha, 'J', ocupada));
+  EXPECT_EQ(ocupada, Comando::Izquierda);
+  EXPECT_FALSE(s.juego->AsignarTecla(Comando::Soltar, tecla::kF1, ocupada));
+  EXPECT_EQ(ocupada, Comando::Ninguno);
+  const auto posicion = [&] { return s.v().FichaEnJuego().posicion; };
+  int antes = posicion();
+  s.Tecla(tecla::kIzquierda);
+  s.Tecla('J');
+  s.Tecla(tecla::kO);
+  EXPECT_EQ(posicion(), antes - 2);
+  ASSERT_TRUE(s.juego->AsignarTecla(Comando::Pausa, tecla::kO, ocupada));
+  EXPECT_EQ(s.juego->teclado().Teclas(Comando::Izquierda), (std::array<int, 2>{'J', 0}));
+  const Pieza ficha = s.v().FichaEnJuego();
+  EXPECT_EQ(s.juego->teclado().TeclaDe(Comando::GirarAlReves), 0);
+  ASSERT_TRUE(s.juego->AsignarTecla(Comando::GirarAlReves, 'W', ocupada));
+  s.Tecla('W');
+  EXPECT_EQ(s.v().FichaEnJuego(), ficha.Girada(true));
+  EXPECT_NE(ficha.Girada(true), ficha.Girada());
+  const std::string ajustes = Contenido(s.carpeta / "tumbla.ini");
+  EXPECT_NE(ajustes.find("[TEKLAK]"), std::string::npos);
+  EXPECT_NE(ajustes.find("EZKERRA=J"), std::string::npos);
+  EXPECT_NE(ajustes.find("PAUSA=O"), std::string::npos);
+
+  Juego otro(s.plataforma, s.juego->rutaIni());
+  otro.Inicializar();
+  EXPECT_EQ(otro.teclado().Principal('J', Foco::Persiana), Comando::Izquierda);
+  EXPECT_EQ(otro.teclado().Principal(tecla::kO, Foco::Persiana), Comando::Pausa);
+  otro.TeclasPredeterminadas();
+  EXPECT_EQ(otro.teclado().Teclas(Comando::Izquierda), (std::array<int, 2>{tecla::kIzquierda, tecla::kO}));
+}
+
+TEST(Teclas, unValorQueNoEsTeclaOSeRepiteSeIgnora) {
+  // A name that is no key, a key kept by the game, and a key stored for two
+  // actions are passed over: those actions keep the game's own keys.
+  Escena s{Escena::SinArrancar{}};
+  Guardar(s.carpeta / "tumbla.ini", "[TEKLAK]\nEZKERRA=Nada\nESKUINA=K\nBIRATU=K\nBEHERA=F2\nJAURTI=M\n");
+  s.juego->Inicializar();
+  const Teclado& t = s.juego->teclado();
+  EXPECT_EQ(t.TeclaDe(Comando::Izquierda), tecla::kIzquierda);
+  EXPECT_EQ(t.TeclaDe(Comando::Derecha), tecla::kDerecha);
+  EXPECT_EQ(t.TeclaDe(Comando::Girar), tecla::kArriba);
+  EXPECT_EQ(t.TeclaDe(Comando::Abajo), tecla::kAbajo);
+  EXPECT_EQ(t.TeclaDe(Comando::Soltar), 'M');
+  EXPECT_EQ(Teclado::CodigoTecla(Teclado::NombreTecla(188)), 188);
+}
+
+TEST(Juego, alPerderElFocoPausaComoLaTeclaYSoloEllaVuelve) {
+  // Losing the focus during play pauses at the next tick, as the pause key
+  // does; losing it again changes nothing; only the pause key resumes. A
+  // demo simply ends.
+  Escena s;
+  s.Orden(Comando::Ausencia);
+  EXPECT_FALSE(s.v().Pausado());
+  s.Tick();
+  EXPECT_TRUE(s.v().Pausado());
+  s.Orden(Comando::Ausencia);
+  s.Tick();
+  EXPECT_TRUE(s.v().Pausado());
+  s.Tecla(tecla::kF3);
+  EXPECT_FALSE(s.v().Pausado());
+  s.Demostracion();
+  s.Orden(Comando::Ausencia);
+  EXPECT_FALSE(s.v().demo().activa);
+  EXPECT_FALSE(s.v().Jugando());
+}
+
+TEST(Juego, unaDemostracionGanadaSigueSolaConElNivelSiguiente) {
+  // A won demo shows its shutter a few seconds, then plays the next
+  // position of the sequence; still nothing is stored.
+  Escena s{Escena::SinArrancar{}};
+  s.juego->Inicializar();
+  s.Atender();
+  const std::string ajustes = Contenido(s.carpeta / "tumbla.ini");
+  s.plataforma.alMostrarSelector = [](SelectorNiveles& v) {
+    EXPECT_EQ(v.Titulo(), "Demostración: elige el nivel que jugará el ordenador");
+    return v.ElegirPosicion(2);
+  };
+  s.Orden(Comando::Demostracion);
+  s.Tablero(23, {"11111.11111"}).Lineas(1).Ficha(63, 22 * kAncho + 6);
+  s.Tick();
+  ASSERT_TRUE(s.v().NivelTerminado());
+  s.plataforma.ahora += 3;
+  s.Tick();
+  EXPECT_TRUE(s.v().NivelTerminado());
+  s.plataforma.ahora += 2;
+  s.Tick();
+  EXPECT_EQ(s.v().NivelActual(), 3);
+  EXPECT_TRUE(s.v().Jugando() && s.v().demo().activa);
+  EXPECT_EQ(Contenido(s.carpeta / "tumbla.ini"), ajustes);
+}
+
+TEST(Juego, laPantallaCompletaYElSitioDeLaVentanaSeRecuerdan) {
+  // Both go to their own section and come back at the next start; a place
+  // with no size is not kept.
+  Escena s;
+  s.Orden(Comando::PantallaCompleta);
+  EXPECT_TRUE(s.p().menuPantallaCompleta);
+  s.juego->RecordarVentana({40, 30, 0, 500});
+  s.juego->RecordarVentana({40, 30, 350, 500});
+  Juego otro(s.plataforma, s.juego->rutaIni());
+  otro.Inicializar();
+  EXPECT_TRUE(otro.vista().ajustes().PantallaCompleta());
+  EXPECT_EQ(otro.vista().ajustes().Ventana(), (Geometria{40, 30, 350, 500}));
+}
+
+}  // namespace
+}  // namespace tumbla
