@@ -1,6 +1,8 @@
 // Qt keys and the virtual key codes the game understands.
 #include "ui/Teclas.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <Qt>
 
 #include <utility>
@@ -44,6 +46,35 @@ int TeclaQt(int codigo) {
     if (c == codigo) return qt;
   }
   return 0;
+}
+
+CorrectorRepeticiones::CorrectorRepeticiones(QObject* padre) : QObject(padre) {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CorrectorRepeticiones::eventFilter(QObject* objeto, QEvent* evento) {
+  const auto tipo = evento->type();
+  if (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease && tipo != QEvent::ShortcutOverride) return false;
+  auto* tecla = static_cast<QKeyEvent*>(evento);
+  // Events made up without a time (as tests make them) are taken as they come.
+  if (tecla->timestamp() == 0) return false;
+  if (tipo == QEvent::KeyRelease) {
+    suelta_.insert(tecla->key(), tecla->timestamp());
+    return false;
+  }
+  if (tecla->isAutoRepeat() || suelta_.value(tecla->key()) != tecla->timestamp()) return false;
+  if (tipo == QEvent::ShortcutOverride) {
+    // Taken by the focus widget: no shortcut runs on a repeat it thinks new.
+    tecla->accept();
+    return true;
+  }
+  QKeyEvent repeticion(QEvent::KeyPress, tecla->key(), tecla->modifiers(), tecla->nativeScanCode(),
+                       tecla->nativeVirtualKey(), tecla->nativeModifiers(), tecla->text(), true,
+                       static_cast<quint16>(tecla->count()), tecla->device());
+  repeticion.setTimestamp(tecla->timestamp());
+  QCoreApplication::sendEvent(objeto, &repeticion);
+  evento->setAccepted(repeticion.isAccepted());
+  return true;
 }
 
 }  // namespace tumbla::ui

@@ -45,6 +45,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
       escenario_(new Escenario(juego_->pantalla(), this)),
       mando_(new Mando(this)) {
   setObjectName(QStringLiteral("frmMain"));
+  new CorrectorRepeticiones(this);
   setWindowTitle(QString::fromUtf8(kTituloVentana));
   setCentralWidget(escenario_);
   juego_->PonerConsejero(pista_.get());
