@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "progress/CodigosTecla.h"
+#include "ui/Teclas.h"
 
 namespace tumbla::ui {
 
@@ -200,15 +200,18 @@ void DialogoNiveles::reject() {
 
 void DialogoNiveles::keyPressEvent(QKeyEvent* evento) {
   Eleccion respuesta;
+  const int codigo = CodigoTecla(evento->key());
   switch (evento->key()) {
-    case Qt::Key_Left: Modelo().TeclaAbajo(tecla::kIzquierda); break;
-    case Qt::Key_Up: Modelo().TeclaAbajo(tecla::kArriba); break;
-    case Qt::Key_Right: Modelo().TeclaAbajo(tecla::kDerecha); break;
-    case Qt::Key_Down: Modelo().TeclaAbajo(tecla::kAbajo); break;
-    case Qt::Key_Escape: respuesta = Modelo().TeclaPulsada(tecla::kEscape); break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End: Modelo().TeclaAbajo(codigo); break;
+    case Qt::Key_Escape:
     case Qt::Key_Return:
-    case Qt::Key_Enter: respuesta = Modelo().TeclaPulsada(tecla::kIntro); break;
-    case Qt::Key_Space: respuesta = Modelo().TeclaPulsada(tecla::kEspacio); break;
+    case Qt::Key_Enter:
+    case Qt::Key_Space: respuesta = Modelo().TeclaPulsada(codigo); break;
     default:
       // Not QDialog's: its Escape and Enter would close the window behind
       // the game's back.

@@ -213,6 +213,11 @@ class VentanaTest : public QObject {
       const int seleccionado = m.Seleccionado(), pagina = m.ValorDesplazamiento();
       QTest::keyClick(&d, Qt::Key_Right);
       QCOMPARE(m.Seleccionado(), seleccionado + 1);
+      QTest::keyClick(&d, Qt::Key_End);
+      QCOMPARE(boton(m.Seleccionado())->text(), QStringLiteral("296"));
+      QTest::keyClick(&d, Qt::Key_Home);
+      QVERIFY(m.ValorDesplazamiento() == 0 && m.Seleccionado() == 0);
+      QTest::keyClick(&d, Qt::Key_Right);
       const QPoint sobre = boton(5)->geometry().center();
       QWheelEvent rueda(sobre, d.mapToGlobal(sobre), {}, {0, -120}, {}, {}, Qt::NoScrollPhase, false);
       QApplication::sendEvent(&d, &rueda);
