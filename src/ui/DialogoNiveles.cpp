@@ -34,7 +34,7 @@ constexpr double kLetraBoton = 11.0;
 constexpr double kLetraDatos = 10.0;
 
 // No sign on a button: the game's own colours, or a colour of no group.
-constexpr int kSinSigno = -2;
+constexpr int kSinSigno = -100;
 
 // A level button: a raised tile in its group's colour with the level number
 // in bold; in the palettes with signs, the sign of its kind of level (or a
@@ -51,7 +51,11 @@ class BotonNivel : public QAbstractButton {
   void PonerColor(uint32_t bgr) {
     const QColor color = ColorGrupo(paleta_, bgr);
     int signo = kSinSigno;
-    if (paleta_.marcas) signo = bgr == kColorGris ? -1 : TipoDeColor(bgr) >= 0 ? TipoDeColor(bgr) : kSinSigno;
+    if (paleta_.marcas && bgr == kColorGris) {
+      signo = kSignoCerrado;
+    } else if (paleta_.marcas && TipoDeColor(bgr) >= 0) {
+      signo = TipoDeColor(bgr);
+    }
     if (color_ != color || signo_ != signo) {
       color_ = color;
       signo_ = signo;
@@ -286,7 +290,7 @@ void DialogoNiveles::paintEvent(QPaintEvent*) {
   // The red frame lies in the gap around the selected button.
   const QRect marco = Rectangulo(m.izquierda, m.arriba, m.ancho, m.alto);
   const int grosor = std::max(1, static_cast<int>(std::lround(kGrosorMarco * escala_)));
-  QPen lapiz(QColor(paleta_.seleccion), grosor);
+  QPen lapiz(ColorMarco(paleta_, SelectorNiveles::kColorMarco), grosor);
   lapiz.setJoinStyle(Qt::MiterJoin);
   pintor.setPen(lapiz);
   pintor.setBrush(Qt::NoBrush);

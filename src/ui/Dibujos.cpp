@@ -379,7 +379,7 @@ void PintarSignoNivel(QPainter& p, const QRectF& sitio, int tipo, const QColor& 
         p.drawEllipse(petalo, 2.1, 2.1);
       }
       break;
-    default: {  // a padlock
+    default: {  // kSignoCerrado: a padlock
       p.drawRect(QRectF(1, 4.5, 8, 5.5));
       p.setBrush(Qt::NoBrush);
       p.setPen(QPen(tinta, 1.5));

@@ -25,8 +25,9 @@ void PintarImagen(QPainter& p, const QRectF& celda, int id, const Paleta& paleta
 // invalid colour for pictures without a flat face.
 QColor ColorCara(int id, const Paleta& paleta);
 
-// The sign of a kind of level (0..4: CLA, GOT, ROT, JUN, POD) or, for -1, a
-// padlock (a level beyond the open ones), in `tinta` over `sitio`.
+// The sign of a kind of level (0..4: CLA, GOT, ROT, JUN, POD) or a padlock
+// (kSignoCerrado: a level beyond the open ones), in `tinta` over `sitio`.
+constexpr int kSignoCerrado = -1;
 void PintarSignoNivel(QPainter& p, const QRectF& sitio, int tipo, const QColor& tinta);
 
 }  // namespace tumbla::ui

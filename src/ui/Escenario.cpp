@@ -271,13 +271,10 @@ void Escenario::PintarDestellos(QPainter& p) {
     // it; a steady arrow on each wall points at where it went.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(paleta().textoClaro));
-    const QRectF izquierda = escena::Celda(f * kAncho);
-    const QRectF derecha = escena::Celda(f * kAncho + kAncho - 1);
-    const double u = izquierda.width() / 17;
-    p.drawPolygon(QPolygonF({izquierda.topLeft() + QPointF(3 * u, 4 * u), izquierda.topLeft() + QPointF(11 * u, 8.5 * u),
-                             izquierda.topLeft() + QPointF(3 * u, 13 * u)}));
-    p.drawPolygon(QPolygonF({derecha.topLeft() + QPointF(14 * u, 4 * u), derecha.topLeft() + QPointF(6 * u, 8.5 * u),
-                             derecha.topLeft() + QPointF(14 * u, 13 * u)}));
+    const QPointF izquierda = escena::Celda(f * kAncho).topLeft();
+    const QPointF derecha = escena::Celda(f * kAncho + kAncho - 1).topLeft();
+    p.drawPolygon(QPolygonF({izquierda + QPointF(3, 4), izquierda + QPointF(11, 8.5), izquierda + QPointF(3, 13)}));
+    p.drawPolygon(QPolygonF({derecha + QPointF(14, 4), derecha + QPointF(6, 8.5), derecha + QPointF(14, 13)}));
   }
 }
 

@@ -1,8 +1,9 @@
 // The main window's client area: the board with the landing shadow and the
-// flash of cleared rows (or, with fewer flashes, a steady mark beside them), the next-piece preview, the handicap icons and the
-// objective (with their tooltips), the clock, the game-type and pause labels,
-// the score and record, the first-screen hint, the board frame and the
-// shutter, all painted from the screen model by one widget. Everything is
+// flash of cleared rows (or, with fewer flashes, a steady mark beside them),
+// the next-piece preview, the handicap icons and the objective (with their
+// tooltips), the clock, the game-type and pause labels, the score and record,
+// the first-screen hint, the board frame and the shutter, all painted from
+// the screen model, in the player's colours, by one widget. Everything is
 // laid out in twips on a fixed scene and scaled uniformly to the widget, so
 // an enlarged window shows a larger, still sharp game.
 #pragma once

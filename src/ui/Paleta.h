@@ -41,8 +41,7 @@ struct Paleta {
   QRgb textoTenue;
   QRgb bordeSiguiente;
   QRgb marco;       // the board frame,
-  QRgb marcoAviso;  // and in the clock's last seconds
-  QRgb seleccion;   // the level window's frame round the chosen level
+  QRgb marcoAviso;  // and in the clock's last seconds (red in the game's own)
   // A sign of its own on every block, drop and flower, and on the level
   // buttons: no information by colour alone.
   bool marcas;

@@ -250,7 +250,8 @@ void VentanaPrincipal::CrearMenus() {
     mnuColores_[k] = Accion(colores, QString::fromUtf8(kColores[k].first), kColores[k].second, comandos[k], {}, true);
     paletas->addAction(mnuColores_[k]);
   }
-  mnuDestellos_ = Accion(opciones, QString::fromUtf8(kMenuDestellos), "mnuDestellos", Comando::MenosDestellos, {}, true);
+  mnuDestellos_ =
+      Accion(opciones, QString::fromUtf8(kMenuDestellos), "mnuDestellos", Comando::MenosDestellos, {}, true);
   opciones->addSeparator();
   Accion(opciones, QStringLiteral("&Teclas..."), "mnuTeclas", Comando::Teclas);
   mnuCompleta_ = Accion(opciones, QStringLiteral("Pantalla &completa"), "mnuPantallaCompleta",
@@ -289,7 +290,9 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   mnuSombra_->setChecked(p.menuSombra);
   mnuPista_->setChecked(p.menuPista);
   mnuCompleta_->setChecked(p.menuPantallaCompleta);
-  for (size_t k = 0; k < mnuColores_.size(); ++k) mnuColores_[k]->setChecked(static_cast<size_t>(p.aspecto.colores) == k);
+  for (size_t k = 0; k < mnuColores_.size(); ++k) {
+    mnuColores_[k]->setChecked(static_cast<size_t>(p.aspecto.colores) == k);
+  }
   mnuDestellos_->setChecked(p.aspecto.menosDestellos);
   const QKeySequence sonido(TeclaQt(juego_->teclado().TeclaDe(Comando::Sonido)));
   if (teclaSonido_->shortcut() != sonido) teclaSonido_->setShortcut(sonido);

@@ -33,7 +33,8 @@ struct Conjunto {
 std::vector<Conjunto> Conjuntos(const Paleta& p) {
   Conjunto bloques{"bloques", {p.caras.begin() + 1, p.caras.end()}};
   bloques.colores.push_back(p.torpedo);
-  return {{"piezas", {p.caras.begin() + 1, p.caras.begin() + 8}}, bloques, {"gotas", {p.gotaAzul, p.gotaRosa}}, {"flores", {p.flores[0][0], p.flores[1][0], p.flores[2][0]}}};
+  return {{"piezas", {p.caras.begin() + 1, p.caras.begin() + 8}}, bloques, {"gotas", {p.gotaAzul, p.gotaRosa}},
+          {"flores", {p.flores[0][0], p.flores[1][0], p.flores[2][0]}}};
 }
 
 double Minimo(const Conjunto& c, Vision v) {
@@ -67,24 +68,16 @@ double Distintos(const std::vector<double>& a, const std::vector<double>& b) {
   return double(n) / a.size();
 }
 
-// Every picture of a palette, and the level window's signs, without colour, on the board's background.
+// Every picture of a palette (1..27), then the six signs of the level buttons, without colour.
 std::vector<std::vector<double>> Dibujos(const Paleta& p) {
   std::vector<std::vector<double>> dibujos;
-  for (int id = 1; id <= kNumImagenes; ++id) {
+  for (int id = 1; id < kNumImagenes + 6; ++id) {
     QImage img(34, 34, QImage::Format_RGB32);
-    img.fill(QColor(id < kNumImagenes ? p.fondoJuego : p.grupos[0]));
+    img.fill(QColor(p.fondoJuego));
     QPainter pintor(&img);
-    if (id < kNumImagenes) {
-      PintarImagen(pintor, img.rect(), id, p);
-    } else {
-      for (int tipo = -1; tipo < 5; ++tipo) {
-        dibujos.push_back({});
-        img.fill(Qt::white);
-        PintarSignoNivel(pintor, img.rect(), tipo, Qt::black);
-        dibujos.back() = SinColor(img);
-      }
-      break;
-    }
+    if (id < kNumImagenes) PintarImagen(pintor, img.rect(), id, p);
+    if (id >= kNumImagenes) PintarSignoNivel(pintor, img.rect(), id - kNumImagenes - 1, Qt::white);
+    pintor.end();
     dibujos.push_back(SinColor(img));
   }
   return dibujos;
@@ -100,17 +93,19 @@ class PaletasTest : public QObject {
     // CIEDE2000 gives the published differences (hue means across 0°, grey against colour), and the three simulations
     // leave white and grey as they are.
     const struct { color::Lab uno, otro; double esperada; } pares[] = {
-        {{50, 2.6772, -79.7751}, {50, 0, -82.7485}, 2.0425},       {{50, 0, 0}, {50, -1, 2}, 2.3669},
-        {{50, 2.49, -0.001}, {50, -2.49, 0.0009}, 7.1792},         {{50, 2.49, -0.001}, {50, -2.49, 0.0011}, 7.2195},
-        {{50, -0.001, 2.49}, {50, 0.0009, -2.49}, 4.8045},         {{50, 2.5, 0}, {73, 25, -18}, 27.1492},
-        {{50, 2.5, 0}, {56, -27, -3}, 31.9030},                    {{60.2574, -34.0099, 36.2677}, {60.4626, -34.1751, 39.4387}, 1.2644}};
+        {{50, 2.6772, -79.7751}, {50, 0, -82.7485}, 2.0425}, {{50, 0, 0}, {50, -1, 2}, 2.3669},
+        {{50, 2.49, -0.001}, {50, -2.49, 0.0009}, 7.1792}, {{50, 2.49, -0.001}, {50, -2.49, 0.0011}, 7.2195},
+        {{50, -0.001, 2.49}, {50, 0.0009, -2.49}, 4.8045}, {{50, 2.5, 0}, {73, 25, -18}, 27.1492},
+        {{50, 2.5, 0}, {56, -27, -3}, 31.9030},
+        {{60.2574, -34.0099, 36.2677}, {60.4626, -34.1751, 39.4387}, 1.2644}};
     for (const auto& [uno, otro, esperada] : pares) {
       QVERIFY(std::abs(color::Ciede2000(uno, otro) - esperada) < 1e-4);
       QVERIFY(std::abs(color::Ciede2000(otro, uno) - esperada) < 1e-4);
     }
     for (const Vision v : color::kVisiones) {
-      for (const uint32_t gris : {0xFFFFFFu, 0x808080u}) QVERIFY(color::Diferencia(gris, gris, v) == 0.0 &&
-                                                                 color::Ciede2000(color::LabDe(gris), color::LabDe(gris, v)) < 0.5);
+      for (const uint32_t gris : {0xFFFFFFu, 0x808080u}) {
+        QVERIFY(color::Ciede2000(color::LabDe(gris), color::LabDe(gris, v)) < 0.5);
+      }
     }
     // A red and a green a protanope cannot tell apart, plain to normal eyes.
     QVERIFY(color::Diferencia(0xE53935, 0x286C35, Vision::Normal) > 40);
@@ -127,9 +122,10 @@ class PaletasTest : public QObject {
         for (const Vision v : color::kVisiones) {
           const double d = Minimo(conjunto, v);
           minimo = std::min(minimo, d);
-          linea << QStringLiteral("%1 %2").arg(QString::fromLatin1(kNombresVision[static_cast<int>(v)])).arg(d, 0, 'f', 1);
+          linea << QString::asprintf("%s %.1f", kNombresVision[static_cast<int>(v)], d);
         }
-        qInfo("palette %d, %s: smallest %.1f (%s)", static_cast<int>(c), conjunto.nombre, minimo, qPrintable(linea.join(", ")));
+        qInfo("palette %d, %s: smallest %.1f (%s)", static_cast<int>(c), conjunto.nombre, minimo,
+              qPrintable(linea.join(", ")));
         if (c == Colores::Daltonismo) QVERIFY2(minimo >= 15, conjunto.nombre);
       }
     }
@@ -145,7 +141,9 @@ class PaletasTest : public QObject {
         for (size_t b = a + 1; b < dibujos.size(); ++b) {
           const double d = Distintos(dibujos[a], dibujos[b]);
           menor = std::min(menor, d);
-          if (c != Colores::Propios) QVERIFY2(d > 0.05, qPrintable(QStringLiteral("%1: %2 and %3").arg(int(c)).arg(a + 1).arg(b + 1)));
+          if (c != Colores::Propios) {
+            QVERIFY2(d > 0.05, qPrintable(QString::asprintf("palette %d: %zu and %zu", int(c), a + 1, b + 1)));
+          }
         }
       }
       if (c == Colores::Propios) QVERIFY(menor < 0.01);
