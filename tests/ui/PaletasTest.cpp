@@ -142,7 +142,7 @@ class PaletasTest : public QObject {
           const double d = Distintos(dibujos[a], dibujos[b]);
           menor = std::min(menor, d);
           if (c != Colores::Propios) {
-            QVERIFY2(d > 0.05, qPrintable(QString::asprintf("palette %d: %zu and %zu", int(c), a + 1, b + 1)));
+            QVERIFY2(d > 0.05, qPrintable(QString::asprintf("palette %d: %d and %d", int(c), int(a + 1), int(b + 1))));
           }
         }
       }
