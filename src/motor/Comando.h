@@ -35,6 +35,10 @@ enum class Comando : uint8_t {
   Pista,            // the hint: where the computer would put the piece
   PantallaCompleta,
   Teclas,           // "Teclas...": the player's own keys
+  ColoresPropios,   // "Colores": the game's own,
+  ColoresDaltonismo,  // apart for colour-blind eyes,
+  ColoresContraste,   // or high contrast
+  MenosDestellos,   // "Reducir destellos"
   // Not a command a player gives but what the window tells: it lost the
   // focus (another window took it, or it was minimised).
   Ausencia,

@@ -66,6 +66,18 @@ void Juego::EjecutarAccion(Comando c) {
     case Comando::PantallaCompleta:
       ajustes_.CambiarPantallaCompleta();
       break;
+    case Comando::ColoresPropios:
+      ajustes_.ElegirColores(Colores::Propios);
+      break;
+    case Comando::ColoresDaltonismo:
+      ajustes_.ElegirColores(Colores::Daltonismo);
+      break;
+    case Comando::ColoresContraste:
+      ajustes_.ElegirColores(Colores::Contraste);
+      break;
+    case Comando::MenosDestellos:
+      ajustes_.CambiarMenosDestellos();
+      break;
     case Comando::Teclas:
       Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
       break;

@@ -12,6 +12,7 @@
 #include "game/Imagen.h"
 #include "game/Tablero.h"
 #include "levels/Niveles.h"
+#include "progress/Ajustes.h"
 
 namespace tumbla {
 
@@ -19,6 +20,23 @@ struct Etiqueta {
   std::string texto;
   bool visible = false;
   bool operator==(const Etiqueta&) const = default;
+};
+
+// The board frame: round the full board (columns 1..11, rows 0..23) or the
+// square (rows 13..23).
+struct MarcoTablero {
+  bool visible = false;
+  bool cuadrado = false;
+  uint32_t color = kColorGris;
+  bool operator==(const MarcoTablero&) const = default;
+};
+
+// How the player wants the game painted: the colours, and whether cleared
+// rows show a steady mark instead of a flash.
+struct Aspecto {
+  Colores colores = Colores::Propios;
+  bool menosDestellos = false;
+  bool operator==(const Aspecto&) const = default;
 };
 
 struct Pantalla {
@@ -41,11 +59,7 @@ struct Pantalla {
   // On the empty board before a level: how to begin.
   Etiqueta lblInicio{"Pulsa F2 para elegir un nivel", false};
 
-  // Board frame: the full board (columns 1..11, rows 0..23) or the square
-  // (rows 13..23).
-  bool marcoVisible = false;
-  bool marcoCuadrado = false;
-  uint32_t colorMarco = kColorGris;
+  MarcoTablero marco;
 
   // Shutter over the board from its top edge, `filasPersiana` rows high.
   bool persianaVisible = false;
@@ -60,6 +74,7 @@ struct Pantalla {
   bool menuSombra = false;
   bool menuPista = false;
   bool menuPantallaCompleta = false;
+  Aspecto aspecto;
 
   // Landing shadow (when switched on): the cells where the falling piece
   // would come to rest.

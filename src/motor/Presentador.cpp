@@ -83,7 +83,7 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
         if (icono == kIconBorrarCada) p.cifraObstaculo[k] = std::to_string(m.borrarCada);
         p.imgObstaculo[k++] = icono;
       }
-      p.marcoCuadrado = m.reglas->Cuadrado();
+      p.marco.cuadrado = m.reglas->Cuadrado();
     }
   }
   p.lblTiempo = {v.reloj().Texto(), v.reloj().Visible()};
@@ -101,8 +101,9 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* co
   p.lblPausa.visible = v.Pausado();
   p.lblDemo.visible = v.demo().activa;
   p.lblInicio.visible = PantallaLimpia(v) && arrancado;
-  p.marcoVisible = arrancado;
-  p.colorMarco = v.reloj().Parpadeo() ? kColorRojo : kColorGris;
+  p.marco.visible = arrancado;
+  // With fewer flashes the frame turns red once, for all the last seconds.
+  p.marco.color = (v.ajustes().MenosDestellos() ? v.reloj().Aviso() : v.reloj().Parpadeo()) ? kColorRojo : kColorGris;
   p.persianaVisible = v.persiana().visible;
   p.filasPersiana = v.persiana().filas;
   p.textoPersiana = v.persiana().espera ? kTextoPersiana : "";
@@ -112,6 +113,7 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* co
   p.menuSombra = v.ajustes().Sombra();
   p.menuPista = v.ajustes().Pista();
   p.menuPantallaCompleta = v.ajustes().PantallaCompleta();
+  p.aspecto = {v.ajustes().Paleta(), v.ajustes().MenosDestellos()};
   p.menuMinutos = arrancado ? "Minutos extra: " + std::to_string(v.MinutosExtra()) : "Minutos";
   return p;
 }

@@ -31,7 +31,7 @@ void RelojNivel::Empezar(int segundos, double ahora) {
   existe_ = visible_ = segundos > 0;
   if (existe_) limite_ = static_cast<int16_t>(mostrado_ = segundos);
   inicio_ = ahora;
-  parpadeo_ = false;
+  parpadeo_ = aviso_ = false;
 }
 
 void RelojNivel::Reanudar(double ahora) {
@@ -46,14 +46,17 @@ void RelojNivel::Reanudar(double ahora) {
 void RelojNivel::MinutoExtra(double ahora) {
   mostrado_ = limite_ = 60;
   inicio_ = ahora;
-  parpadeo_ = false;
+  parpadeo_ = aviso_ = false;
 }
 
 int64_t RelojNivel::Correr(double ahora) {
   const int64_t quedan = limite_ - SegundosTranscurridos(ahora - inicio_);
   mostrado_ = std::max<int64_t>(quedan, -1);
   // The frame blinks by the parity of the seconds left: red on even.
-  if (quedan < kUmbralParpadeo) parpadeo_ = std::abs(quedan) % 2 != 1;
+  if (quedan < kUmbralParpadeo) {
+    parpadeo_ = std::abs(quedan) % 2 != 1;
+    aviso_ = true;
+  }
   return quedan;
 }
 

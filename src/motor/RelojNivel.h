@@ -25,12 +25,14 @@ class RelojNivel {
   // A play tick reads it: the seconds left (below 1 when time is up).
   int64_t Correr(double ahora);
   void Ocultar() { visible_ = false; }
-  void Apagar() { parpadeo_ = false; }
+  void Apagar() { parpadeo_ = aviso_ = false; }
 
   bool Existe() const { return existe_; }
   bool Visible() const { return visible_; }
   // The frame's red phase in the last seconds.
   bool Parpadeo() const { return parpadeo_; }
+  // In the last seconds, whatever the phase.
+  bool Aviso() const { return aviso_; }
   // The seconds it shows (never below 0 on screen) and their text.
   int64_t Segundos() const { return mostrado_; }
   std::string Texto() const;
@@ -46,6 +48,7 @@ class RelojNivel {
   bool existe_ = true;      // the level has a clock
   bool visible_ = false;
   bool parpadeo_ = false;
+  bool aviso_ = false;
 };
 
 }  // namespace tumbla

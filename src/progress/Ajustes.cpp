@@ -12,6 +12,9 @@ void Ajustes::Cargar() {
   // Reading a key with a blank default never writes it.
   sombra_ = almacen_.LeerClave("ITZALA", "") == "S";
   pista_ = almacen_.LeerClave("ARGIBIDEA", "") == "S";
+  const std::string colores = almacen_.LeerClave("KOLOREAK", "");
+  colores_ = colores == "D" ? Colores::Daltonismo : colores == "K" ? Colores::Contraste : Colores::Propios;
+  menosDestellos_ = almacen_.LeerClave("DISTIRA_GUTXIAGO", "") == "S";
   CargarVentana();
 }
 
@@ -29,6 +32,16 @@ void Ajustes::CargarVentana() {
 void Ajustes::CambiarPista() {
   pista_ = !pista_;
   almacen_.EscribirClave("ARGIBIDEA", pista_ ? "S" : "N");
+}
+
+void Ajustes::ElegirColores(Colores c) {
+  colores_ = c;
+  almacen_.EscribirClave("KOLOREAK", c == Colores::Daltonismo ? "D" : c == Colores::Contraste ? "K" : "N");
+}
+
+void Ajustes::CambiarMenosDestellos() {
+  menosDestellos_ = !menosDestellos_;
+  almacen_.EscribirClave("DISTIRA_GUTXIAGO", menosDestellos_ ? "S" : "N");
 }
 
 void Ajustes::CambiarPantallaCompleta() {

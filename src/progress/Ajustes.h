@@ -1,10 +1,14 @@
 // The player's options, each held once and stored the moment it changes:
 // the sound switch (SOINUA, "S" or "N"), the piece set (ZAILTASUNA, "N"
 // Normal or "Z" Difícil), the landing shadow (ITZALA, off unless "S") and
-// the hint (ARGIBIDEA, off unless "S"); and where the window stands, in
-// section LEIHOA: full screen or not (PANTAILA_OSOA) and its place and
-// size (KOKAPENA, "x,y,width,height").
+// the hint (ARGIBIDEA, off unless "S"), the colours (KOLOREAK: "D" for
+// colour-blind eyes, "K" for high contrast, the game's own otherwise) and
+// fewer flashes (DISTIRA_GUTXIAGO, off unless "S"); and where the window
+// stands, in section LEIHOA: full screen or not (PANTAILA_OSOA) and its
+// place and size (KOKAPENA, "x,y,width,height").
 #pragma once
+
+#include <cstdint>
 
 #include "game/Mesa.h"
 #include "progress/Almacen.h"
@@ -12,6 +16,10 @@
 namespace tumbla {
 
 constexpr const char* kSeccionVentana = "LEIHOA";
+
+// The colours the game is painted in: its own, ones that stay apart for
+// colour-blind eyes, or light shapes on black.
+enum class Colores : uint8_t { Propios, Daltonismo, Contraste };
 
 // The main window's place and size on the desktop, in its own pixels.
 struct Geometria {
@@ -43,6 +51,11 @@ class Ajustes {
   void CambiarSombra();
   bool Pista() const { return pista_; }
   void CambiarPista();
+  Colores Paleta() const { return colores_; }
+  void ElegirColores(Colores c);
+  // Cleared rows and the clock's last seconds without flashing.
+  bool MenosDestellos() const { return menosDestellos_; }
+  void CambiarMenosDestellos();
 
   bool PantallaCompleta() const { return completa_; }
   void CambiarPantallaCompleta();
@@ -56,6 +69,8 @@ class Ajustes {
   int fichas_ = 0;
   bool sombra_ = false;
   bool pista_ = false;
+  Colores colores_ = Colores::Propios;
+  bool menosDestellos_ = false;
   bool completa_ = false;
   Geometria ventana_;
 };

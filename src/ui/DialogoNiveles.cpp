@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/Dibujos.h"
 #include "ui/Teclas.h"
 
 namespace tumbla::ui {
@@ -32,28 +33,35 @@ constexpr int kGrosorMarco = 30;
 constexpr double kLetraBoton = 11.0;
 constexpr double kLetraDatos = 10.0;
 
-// Colours come as 0x00BBGGRR.
-QColor ColorDe(uint32_t bgr) {
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                static_cast<int>((bgr >> 16) & 0xFF));
-}
+// No sign on a button: the game's own colours, or a colour of no group.
+constexpr int kSinSigno = -100;
 
 // A level button: a raised tile in its group's colour with the level number
-// in bold. It never takes the keyboard focus: the window handles the keys.
+// in bold; in the palettes with signs, the sign of its kind of level (or a
+// padlock) in its corner. It never takes the keyboard focus: the window
+// handles the keys.
 class BotonNivel : public QAbstractButton {
  public:
-  explicit BotonNivel(QWidget* parent) : QAbstractButton(parent) {
+  BotonNivel(QWidget* parent, const Paleta& paleta) : QAbstractButton(parent), paleta_(paleta) {
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
   }
 
-  void PonerColor(QColor color) {
-    if (color_ != color) {
+  // The game's colour of the button (0x00BBGGRR), shown in the palette.
+  void PonerColor(uint32_t bgr) {
+    const QColor color = ColorGrupo(paleta_, bgr);
+    int signo = kSinSigno;
+    if (paleta_.marcas && bgr == kColorGris) {
+      signo = kSignoCerrado;
+    } else if (paleta_.marcas && TipoDeColor(bgr) >= 0) {
+      signo = TipoDeColor(bgr);
+    }
+    if (color_ != color || signo_ != signo) {
       color_ = color;
+      signo_ = signo;
       update();
     }
   }
-  QColor Color() const { return color_; }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -78,23 +86,30 @@ class BotonNivel : public QAbstractButton {
     pintor.setPen(Qt::black);
     pintor.setFont(font());
     pintor.drawText(hundido ? r.translated(1, 1) : r, Qt::AlignCenter, text());
+    if (signo_ != kSinSigno) {
+      const double lado = r.width() * 0.24;
+      const double margen = r.width() * 0.09;
+      PintarSignoNivel(pintor, QRectF(r.left() + margen, r.top() + margen, lado, lado), signo_, QColor(0, 0, 0, 200));
+    }
   }
 
  private:
+  const Paleta& paleta_;
   QColor color_{0xC0, 0xC0, 0xC0};
+  int signo_ = kSinSigno;
 };
 
 }  // namespace
 
-DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, QWidget* parent)
-    : QDialog(parent), modelo_(modelo) {
+DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, QWidget* parent, Colores colores)
+    : QDialog(parent), modelo_(modelo), paleta_(PaletaDe(colores)) {
   setObjectName(QStringLiteral("frmMenu"));
   setModal(true);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
 
   for (int i = 0; i < SelectorNiveles::kBotones; ++i) {
-    auto* boton = new BotonNivel(this);
+    auto* boton = new BotonNivel(this, paleta_);
     boton->setObjectName(QStringLiteral("cmdNivel%1").arg(i));
     boton->installEventFilter(this);
     connect(boton, &QAbstractButton::clicked, this, [this, i] { Responder(Modelo().ClicBoton(i)); });
@@ -118,10 +133,19 @@ DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, QWidget* parent)
   lblDatos_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   lblDatos_->setIndent(3);
   lblDatos_->setAttribute(Qt::WA_TransparentForMouseEvents);  // the window's background
-  QPalette colores = lblDatos_->palette();
-  colores.setColor(QPalette::Window, ColorDe(SelectorNiveles::kColorFondoDatos));
-  colores.setColor(QPalette::WindowText, ColorDe(SelectorNiveles::kColorTextoDatos));
-  lblDatos_->setPalette(colores);
+  QPalette datos = lblDatos_->palette();
+  datos.setColor(QPalette::Window, ColorBgr(SelectorNiveles::kColorFondoDatos));
+  datos.setColor(QPalette::WindowText, ColorBgr(SelectorNiveles::kColorTextoDatos));
+  if (paleta_.contorno) {
+    // High contrast: white on black, the window too.
+    datos.setColor(QPalette::Window, Qt::black);
+    datos.setColor(QPalette::WindowText, Qt::white);
+    QPalette fondo = palette();
+    fondo.setColor(QPalette::Window, Qt::black);
+    setPalette(fondo);
+    setAutoFillBackground(true);
+  }
+  lblDatos_->setPalette(datos);
 
   resize(SelectorNiveles::kAnchoVentana / kTwipsPorPixel,
          SelectorNiveles::kAltoVentana / kTwipsPorPixel);
@@ -181,7 +205,7 @@ void DialogoNiveles::Actualizar() {
     const SelectorNiveles::BotonNivel& b = m.Boton(i);
     auto* boton = static_cast<BotonNivel*>(cmdNivel_[static_cast<size_t>(i)]);
     boton->setText(QString::fromStdString(b.texto));
-    boton->PonerColor(ColorDe(b.color));
+    boton->PonerColor(b.color);
     boton->setVisible(b.visible);
   }
   copiando_ = true;
@@ -266,7 +290,7 @@ void DialogoNiveles::paintEvent(QPaintEvent*) {
   // The red frame lies in the gap around the selected button.
   const QRect marco = Rectangulo(m.izquierda, m.arriba, m.ancho, m.alto);
   const int grosor = std::max(1, static_cast<int>(std::lround(kGrosorMarco * escala_)));
-  QPen lapiz(ColorDe(SelectorNiveles::kColorMarco), grosor);
+  QPen lapiz(ColorMarco(paleta_, SelectorNiveles::kColorMarco), grosor);
   lapiz.setJoinStyle(Qt::MiterJoin);
   pintor.setPen(lapiz);
   pintor.setBrush(Qt::NoBrush);

@@ -1,5 +1,5 @@
-// The level-selection window: fifty numbered, coloured level buttons in five
-// rows of ten, a scroll bar over the 296 levels, the red frame round the
+// The level-selection window: fifty numbered, coloured level buttons (in the
+// player's palette) in five rows of ten, a scroll bar over the 296 levels, the red frame round the
 // selected button and a data line under the grid. All its logic lives in the
 // game's SelectorNiveles: this window paints that model and forwards every
 // key, pointer move, click and scroll to it. The input that ends the window
@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "progress/SelectorNiveles.h"
+#include "ui/Paleta.h"
 
 class QAbstractButton;
 class QLabel;
@@ -24,7 +25,8 @@ namespace tumbla::ui {
 class DialogoNiveles : public QDialog {
   Q_OBJECT
  public:
-  DialogoNiveles(SelectorNiveles& modelo, QWidget* parent);
+  // Painted in the palette of `colores`.
+  DialogoNiveles(SelectorNiveles& modelo, QWidget* parent, Colores colores = Colores::Propios);
 
   // The window's close button: back to the game as it was.
   void reject() override;
@@ -57,6 +59,7 @@ class DialogoNiveles : public QDialog {
   QRect Rectangulo(int izquierda, int arriba, int ancho, int alto) const;
 
   SelectorNiveles& modelo_;
+  const Paleta& paleta_;
   std::array<QAbstractButton*, 50> cmdNivel_{};
   QScrollBar* scrNiveles_ = nullptr;
   QLabel* lblDatos_ = nullptr;

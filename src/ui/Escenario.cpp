@@ -78,15 +78,11 @@ QRectF Todo() { return Rect(0, 0, kAnchoEscena, kAltoEscena); }
 
 namespace {
 
-const QColor kFondo(0x2A, 0x2F, 0x37);
-const QColor kFondoJuego(0x14, 0x17, 0x1C);
-const QColor kRejilla(0x1D, 0x21, 0x28);
-const QColor kTextoClaro(0xE3, 0xE7, 0xED);
+// The background, the board, its grid and the panel's texts come from the
+// palette.
 const QColor kTextoOscuro(0x1C, 0x1F, 0x24);
-const QColor kBordeSiguiente(0x6A, 0x72, 0x80);
 const QColor kPausa(0xFF, 0xC8, 0x3D);
 const QColor kBoton(0xC9, 0xCD, 0xD3);
-const QColor kTextoTenue(0x9A, 0xA3, 0xAF);
 const QColor kSombra(0xFF, 0xFF, 0xFF, 0x30);
 const QColor kPista(0x5C, 0xE1, 0xE6);  // the hint's outline, unlike any block
 const QColor kBordeSombra(0xFF, 0xFF, 0xFF, 0x70);
@@ -121,8 +117,7 @@ QSize Escenario::sizeHint() const {
 }
 
 Escenario::SobreTablero Escenario::Captar(const Pantalla& p) {
-  return {p.marcoVisible, p.marcoCuadrado, p.colorMarco, p.persianaVisible, p.filasPersiana,
-          p.textoPersiana, p.lblInicio.visible};
+  return {p.marco, p.persianaVisible, p.filasPersiana, p.textoPersiana, p.lblInicio.visible, p.aspecto};
 }
 
 QRectF Escenario::AWidget(const QRectF& r) const {
@@ -147,13 +142,18 @@ bool Escenario::Destella(int fila) const {
 
 void Escenario::Destellar(const std::bitset<kAlto>& filasBorradas) {
   if (filasBorradas.none()) return;
-  const qint64 hasta = reloj_.elapsed() + kMsDestello;
+  const int ms = pantalla_.aspecto.menosDestellos ? kMsMarca : kMsDestello;
+  const qint64 hasta = reloj_.elapsed() + ms;
   for (int f = 0; f < kAlto; ++f) {
     if (!filasBorradas.test(static_cast<size_t>(f))) continue;
     destelloHasta_[static_cast<size_t>(f)] = hasta;
-    update(AWidget(escena::FilaTablero(f)).toAlignedRect().adjusted(-1, -1, 1, 1));
+    update(AWidget(FilaConMuros(f)).toAlignedRect().adjusted(-1, -1, 1, 1));
   }
-  finDestello_.start(kMsDestello);
+  finDestello_.start(ms);
+}
+
+QRectF Escenario::FilaConMuros(int fila) {
+  return escena::Celda(fila * kAncho).united(escena::Celda(fila * kAncho + kAncho - 1));
 }
 
 void Escenario::ApagarDestellos() {
@@ -164,7 +164,7 @@ void Escenario::ApagarDestellos() {
     if (hasta == 0) continue;
     if (hasta <= ahora) {
       hasta = 0;
-      update(AWidget(escena::FilaTablero(f)).toAlignedRect().adjusted(-1, -1, 1, 1));
+      update(AWidget(FilaConMuros(f)).toAlignedRect().adjusted(-1, -1, 1, 1));
     } else if (proximo == 0 || hasta < proximo) {
       proximo = hasta;
     }
@@ -193,7 +193,7 @@ void Escenario::ProgramarRepintado(const Cambios& cambios) {
 
 void Escenario::paintEvent(QPaintEvent* evento) {
   QPainter p(this);
-  p.fillRect(evento->rect(), kFondo);
+  p.fillRect(evento->rect(), QColor(paleta().fondo));
   p.translate(origen_);
   p.scale(escala_, escala_);
   // The part of the scene this paint covers.
@@ -212,9 +212,9 @@ void Escenario::paintEvent(QPaintEvent* evento) {
 
 void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
   const QRectF juego = escena::AreaMarco(false);
-  p.fillRect(juego, kFondoJuego);
+  p.fillRect(juego, QColor(paleta().fondoJuego));
   // A faint grid helps to judge where a piece will fall.
-  p.setPen(QPen(kRejilla, 1));
+  p.setPen(QPen(QColor(paleta().rejilla), 1));
   for (int c = 1; c < 11; ++c) {
     const double x = juego.left() + c * juego.width() / 11 + 0.5;
     p.drawLine(QPointF(x, juego.top()), QPointF(x, juego.bottom()));
@@ -229,7 +229,7 @@ void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
     if (!celda.intersects(visible)) continue;
     const int imagen = pantalla_.imgTablero[static_cast<size_t>(i)];
     if (imagen != kSinImagen) {
-      PintarImagen(p, celda, imagen);
+      PintarImagen(p, celda, imagen, paleta());
     } else if (pantalla_.sombra.test(static_cast<size_t>(i))) {
       // Where the piece would land: a faint outline, never mistaken for a block.
       p.setPen(QPen(kBordeSombra, 1));
@@ -251,7 +251,7 @@ void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
   }
   PintarDestellos(p);
   if (pantalla_.lblInicio.visible) {
-    p.setPen(kTextoClaro);
+    p.setPen(QColor(paleta().textoClaro));
     p.setFont(Letra(font(), 15, true));
     p.drawText(escena::Inicio(), Qt::AlignCenter | Qt::TextWordWrap, Texto(pantalla_.lblInicio.texto));
     p.setPen(Qt::NoPen);
@@ -262,16 +262,30 @@ void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
 
 void Escenario::PintarDestellos(QPainter& p) {
   for (int f = 0; f < kAlto - 1; ++f) {
-    if (Destella(f)) p.fillRect(escena::FilaTablero(f), kDestello);
+    if (!Destella(f)) continue;
+    if (!pantalla_.aspecto.menosDestellos) {
+      p.fillRect(escena::FilaTablero(f), kDestello);
+      continue;
+    }
+    // Fewer flashes: the row itself only changes once, to what falls into
+    // it; a steady arrow on each wall points at where it went.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(paleta().textoClaro));
+    const QPointF izquierda = escena::Celda(f * kAncho).topLeft();
+    const QPointF derecha = escena::Celda(f * kAncho + kAncho - 1).topLeft();
+    p.drawPolygon(QPolygonF({izquierda + QPointF(3, 4), izquierda + QPointF(11, 8.5), izquierda + QPointF(3, 13)}));
+    p.drawPolygon(QPolygonF({derecha + QPointF(14, 4), derecha + QPointF(6, 8.5), derecha + QPointF(14, 13)}));
   }
 }
 
 void Escenario::PintarMarco(QPainter& p) {
-  if (!pantalla_.marcoVisible) return;
+  if (!pantalla_.marco.visible) return;
   // Two pixels wide, just outside the cells, so it never hides a block.
   p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(ColorBgr(pantalla_.colorMarco), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.drawRect(escena::AreaMarco(pantalla_.marcoCuadrado).adjusted(-1, -1, 1, 1));
+  // With signs, the last seconds' frame is twice as wide too: more than a colour.
+  const double ancho = paleta().marcas && pantalla_.marco.color == kColorRojo ? 4 : 2;
+  p.setPen(QPen(ColorMarco(paleta(), pantalla_.marco.color), ancho, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.drawRect(escena::AreaMarco(pantalla_.marco.cuadrado).adjusted(-ancho / 2, -ancho / 2, ancho / 2, ancho / 2));
   p.setPen(Qt::NoPen);
 }
 
@@ -297,7 +311,7 @@ void Escenario::PintarPanel(QPainter& p) {
   const Pantalla& s = pantalla_;
   PintarSiguiente(p);
   for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
-    PintarImagen(p, escena::Obstaculo(k), s.imgObstaculo[static_cast<size_t>(k)]);
+    PintarImagen(p, escena::Obstaculo(k), s.imgObstaculo[static_cast<size_t>(k)], paleta());
     // A figure on its icon: how many full rows go together.
     const std::string& cifra = s.cifraObstaculo[static_cast<size_t>(k)];
     if (cifra.empty()) continue;
@@ -306,14 +320,14 @@ void Escenario::PintarPanel(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(kTextoOscuro);
     p.drawRoundedRect(placa, 2, 2);
-    p.setPen(kTextoClaro);
+    p.setPen(QColor(paleta().textoClaro));
     p.setFont(Letra(font(), 9, true));
     p.drawText(placa, Qt::AlignCenter, Texto(cifra));
   }
   PintarObjetivo(p);
 
   if (s.lblTiempo.visible && !s.lblTiempo.texto.empty()) {
-    p.setPen(kTextoClaro);
+    p.setPen(QColor(paleta().textoClaro));
     p.setFont(Letra(font(), 22, true));
     p.drawText(escena::Tiempo(), Qt::AlignCenter, Texto(s.lblTiempo.texto));
   }
@@ -335,15 +349,15 @@ void Escenario::PintarPanel(QPainter& p) {
 }
 
 void Escenario::PintarSiguiente(QPainter& p) {
-  p.setPen(kTextoClaro);
+  p.setPen(QColor(paleta().textoClaro));
   p.setFont(Letra(font(), 11, true));
   p.drawText(escena::TituloSiguiente(), Qt::AlignCenter, QStringLiteral("Siguiente"));
-  p.setPen(QPen(kBordeSiguiente, 1));
-  p.setBrush(kFondoJuego);
+  p.setPen(QPen(QColor(paleta().bordeSiguiente), 1));
+  p.setBrush(QColor(paleta().fondoJuego));
   p.drawRect(escena::MarcoSiguiente().adjusted(0.5, 0.5, -0.5, -0.5));
   p.setPen(Qt::NoPen);
   for (int k = 0; k < static_cast<int>(pantalla_.imgNext.size()); ++k) {
-    PintarImagen(p, escena::CeldaSiguiente(k), pantalla_.imgNext[static_cast<size_t>(k)]);
+    PintarImagen(p, escena::CeldaSiguiente(k), pantalla_.imgNext[static_cast<size_t>(k)], paleta());
   }
 }
 
@@ -354,13 +368,13 @@ void Escenario::PintarObjetivo(QPainter& p) {
   for (int k = 0; k < static_cast<int>(s.imgObjetivo.size()); ++k) {
     const int imagen = s.imgObjetivo[static_cast<size_t>(k)];
     if (imagen == kSinImagen) continue;
-    PintarImagen(p, escena::Objetivo(mostradas), imagen);
+    PintarImagen(p, escena::Objetivo(mostradas), imagen, paleta());
     ++mostradas;
   }
   if (s.lblObjetivo.visible && !s.lblObjetivo.texto.empty()) {
     const QRectF sitio = escena::Objetivo(mostradas);
     QRectF r(sitio.left(), sitio.top() - 2, escena::Panel().right() - sitio.left(), sitio.height() + 4);
-    p.setPen(kTextoClaro);
+    p.setPen(QColor(paleta().textoClaro));
     p.setFont(Letra(font(), 14, true));
     p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, Texto(s.lblObjetivo.texto));
   }
@@ -371,7 +385,7 @@ void Escenario::PintarTipoJuego(QPainter& p) {
   if (!tipo.visible || tipo.texto.empty()) return;
   const QRectF r = escena::TipoJuego().adjusted(4, 0, -4, 0);
   p.setPen(Qt::NoPen);
-  p.setBrush(ColorBgr(pantalla_.colorTipoJuego));
+  p.setBrush(ColorGrupo(paleta(), pantalla_.colorTipoJuego));
   p.drawRoundedRect(r, 3, 3);
   p.setPen(kTextoOscuro);
   const QFont letra = Letra(font(), 11, true);
@@ -382,10 +396,10 @@ void Escenario::PintarTipoJuego(QPainter& p) {
 void Escenario::PintarMarcador(QPainter& p, const QRectF& sitio, const QString& rotulo, const Etiqueta& valor) {
   if (!valor.visible) return;
   const double alto = escena::kAltoRotulo / escena::kTwipsPorPixel;
-  p.setPen(kTextoTenue);
+  p.setPen(QColor(paleta().textoTenue));
   p.setFont(Letra(font(), 11, true));
   p.drawText(QRectF(sitio.left(), sitio.top() - alto, sitio.width(), alto), Qt::AlignCenter, rotulo);
-  p.setPen(kTextoClaro);
+  p.setPen(QColor(paleta().textoClaro));
   p.setFont(Letra(font(), 20, true));
   p.drawText(sitio, Qt::AlignCenter, Texto(valor.texto));
 }

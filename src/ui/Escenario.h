@@ -1,8 +1,9 @@
 // The main window's client area: the board with the landing shadow and the
-// flash of cleared rows, the next-piece preview, the handicap icons and the
-// objective (with their tooltips), the clock, the game-type and pause labels,
-// the score and record, the first-screen hint, the board frame and the
-// shutter, all painted from the screen model by one widget. Everything is
+// flash of cleared rows (or, with fewer flashes, a steady mark beside them),
+// the next-piece preview, the handicap icons and the objective (with their
+// tooltips), the clock, the game-type and pause labels, the score and record,
+// the first-screen hint, the board frame and the shutter, all painted from
+// the screen model, in the player's colours, by one widget. Everything is
 // laid out in twips on a fixed scene and scaled uniformly to the widget, so
 // an enlarged window shows a larger, still sharp game.
 #pragma once
@@ -18,6 +19,7 @@
 #include <string>
 
 #include "motor/Pantalla.h"
+#include "ui/Paleta.h"
 
 namespace tumbla::ui {
 
@@ -86,9 +88,12 @@ class Escenario : public QWidget {
   void ProgramarRepintado(const Cambios& cambios);
 
   // Board rows flashing now (a cleared row flashes about a tenth of a
-  // second where it was).
+  // second where it was; with fewer flashes, arrows beside it stay a while).
   bool Destella(int fila) const;
   static constexpr int kMsDestello = 110;
+  static constexpr int kMsMarca = 600;
+  // The colours it paints in, as the player chose them.
+  const Paleta& paleta() const { return PaletaDe(pantalla_.aspecto.colores); }
 
   // Pixels per scene pixel, and a scene rectangle in widget coordinates.
   double Escala() const { return escala_; }
@@ -115,13 +120,12 @@ class Escenario : public QWidget {
  private:
   // What decides whether a panel change also touches the board.
   struct SobreTablero {
-    bool marcoVisible = false;
-    bool marcoCuadrado = false;
-    uint32_t colorMarco = 0;
+    MarcoTablero marco;
     bool persianaVisible = false;
     int filasPersiana = 0;
     std::string textoPersiana;
     bool inicio = false;
+    Aspecto aspecto;
     bool operator==(const SobreTablero&) const = default;
   };
   static SobreTablero Captar(const Pantalla& p);
@@ -139,6 +143,8 @@ class Escenario : public QWidget {
   // Starts the flash of the rows the game marked, and ends those whose time is up.
   void Destellar(const std::bitset<kAlto>& filasBorradas);
   void ApagarDestellos();
+  // A board row with its walls, where its flash or mark shows.
+  static QRectF FilaConMuros(int fila);
   // The tooltip of the handicap icon or the objective at a widget point.
   QString AyudaEn(const QPointF& punto) const;
 

@@ -17,6 +17,9 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
+#include <array>
+#include <utility>
+
 #include "jugador/Conductor.h"
 #include "jugador/Pista.h"
 #include "motor/Juego.h"
@@ -33,6 +36,15 @@ namespace tumbla::ui {
 namespace {
 QString Texto(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 constexpr const char* kLogo = ":/pictures/tumbla.svg";
+
+// "Opciones" > "Colores" and "Reducir destellos": captions and object names.
+constexpr const char* kMenuColores = "Co&lores";
+constexpr std::array<std::pair<const char*, const char*>, 3> kColores{{
+    {"&Originales", "mnuColoresPropios"},
+    {"&Adaptados al daltonismo", "mnuColoresDaltonismo"},
+    {"Alto &contraste", "mnuColoresContraste"},
+}};
+constexpr const char* kMenuDestellos = "Reducir d&estellos";
 }  // namespace
 
 VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
@@ -230,6 +242,16 @@ void VentanaPrincipal::CrearMenus() {
   opciones->addSeparator();
   mnuSombra_ = Accion(opciones, QStringLiteral("Sombra de la &pieza"), "mnuSombra", Comando::Sombra, {}, true);
   mnuPista_ = Accion(opciones, QStringLiteral("P&ista"), "mnuPista", Comando::Pista, {}, true);
+  QMenu* colores = opciones->addMenu(QString::fromUtf8(kMenuColores));
+  colores->setObjectName(QStringLiteral("mnuColores"));
+  auto* paletas = new QActionGroup(this);
+  const Comando comandos[] = {Comando::ColoresPropios, Comando::ColoresDaltonismo, Comando::ColoresContraste};
+  for (size_t k = 0; k < kColores.size(); ++k) {
+    mnuColores_[k] = Accion(colores, QString::fromUtf8(kColores[k].first), kColores[k].second, comandos[k], {}, true);
+    paletas->addAction(mnuColores_[k]);
+  }
+  mnuDestellos_ =
+      Accion(opciones, QString::fromUtf8(kMenuDestellos), "mnuDestellos", Comando::MenosDestellos, {}, true);
   opciones->addSeparator();
   Accion(opciones, QStringLiteral("&Teclas..."), "mnuTeclas", Comando::Teclas);
   mnuCompleta_ = Accion(opciones, QStringLiteral("Pantalla &completa"), "mnuPantallaCompleta",
@@ -268,6 +290,10 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   mnuSombra_->setChecked(p.menuSombra);
   mnuPista_->setChecked(p.menuPista);
   mnuCompleta_->setChecked(p.menuPantallaCompleta);
+  for (size_t k = 0; k < mnuColores_.size(); ++k) {
+    mnuColores_[k]->setChecked(static_cast<size_t>(p.aspecto.colores) == k);
+  }
+  mnuDestellos_->setChecked(p.aspecto.menosDestellos);
   const QKeySequence sonido(TeclaQt(juego_->teclado().TeclaDe(Comando::Sonido)));
   if (teclaSonido_->shortcut() != sonido) teclaSonido_->setShortcut(sonido);
   PantallaCompleta(p.menuPantallaCompleta);

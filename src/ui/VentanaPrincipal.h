@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <memory>
 
 class QAction;
@@ -102,6 +103,8 @@ class VentanaPrincipal : public QMainWindow {
   QAction* mnuSombra_ = nullptr;
   QAction* mnuPista_ = nullptr;
   QAction* mnuCompleta_ = nullptr;
+  std::array<QAction*, 3> mnuColores_{};  // the game's own, colour-blind, high contrast
+  QAction* mnuDestellos_ = nullptr;
   QAction* teclaSonido_ = nullptr;
   bool arrancado_ = false;
   QTimer recordarSitio_;  // the window's place is stored once it stops moving

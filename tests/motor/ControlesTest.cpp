@@ -124,5 +124,23 @@ TEST(Juego, laPantallaCompletaYElSitioDeLaVentanaSeRecuerdan) {
   EXPECT_EQ(otro.vista().ajustes().Ventana(), (Geometria{40, 30, 350, 500}));
 }
 
+TEST(Juego, losColoresYLosDestellosSeRecuerdan) {
+  // Both are stored as they change and read at the next start; a stored
+  // value the game does not know leaves its own colours and the flashes.
+  Escena s;
+  s.Orden(Comando::ColoresContraste);
+  s.Orden(Comando::MenosDestellos);
+  EXPECT_EQ(s.p().aspecto, (Aspecto{Colores::Contraste, true}));
+  for (const auto& [ajustes, colores, menos] :
+       {std::tuple(std::string(), Colores::Contraste, true),
+        {"[OROKORRA]\nKOLOREAK=D\nDISTIRA_GUTXIAGO=N\n", Colores::Daltonismo, false},
+        {"[OROKORRA]\nKOLOREAK=d\nDISTIRA_GUTXIAGO=1\n", Colores::Propios, false}}) {
+    if (!ajustes.empty()) Guardar(s.juego->rutaIni(), ajustes);
+    Juego otro(s.plataforma, s.juego->rutaIni());
+    otro.Inicializar();
+    EXPECT_EQ(otro.pantalla().aspecto, (Aspecto{colores, menos}));
+  }
+}
+
 }  // namespace
 }  // namespace tumbla

@@ -37,7 +37,7 @@ QString Discrepancia(const QImage& img, const Escenario& w, const Pantalla& p) {
                       : imagen != kSinImagen                                    ? imagen
                                                                                 : -1 - (tablero && p.sombra.test(k));
     const QRgb visto = img.pixel(w.AWidget(r).center().toPoint());
-    const QRgb esperado = clase > 0 ? ColorCara(clase).rgb() : vistos.emplace(clase, visto).first->second;
+    const QRgb esperado = clase > 0 ? ColorCara(clase, w.paleta()).rgb() : vistos.emplace(clase, visto).first->second;
     if (visto != esperado) return QStringLiteral("cell %1: %2, not %3").arg(i).arg(visto, 0, 16).arg(esperado, 0, 16);
   }
   std::set<QRgb> colores;
@@ -62,6 +62,20 @@ QString Rotulos(const QImage& img, const Escenario& w, const Pantalla& p) {
     if ((claros > 10) != etiqueta.visible) return QString::fromUtf8(nombre);
   }
   return {};
+}
+
+// The most times one pixel of the zones changes colour from one frame to the next.
+int CambiosPorPixel(const QList<QImage>& cuadros, const QList<QRect>& zonas) {
+  int maximo = 0;
+  for (const QRect& zona : zonas) {
+    for (int k = 0; k < zona.width() * zona.height(); ++k) {
+      const QPoint punto(zona.x() + k % zona.width(), zona.y() + k / zona.width());
+      int cambios = 0;
+      for (int c = 1; c < cuadros.size(); ++c) cambios += cuadros[c].pixel(punto) != cuadros[c - 1].pixel(punto);
+      maximo = std::max(maximo, cambios);
+    }
+  }
+  return maximo;
 }
 
 }  // namespace
@@ -96,15 +110,8 @@ class EscenarioTest : public QObject {
     esc.juego->Tecla(tecla::kIzquierda);
     comprobar();
 
-    // The full bottom row goes with the landing and flashes about a tenth of a second.
+    // The full bottom row goes with the landing (its flash: menosDestellos).
     esc.TicksHastaAterrizar();
-    QElapsedTimer desde;
-    desde.start();
-    const QImage destello = Pantallazo(w, *esc.juego);
-    QVERIFY(w.Destella(23) && !w.Destella(22));
-    for (int c = 1; c <= 11 && desde.elapsed() < Escenario::kMsDestello; ++c) {  // unless the machine stalled
-      QVERIFY(qGray(destello.pixel(w.AWidget(escena::Celda(kBaseFilaInferior + c)).center().toPoint())) > 150);
-    }
     QTRY_COMPARE(Discrepancia(Pantallazo(w, *esc.juego), w, esc.p()), QString());
 
     esc.juego->Tecla(tecla::kF3);
@@ -124,6 +131,55 @@ class EscenarioTest : public QObject {
     comprobar();
   }
 
+  void menosDestellos() {
+    // With "Reducir destellos" a cleared row and the board's frame change colour once at most, while a row is cleared
+    // (steady arrows beside it instead) and through the clock's last seconds (red all along); without, both flash.
+    for (const bool menos : {false, true}) {
+      Escena esc(Modo::Goteator);
+      if (menos) esc.Orden(Comando::MenosDestellos);
+      esc.Tablero(20, {"...........", "1.........#", "22.....3333", "44556677123"}).Dibujar(5, {"..........b"});
+      esc.Gota(5 * kAncho + 11).Ficha(Catalogo::EntradaLista(19));
+      esc.juego->Tecla(tecla::kIzquierda);
+      Escenario w(esc.juego->pantalla());
+      w.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      QList<QImage> cuadros{Pantallazo(w, *esc.juego)};
+      esc.TicksHastaAterrizar();
+      QElapsedTimer desde;
+      desde.start();
+      cuadros << Pantallazo(w, *esc.juego);
+      const bool aTiempo = desde.elapsed() < Escenario::kMsDestello;  // unless the machine stalled
+      // Frames until the screen shows the board as it now is, with no flash or mark.
+      const auto alDia = [&] { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); };
+      QTRY_VERIFY((cuadros << Pantallazo(w, *esc.juego)).back() == alDia() && !w.Destella(23));
+
+      const QRect fila = w.AWidget(escena::FilaTablero(23)).toRect();
+      const QPoint flecha = w.AWidget(escena::Celda(kBaseFilaInferior)).topLeft().toPoint() + QPoint(6, 8);
+      if (menos) {
+        QCOMPARE(CambiosPorPixel(cuadros, {fila}), 1);
+        QVERIFY(qGray(cuadros[1].pixel(flecha)) > 150 && qGray(cuadros.back().pixel(flecha)) < 100);
+      } else if (aTiempo) {
+        QCOMPARE(CambiosPorPixel(cuadros, {fila}), 2);
+      }
+
+      // The clock from 20 seconds left to 3, a frame a second.
+      esc.Tablero(0, {}).Dibujar(5, {"..........b"}).Gota(5 * kAncho + 11);
+      esc.plataforma.ahora += double(esc.v().reloj().Segundos() - 20);
+      cuadros.clear();
+      for (int segundo = 0; segundo < 18; ++segundo, esc.plataforma.ahora += 1) {
+        esc.Tick();
+        cuadros << Pantallazo(w, *esc.juego);
+      }
+      QCOMPARE(esc.p().lblTiempo.texto, "0:03");
+      const QRect marco = w.AWidget(escena::AreaMarco(false)).toRect();
+      const QList<QRect> lados{QRect(marco.left() - 2, marco.top() - 2, marco.width() + 4, 2),
+                               QRect(marco.left() - 2, marco.bottom() + 1, marco.width() + 4, 2),
+                               QRect(marco.left() - 2, marco.top(), 2, marco.height()),
+                               QRect(marco.right() + 1, marco.top(), 2, marco.height())};
+      QVERIFY(menos ? CambiosPorPixel(cuadros, lados) == 1 : CambiosPorPixel(cuadros, lados) > 10);
+    }
+  }
+
   void dibujosDistintos() {
     // No two of the block pictures and icons look alike: a tenth of their pixels differ clearly.
     QList<QImage> dibujos;
@@ -131,7 +187,7 @@ class EscenarioTest : public QObject {
       dibujos << QImage(34, 34, QImage::Format_ARGB32);
       dibujos.back().fill(Qt::transparent);
       QPainter p(&dibujos.back());
-      PintarImagen(p, QRectF(0, 0, 34, 34), id);
+      PintarImagen(p, QRectF(0, 0, 34, 34), id, PaletaDe(Colores::Propios));
     }
     for (int a = 0; a < dibujos.size(); ++a) {
       for (int b = a + 1; b < dibujos.size(); ++b) {

@@ -10,6 +10,7 @@
 #include "ui/DialogoNiveles.h"
 #include "ui/Mando.h"
 #include "ui/Escenario.h"
+#include "ui/Paleta.h"
 #include "ui/PlataformaQt.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaPrincipal.h"
@@ -406,6 +407,32 @@ class VentanaTest : public QObject {
     QTRY_VERIFY(!v_->isActiveWindow());
     v_->plataforma().Reloj(Temporizador::Juego).start();
     QTRY_VERIFY(V().Pausado());
+  }
+
+  void coloresYDestellosDesdeElMenu() {
+    // "Colores" keeps one palette of three, which the board and the level window then paint in; "Reducir destellos"
+    // switches with the model.
+    Abrir();
+    const auto marcas = [&] {
+      QList<bool> m;
+      for (const char* n : {"mnuColoresPropios", "mnuColoresDaltonismo", "mnuColoresContraste", "mnuDestellos"})
+        m << Accion(n)->isChecked();
+      return m;
+    };
+    QCOMPARE(marcas(), (QList<bool>{true, false, false, false}));
+    Accion("mnuColoresContraste")->trigger();
+    Accion("mnuDestellos")->trigger();
+    QCOMPARE(marcas(), (QList<bool>{false, false, true, true}));
+    QVERIFY(P().aspecto == (Aspecto{Colores::Contraste, true}));
+    const QPoint celda = S().AWidget(escena::Celda(5 * kAncho + 5)).center().toPoint();
+    QTRY_COMPARE(S().grab().toImage().pixelColor(celda), QColor(Qt::black));
+    Tecla(Qt::Key_F2);
+    auto* boton = Abierta()->findChild<QAbstractButton*>(QStringLiteral("cmdNivel0"));  // level 1, open
+    QCOMPARE(boton->grab().toImage().pixelColor(boton->width() - 6, boton->height() / 2),
+             QColor(PaletaDe(Colores::Contraste).grupos[0]));
+    QTest::keyClick(Abierta(), Qt::Key_Escape);
+    Accion("mnuColoresDaltonismo")->trigger();
+    QCOMPARE(marcas(), (QList<bool>{false, true, false, true}));
   }
 };
 
