@@ -193,7 +193,8 @@ HANDLE CrearTemporal(const std::wstring& destino, DWORD marcas, std::wstring& te
   for (int n = 0; n < kIntentosNombre && h == INVALID_HANDLE_VALUE; ++n) {
     temporal = base + Ancho(Sufijo());
     // CREATE_NEW takes nothing that is already there, a link included.
-    h = CreateFileW(temporal.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, marcas, nullptr);
+    h = CreateFileW(temporal.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES | DELETE, 0, nullptr, CREATE_NEW, marcas,
+                    nullptr);
     if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return h;
   }
   return h;
@@ -232,8 +233,8 @@ Lectura LeerArchivoEntero(const std::string& ruta, std::string& contenido, Sello
 }
 
 std::optional<Sello> SelloArchivo(const std::string& ruta) {
-  Asa f(CreateFileW(Ancho(ruta).c_str(), 0, kCompartir, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                    nullptr));
+  Asa f(CreateFileW(Ancho(ruta).c_str(), FILE_READ_ATTRIBUTES, kCompartir, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!f.valida()) return NoEsta(GetLastError()) ? std::optional(Sello{}) : std::nullopt;
   const Sello s = SelloDe(f.get());
   return s.existe ? std::optional(s) : std::nullopt;
