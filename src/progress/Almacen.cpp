@@ -19,8 +19,11 @@ std::string LeerClave(TextoIni& t, const std::string& clave, const std::string& 
 
 std::string Almacen::LeerClave(const std::string& clave, const std::string& defecto) {
   std::string valor = Leer(kSeccionIni, clave);
-  // Written only when still missing when the change is made.
-  if (!DefectoEnBlanco(defecto) && valor.empty()) Cambiar([&](TextoIni& t) { valor = tumbla::LeerClave(t, clave, defecto); });
+  if (DefectoEnBlanco(defecto) || !valor.empty()) return valor;
+  // Written only when still missing when the change is made (a store that
+  // keeps nothing makes none).
+  valor = defecto;
+  Cambiar([&](TextoIni& t) { valor = tumbla::LeerClave(t, clave, defecto); });
   return valor;
 }
 
