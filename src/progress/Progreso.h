@@ -18,11 +18,11 @@ struct Fecha {
 };
 
 // The most points a score holds, and so the most a record can be: nine
-// digits, which the panel shows whole. Only the extra minutes bound how long
-// a timed level lasts, and with every minute the stock holds (32767, some 23
-// days) a level could score more than the game's counters hold; so the score
-// stops here, far beyond any real game (at the game's fastest, a landing every
-// 50 ms, it takes days of play).
+// digits, which the panel shows whole. A level with a line target ends when
+// its rows are done, but a timed level lasts as long as the extra minutes do
+// (the stock holds up to 32767, some 23 days), and at the game's fastest (a
+// landing every 50 ms) its score could near what a 32-bit counter holds. So a
+// score stops here, which even at that pace takes days of play.
 constexpr int32_t kPuntosMaximos = 999999999;
 
 class Progreso {
