@@ -232,6 +232,18 @@ TEST_F(Ini, siLosAjustesNoSePuedenGuardarUnaCajaLoDiceUnaVezYElArchivoQuedaComoE
     EXPECT_EQ(fs::symlink_status(r).type(), tipos[static_cast<size_t>(k)]);
     if (k == 0) EXPECT_EQ(Contenido(r), viejo);
   }
+  // A file that turns read-only during the run: the first write that fails says so, once.
+  s.juego->Inicializar();
+  s.Atender();
+  const std::string antes = Contenido(ruta);
+  fs::permissions(ruta, fs::perms(0444));
+  s.plataforma.cajas.clear();
+  s.Orden(Comando::Sonido);
+  s.Orden(Comando::Sombra);
+  ASSERT_EQ(s.plataforma.cajas.size(), 1u);
+  EXPECT_EQ(s.plataforma.cajas[0].texto.find("No se puede guardar"), 0u);
+  EXPECT_TRUE(!s.v().ajustes().Sonido() && s.v().ajustes().Sombra());
+  EXPECT_EQ(Contenido(ruta), antes);
 }
 
 TEST_F(Ini, loQueOtrosPonenEnMedioNiSeEscribeNiSeEspera) {
