@@ -32,6 +32,7 @@ enum class Despues : uint8_t {
   ResetSeguro,   // "¿Estás seguro/a?"
   Selector,      // the level window answered
   Persiana,      // a row of the shutter's slide
+  Aviso,         // the box saying that the settings cannot be stored
 };
 
 struct Espera {

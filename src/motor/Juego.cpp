@@ -54,6 +54,7 @@ bool Juego::Disparar(Temporizador t) {
       if (flujo_.Jugando()) Paso([this](Suceso& s) { PasoBloqueExtra(mesa_, azar_, s); });
       break;
   }
+  AvisarAjustes();
   return true;
 }
 
@@ -73,11 +74,13 @@ void Juego::Tecla(int codigo, Foco foco, Quien quien) {
     const Comando propio = Teclado::DeLaPersiana(codigo);
     if (propio != principal) EjecutarAccion(propio);
   }
+  AvisarAjustes();
 }
 
 void Juego::Ejecutar(Comando c, Quien quien) {
   Interrumpir(quien);
   EjecutarAccion(c);
+  AvisarAjustes();
 }
 
 void Juego::Clic() { Interrumpir(Quien::Persona); }
@@ -88,6 +91,7 @@ void Juego::Responder(bool aceptar) {
   espera_ = {};
   switch (e.despues) {
     case Despues::Nada:
+    case Despues::Aviso:
       break;
     case Despues::MinutoExtra:
       if (!aceptar) {
@@ -115,12 +119,13 @@ void Juego::Responder(bool aceptar) {
       if (aceptar) progreso_.Reset();
       break;
     case Despues::Persiana:
-      marcador_.puntos += 5;
+      marcador_.Sumar(5);
       PasoPersiana();
       break;
     case Despues::Selector:
       break;
   }
+  AvisarAjustes();
 }
 
 void Juego::Elegir(const Eleccion& eleccion) {
@@ -135,6 +140,7 @@ void Juego::Elegir(const Eleccion& eleccion) {
   demo_.pedida = false;
   // Left after a lost game with no level chosen: no level is current.
   if (e.trasPerder && !flujo_.Jugando()) flujo_.nivelActual = 0;
+  AvisarAjustes();
 }
 
 // ---- Requests ----------------------------------------------------------------
@@ -155,8 +161,24 @@ void Juego::Mensaje(Icono icono, const std::string& texto, const std::string& ti
 
 void Juego::Retirar() {
   if (!espera_.Hay()) return;
+  if (espera_.despues == Despues::Aviso) avisado_ = false;  // said again at the next chance
   espera_ = {};
   plataforma_.retirar();
+}
+
+void Juego::AvisarAjustes() {
+  const AlmacenIni::Estado estado = ini_.estado();
+  if (avisado_ || estado == AlmacenIni::Estado::Guarda || espera_.Hay() || flujo_.fase == Fase::Apagado) return;
+  avisado_ = true;
+  Mensaje(Icono::Exclamacion,
+          estado == AlmacenIni::Estado::SinLeer
+              ? "No se puede leer el archivo de ajustes:\r\r" + ini_.ruta() +
+                    "\r\rPuedes seguir jugando, pero sin el progreso, los récords ni las opciones que guarda. Lo de "
+                    "esta sesión tampoco se guardará; el archivo se queda como está."
+              : "No se puede guardar en el archivo de ajustes:\r\r" + ini_.ruta() +
+                    "\r\rPuedes seguir jugando, pero el progreso, los récords y las opciones de esta sesión no se "
+                    "guardarán. Lo guardado antes se queda como está.",
+          kTituloVentana, Despues::Aviso);
 }
 
 void Juego::Sonar(int id) { plataforma_.sonido(id, ajustes_.Sonido()); }
@@ -177,7 +199,7 @@ void Juego::Paso(const std::function<void(Suceso&)>& paso) {
   paso(s);
   SonarPaso();
   enCurso_ = {};
-  marcador_.puntos += s.puntos;
+  marcador_.Sumar(s.puntos);
   if (s.ciclos > 0) {
     const EstadoTemporizador& juego = tiempos_[Temporizador::Juego];
     tiempos_.Poner(Temporizador::Juego, juego.activo,

@@ -73,7 +73,10 @@ class Juego {
   bool AsignarTecla(Comando c, int codigo, Comando& ocupada);
   void TeclasPredeterminadas();
   // Where the window stands now, remembered for the next start.
-  void RecordarVentana(const Geometria& g) { ajustes_.RecordarVentana(g); }
+  void RecordarVentana(const Geometria& g) {
+    ajustes_.RecordarVentana(g);
+    AvisarAjustes();
+  }
   // The computer player that draws the hint's outline (none: no outline).
   void PonerConsejero(Consejero* consejero) { consejero_ = consejero; }
 
@@ -104,9 +107,7 @@ class Juego {
     std::string Leer(const std::string& seccion, const std::string& clave) const override {
       return ini_.Leer(seccion, clave);
     }
-    void Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) override {
-      if (!demo_.GuardaNada()) ini_.Escribir(seccion, clave, valor);
-    }
+    bool Cambiar(const CambioIni& cambio) override { return demo_.GuardaNada() || ini_.Cambiar(cambio); }
 
    private:
     AlmacenIni& ini_;
@@ -140,6 +141,9 @@ class Juego {
   void Pedir(const Peticion& p, Despues despues = Despues::Nada) { Pedir(Espera{p, despues}); }
   void Mensaje(Icono icono, const std::string& texto, const std::string& titulo, Despues despues = Despues::Nada);
   void Retirar();
+  // Settings that cannot be stored: the player is told once, as soon as the
+  // game waits for nothing.
+  void AvisarAjustes();
   void Sonar(int id);
   // Runs a step of the rules on the table, then plays, scores and times what
   // it did, and ends the level when it was won or lost.
@@ -191,6 +195,7 @@ class Juego {
   Persiana persiana_;
   Temporizadores tiempos_;
   Marcador marcador_;
+  bool avisado_ = false;
   std::vector<std::string> carpetasAyuda_;
   Consejero* consejero_ = nullptr;
   Vista vista_;

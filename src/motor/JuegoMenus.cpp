@@ -12,6 +12,7 @@ void Juego::Inicializar() {
   // framed empty board, the clock at "0:00" and how to begin.
   flujo_.fase = Fase::SinNivel;
   reloj_.Arrancar();
+  ini_.Abrir();
   const bool premio = progreso_.PremioDiario(plataforma_.hoy());
   ajustes_.Cargar();
   teclado_.Cargar(almacen_);
@@ -23,6 +24,7 @@ void Juego::Inicializar() {
                 std::to_string(progreso_.MinutosExtra()) + " minutos extra acumulados.",
             kTituloVentana);
   }
+  AvisarAjustes();
 }
 
 void Juego::EjecutarAccion(Comando c) {

@@ -134,18 +134,16 @@ void Juego::PasoPersiana() {
 void Juego::TerminarNivel() {
   persiana_.visible = true;
   persiana_.espera = true;
-  marcador_.puntos += kPuntosNivel;
+  marcador_.Sumar(kPuntosNivel);
   // Each completed level gives the player a slower start.
   tiempos_.Poner(Temporizador::Juego, true,
                  std::min(kIntervaloMaximo, tiempos_[Temporizador::Juego].intervalo + kFrenadoPorNivel));
   Sonar(sonido::kNivelCompletado);
   demo_.ganadoEn = plataforma_.reloj();
   if (demo_.activa) return;  // no minute, no progress and no record from a demo
-  progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar);
   // A level played with the hint counts as progress, but makes no record.
   const int32_t puntos = marcador_.puntos - marcador_.alEmpezar;
-  if (!marcador_.conPista && puntos > progreso_.Record(flujo_.nivelActual)) {
-    progreso_.GuardarRecord(flujo_.nivelActual, puntos);
+  if (progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar, marcador_.conPista ? -1 : puntos)) {
     marcador_.record = puntos;
   }
 }

@@ -3,6 +3,7 @@
 // the demo, and the score of the level in play.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -54,6 +55,8 @@ struct Marcador {
   int32_t alEmpezar = 0;
   int32_t record = 0;
   bool conPista = false;  // the hint showed during the level: its score makes no record
+  // Points add up to the most a score holds, and stop there.
+  void Sumar(int32_t p) { puntos = static_cast<int32_t>(std::min<int64_t>(int64_t{puntos} + p, kPuntosMaximos)); }
 };
 
 }  // namespace tumbla

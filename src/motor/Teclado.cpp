@@ -134,10 +134,10 @@ bool Teclado::Asignar(Almacen& almacen, Comando c, int codigo, Comando& ocupada)
 }
 
 void Teclado::Predeterminadas(Almacen& almacen) {
-  for (size_t a = 0; a < kAcciones.size(); ++a) {
-    teclas_[a] = kAcciones[a].tecla;
-    almacen.Escribir(kSeccionTeclas, kAcciones[a].clave, NombreTecla(teclas_[a]));
-  }
+  for (size_t a = 0; a < kAcciones.size(); ++a) teclas_[a] = kAcciones[a].tecla;
+  almacen.Cambiar([this](TextoIni& t) {
+    for (size_t a = 0; a < kAcciones.size(); ++a) t.Escribir(kSeccionTeclas, kAcciones[a].clave, NombreTecla(teclas_[a]));
+  });
   Rehacer();
 }
 

@@ -1,7 +1,7 @@
 // The settings store: what the game remembers between runs, by section and
 // key. The game's own keys live in section OROKORRA, each level's best score
 // in ERREKORRAK. The file store (AlmacenIni) is the game's; a demo plays over
-// one that stores nothing, and tests use one in memory.
+// one that stores nothing.
 #pragma once
 
 #include <string>
@@ -20,30 +20,45 @@ class Almacen {
   virtual ~Almacen() = default;
   // A key's value, "" when it is missing.
   virtual std::string Leer(const std::string& seccion, const std::string& clave) const = 0;
-  // A value that cannot be stored is not the player's problem: the game
-  // runs on with what it holds.
-  virtual void Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) = 0;
+  // Makes `cambio` on the settings as they are stored at that moment
+  // (another copy of the game may have changed them since they were read),
+  // in one step: every key it writes is stored, or none. False when it
+  // could not be stored; the store then holds it for this run only, and
+  // `cambio` may have run twice.
+  virtual bool Cambiar(const CambioIni& cambio) = 0;
 
+  bool Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) {
+    return Cambiar([&](TextoIni& t) { t.Escribir(seccion, clave, valor); });
+  }
   // A key of OROKORRA. A missing or empty key with a real default (not only
   // blanks) gets the default written back and read.
   std::string LeerClave(const std::string& clave, const std::string& defecto);
-  void EscribirClave(const std::string& clave, const std::string& valor) { Escribir(kSeccionIni, clave, valor); }
+  bool EscribirClave(const std::string& clave, const std::string& valor) { return Escribir(kSeccionIni, clave, valor); }
 };
 
-// The settings file.
+// LeerClave within a change.
+std::string LeerClave(TextoIni& t, const std::string& clave, const std::string& defecto);
+
+// The settings file. A file that cannot be read at start, or the first
+// change that cannot be stored, leaves the file as it is for the rest of the
+// run: the settings of this run are then held here.
 class AlmacenIni : public Almacen {
  public:
-  explicit AlmacenIni(std::string ruta) : ini_(std::move(ruta)) {}
-  const std::string& ruta() const { return ini_.ruta(); }
-  std::string Leer(const std::string& seccion, const std::string& clave) const override {
-    return ini_.Leer(seccion, clave);
-  }
-  void Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) override {
-    (void)ini_.Escribir(seccion, clave, valor);
-  }
+  enum class Estado { Guarda, SinLeer, SinGuardar };
+
+  explicit AlmacenIni(std::string ruta) : archivo_(std::move(ruta)) {}
+  // Start-up: reads the file, and tries whether it takes changes (with a
+  // change of nothing, which writes nothing).
+  void Abrir();
+  const std::string& ruta() const { return archivo_.ruta(); }
+  Estado estado() const { return estado_; }
+  std::string Leer(const std::string& seccion, const std::string& clave) const override;
+  bool Cambiar(const CambioIni& cambio) override;
 
  private:
-  ArchivoIni ini_;
+  ArchivoIni archivo_;
+  Estado estado_ = Estado::Guarda;
+  TextoIni memoria_;  // the settings of this run, once the file is left alone
 };
 
 }  // namespace tumbla

@@ -5,17 +5,11 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
-#include <vector>
-
-#include "progress/SistemaArchivos.h"
 
 namespace tumbla {
 
 namespace {
 
-// Anything larger is not a settings file of ours; it is neither parsed nor
-// rewritten.
-constexpr size_t kLargoMaximoArchivo = 4u << 20;
 constexpr std::string_view kMarcaUtf8 = "\xEF\xBB\xBF";
 
 bool EsBlanco(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
@@ -27,6 +21,12 @@ std::string_view Recortar(std::string_view s) {
 }
 
 char Minuscula(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Minusculas(std::string_view s) {
+  std::string m(s);
+  for (char& c : m) c = Minuscula(c);
+  return m;
+}
 
 bool Iguales(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -43,30 +43,26 @@ struct Linea {
   size_t fin = 0;  // just past the line end (or the end of the file)
 };
 
-std::vector<Linea> PartirLineas(const std::string& contenido) {
-  std::vector<Linea> lineas;
-  const std::string_view todo(contenido);
-  size_t i = 0;
-  while (i < todo.size()) {
-    const size_t salto = todo.find('\n', i);
-    Linea l;
-    l.inicio = i;
-    if (salto == std::string_view::npos) {
-      l.texto = todo.substr(i);
-      l.fin = todo.size();
-    } else {
-      l.texto = todo.substr(i, salto - i);
-      l.fin = salto + 1;
-    }
+// The lines of a text, one after another.
+class Lineas {
+ public:
+  explicit Lineas(std::string_view todo) : todo_(todo) {}
+  bool Siguiente(Linea& l) {
+    if (i_ >= todo_.size()) return false;
+    const size_t salto = todo_.find('\n', i_);
+    l.inicio = i_;
+    l.fin = salto == std::string_view::npos ? todo_.size() : salto + 1;
+    l.texto = todo_.substr(i_, (salto == std::string_view::npos ? todo_.size() : salto) - i_);
     if (!l.texto.empty() && l.texto.back() == '\r') l.texto.remove_suffix(1);
-    if (lineas.empty() && l.texto.substr(0, kMarcaUtf8.size()) == kMarcaUtf8) {
-      l.texto.remove_prefix(kMarcaUtf8.size());
-    }
-    lineas.push_back(l);
-    i = l.fin;
+    if (i_ == 0 && l.texto.substr(0, kMarcaUtf8.size()) == kMarcaUtf8) l.texto.remove_prefix(kMarcaUtf8.size());
+    i_ = l.fin;
+    return true;
   }
-  return lineas;
-}
+
+ private:
+  std::string_view todo_;
+  size_t i_ = 0;
+};
 
 // "[name]": the name, trimmed. A missing "]" takes the rest of the line.
 std::optional<std::string_view> NombreSeccion(std::string_view linea) {
@@ -107,7 +103,8 @@ std::string LimpiarValor(std::string_view valor) {
 
 std::string LeerValorIni(const std::string& contenido, const std::string& seccion, const std::string& clave) {
   bool dentro = false;
-  for (const Linea& l : PartirLineas(contenido)) {
+  Lineas lineas(contenido);
+  for (Linea l; lineas.Siguiente(l);) {
     if (auto nombre = NombreSeccion(l.texto)) {
       dentro = Iguales(*nombre, seccion);
       continue;
@@ -130,23 +127,23 @@ std::string CambiarValorIni(const std::string& contenido, const std::string& sec
   std::string limpio = valor.substr(0, valor.find_first_of(std::string("\r\n\0", 3)));
   const std::string nueva = clave + "=" + limpio;
 
-  const std::vector<Linea> lineas = PartirLineas(contenido);
-  std::optional<size_t> cabecera;   // line of the section's header
-  std::optional<size_t> ultima;     // last key line of the section
-  std::optional<size_t> existente;  // the key's own line
+  std::optional<Linea> cabecera;   // the section's header
+  std::optional<Linea> ultima;     // the last key line of the section
+  std::optional<Linea> existente;  // the key's own line
   bool dentro = false;
-  for (size_t n = 0; n < lineas.size() && !existente; ++n) {
-    if (auto nombre = NombreSeccion(lineas[n].texto)) {
+  Lineas lineas(contenido);
+  for (Linea l; !existente && lineas.Siguiente(l);) {
+    if (auto nombre = NombreSeccion(l.texto)) {
       if (cabecera && dentro) break;  // the section ended
       dentro = !cabecera && Iguales(*nombre, seccion);
-      if (dentro) cabecera = n;
+      if (dentro) cabecera = l;
       continue;
     }
     std::string_view k;
     std::string_view v;
-    if (dentro && ParClaveValor(lineas[n].texto, k, v)) {
-      ultima = n;
-      if (Iguales(k, clave)) existente = n;
+    if (dentro && ParClaveValor(l.texto, k, v)) {
+      ultima = l;
+      if (Iguales(k, clave)) existente = l;
     }
   }
 
@@ -159,7 +156,7 @@ std::string CambiarValorIni(const std::string& contenido, const std::string& sec
     if (!resultado.empty() && resultado.back() != '\n') resultado += resultado.back() == '\r' ? "\n" : salto;
   };
   if (existente) {
-    const Linea& l = lineas[*existente];
+    const Linea& l = *existente;
     // Keep a byte-order mark that precedes the first line.
     const size_t marca = static_cast<size_t>(l.texto.data() - contenido.data()) - l.inicio;
     const size_t finTexto = static_cast<size_t>(l.texto.data() - contenido.data()) + l.texto.size();
@@ -167,7 +164,7 @@ std::string CambiarValorIni(const std::string& contenido, const std::string& sec
     resultado += nueva;
     resultado.append(contenido, finTexto, std::string::npos);
   } else if (cabecera) {
-    const Linea& l = lineas[ultima.value_or(*cabecera)];
+    const Linea& l = ultima.value_or(*cabecera);
     resultado.append(contenido, 0, l.fin);
     terminarLinea();
     resultado += nueva + salto;
@@ -181,17 +178,79 @@ std::string CambiarValorIni(const std::string& contenido, const std::string& sec
   return resultado;
 }
 
-std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clave) const {
-  std::string contenido;
-  if (LeerArchivoEntero(ruta_, kLargoMaximoArchivo, contenido) != Lectura::Leida) return {};
-  return LeerValorIni(contenido, seccion, clave);
+const TextoIni::Claves& TextoIni::Seccion(const std::string& seccion) const {
+  const std::string nombre = Minusculas(seccion);
+  if (auto it = secciones_.find(nombre); it != secciones_.end()) return it->second;
+  // The first line of a key counts, as LeerValorIni reads it.
+  Claves claves;
+  bool dentro = false;
+  Lineas lineas(contenido_);
+  for (Linea l; lineas.Siguiente(l);) {
+    if (auto n = NombreSeccion(l.texto)) {
+      dentro = Iguales(*n, nombre);
+      continue;
+    }
+    std::string_view k;
+    std::string_view v;
+    if (dentro && ParClaveValor(l.texto, k, v)) claves.try_emplace(Minusculas(k), LimpiarValor(v));
+  }
+  return secciones_.emplace(nombre, std::move(claves)).first->second;
 }
 
-bool ArchivoIni::Escribir(const std::string& seccion, const std::string& clave,
-                          const std::string& valor) {
-  return CambiarArchivo(ruta_, kLargoMaximoArchivo, [&](const std::string& contenido) {
-    return CambiarValorIni(contenido, seccion, clave, valor);
-  });
+std::string TextoIni::Leer(const std::string& seccion, const std::string& clave) const {
+  const Claves& claves = Seccion(seccion);
+  const auto it = claves.find(Minusculas(clave));
+  return it == claves.end() ? std::string() : it->second;
+}
+
+void TextoIni::Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) {
+  // The write reads back as it would from a file of that one key, and
+  // changes how no other key reads.
+  std::string leido = LeerValorIni(CambiarValorIni("", seccion, clave, valor), seccion, clave);
+  if (Leer(seccion, clave) == leido) return;
+  contenido_ = CambiarValorIni(contenido_, seccion, clave, valor);
+  secciones_[Minusculas(seccion)][Minusculas(clave)] = std::move(leido);
+  cambiado_ = true;
+}
+
+Lectura ArchivoIni::Cargar() const {
+  if (leido_ && SelloArchivo(ruta_) == std::optional(sello_)) return sello_.existe ? Lectura::Leida : Lectura::Falta;
+  std::string contenido;
+  Sello sello;
+  const Lectura lectura = LeerArchivoEntero(ruta_, contenido, &sello);
+  if (lectura == Lectura::Error) return lectura;
+  texto_ = TextoIni(std::move(contenido));
+  sello_ = lectura == Lectura::Leida ? sello : Sello{};
+  leido_ = true;
+  return lectura;
+}
+
+std::string ArchivoIni::Leer(const std::string& seccion, const std::string& clave) const {
+  Cargar();
+  return texto_.Leer(seccion, clave);
+}
+
+bool ArchivoIni::Cambiar(const CambioIni& cambio) {
+  std::optional<TextoIni> nuevo;
+  Sello sello;
+  const bool hecho = CambiarArchivo(
+      ruta_,
+      [&](std::string actual) -> const std::string* {
+        nuevo.emplace(std::move(actual));
+        cambio(*nuevo);
+        return nuevo->Cambiado() ? &nuevo->contenido() : nullptr;
+      },
+      &sello);
+  if (!hecho) return false;
+  // What was read or written is what the file now holds.
+  texto_ = std::move(*nuevo);
+  sello_ = sello;
+  leido_ = true;
+  return true;
+}
+
+bool ArchivoIni::Escribir(const std::string& seccion, const std::string& clave, const std::string& valor) {
+  return Cambiar([&](TextoIni& t) { t.Escribir(seccion, clave, valor); });
 }
 
 }  // namespace tumbla

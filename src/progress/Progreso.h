@@ -17,28 +17,39 @@ struct Fecha {
   int dia = 1;
 };
 
+// The most points a score holds, and so the most a record can be: nine
+// digits, which the panel shows whole. A level with a line target ends when
+// its rows are done, but a timed level lasts as long as the extra minutes do
+// (the stock holds up to 32767, some 23 days), and at the game's fastest (a
+// landing every 50 ms) its score could near what a 32-bit counter holds. So a
+// score stops here, which even at that pace takes days of play.
+constexpr int32_t kPuntosMaximos = 999999999;
+
 class Progreso {
  public:
   explicit Progreso(Almacen& almacen) : almacen_(almacen) {}
 
   // Start-up: the stored stock, and one more minute on the first start of
-  // each day. True when today's minute was given.
+  // each day, stored with the day's date in one write. True when today's
+  // minute was given: never when it could not be stored, or it would come
+  // again at every start.
   bool PremioDiario(const Fecha& hoy);
   int MinutosExtra() const { return minutos_; }
-  // A minute earned (+1) or spent (-1), stored at once.
+  // A minute earned (+1) or spent (-1): added to the stock as stored at that
+  // moment, which another copy of the game may have changed.
   void CambiarMinutos(int delta);
 
   // The positions completed, as stored (0..296).
   int Superados();
-  // A level completed: a minute earned, and the progress raised when the
-  // level was open when chosen (`guardar`) and lies beyond it.
-  void NivelSuperado(int posicion, bool guardar);
+  // A level completed, stored in one write: a minute earned, the progress
+  // raised when the level was open when chosen (`guardar`) and lies beyond
+  // it, and `puntos` kept as the position's best when they beat it (below 0:
+  // no record). True when they made the record.
+  bool NivelSuperado(int posicion, bool guardar, int32_t puntos = -1);
   void Reset();  // progress back to none; minutes and options stay
 
   // The best score made on a position, 0 when none.
   int32_t Record(int posicion) const;
-  // Keeps `puntos` as the position's best when it beats it.
-  void GuardarRecord(int posicion, int32_t puntos);
 
   static std::string TextoFecha(const Fecha& f);
 

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <system_error>
+#include <limits>
+#include <new>
 #include <random>
+#include <system_error>
 #include <thread>
 
 #ifdef _WIN32
@@ -119,15 +121,52 @@ constexpr DWORD kCompartir = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DEL
 
 bool NoEsta(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-bool LeerTodo(HANDLE h, size_t maximo, std::string& contenido) {
+// A quarter of the computer's memory.
+size_t LargoPermitido() {
+  MEMORYSTATUSEX m{};
+  m.dwLength = sizeof m;
+  if (!GlobalMemoryStatusEx(&m)) return size_t{1} << 30;
+  return static_cast<size_t>(std::min<uint64_t>(m.ullTotalPhys / 4, std::numeric_limits<size_t>::max() / 4));
+}
+
+Sello SelloDe(HANDLE h) {
+  BY_HANDLE_FILE_INFORMATION i{};
+  if (!GetFileInformationByHandle(h, &i)) return {};
+  Sello s;
+  s.existe = true;
+  s.dispositivo = i.dwVolumeSerialNumber;
+  s.nodo = (static_cast<uint64_t>(i.nFileIndexHigh) << 32) | i.nFileIndexLow;
+  s.tamano = (static_cast<uint64_t>(i.nFileSizeHigh) << 32) | i.nFileSizeLow;
+  s.modificado = static_cast<int64_t>((static_cast<uint64_t>(i.ftLastWriteTime.dwHighDateTime) << 32) |
+                                      i.ftLastWriteTime.dwLowDateTime) * 100;
+  return s;
+}
+
+bool LeerTodo(HANDLE h, std::string& contenido) {
   contenido.clear();
-  char bloque[16384];
-  for (;;) {
-    DWORD leidos = 0;
-    if (!ReadFile(h, bloque, sizeof bloque, &leidos, nullptr)) return false;
-    if (leidos == 0) return true;
-    if (contenido.size() + leidos > maximo) return false;
-    contenido.append(bloque, leidos);
+  const size_t maximo = LargoPermitido();
+  LARGE_INTEGER tamano{};
+  if (GetFileSizeEx(h, &tamano) && static_cast<uint64_t>(tamano.QuadPart) > maximo) return false;
+  try {
+    contenido.resize(std::max<size_t>(static_cast<size_t>(tamano.QuadPart) + 1, 65536));
+    size_t hecho = 0;
+    for (;;) {
+      if (hecho == contenido.size()) {
+        if (hecho > maximo) return false;
+        contenido.resize(std::min(maximo + 1, hecho * 2));
+      }
+      DWORD leidos = 0;
+      const DWORD trozo = static_cast<DWORD>(std::min<size_t>(contenido.size() - hecho, 1u << 20));
+      if (!ReadFile(h, contenido.data() + hecho, trozo, &leidos, nullptr)) return false;
+      if (leidos == 0) break;
+      hecho += leidos;
+    }
+    if (hecho > maximo) return false;
+    contenido.resize(hecho);
+    return true;
+  } catch (const std::bad_alloc&) {
+    std::string().swap(contenido);
+    return false;
   }
 }
 
@@ -145,19 +184,25 @@ std::wstring SeguirEnlaces(const std::wstring& ruta) {
   return destino;
 }
 
-bool Reemplazar(const std::wstring& destino, const std::string& contenido) {
+// A new file of a fresh name beside `destino`, created here and now.
+HANDLE CrearTemporal(const std::wstring& destino, DWORD marcas, std::wstring& temporal) {
   const size_t barra = destino.find_last_of(L"/\\");
   const size_t inicioNombre = barra == std::wstring::npos ? 0 : barra + 1;
   const std::wstring base = destino.substr(0, inicioNombre) + L"." + destino.substr(inicioNombre) + L".";
-  std::wstring temporal;
   HANDLE h = INVALID_HANDLE_VALUE;
   for (int n = 0; n < kIntentosNombre && h == INVALID_HANDLE_VALUE; ++n) {
     temporal = base + Ancho(Sufijo());
     // CREATE_NEW takes nothing that is already there, a link included.
-    h = CreateFileW(temporal.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
+    h = CreateFileW(temporal.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES | DELETE, 0, nullptr, CREATE_NEW, marcas,
+                    nullptr);
+    if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return h;
   }
-  Asa f(h);
+  return h;
+}
+
+bool Reemplazar(const std::wstring& destino, const std::string& contenido, Sello* nuevo) {
+  std::wstring temporal;
+  Asa f(CrearTemporal(destino, FILE_ATTRIBUTE_NORMAL, temporal));
   if (!f.valida()) return false;
   bool bien = true;
   for (size_t hecho = 0; bien && hecho < contenido.size();) {
@@ -167,25 +212,35 @@ bool Reemplazar(const std::wstring& destino, const std::string& contenido) {
     hecho += escritos;
   }
   bien = bien && FlushFileBuffers(f.get());
+  const Sello sello = SelloDe(f.get());
   bien = f.Cerrar() && bien;
   bien = bien && MoveFileExW(temporal.c_str(), destino.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!bien) DeleteFileW(temporal.c_str());
+  if (bien && nuevo != nullptr) *nuevo = sello;
   return bien;
 }
 
 }  // namespace
 
-Lectura LeerArchivoEntero(const std::string& ruta, size_t maximo, std::string& contenido) {
+Lectura LeerArchivoEntero(const std::string& ruta, std::string& contenido, Sello* sello) {
   contenido.clear();
   Asa f(CreateFileW(Ancho(ruta).c_str(), GENERIC_READ, kCompartir, nullptr, OPEN_EXISTING,
                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!f.valida()) return NoEsta(GetLastError()) ? Lectura::Falta : Lectura::Error;
   if (GetFileType(f.get()) != FILE_TYPE_DISK) return Lectura::Error;
-  return LeerTodo(f.get(), maximo, contenido) ? Lectura::Leida : Lectura::Error;
+  if (sello != nullptr) *sello = SelloDe(f.get());
+  return LeerTodo(f.get(), contenido) ? Lectura::Leida : Lectura::Error;
 }
 
-bool CambiarArchivo(const std::string& ruta, size_t maximo,
-                    const std::function<std::string(const std::string&)>& cambio) {
+std::optional<Sello> SelloArchivo(const std::string& ruta) {
+  Asa f(CreateFileW(Ancho(ruta).c_str(), FILE_READ_ATTRIBUTES, kCompartir, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!f.valida()) return NoEsta(GetLastError()) ? std::optional(Sello{}) : std::nullopt;
+  const Sello s = SelloDe(f.get());
+  return s.existe ? std::optional(s) : std::nullopt;
+}
+
+bool CambiarArchivo(const std::string& ruta, const CambioArchivo& cambio, Sello* nuevo) {
   const std::wstring destino = SeguirEnlaces(Ancho(ruta));
   // Folders have no locks here: copies of the game meet at a lock file
   // beside the settings file instead.
@@ -202,16 +257,31 @@ bool CambiarArchivo(const std::string& ruta, size_t maximo,
     if (c == Cerrojo::Ocupado) return false;
   }
   std::string actual;
+  Sello sello;
   const DWORD atributos = GetFileAttributesW(destino.c_str());
   if (atributos != INVALID_FILE_ATTRIBUTES) {
     if (atributos & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
     Asa f(CreateFileW(destino.c_str(), GENERIC_READ | GENERIC_WRITE, kCompartir, nullptr, OPEN_EXISTING,
                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!f.valida() || GetFileType(f.get()) != FILE_TYPE_DISK || !LeerTodo(f.get(), maximo, actual)) return false;
+    if (!f.valida() || GetFileType(f.get()) != FILE_TYPE_DISK) return false;
+    sello = SelloDe(f.get());
+    if (!LeerTodo(f.get(), actual)) return false;
   } else if (!NoEsta(GetLastError())) {
     return false;
   }
-  return Reemplazar(destino, cambio(actual));
+  const std::string* cambiado = nullptr;
+  try {
+    cambiado = cambio(std::move(actual));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  if (cambiado != nullptr) return Reemplazar(destino, *cambiado, nuevo);
+  // Nothing to write: the folder still has to take a new file.
+  std::wstring temporal;
+  Asa prueba(CrearTemporal(destino, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, temporal));
+  if (!prueba.valida()) return false;
+  if (nuevo != nullptr) *nuevo = sello;
+  return true;
 }
 
 bool EscribirArchivoPrivado(const std::string& carpeta, const std::string& nombre,
@@ -221,7 +291,7 @@ bool EscribirArchivoPrivado(const std::string& carpeta, const std::string& nombr
   const DWORD atributos = GetFileAttributesW(Ancho(carpeta).c_str());
   if (atributos == INVALID_FILE_ATTRIBUTES || !(atributos & FILE_ATTRIBUTE_DIRECTORY)) return false;
   ruta = Unir(carpeta, nombre);
-  return Reemplazar(Ancho(ruta), contenido);
+  return Reemplazar(Ancho(ruta), contenido, nullptr);
 }
 
 #else
@@ -268,16 +338,55 @@ std::string NombreTemporal(const std::string& destino) {
 // the game starts.
 constexpr int kAbrir = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-bool LeerTodo(int fd, size_t maximo, std::string& contenido) {
+// A quarter of the computer's memory.
+size_t LargoPermitido() {
+  const long paginas = ::sysconf(_SC_PHYS_PAGES);
+  const long pagina = ::sysconf(_SC_PAGESIZE);
+  if (paginas <= 0 || pagina <= 0) return size_t{1} << 30;
+  const uint64_t cuarto = static_cast<uint64_t>(paginas) / 4 * static_cast<uint64_t>(pagina);
+  return static_cast<size_t>(std::min<uint64_t>(cuarto, std::numeric_limits<size_t>::max() / 4));
+}
+
+Sello SelloDe(const struct stat& st) {
+  Sello s;
+  s.existe = true;
+  s.dispositivo = static_cast<uint64_t>(st.st_dev);
+  s.nodo = static_cast<uint64_t>(st.st_ino);
+  s.tamano = static_cast<uint64_t>(st.st_size);
+#ifdef __APPLE__
+  s.modificado = static_cast<int64_t>(st.st_mtimespec.tv_sec) * 1000000000 + st.st_mtimespec.tv_nsec;
+#else
+  s.modificado = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+#endif
+  return s;
+}
+
+// Reads what is left of `fd`, which is `tamano` bytes long unless it grows
+// meanwhile.
+bool LeerTodo(int fd, size_t tamano, std::string& contenido) {
   contenido.clear();
-  char bloque[16384];
-  for (;;) {
-    const ssize_t n = ::read(fd, bloque, sizeof bloque);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) return true;
-    if (contenido.size() + static_cast<size_t>(n) > maximo) return false;
-    contenido.append(bloque, static_cast<size_t>(n));
+  const size_t maximo = LargoPermitido();
+  if (tamano > maximo) return false;
+  try {
+    contenido.resize(std::max<size_t>(tamano + 1, 65536));
+    size_t hecho = 0;
+    for (;;) {
+      if (hecho == contenido.size()) {
+        if (hecho > maximo) return false;
+        contenido.resize(std::min(maximo + 1, hecho * 2));
+      }
+      const ssize_t n = ::read(fd, contenido.data() + hecho, contenido.size() - hecho);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return false;
+      if (n == 0) break;
+      hecho += static_cast<size_t>(n);
+    }
+    if (hecho > maximo) return false;
+    contenido.resize(hecho);
+    return true;
+  } catch (const std::bad_alloc&) {
+    std::string().swap(contenido);
+    return false;
   }
 }
 
@@ -292,7 +401,8 @@ bool EscribirTodo(int fd, const std::string& texto) {
 }
 
 // The end of a chain of links at `ruta`: the path whose file changes (it may
-// not exist yet). False for a chain too long or a link that cannot be read.
+// not exist yet). False for a chain too long, a link that cannot be read, or
+// a link that neither the player nor the administrator made.
 bool SeguirEnlaces(std::string ruta, std::string& final) {
   for (int n = 0; n < kMaximoEnlaces; ++n) {
     struct stat st {};
@@ -300,6 +410,7 @@ bool SeguirEnlaces(std::string ruta, std::string& final) {
       final = ruta;
       return true;
     }
+    if (st.st_uid != ::geteuid() && st.st_uid != 0) return false;
     std::string destino(256, '\0');
     for (;;) {
       const ssize_t largo = ::readlink(ruta.c_str(), destino.data(), destino.size());
@@ -344,21 +455,26 @@ Cerrojo TomarCerrojo(int carpeta) {
   });
 }
 
-// Writes `contenido` to a new file beside `destino` and puts it in its place.
-// `anterior` is the file it replaces (its owner and permission bits carry
-// over), or null for a new file (the usual bits for the user's new files).
-bool Reemplazar(const std::string& destino, const std::string& contenido, const struct stat* anterior) {
-  std::string temporal;
+// A new file of a fresh name beside `destino`, open for writing.
+int CrearTemporal(const std::string& destino, mode_t modo, std::string& temporal) {
   int crudo = -1;
   for (int n = 0; n < kIntentosNombre && crudo < 0; ++n) {
     temporal = NombreTemporal(destino);
     // Created here and now, or not at all: never a link, a pipe or a file
     // someone else put there.
-    crudo = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | kAbrir,
-                   anterior != nullptr ? 0600 : 0666);
-    if (crudo < 0 && errno != EEXIST) return false;
+    crudo = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | kAbrir, modo);
+    if (crudo < 0 && errno != EEXIST) return -1;
   }
-  Descriptor f(crudo);
+  return crudo;
+}
+
+// Writes `contenido` to a new file beside `destino` and puts it in its place.
+// `anterior` is the file it replaces (its owner and permission bits carry
+// over), or null for a new file (the usual bits for the user's new files).
+bool Reemplazar(const std::string& destino, const std::string& contenido, const struct stat* anterior,
+                Sello* nuevo) {
+  std::string temporal;
+  Descriptor f(CrearTemporal(destino, anterior != nullptr ? 0600 : 0666, temporal));
   if (!f.valido()) return false;
   bool bien = EscribirTodo(f.get(), contenido);
   if (bien && anterior != nullptr) {
@@ -369,12 +485,15 @@ bool Reemplazar(const std::string& destino, const std::string& contenido, const 
     bien = ::fchmod(f.get(), anterior->st_mode & 07777) == 0;
   }
   bien = bien && ::fsync(f.get()) == 0;
+  struct stat escrito {};
+  bien = bien && ::fstat(f.get(), &escrito) == 0;
   bien = f.Cerrar() && bien;
   bien = bien && ::rename(temporal.c_str(), destino.c_str()) == 0;
   if (!bien) {
     ::unlink(temporal.c_str());
     return false;
   }
+  if (nuevo != nullptr) *nuevo = SelloDe(escrito);
   // The new name reaches the disk with its folder.
   Descriptor carpeta(::open(CarpetaDe(destino).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (carpeta.valido()) ::fsync(carpeta.get());
@@ -405,7 +524,7 @@ bool CarpetaPropia(const std::string& compartida, std::string& propia) {
 
 }  // namespace
 
-Lectura LeerArchivoEntero(const std::string& ruta, size_t maximo, std::string& contenido) {
+Lectura LeerArchivoEntero(const std::string& ruta, std::string& contenido, Sello* sello) {
   contenido.clear();
   struct stat st {};
   if (::stat(ruta.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR ? Lectura::Falta : Lectura::Error;
@@ -414,11 +533,19 @@ Lectura LeerArchivoEntero(const std::string& ruta, size_t maximo, std::string& c
   if (!f.valido()) return errno == ENOENT ? Lectura::Falta : Lectura::Error;
   // What was checked may have been swapped for something else meanwhile.
   if (::fstat(f.get(), &st) != 0 || !S_ISREG(st.st_mode)) return Lectura::Error;
-  return LeerTodo(f.get(), maximo, contenido) ? Lectura::Leida : Lectura::Error;
+  // The stamp from before the read: a change made during it shows as a
+  // change at the next look.
+  if (sello != nullptr) *sello = SelloDe(st);
+  return LeerTodo(f.get(), static_cast<size_t>(st.st_size), contenido) ? Lectura::Leida : Lectura::Error;
 }
 
-bool CambiarArchivo(const std::string& ruta, size_t maximo,
-                    const std::function<std::string(const std::string&)>& cambio) {
+std::optional<Sello> SelloArchivo(const std::string& ruta) {
+  struct stat st {};
+  if (::stat(ruta.c_str(), &st) == 0) return SelloDe(st);
+  return errno == ENOENT || errno == ENOTDIR ? std::optional(Sello{}) : std::nullopt;
+}
+
+bool CambiarArchivo(const std::string& ruta, const CambioArchivo& cambio, Sello* nuevo) {
   std::string destino;
   if (!SeguirEnlaces(ruta, destino)) return false;
   // A folder the user may write to but not list still takes the file,
@@ -438,11 +565,25 @@ bool CambiarArchivo(const std::string& ruta, size_t maximo,
     // made it read-only, and an administrator's rights do not undo that.
     if (!S_ISREG(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
     Descriptor f(::open(destino.c_str(), O_RDWR | O_NOFOLLOW | kAbrir));
-    if (!f.valido() || ::fstat(f.get(), &st) != 0 || !S_ISREG(st.st_mode) || !LeerTodo(f.get(), maximo, actual)) {
+    if (!f.valido() || ::fstat(f.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        !LeerTodo(f.get(), static_cast<size_t>(st.st_size), actual)) {
       return false;
     }
   }
-  return Reemplazar(destino, cambio(actual), existe ? &st : nullptr);
+  const std::string* cambiado = nullptr;
+  try {
+    cambiado = cambio(std::move(actual));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  if (cambiado != nullptr) return Reemplazar(destino, *cambiado, existe ? &st : nullptr, nuevo);
+  // Nothing to write: the folder still has to take a new file.
+  std::string temporal;
+  Descriptor prueba(CrearTemporal(destino, 0600, temporal));
+  if (!prueba.valido()) return false;
+  ::unlink(temporal.c_str());
+  if (nuevo != nullptr) *nuevo = existe ? SelloDe(st) : Sello{};
+  return true;
 }
 
 bool EscribirArchivoPrivado(const std::string& carpeta, const std::string& nombre,
@@ -457,7 +598,7 @@ bool EscribirArchivoPrivado(const std::string& carpeta, const std::string& nombr
     if (!compartida || !CarpetaPropia(carpeta, destino)) return false;
   }
   ruta = Unir(destino, nombre);
-  return Reemplazar(ruta, contenido, nullptr);
+  return Reemplazar(ruta, contenido, nullptr, nullptr);
 }
 
 #endif

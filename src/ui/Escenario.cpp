@@ -1,6 +1,7 @@
 // The main window's client area, painted from the screen model.
 #include "ui/Escenario.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -400,8 +401,14 @@ void Escenario::PintarMarcador(QPainter& p, const QRectF& sitio, const QString& 
   p.setFont(Letra(font(), 11, true));
   p.drawText(QRectF(sitio.left(), sitio.top() - alto, sitio.width(), alto), Qt::AlignCenter, rotulo);
   p.setPen(QColor(paleta().textoClaro));
-  p.setFont(Letra(font(), 20, true));
-  p.drawText(sitio, Qt::AlignCenter, Texto(valor.texto));
+  // The largest score, nine digits, fits in a smaller letter.
+  const QString texto = Texto(valor.texto);
+  QFont letra = Letra(font(), 20, true);
+  while (letra.pixelSize() > 8 && QFontMetricsF(letra).horizontalAdvance(texto) > sitio.width() - 6) {
+    letra.setPixelSize(letra.pixelSize() - 1);
+  }
+  p.setFont(letra);
+  p.drawText(sitio, Qt::AlignCenter, texto);
 }
 
 QString Escenario::AyudaEn(const QPointF& punto) const {

@@ -34,8 +34,8 @@ QString RutaAjustes(const QString& carpetaPrograma, const QString& nombreProgram
 
   const QString propio = QDir(carpetaConfiguracion).filePath(nombreIni);
   if (!QFileInfo::exists(propio)) {
-    // Failures here are silent: the game then runs on with what it holds in
-    // memory, as it does with any settings file it cannot write.
+    // Failures here are not told here: the game finds that it cannot write
+    // the settings file, says so and runs on with what it holds in memory.
     QDir().mkpath(carpetaConfiguracion);
     if (QFileInfo(junto).isFile() && QFile::copy(junto, propio)) {
       // A copy keeps the permission bits of a file the player may not have

@@ -1,7 +1,8 @@
 // The settings file's text operations on any input: byte 0 picks the section
 // and the key written, byte 1 the length of the value that follows, the rest
 // is the file. A write must read back as it does written into an empty file,
-// leave every other key reading as before, and change nothing done again.
+// leave every other key reading as before, and change nothing done again; the
+// text that keeps its sections' keys at hand reads and writes as they do.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -27,6 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     for (const std::string& k : kClaves) {
       bien &= (s == seccion && k == clave) || LeerValorIni(despues, s, k) == LeerValorIni(antes, s, k);
     }
+  }
+  tumbla::TextoIni texto(antes);
+  for (const std::string& s : kSecciones) {
+    for (const std::string& k : kClaves) bien &= texto.Leer(s, k) == LeerValorIni(antes, s, k);
+  }
+  texto.Escribir(seccion, clave, valor);
+  bien &= texto.Cambiado() == (LeerValorIni(antes, seccion, clave) != LeerValorIni(solo, seccion, clave)) &&
+          texto.contenido() == (texto.Cambiado() ? despues : antes);
+  for (const std::string& s : kSecciones) {
+    for (const std::string& k : kClaves) bien &= texto.Leer(s, k) == LeerValorIni(texto.contenido(), s, k);
   }
   if (!bien) std::abort();
   return 0;

@@ -24,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     Juego juego(plataforma, "sin-carpeta/tumbla.ini", CatalogoNiveles(texto));  // no write goes through
     plataforma.alMostrarSelector = [p](SelectorNiveles& s) { return s.ElegirPosicion(p); };
     juego.Inicializar();
+    plataforma.Atender(juego);  // the box saying that nothing is stored
     juego.Ejecutar(Comando::Nuevo);
     plataforma.Atender(juego);
     for (int paso = 0; paso < 300 && juego.vista().Jugando(); ++paso, plataforma.ahora += 0.1) {

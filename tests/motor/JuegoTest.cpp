@@ -212,10 +212,12 @@ TEST(Juego, unaDemostracionNoGuardaNadaYCualquierCosaDeUnaPersonaLaTermina) {
 
 TEST(Juego, elRecordSoloSeGuardaCuandoSeSuperaYEnSuPropiaSeccion) {
   // A lower score leaves the stored best, a higher one replaces it; the
-  // game's own section keeps its keys.
+  // game's own section keeps its keys. A record beyond what a score holds
+  // reads as the most it holds.
   Escena s{Escena::SinArrancar{}};
   const auto ruta = s.carpeta / "tumbla.ini";
-  Guardar(ruta, "[OROKORRA]\r\nAZKENA=2026/12/06\r\nAMAITUTAKOA=5\r\n[ERREKORRAK]\r\n3=900\r\n");
+  Guardar(ruta, "[OROKORRA]\r\nAZKENA=2026/12/06\r\nAMAITUTAKOA=5\r\n[ERREKORRAK]\r\n3=900\r\n"
+                "5=999999999999999999999999\r\n");
   s.juego->Inicializar();
   s.plataforma.alMostrarSelector = [](SelectorNiveles&) { return Posicion(3); };
   s.Orden(Comando::Nuevo);
@@ -228,8 +230,10 @@ TEST(Juego, elRecordSoloSeGuardaCuandoSeSuperaYEnSuPropiaSeccion) {
   s.Tablero(22, {"....b......", "..........."}).Gota(22 * kAncho + 5);
   s.Tick(Temporizador::Gota);
   EXPECT_EQ(s.p().lblRecord.texto, "215");
+  s.Tecla(tecla::kIntro);
+  EXPECT_EQ(s.p().lblRecord.texto, "999999999");
   EXPECT_EQ(Contenido(ruta), "[OROKORRA]\r\nAZKENA=2026/12/06\r\nAMAITUTAKOA=5\r\nLAGUNTZA=2\r\nSOINUA=S\r\n"
-                             "ZAILTASUNA=N\r\n[ERREKORRAK]\r\n3=900\r\n4=215\r\n");
+                             "ZAILTASUNA=N\r\n[ERREKORRAK]\r\n3=900\r\n5=999999999999999999999999\r\n4=215\r\n");
 }
 
 TEST(Juego, laAyudaSeAbreYSiNoSePuedeUnaCajaLoDice) {

@@ -122,6 +122,18 @@ class EscenarioTest : public QObject {
     const QImage puntos = zona(escena::Puntos()), record = zona(escena::Record());
     esc.Puntos(1250);
     QVERIFY(zona(escena::Puntos()) != puntos && zona(escena::Record()) == record);
+    // The largest score shows whole inside its place, none of it past the panel's edges.
+    esc.Puntos(kPuntosMaximos);
+    const QImage img = Pantallazo(w, *esc.juego);
+    const QRect sitio = w.AWidget(escena::Puntos()).toRect(), panel = w.AWidget(escena::Panel()).toRect();
+    int izquierda = w.width(), derecha = 0;
+    for (int y = sitio.top(); y <= sitio.bottom(); ++y) {
+      for (int x = panel.left(); x < w.width(); ++x) {
+        if (qGray(img.pixel(x, y)) > 120) izquierda = std::min(izquierda, x), derecha = std::max(derecha, x);
+      }
+    }
+    QVERIFY2(izquierda > sitio.left() && derecha < sitio.right() && derecha - izquierda > sitio.width() / 2,
+             qPrintable(QStringLiteral("%1..%2 in %3..%4").arg(izquierda).arg(derecha).arg(sitio.left()).arg(sitio.right())));
     esc.Demostracion();
     comprobar();
     esc.Persiana(5);
