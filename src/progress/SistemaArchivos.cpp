@@ -35,9 +35,11 @@ namespace tumbla {
 
 namespace {
 
-// Another copy of the game holds a file for milliseconds; one that holds it
-// longer than this is stopped or hung, and the write gives up.
-constexpr auto kEsperaCerrojo = std::chrono::milliseconds(1000);
+// Another copy of the game holds a file for milliseconds, or for a second or
+// two when a busy disk is slow to flush; one that holds it longer than this
+// is stopped or hung, and the write gives up (the rest of the run then keeps
+// its settings in memory, so the wait errs on the long side).
+constexpr auto kEsperaCerrojo = std::chrono::milliseconds(4000);
 constexpr auto kPausaCerrojo = std::chrono::milliseconds(2);
 constexpr int kIntentosNombre = 100;
 constexpr int kMaximoEnlaces = 40;  // links in a chain, as the systems allow
