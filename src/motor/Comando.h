@@ -35,8 +35,10 @@ enum class Comando : uint8_t {
   Pista,            // the hint: where the computer would put the piece
   PantallaCompleta,
   Teclas,           // "Teclas...": the player's own keys
-  // Not a command a player gives but what the window tells: it lost the
-  // focus (another window took it, or it was minimised).
+  Abandonar,        // "Abandonar el nivel": the level in play ends as lost
+  // Not a command a player gives but what the window tells: the board is out
+  // of the player's sight (another window took the focus, the window was
+  // minimised, a menu or a window of the game's own covers it).
   Ausencia,
 };
 

@@ -41,9 +41,11 @@ void Juego::EjecutarAccion(Comando c) {
       AbrirNuevo();
       break;
     case Comando::Ayuda:
+      PausarYa();  // the help covers the board
       MenuAyuda();
       break;
     case Comando::AcercaDe:
+      PausarYa();
       Pedir(Peticion{TipoPeticion::Creditos, Icono::Informacion, "Acerca de Tumbla", ""});
       break;
     case Comando::Demostracion:
@@ -67,11 +69,16 @@ void Juego::EjecutarAccion(Comando c) {
       ajustes_.CambiarPantallaCompleta();
       break;
     case Comando::Teclas:
+      PausarYa();
       Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
       break;
+    case Comando::Abandonar:
+      // Given up: lost as any lost level, with no minute and no record.
+      if (flujo_.Jugando()) FinPartida(1);
+      break;
     case Comando::Ausencia:
-      // The window lost the focus: a game in play pauses as with the pause key.
-      if (flujo_.fase == Fase::Jugando) flujo_.orden = Orden::Pausa;
+      // Only the pause key goes on, as after any pause.
+      PausarYa();
       break;
     default:
       AccionDeJuego(c);
@@ -126,7 +133,7 @@ void Juego::TeclasPredeterminadas() { teclado_.Predeterminadas(almacen_); }
 
 void Juego::MenuAyuda() {
   std::string ruta;
-  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_, ruta)) {
+  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_, teclado_.ParaAyuda(), ruta)) {
     Mensaje(Icono::Exclamacion, std::string("No se ha podido escribir la ayuda: ") + kArchivoAyuda, kTituloVentana);
   } else if (!plataforma_.abrir(ruta)) {
     Mensaje(Icono::Exclamacion, "No se ha podido abrir la ayuda: " + ruta, kTituloVentana);

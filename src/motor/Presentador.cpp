@@ -89,6 +89,7 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
   p.lblTiempo = {v.reloj().Texto(), v.reloj().Visible()};
   p.lblPuntos = {std::to_string(v.marcador().puntos - v.marcador().alEmpezar), enPantalla};
   p.lblRecord = {std::to_string(v.marcador().record), enPantalla};
+  p.lblPista.visible = enPantalla && v.marcador().conPista && !v.demo().activa;
 }
 
 }  // namespace

@@ -29,8 +29,12 @@ int Desvio(const QWidget& w, const QWidget& sobre) {
   return (w.frameGeometry().center() - sobre.frameGeometry().center()).manhattanLength();
 }
 
-// What a person finds over the main window: the modal window on top.
-QDialog* Abierta() { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); }
+// What a person finds over the main window: the box or window the game asked for (none is modal).
+QDialog* Abierta() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<VentanaAyuda*>(d)) return d;
+  return nullptr;
+}
 
 // The open window as a person sees it: class, title, a box's text and buttons (* the default); "(MAL)" when it is
 // off the main window's centre, its title is cut, or its text ends in a blank line.
