@@ -36,10 +36,12 @@ enum class Comando : uint8_t {
   PantallaCompleta,
   Teclas,           // "Teclas...": the player's own keys
   Abandonar,        // "Abandonar el nivel": the level in play ends as lost
-  // Not a command a player gives but what the window tells: the board is out
+  // Not commands a player gives but what the window tells: the board is out
   // of the player's sight (another window took the focus, the window was
-  // minimised, a menu or a window of the game's own covers it).
+  // minimised); a menu opened over the board, and the menus closed.
   Ausencia,
+  MenuAbierto,
+  MenuCerrado,
 };
 
 // Who gave a command: a person, or the computer playing a demo.

@@ -29,6 +29,12 @@ void Juego::EjecutarAccion(Comando c) {
   // While the game waits for the player, the box or window it opened has
   // the keyboard and the menus.
   if (c == Comando::Ninguno || espera_.Hay() || flujo_.fase == Fase::Apagado) return;
+  // A menu only holds play while it is open: its closing, or whatever was
+  // chosen in it, finds the game as it was before the menu opened.
+  if (flujo_.pausaMenu && c != Comando::MenuAbierto) {
+    flujo_.pausaMenu = false;
+    if (flujo_.fase == Fase::Pausado) Reanudar();
+  }
   switch (c) {
     case Comando::Sonido:
       ajustes_.CambiarSonido();
@@ -79,6 +85,14 @@ void Juego::EjecutarAccion(Comando c) {
     case Comando::Ausencia:
       // Only the pause key goes on, as after any pause.
       PausarYa();
+      break;
+    case Comando::MenuAbierto:
+      if (flujo_.fase == Fase::Jugando) {
+        PausarYa();
+        flujo_.pausaMenu = flujo_.fase == Fase::Pausado;
+      }
+      break;
+    case Comando::MenuCerrado:
       break;
     default:
       AccionDeJuego(c);

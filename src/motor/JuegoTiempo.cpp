@@ -56,6 +56,7 @@ void Juego::Gravedad() {
 }
 
 void Juego::Pausar() {
+  flujo_.pausaMenu = false;
   tiempos_.Activar(Temporizador::Juego, false);
   flujo_.bloqueoPausa = tiempos_[Temporizador::BloqueExtra].activo;
   tiempos_.Activar(Temporizador::BloqueExtra, false);

@@ -99,7 +99,8 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* co
   PresentarTablero(v, consejero, p);
   PresentarNivel(v, niveles, p);
   const bool arrancado = v.fase() != Fase::Apagado;
-  p.lblPausa.visible = v.Pausado();
+  // A menu's hold is no pause the player must end.
+  p.lblPausa.visible = v.Pausado() && !v.flujo().pausaMenu;
   p.lblDemo.visible = v.demo().activa;
   p.lblInicio.visible = PantallaLimpia(v) && arrancado;
   p.marcoVisible = arrancado;

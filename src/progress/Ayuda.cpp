@@ -207,8 +207,9 @@ std::string SeccionesNuevas(const TeclasAyuda& teclas, const char* fin, const ch
        "• Mando: la cruceta o la palanca izquierda mueven y bajan la pieza (sostenidas, al ritmo de las "
        "teclas), A la gira, X la gira al otro lado, B la suelta o lanza el Torpedo, los botones superiores "
        "giran el tablero y Start pausa." + br +
-       "• Pausa (Juego, o la tecla de pausa): el juego también se pausa solo al abrir un menú o una ventana del "
-       "juego, o cuando su ventana pierde el foco; sigue con la tecla de pausa." + br +
+       "• Pausa (Juego, o la tecla de pausa). Mientras un menú está abierto el juego espera, y sigue al "
+       "cerrarlo. Una ventana del juego (la ayuda, «Acerca de», «Teclas...») o la ventana sin el foco lo pausan, "
+       "y sigue con la tecla de pausa." + br +
        "• Abandonar el nivel (Juego): da el nivel por perdido, sin minuto extra ni récord.</p>" + fin;
   return d;
 }

@@ -433,8 +433,8 @@ void Escenario::keyPressEvent(QKeyEvent* evento) {
 }
 
 void Escenario::keyReleaseEvent(QKeyEvent* evento) {
-  if (alSoltarTecla) alSoltarTecla(*evento);
-  QWidget::keyReleaseEvent(evento);
+  if (!alSoltarTecla) return QWidget::keyReleaseEvent(evento);
+  alSoltarTecla(*evento);
 }
 
 void Escenario::focusOutEvent(QFocusEvent* evento) {

@@ -327,9 +327,9 @@ void VentanaPrincipal::CrearMenus() {
                         Comando::PantallaCompleta, Qt::Key_F11, true);
   menus_ = {juego, opciones};
   for (QMenu* menu : menus_) {
-    // A menu covers the board: play pauses as when the focus goes. Once the
-    // last menu closes, the arrows move the piece again.
-    connect(menu, &QMenu::aboutToShow, this, [this] { Orden(Comando::Ausencia); });
+    // A menu over the board holds play until it closes; then the arrows
+    // move the piece again.
+    connect(menu, &QMenu::aboutToShow, this, [this] { Orden(Comando::MenuAbierto); });
     connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &VentanaPrincipal::DevolverTeclas); });
   }
   // Nor does the bar take the keys with no menu open (Escape from a menu
@@ -367,13 +367,14 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   mnuCompleta_->setChecked(p.menuPantallaCompleta);
   const QKeySequence sonido(TeclaQt(juego_->teclado().TeclaDe(Comando::Sonido)));
   if (teclaSonido_->shortcut() != sonido) teclaSonido_->setShortcut(sonido);
-  // "Pausa" is checked while paused, and shows the player's pause key; it
-  // and "Abandonar el nivel" act on a level in play.
+  // "Pausa" is checked while paused (not merely held by the open menu), and
+  // shows the player's pause key; it and "Abandonar el nivel" act on a
+  // level in play.
   const Vista& v = juego_->vista();
   const QString pausa = QStringLiteral("&Pausa\t") +
                         QKeySequence(TeclaQt(juego_->teclado().TeclaDe(Comando::Pausa))).toString(QKeySequence::NativeText);
   if (mnuPausa_->text() != pausa) mnuPausa_->setText(pausa);
-  mnuPausa_->setChecked(v.Pausado());
+  mnuPausa_->setChecked(v.Pausado() && !v.flujo().pausaMenu);
   mnuPausa_->setEnabled(v.Jugando());
   mnuAbandonar_->setEnabled(v.Jugando());
   // A pad's held directions keep the pace of held keys.
@@ -389,6 +390,7 @@ void VentanaPrincipal::DevolverTeclas() {
     if (menu->isVisible()) return;
   }
   if (focusWidget() == menuBar() || focusWidget() == nullptr) escenario_->setFocus();
+  Orden(Comando::MenuCerrado);
 }
 
 bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {

@@ -93,6 +93,26 @@ TEST(Juego, loQueTapaElTableroLoPausaAlMomentoYSoloLaTeclaDePausaVuelve) {
   EXPECT_FALSE(s.v().Jugando());
 }
 
+TEST(Juego, unMenuSoloDetieneElJuegoMientrasEstaAbierto) {
+  // Open, it holds play as a pause does; closed, play goes on at once. What
+  // is chosen in it finds the game as it was: "Acerca de" pauses it for
+  // good, a paused game stays paused.
+  Escena s;
+  const Pieza ficha = s.v().FichaEnJuego();
+  s.Orden(Comando::MenuAbierto);
+  s.Tick();
+  EXPECT_EQ(std::pair(s.v().FichaEnJuego(), s.v().Pausado()), std::pair(ficha, true));
+  s.Orden(Comando::MenuCerrado);
+  s.Tick();
+  EXPECT_EQ(std::pair(s.v().FichaEnJuego(), s.v().Pausado()), std::pair(ficha.Movida(kAncho), false));
+  for (const Comando elegido : {Comando::AcercaDe, Comando::MenuCerrado}) {
+    s.Orden(Comando::MenuAbierto);
+    s.Orden(elegido);
+    s.Orden(Comando::MenuCerrado);
+    EXPECT_TRUE(s.v().Pausado());
+  }
+}
+
 TEST(Juego, abandonarPierdeElNivelComoCualquierOtroSinMinutoNiRecord) {
   // Given up, during play or a pause: "GAME OVER", then the level window
   // asks to try again; no minute, no progress, no record. With no level in
