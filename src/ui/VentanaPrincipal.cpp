@@ -327,9 +327,12 @@ void VentanaPrincipal::CrearMenus() {
                         Comando::PantallaCompleta, Qt::Key_F11, true);
   menus_ = {juego, opciones};
   for (QMenu* menu : menus_) {
-    // A menu over the board holds play until it closes; then the arrows
-    // move the piece again.
-    connect(menu, &QMenu::aboutToShow, this, [this] { Orden(Comando::MenuAbierto); });
+    // A menu over the board holds play (and the pads) until it closes; then
+    // the arrows move the piece again.
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+      mando_->Suspender(true);
+      Orden(Comando::MenuAbierto);
+    });
     connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &VentanaPrincipal::DevolverTeclas); });
   }
   // Nor does the bar take the keys with no menu open (Escape from a menu
@@ -391,6 +394,7 @@ void VentanaPrincipal::DevolverTeclas() {
   }
   if (focusWidget() == menuBar() || focusWidget() == nullptr) escenario_->setFocus();
   Orden(Comando::MenuCerrado);
+  ausencia_.start();  // the pads wake once the focus is known to be ours
 }
 
 bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
