@@ -19,6 +19,7 @@
 #include <QWindowStateChangeEvent>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "jugador/Conductor.h"
@@ -141,6 +142,14 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
+  // The widgets that outlive this part of the window (hidden as it goes,
+  // they lose the focus) call back into it no more.
+  escenario_->alPulsarTecla = nullptr;
+  escenario_->alSoltarTecla = nullptr;
+  escenario_->alPerderTeclado = nullptr;
+  escenario_->alPulsarPersiana = nullptr;
+  escenario_->alHacerClic = nullptr;
+  menuBar()->removeEventFilter(this);
   // Whatever shows for the game closes unanswered; the computer's driver
   // and then the game go before the widgets that paint it.
   plataforma_->Terminar();
