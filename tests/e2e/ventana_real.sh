@@ -40,14 +40,22 @@ esperar() {
 }
 
 # ---- A display of our own ----------------------------------------------------
+# Another run may take the same free display at the same moment: then our
+# server ends at once (the display is in use), and the next one is tried.
 N=90
-while [ -e "/tmp/.X11-unix/X$N" ] || [ -e "/tmp/.X$N-lock" ]; do N=$((N + 1)); done
-# -noreset: the server would reset when the first probe disconnects, and a
-# client connecting meanwhile would fail.
-Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$T/xvfb.log" 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$N"
-esperar xdotool getmouselocation || fallo "Xvfb did not start"
+for intento in 1 2 3 4 5 6 7 8; do
+  while [ -e "/tmp/.X11-unix/X$N" ] || [ -e "/tmp/.X$N-lock" ]; do N=$((N + 1)); done
+  # -noreset: the server would reset when the first probe disconnects, and a
+  # client connecting meanwhile would fail.
+  Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$T/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$N"
+  esperar xdotool getmouselocation || fallo "Xvfb did not start"
+  sleep 0.2
+  kill -0 "$XVFB_PID" 2>/dev/null && break
+  XVFB_PID= N=$((N + 1))
+done
+[ -n "$XVFB_PID" ] || fallo "no free display for Xvfb"
 if command -v openbox >/dev/null 2>&1; then
   openbox --sm-disable >"$T/openbox.log" 2>&1 &
   WM_PID=$!
