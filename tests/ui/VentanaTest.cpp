@@ -341,10 +341,10 @@ class VentanaTest : public QObject {
   }
 
   void controlesDelJugador() {
-    // Keys come from the file and from "Teclas...", where a key in use is refused naming its action; a box takes no
-    // key held from before nor any in its first moments; F11 switches full screen, remembered; the hint outlines the
-    // computer's choice and the panel says the level makes no record; losing the focus pauses; a pad moves and turns
-    // the piece.
+    // Keys come from the file and from "Teclas...", where a key in use is refused naming its action and the pace of
+    // a held key is set; a box takes no key held from before nor any in its first moments; F11 switches full screen,
+    // remembered; the hint outlines the computer's choice and the panel says the level makes no record; losing the
+    // focus pauses; a pad moves and turns the piece; "Abandonar el nivel" loses the level.
     Abrir("[OROKORRA]\nLAGUNTZA=3\nAZKENA=" + QDate::currentDate().toString(u"yyyy/MM/dd").toStdString() +
           "\n[TEKLAK]\nEZKERRA=J\n");
     Accion("mnuTeclas")->trigger();
@@ -358,6 +358,8 @@ class VentanaTest : public QObject {
     QCOMPARE(asignar("tecla1", Qt::Key_J), "La tecla «J» ya es de «Mover a la izquierda».");
     QVERIFY(asignar("tecla1", Qt::Key_K).isEmpty());
     QCOMPARE(d.findChild<QPushButton*>("tecla1")->text(), "K, P");
+    d.findChild<QSpinBox*>("ritmo2")->setValue(45);  // a held Down's rows a second
+    QCOMPARE(J().teclado().repeticion(), (Repeticion{170, 30, 45}));
     d.close();
     QVERIFY(!Abierta() && V().peticion().tipo == TipoPeticion::Ninguna);
     QVERIFY(Contenido(Ini()).find("ESKUINA=K") != std::string::npos);
