@@ -39,9 +39,13 @@ enum class Comando : uint8_t {
   ColoresDaltonismo,  // apart for colour-blind eyes,
   ColoresContraste,   // or high contrast
   MenosDestellos,   // "Reducir destellos"
-  // Not a command a player gives but what the window tells: it lost the
-  // focus (another window took it, or it was minimised).
+  Abandonar,        // "Abandonar el nivel": the level in play ends as lost
+  // Not commands a player gives but what the window tells: the board is out
+  // of the player's sight (another window took the focus, the window was
+  // minimised); a menu opened over the board, and the menus closed.
   Ausencia,
+  MenuAbierto,
+  MenuCerrado,
 };
 
 // Who gave a command: a person, or the computer playing a demo.

@@ -52,6 +52,7 @@ struct Flujo {
   bool fichaTrasFin = false;    // the lost piece still shows under the box
   bool bloqueoPausa = false;    // the extra blocks ran when the game paused
   bool bloqueoSelector = false;  // ... and when the level window opened
+  bool pausaMenu = false;       // the pause only holds play while a menu is open
   bool Jugando() const { return fase == Fase::Jugando || fase == Fase::Pausado; }
 };
 

@@ -72,6 +72,8 @@ class Juego {
   // another action has it (`ocupada`) or the game keeps it; the game's own.
   bool AsignarTecla(Comando c, int codigo, Comando& ocupada);
   void TeclasPredeterminadas();
+  // How a held key repeats ("Teclas..."), stored; the host times it.
+  void PonerRepeticion(const Repeticion& r) { teclado_.PonerRepeticion(almacen_, r); }
   // Where the window stands now, remembered for the next start.
   void RecordarVentana(const Geometria& g) {
     ajustes_.RecordarVentana(g);
@@ -155,12 +157,17 @@ class Juego {
   bool OrdenPendiente();
   bool RelojDelNivel();
   void Gravedad();
+  void Pausar();
+  // The board goes out of the player's sight (a menu, a window of the
+  // game's, another program): a level in play pauses at once.
+  void PausarYa();
   void Reanudar();
   // ---- JuegoNiveles.cpp ------------------------------------------------------
   void EmpezarNivel();
   void JugarNivel(int posicion, bool gris);
   void ContinuarPartida();
   void NivelCompletado();
+  void GuardarNivelGanado();
   void PasoPersiana();
   void TerminarNivel();
   void FinPartida(int motivo);

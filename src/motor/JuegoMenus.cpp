@@ -31,6 +31,12 @@ void Juego::EjecutarAccion(Comando c) {
   // While the game waits for the player, the box or window it opened has
   // the keyboard and the menus.
   if (c == Comando::Ninguno || espera_.Hay() || flujo_.fase == Fase::Apagado) return;
+  // A menu only holds play while it is open: its closing, or whatever was
+  // chosen in it, finds the game as it was before the menu opened.
+  if (flujo_.pausaMenu && c != Comando::MenuAbierto) {
+    flujo_.pausaMenu = false;
+    if (flujo_.fase == Fase::Pausado) Reanudar();
+  }
   switch (c) {
     case Comando::Sonido:
       ajustes_.CambiarSonido();
@@ -43,9 +49,11 @@ void Juego::EjecutarAccion(Comando c) {
       AbrirNuevo();
       break;
     case Comando::Ayuda:
+      PausarYa();  // the help covers the board
       MenuAyuda();
       break;
     case Comando::AcercaDe:
+      PausarYa();
       Pedir(Peticion{TipoPeticion::Creditos, Icono::Informacion, "Acerca de Tumbla", ""});
       break;
     case Comando::Demostracion:
@@ -81,11 +89,24 @@ void Juego::EjecutarAccion(Comando c) {
       ajustes_.CambiarMenosDestellos();
       break;
     case Comando::Teclas:
+      PausarYa();
       Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
       break;
+    case Comando::Abandonar:
+      // Given up: lost as any lost level, with no minute and no record.
+      if (flujo_.Jugando()) FinPartida(1);
+      break;
     case Comando::Ausencia:
-      // The window lost the focus: a game in play pauses as with the pause key.
-      if (flujo_.fase == Fase::Jugando) flujo_.orden = Orden::Pausa;
+      // Only the pause key goes on, as after any pause.
+      PausarYa();
+      break;
+    case Comando::MenuAbierto:
+      if (flujo_.fase == Fase::Jugando) {
+        PausarYa();
+        flujo_.pausaMenu = flujo_.fase == Fase::Pausado;
+      }
+      break;
+    case Comando::MenuCerrado:
       break;
     default:
       AccionDeJuego(c);
@@ -140,7 +161,7 @@ void Juego::TeclasPredeterminadas() { teclado_.Predeterminadas(almacen_); }
 
 void Juego::MenuAyuda() {
   std::string ruta;
-  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_, ruta)) {
+  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_, teclado_.ParaAyuda(), ruta)) {
     Mensaje(Icono::Exclamacion, std::string("No se ha podido escribir la ayuda: ") + kArchivoAyuda, kTituloVentana);
   } else if (!plataforma_.abrir(ruta)) {
     Mensaje(Icono::Exclamacion, "No se ha podido abrir la ayuda: " + ruta, kTituloVentana);

@@ -21,6 +21,17 @@ constexpr int kPuntosFilaPersiana = 5;
 constexpr int kPuntosNivel = 100;
 constexpr double kPasoPersiana = 0.05;  // seconds per shutter row
 
+// The empty rows at the top of the board, which the shutter comes down over.
+int FilasLibresArriba(const Tablero& t) {
+  int filas = 0;
+  for (int s = 1; s < kBaseFilaInferior + kAncho; s += kAncho, ++filas) {
+    for (int i = s; i <= s + 10; ++i) {
+      if (t[i] != kLibre) return filas;
+    }
+  }
+  return filas;
+}
+
 }  // namespace
 
 void Juego::AbrirNuevo(bool trasPerder) {
@@ -110,23 +121,30 @@ void Juego::NivelCompletado() {
   persiana_.filas = 0;
   persiana_.espera = false;
   reloj_.Apagar();
+  GuardarNivelGanado();
   PasoPersiana();
+}
+
+void Juego::GuardarNivelGanado() {
+  // Stored the moment the level is won, with the points the shutter and the
+  // level will bring: quitting while the shutter comes down loses nothing.
+  if (demo_.activa) return;  // no minute, no progress and no record from a demo
+  // A level played with the hint counts as progress, but makes no record.
+  const int64_t puntos = int64_t{marcador_.puntos} - marcador_.alEmpezar +
+                         kPuntosFilaPersiana * FilasLibresArriba(mesa_.tablero) + kPuntosNivel;
+  progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar,
+                          marcador_.conPista ? -1 : static_cast<int32_t>(std::min<int64_t>(puntos, kPuntosMaximos)));
 }
 
 void Juego::PasoPersiana() {
   // The shutter comes down over the empty top rows, one row per step, 5
   // points a row; it shows even with no row to cover, so that ENTER can
   // always go on.
-  const int s = 1 + kAncho * persiana_.filas;
-  if (s < kBaseFilaInferior + kAncho) {
-    int libres = 0;
-    for (int i = s; i <= s + 10; ++i) libres += mesa_.tablero[i] == kLibre;
-    if (libres == 11) {
-      persiana_.filas += 1;
-      persiana_.visible = true;
-      Pedir(Peticion{TipoPeticion::Persiana, Icono::Informacion, "", "", kPasoPersiana}, Despues::Persiana);
-      return;
-    }
+  if (persiana_.filas < FilasLibresArriba(mesa_.tablero)) {
+    persiana_.filas += 1;
+    persiana_.visible = true;
+    Pedir(Peticion{TipoPeticion::Persiana, Icono::Informacion, "", "", kPasoPersiana}, Despues::Persiana);
+    return;
   }
   TerminarNivel();
 }
@@ -140,11 +158,9 @@ void Juego::TerminarNivel() {
                  std::min(kIntervaloMaximo, tiempos_[Temporizador::Juego].intervalo + kFrenadoPorNivel));
   Sonar(sonido::kNivelCompletado);
   demo_.ganadoEn = plataforma_.reloj();
-  if (demo_.activa) return;  // no minute, no progress and no record from a demo
-  // A level played with the hint counts as progress, but makes no record.
-  const int32_t puntos = marcador_.puntos - marcador_.alEmpezar;
-  if (progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar, marcador_.conPista ? -1 : puntos)) {
-    marcador_.record = puntos;
+  // The panel shows the record the win made, stored already.
+  if (!demo_.activa && !marcador_.conPista) {
+    marcador_.record = std::max(marcador_.record, marcador_.puntos - marcador_.alEmpezar);
   }
 }
 

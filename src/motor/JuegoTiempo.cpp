@@ -25,12 +25,7 @@ void Juego::TickJuego() {
 
 bool Juego::OrdenPendiente() {
   if (flujo_.orden == Orden::Pausa) {
-    tiempos_.Activar(Temporizador::Juego, false);
-    flujo_.bloqueoPausa = tiempos_[Temporizador::BloqueExtra].activo;
-    tiempos_.Activar(Temporizador::BloqueExtra, false);
-    flujo_.orden = Orden::Ninguna;
-    demo_.pedida = false;
-    flujo_.fase = Fase::Pausado;
+    Pausar();
     return true;  // the pausing tick still makes its gravity step
   }
   if (flujo_.orden == Orden::Nuevo) {
@@ -58,6 +53,25 @@ bool Juego::RelojDelNivel() {
 
 void Juego::Gravedad() {
   Paso([this](Suceso& s) { Caer(mesa_, azar_, s); });
+}
+
+void Juego::Pausar() {
+  flujo_.pausaMenu = false;
+  tiempos_.Activar(Temporizador::Juego, false);
+  flujo_.bloqueoPausa = tiempos_[Temporizador::BloqueExtra].activo;
+  tiempos_.Activar(Temporizador::BloqueExtra, false);
+  flujo_.orden = Orden::Ninguna;
+  demo_.pedida = false;
+  flujo_.fase = Fase::Pausado;
+}
+
+void Juego::PausarYa() {
+  // Between two ticks, with no gravity step: what the player last saw stays.
+  // A level window already asked for opens at the next tick instead.
+  if (flujo_.fase != Fase::Jugando || flujo_.orden == Orden::Nuevo) return;
+  // The clock shows the time left now, which the pause key goes on from.
+  if (reloj_.Existe()) reloj_.Correr(plataforma_.reloj());
+  Pausar();
 }
 
 void Juego::Reanudar() {

@@ -56,6 +56,8 @@ struct Pantalla {
   // The score of the level in play and the best ever made on that level.
   Etiqueta lblPuntos;
   Etiqueta lblRecord;
+  // The hint showed during this level: its score will make no record.
+  Etiqueta lblPista{"Con pista:\nsin récord", false};
   // On the empty board before a level: how to begin.
   Etiqueta lblInicio{"Pulsa F2 para elegir un nivel", false};
 
@@ -82,7 +84,7 @@ struct Pantalla {
   // The hint (when switched on): the cells where the computer player would
   // put the falling piece.
   std::bitset<kCeldas> pista;
-  bool operator==(const Pantalla&) const = default;
+  friend bool operator==(const Pantalla&, const Pantalla&) = default;
 };
 
 // What changed on screen since the host last took the changes: the board

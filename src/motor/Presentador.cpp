@@ -89,6 +89,7 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
   p.lblTiempo = {v.reloj().Texto(), v.reloj().Visible()};
   p.lblPuntos = {std::to_string(v.marcador().puntos - v.marcador().alEmpezar), enPantalla};
   p.lblRecord = {std::to_string(v.marcador().record), enPantalla};
+  p.lblPista.visible = enPantalla && v.marcador().conPista && !v.demo().activa;
 }
 
 }  // namespace
@@ -98,7 +99,8 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* co
   PresentarTablero(v, consejero, p);
   PresentarNivel(v, niveles, p);
   const bool arrancado = v.fase() != Fase::Apagado;
-  p.lblPausa.visible = v.Pausado();
+  // A menu's hold is no pause the player must end.
+  p.lblPausa.visible = v.Pausado() && !v.flujo().pausaMenu;
   p.lblDemo.visible = v.demo().activa;
   p.lblInicio.visible = PantallaLimpia(v) && arrancado;
   p.marco.visible = arrancado;

@@ -1,5 +1,8 @@
 #include "motor/Teclado.h"
 
+#include <algorithm>
+#include <charconv>
+#include <climits>
 #include <cstddef>
 #include <utility>
 
@@ -36,6 +39,29 @@ constexpr std::pair<int, const char*> kNombres[] = {
     {222, "'"},
 };
 
+// Keys whose name shows in Spanish; the others show their portable name.
+constexpr std::pair<int, const char*> kNombresVisibles[] = {
+    {tecla::kIzquierda, "Flecha izquierda"}, {tecla::kDerecha, "Flecha derecha"}, {tecla::kArriba, "Flecha arriba"},
+    {tecla::kAbajo, "Flecha abajo"},         {tecla::kEspacio, "Espacio"},         {8, "Retroceso"},
+    {9, "Tabulador"},                        {33, "Re Pág"},                       {34, "Av Pág"},
+    {35, "Fin"},                             {36, "Inicio"},                       {45, "Insertar"},
+    {46, "Suprimir"},
+};
+
+constexpr const char* kClaveRetardo = "ATZERAPENA";
+constexpr const char* kClavePorSegundo = "ABIADURA";
+constexpr const char* kClaveAbajo = "ABIADURA_BEHERA";
+
+// A stored whole number (one too large for an int as the largest), or
+// `porDefecto` when the text is no number.
+int Numero(const std::string& texto, int porDefecto) {
+  int n = 0;
+  const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), n);
+  if (fin != texto.data() + texto.size()) return porDefecto;
+  if (error == std::errc::result_out_of_range) return texto[0] == '-' ? INT_MIN : INT_MAX;
+  return error == std::errc() ? n : porDefecto;
+}
+
 Comando Atajo(int codigo) {
   if (codigo == tecla::kF1) return Comando::Ayuda;
   if (codigo == tecla::kF2) return Comando::Nuevo;
@@ -65,6 +91,18 @@ int Teclado::CodigoTecla(std::string_view nombre) {
     if (!nombre.empty() && NombreTecla(codigo) == nombre) return codigo;
   }
   return 0;
+}
+
+std::string Teclado::NombreVisible(int codigo) {
+  for (const auto& [c, nombre] : kNombresVisibles) {
+    if (c == codigo) return nombre;
+  }
+  return NombreTecla(codigo);
+}
+
+Repeticion Repeticion::Acotada() const {
+  return {std::clamp(retardo, 0, kRetardoMaximo), std::clamp(porSegundo, 1, kPorSegundoMaximo),
+          std::clamp(abajoPorSegundo, 1, kPorSegundoMaximo)};
 }
 
 bool Teclado::Reservada(int codigo) {
@@ -112,6 +150,38 @@ void Teclado::Cargar(const Almacen& almacen) {
     }
   }
   Rehacer();
+  // Files from before the game timed held keys have none of these keys.
+  const Repeticion propia;
+  repeticion_ = Repeticion{Numero(almacen.Leer(kSeccionTeclas, kClaveRetardo), propia.retardo),
+                           Numero(almacen.Leer(kSeccionTeclas, kClavePorSegundo), propia.porSegundo),
+                           Numero(almacen.Leer(kSeccionTeclas, kClaveAbajo), propia.abajoPorSegundo)}
+                    .Acotada();
+}
+
+void Teclado::PonerRepeticion(Almacen& almacen, const Repeticion& r) {
+  repeticion_ = r.Acotada();
+  GuardarRepeticion(almacen);
+}
+
+void Teclado::GuardarRepeticion(Almacen& almacen) const {
+  almacen.Escribir(kSeccionTeclas, kClaveRetardo, std::to_string(repeticion_.retardo));
+  almacen.Escribir(kSeccionTeclas, kClavePorSegundo, std::to_string(repeticion_.porSegundo));
+  almacen.Escribir(kSeccionTeclas, kClaveAbajo, std::to_string(repeticion_.abajoPorSegundo));
+}
+
+TeclasAyuda Teclado::ParaAyuda() const {
+  TeclasAyuda ayuda;
+  for (const AccionTecla& a : kAcciones) {
+    std::string nombres;
+    for (int codigo : Teclas(a.comando)) {
+      if (codigo != 0) nombres += (nombres.empty() ? "" : ", ") + NombreVisible(codigo);
+    }
+    ayuda.acciones.emplace_back(a.nombre, nombres.empty() ? "(ninguna)" : nombres);
+  }
+  ayuda.retardo = repeticion_.retardo;
+  ayuda.porSegundo = repeticion_.porSegundo;
+  ayuda.abajoPorSegundo = repeticion_.abajoPorSegundo;
+  return ayuda;
 }
 
 bool Teclado::Asignar(Almacen& almacen, Comando c, int codigo, Comando& ocupada) {
@@ -139,6 +209,8 @@ void Teclado::Predeterminadas(Almacen& almacen) {
     for (size_t a = 0; a < kAcciones.size(); ++a) t.Escribir(kSeccionTeclas, kAcciones[a].clave, NombreTecla(teclas_[a]));
   });
   Rehacer();
+  repeticion_ = {};
+  GuardarRepeticion(almacen);
 }
 
 Comando Teclado::DeLaPersiana(int codigo) {

@@ -5,6 +5,7 @@
 // window's (ENTER leads on, F2 and S as in the main window). Keys are
 // virtual key codes 1..255, stored by their portable names ("Left", "J",
 // "Space", "3") in section TEKLAK of the settings, one key per action.
+// The same section keeps how a held key repeats, which the host times.
 #pragma once
 
 #include <array>
@@ -13,6 +14,7 @@
 
 #include "motor/Comando.h"
 #include "progress/Almacen.h"
+#include "progress/Ayuda.h"
 
 namespace tumbla {
 
@@ -31,6 +33,20 @@ constexpr int kAccionesTecla = 10;
 
 constexpr const char* kSeccionTeclas = "TEKLAK";
 
+// How a held direction repeats: the first repeat `retardo` ms after the
+// press (ATZERAPENA), then `porSegundo` moves a second (ABIADURA); a held
+// Down at its own `abajoPorSegundo` rows a second (ABIADURA_BEHERA).
+struct Repeticion {
+  static constexpr int kRetardoMaximo = 1000;
+  static constexpr int kPorSegundoMaximo = 60;
+  int retardo = 170;
+  int porSegundo = 30;
+  int abajoPorSegundo = 30;
+  // Each value held to what the game can time (non-numbers: the game's own).
+  Repeticion Acotada() const;
+  bool operator==(const Repeticion&) const = default;
+};
+
 class Teclado {
  public:
   Teclado();  // the game's own keys
@@ -44,8 +60,15 @@ class Teclado {
   // changed, when the key is the game's own (`ocupada` Ninguno) or another
   // action has it (`ocupada` that action).
   bool Asignar(Almacen& almacen, Comando c, int codigo, Comando& ocupada);
-  // Every action gets the game's own key again, stored.
+  // Every action gets the game's own key again, and a held key the game's
+  // own pace, stored.
   void Predeterminadas(Almacen& almacen);
+  const Repeticion& repeticion() const { return repeticion_; }
+  void PonerRepeticion(Almacen& almacen, const Repeticion& r);
+  // A held key repeats only the moves: left, right and a row down.
+  static bool Repite(Comando c) { return c == Comando::Izquierda || c == Comando::Derecha || c == Comando::Abajo; }
+  // The player's keys as the help tells them.
+  TeclasAyuda ParaAyuda() const;
 
   // The main window's command for a key: its menu's shortcuts first when
   // the key arrives at the window itself, then its key handler's.
@@ -55,8 +78,6 @@ class Teclado {
   // The keys of a command, its own first (0 where there is none).
   std::array<int, 2> Teclas(Comando c) const;
   int TeclaDe(Comando c) const { return Teclas(c)[0]; }
-  // Pause and sound act once per press: a held key does not repeat them.
-  static bool UnaVezPorPulsacion(Comando c) { return c == Comando::Pausa || c == Comando::Sonido; }
 
   // Portable key names and virtual key codes, both ways ("" and 0 for
   // unknown). Keys the game keeps for itself (F1, F2, F10, F11, ENTER and
@@ -64,12 +85,16 @@ class Teclado {
   static std::string NombreTecla(int codigo);
   static int CodigoTecla(std::string_view nombre);
   static bool Reservada(int codigo);
+  // How a key shows to the player ("Flecha izquierda", "Espacio", "J").
+  static std::string NombreVisible(int codigo);
 
  private:
   void Rehacer();
+  void GuardarRepeticion(Almacen& almacen) const;
 
   std::array<int, kAccionesTecla> teclas_{};  // each action's own key
   std::array<Comando, 256> mapa_{};
+  Repeticion repeticion_;
 };
 
 }  // namespace tumbla

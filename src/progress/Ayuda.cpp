@@ -160,7 +160,63 @@ std::string ReemplazarSaltos(const std::string& cuerpo, const std::string& salto
   return r;
 }
 
-std::string DocumentoAyuda() {
+namespace {
+
+std::string Html(const std::string& texto) {
+  std::string r;
+  for (char c : texto) {
+    switch (c) {
+      case '&': r += "&amp;"; break;
+      case '<': r += "&lt;"; break;
+      case '>': r += "&gt;"; break;
+      default: r += c;
+    }
+  }
+  return r;
+}
+
+// After the established text: the keys the player has now, and what the
+// game offers beyond its first design.
+std::string SeccionesNuevas(const TeclasAyuda& teclas, const char* fin, const char* br) {
+  std::string lista;
+  for (const auto& [accion, nombres] : teclas.acciones) {
+    lista += "• " + Html(accion) + ": " + Html(nombres) + "." + br;
+  }
+  const std::string r = std::to_string(teclas.retardo), n = std::to_string(teclas.porSegundo),
+                    b = std::to_string(teclas.abajoPorSegundo);
+  std::string d;
+  d += std::string("<p>&nbsp;</p>") + fin;
+  d += std::string("<p><b>TUS TECLAS</b></p>") + fin;
+  d += "<p>Las teclas que tienes ahora (se cambian en Opciones &gt; Teclas...):" + std::string(br) + lista +
+       "• F1: Ayuda. F2: Nueva partida. F10, o Alt y la letra subrayada: abrir los menús. F11: Pantalla "
+       "completa. Ctrl+Q: Salir. Escape: cerrar un menú o una ventana.</p>" + fin;
+  d += "<p>Mientras mantienes pulsada una tecla de mover, la pieza se mueve en cuanto la pulsas, otra vez a los " +
+       r + " ms y después " + n + " veces por segundo; la de bajar una fila, sostenida, la baja " + b +
+       " filas por segundo. Ese ritmo también se elige en Opciones &gt; Teclas...</p>" + fin;
+  d += std::string("<p>&nbsp;</p>") + fin;
+  d += std::string("<p><b>NOVEDADES</b></p>") + fin;
+  d += std::string("<p>") +
+       "• Teclas... (Opciones): elige tus propias teclas y el ritmo de una tecla sostenida. Una tecla que ya usa "
+       "otra acción no se acepta; «Predeterminadas» devuelve las del juego." + br +
+       "• Sombra de la pieza (Opciones): muestra dónde caerá la pieza." + br +
+       "• Pista (Opciones): marca dónde pondría la pieza el ordenador. Un nivel completado con pista cuenta como "
+       "superado, pero su puntuación no es récord, y el panel lo avisa." + br +
+       "• Demostración (Juego): el ordenador juega el nivel que elijas y, si lo gana, sigue con el siguiente. "
+       "Cualquier tecla, clic u orden la termina, y no guarda nada." + br +
+       "• Pantalla completa (Opciones, o F11). El juego recuerda el sitio y el tamaño de su ventana." + br +
+       "• Mando: la cruceta o la palanca izquierda mueven y bajan la pieza (sostenidas, al ritmo de las "
+       "teclas), A la gira, X la gira al otro lado, B la suelta o lanza el Torpedo, los botones superiores "
+       "giran el tablero y Start pausa." + br +
+       "• Pausa (Juego, o la tecla de pausa). Mientras un menú está abierto el juego espera, y sigue al "
+       "cerrarlo. Una ventana del juego (la ayuda, «Acerca de», «Teclas...») o la ventana sin el foco lo pausan, "
+       "y sigue con la tecla de pausa." + br +
+       "• Abandonar el nivel (Juego): da el nivel por perdido, sin minuto extra ni récord.</p>" + fin;
+  return d;
+}
+
+}  // namespace
+
+std::string DocumentoAyuda(const TeclasAyuda& teclas) {
   constexpr const char* kFin = "\r\n";
   constexpr const char* kBr = "<br/><br/>";
   std::string d;
@@ -178,13 +234,14 @@ std::string DocumentoAyuda() {
     d += "<p><b>" + TitulosAyuda[static_cast<size_t>(k)] + "</b></p>" + kFin;
     d += "<p>" + ReemplazarSaltos(cuerpo, kBr) + "</p>" + kFin;
   }
+  d += SeccionesNuevas(teclas, kFin, kBr);
   d += std::string("</body></html>") + kFin;
   return d;
 }
 
-bool EscribirDocumentoAyuda(const std::string& carpeta, std::string& archivo) {
+bool EscribirDocumentoAyuda(const std::string& carpeta, const TeclasAyuda& teclas, std::string& archivo) {
   std::string escrito;
-  if (!EscribirArchivoPrivado(carpeta, kArchivoAyuda, DocumentoAyuda(), escrito)) return false;
+  if (!EscribirArchivoPrivado(carpeta, kArchivoAyuda, DocumentoAyuda(teclas), escrito)) return false;
   archivo = TextoRuta(RutaDesdeTexto(escrito).make_preferred());
   return true;
 }
@@ -218,14 +275,14 @@ bool TextoIntroduccion(int posicion, std::string& titulo, std::string& texto) {
 
 // ---------------------------------------------------------------------------
 
-bool EscribirAyuda(const std::vector<std::string>& carpetas, std::string& archivo) {
+bool EscribirAyuda(const std::vector<std::string>& carpetas, const TeclasAyuda& teclas, std::string& archivo) {
   for (const std::string& carpeta : carpetas) {
     std::error_code ec;
     const auto absoluta =
         std::filesystem::absolute(RutaDesdeTexto(carpeta.empty() ? "." : carpeta), ec).lexically_normal();
     // The file opened is the very file written, in a folder nobody else can
     // write to swap it.
-    if (!ec && EscribirDocumentoAyuda(TextoRuta(absoluta), archivo)) return true;
+    if (!ec && EscribirDocumentoAyuda(TextoRuta(absoluta), teclas, archivo)) return true;
   }
   return false;
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tumbla {
@@ -22,8 +23,18 @@ extern const std::array<std::string, kNumTextosAyuda> TextosAyuda;
 
 constexpr const char* kArchivoAyuda = "Instrucciones.htm";
 
-// The whole help document, lines ended by CR LF, UTF-8.
-std::string DocumentoAyuda();
+// The player's keys as they are now, for the help's last sections: each
+// action's name and its keys as shown, and the pace of a held key.
+struct TeclasAyuda {
+  std::vector<std::pair<std::string, std::string>> acciones;
+  int retardo = 0;          // ms to the first repeat
+  int porSegundo = 0;       // moves a second after it
+  int abajoPorSegundo = 0;  // rows a second of a held Down
+};
+
+// The whole help document, lines ended by CR LF, UTF-8: the game's
+// established text, then the player's keys and what the game added since.
+std::string DocumentoAyuda(const TeclasAyuda& teclas);
 
 // Writes the document as kArchivoAyuda in the folder `carpeta` (an absolute
 // UTF-8 path), replacing any earlier one, where only the player can write it:
@@ -31,10 +42,10 @@ std::string DocumentoAyuda();
 // of the player's inside a shared one such as the temporary folder
 // (EscribirArchivoPrivado). `archivo` is the file written. False when it
 // could not be written completely.
-bool EscribirDocumentoAyuda(const std::string& carpeta, std::string& archivo);
+bool EscribirDocumentoAyuda(const std::string& carpeta, const TeclasAyuda& teclas, std::string& archivo);
 // The document written in the first of `carpetas` that takes it; false when
 // none did.
-bool EscribirAyuda(const std::vector<std::string>& carpetas, std::string& archivo);
+bool EscribirAyuda(const std::vector<std::string>& carpetas, const TeclasAyuda& teclas, std::string& archivo);
 // Where the help goes by default: the settings file's folder, then the
 // temporary folder.
 std::vector<std::string> CarpetasAyuda(const std::string& rutaIni);

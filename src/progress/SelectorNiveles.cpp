@@ -14,6 +14,8 @@ namespace {
 constexpr int kAjusteMarco = 60;  // the frame sits 60 twips around its button
 constexpr int kInicio = 36;       // Home
 constexpr int kFin = 35;          // End
+constexpr int kRePag = 33;        // Page Up
+constexpr int kAvPag = 34;        // Page Down
 
 }  // namespace
 
@@ -160,6 +162,16 @@ void SelectorNiveles::TeclaAbajo(int codigo) {
       PonerDesplazamiento(maximo_);
       Seleccionado_ = kNumNiveles - 1 - scrNiveles_ * kPorFila;
       break;
+    case kRePag:
+    case kAvPag: {
+      // A page is the rows in sight: the selection moves as many levels,
+      // and at either end stops at the first or the last level.
+      const int pagina = codigo == kAvPag ? kBotones : -kBotones;
+      const int nivel = std::clamp(scrNiveles_ * kPorFila + Seleccionado_ + pagina, 0, kNumNiveles - 1);
+      PonerDesplazamiento(scrNiveles_ + pagina / kPorFila);
+      Seleccionado_ = nivel - scrNiveles_ * kPorFila;
+      break;
+    }
     default:
       return;
   }

@@ -90,8 +90,9 @@ class SelectorNiveles {
   // and whether the level chosen is for the computer to play.
   void Activar(int superados, bool enJuego, int nivelActual, bool paraDemo = false);
   // Key-down with a virtual key code: the arrows 37..40 move the selection,
-  // Home (36) and End (35) go to the first and the last level. The
-  // selection never rests on a blank slot past the last level.
+  // Page Up (33) and Page Down (34) a page of five rows, Home (36) and End
+  // (35) go to the first and the last level. The selection never rests on a
+  // blank slot past the last level.
   void TeclaAbajo(int codigo);
   // Key-press: Escape (27) continues the paused game, Enter (13) or Space
   // (32) chooses the selected button.

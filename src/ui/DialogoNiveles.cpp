@@ -104,7 +104,6 @@ class BotonNivel : public QAbstractButton {
 DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, QWidget* parent, Colores colores)
     : QDialog(parent), modelo_(modelo), paleta_(PaletaDe(colores)) {
   setObjectName(QStringLiteral("frmMenu"));
-  setModal(true);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
 
@@ -231,7 +230,9 @@ void DialogoNiveles::keyPressEvent(QKeyEvent* evento) {
     case Qt::Key_Right:
     case Qt::Key_Down:
     case Qt::Key_Home:
-    case Qt::Key_End: Modelo().TeclaAbajo(codigo); break;
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: Modelo().TeclaAbajo(codigo); break;
     case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -1,14 +1,16 @@
 #include "ui/DialogoTeclas.h"
 
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "motor/Juego.h"
-#include "progress/CodigosTecla.h"
 #include "ui/Teclas.h"
 
 namespace tumbla::ui {
@@ -16,6 +18,8 @@ namespace tumbla::ui {
 namespace {
 
 QString Texto(const char* s) { return QString::fromUtf8(s); }
+
+QString NombreVisible(int codigo) { return QString::fromStdString(Teclado::NombreVisible(codigo)); }
 
 QString Nombre(Comando c) {
   for (const AccionTecla& a : Teclado::Acciones()) {
@@ -25,22 +29,6 @@ QString Nombre(Comando c) {
 }
 
 }  // namespace
-
-QString DialogoTeclas::NombreVisible(int codigo) {
-  static const std::pair<int, const char*> kNombres[] = {
-      {tecla::kIzquierda, "Flecha izquierda"}, {tecla::kDerecha, "Flecha derecha"},
-      {tecla::kArriba, "Flecha arriba"},       {tecla::kAbajo, "Flecha abajo"},
-      {tecla::kEspacio, "Espacio"},            {8, "Retroceso"},
-      {9, "Tabulador"},                        {33, "Re Pág"},
-      {34, "Av Pág"},                          {35, "Fin"},
-      {36, "Inicio"},                          {45, "Insertar"},
-      {46, "Suprimir"},
-  };
-  for (const auto& [c, nombre] : kNombres) {
-    if (c == codigo) return Texto(nombre);
-  }
-  return QString::fromStdString(Teclado::NombreTecla(codigo));
-}
 
 DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), juego_(juego) {
   setObjectName(QStringLiteral("DialogoTeclas"));
@@ -59,6 +47,22 @@ DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), j
   aviso_ = new QLabel(this);
   aviso_->setObjectName(QStringLiteral("aviso"));
   aviso_->setWordWrap(true);
+  // How a held key repeats, timed by the game whatever the desktop's setting.
+  auto* sostenida = new QFormLayout;
+  const char* rotulos[] = {"Espera antes de repetir", "Repeticiones por segundo", "Filas por segundo al bajar"};
+  for (size_t k = 0; k < ritmo_.size(); ++k) {
+    auto* campo = new QSpinBox(this);
+    campo->setObjectName(QStringLiteral("ritmo%1").arg(k));
+    campo->setRange(k == 0 ? 0 : 1, k == 0 ? Repeticion::kRetardoMaximo : Repeticion::kPorSegundoMaximo);
+    if (k == 0) {
+      campo->setSuffix(QStringLiteral(" ms"));
+      campo->setSingleStep(10);
+    }
+    connect(campo, &QSpinBox::valueChanged, this, &DialogoTeclas::CambiarRitmo);
+    campo->installEventFilter(this);
+    sostenida->addRow(Texto(rotulos[k]), campo);
+    ritmo_[k] = campo;
+  }
   auto* pie = new QDialogButtonBox(this);
   QPushButton* predeterminadas = pie->addButton(QStringLiteral("Predeterminadas"), QDialogButtonBox::ResetRole);
   predeterminadas->setObjectName(QStringLiteral("predeterminadas"));
@@ -73,6 +77,7 @@ DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), j
   auto* columna = new QVBoxLayout(this);
   columna->addLayout(rejilla);
   columna->addWidget(aviso_);
+  columna->addLayout(sostenida);
   columna->addWidget(pie);
   // The buttons take no key: a key pressed while an action waits is its key.
   for (QPushButton* b : botones_) b->installEventFilter(this);
@@ -82,7 +87,17 @@ DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), j
   Actualizar();
 }
 
+void DialogoTeclas::CambiarRitmo() {
+  juego_.PonerRepeticion({ritmo_[0]->value(), ritmo_[1]->value(), ritmo_[2]->value()});
+}
+
 void DialogoTeclas::Actualizar() {
+  const Repeticion& r = juego_.teclado().repeticion();
+  const int valores[] = {r.retardo, r.porSegundo, r.abajoPorSegundo};
+  for (size_t k = 0; k < ritmo_.size(); ++k) {
+    const QSignalBlocker quieto(ritmo_[k]);
+    ritmo_[k]->setValue(valores[k]);
+  }
   const auto& acciones = Teclado::Acciones();
   for (int a = 0; a < kAccionesTecla; ++a) {
     QPushButton* boton = botones_[static_cast<size_t>(a)];

@@ -1,8 +1,10 @@
 // "Teclas...": the keys of play, which the player may change. Each action
 // shows its keys on a button; a click on it, then a key, gives the action
 // that key, unless another action has it or the game keeps it for itself
-// (a line under the list says which). "Predeterminadas" gives every action
-// the game's own keys back. The game stores each change at once.
+// (a line under the list says which). Below, how a held key repeats: the
+// wait before the first repeat, the repeats a second, and the rows a second
+// of a held Down. "Predeterminadas" gives back the game's own keys and
+// pace. The game stores each change at once.
 #pragma once
 
 #include <QDialog>
@@ -13,6 +15,7 @@
 
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 namespace tumbla {
 class Juego;
@@ -25,9 +28,6 @@ class DialogoTeclas : public QDialog {
  public:
   DialogoTeclas(Juego& juego, QWidget* parent);
 
-  // How a key shows in the window ("Flecha izquierda", "Espacio", "J").
-  static QString NombreVisible(int codigo);
-
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
@@ -37,7 +37,10 @@ class DialogoTeclas : public QDialog {
   void Asignar(int codigo);
 
   Juego& juego_;
+  void CambiarRitmo();
+
   std::array<QPushButton*, kAccionesTecla> botones_{};
+  std::array<QSpinBox*, 3> ritmo_{};  // the delay, the repeats a second, the rows a second down
   QLabel* aviso_ = nullptr;
   int esperando_ = -1;  // the action waiting for its key, -1 none
 };

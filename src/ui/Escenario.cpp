@@ -128,8 +128,8 @@ QRectF Escenario::AWidget(const QRectF& r) const {
 void Escenario::Reescalar() {
   const QRectF todo = escena::Todo();
   escala_ = std::min(width() / todo.width(), height() / todo.height());
-  // Centred across, at the top: a taller window leaves its room below.
-  origen_ = QPointF(std::floor((width() - todo.width() * escala_) / 2), 0);
+  // Centred both ways, whatever the window's shape.
+  origen_ = QPointF(std::floor((width() - todo.width() * escala_) / 2), std::floor((height() - todo.height() * escala_) / 2));
 }
 
 void Escenario::resizeEvent(QResizeEvent* evento) {
@@ -345,6 +345,10 @@ void Escenario::PintarPanel(QPainter& p) {
     p.setPen(kPausa);
     p.setFont(Letra(font(), 20, true));
     p.drawText(escena::Demo(), Qt::AlignCenter, Texto(s.lblDemo.texto));
+  } else if (s.lblPista.visible) {
+    p.setPen(kPista);
+    p.setFont(Letra(font(), 11, true));
+    p.drawText(escena::Demo(), Qt::AlignCenter, Texto(s.lblPista.texto));
   }
   p.setPen(Qt::NoPen);
 }
@@ -447,6 +451,16 @@ bool Escenario::event(QEvent* evento) {
 void Escenario::keyPressEvent(QKeyEvent* evento) {
   if (alPulsarTecla && alPulsarTecla(*evento)) return;
   QWidget::keyPressEvent(evento);
+}
+
+void Escenario::keyReleaseEvent(QKeyEvent* evento) {
+  if (!alSoltarTecla) return QWidget::keyReleaseEvent(evento);
+  alSoltarTecla(*evento);
+}
+
+void Escenario::focusOutEvent(QFocusEvent* evento) {
+  if (alPerderTeclado) alPerderTeclado();
+  QWidget::focusOutEvent(evento);
 }
 
 void Escenario::mousePressEvent(QMouseEvent* evento) {

@@ -1,11 +1,12 @@
 // The main window's client area: the board with the landing shadow and the
 // flash of cleared rows (or, with fewer flashes, a steady mark beside them),
 // the next-piece preview, the handicap icons and the objective (with their
-// tooltips), the clock, the game-type and pause labels, the score and record,
-// the first-screen hint, the board frame and the shutter, all painted from
-// the screen model, in the player's colours, by one widget. Everything is
-// laid out in twips on a fixed scene and scaled uniformly to the widget, so
-// an enlarged window shows a larger, still sharp game.
+// tooltips), the clock, the game-type and pause labels, the score and record
+// (and the note when the hint makes none), the first-screen hint, the board
+// frame and the shutter, all painted from the screen model, in the player's
+// colours, by one widget. Everything is laid out in twips on a fixed scene
+// and scaled uniformly to the widget, centred in it, so an enlarged window of
+// any shape shows a larger, still sharp game.
 #pragma once
 
 #include <QElapsedTimer>
@@ -47,7 +48,7 @@ constexpr int kArribaPuntos = 4380;  // "Puntos" and its value
 constexpr int kArribaRecord = 5130;  // "Récord" and its value
 constexpr int kAltoRotulo = 240;
 constexpr int kAltoMarcador = 390;
-constexpr int kArribaDemo = 6000;   // "DEMO" while the computer plays
+constexpr int kArribaDemo = 6000;   // "DEMO" while the computer plays, or the hint's note
 
 // Rectangles of the scene in pixels at natural size.
 QRectF Celda(int i);             // board cell i
@@ -101,6 +102,9 @@ class Escenario : public QWidget {
 
   // A key press the game should see: returns true when it was used.
   std::function<bool(QKeyEvent&)> alPulsarTecla;
+  // A key that came up, and the keyboard gone elsewhere (held keys end).
+  std::function<void(QKeyEvent&)> alSoltarTecla;
+  std::function<void()> alPerderTeclado;
   // A click on the shutter.
   std::function<void()> alPulsarPersiana;
   // Any click on the scene, before anything else: true when it was used.
@@ -114,6 +118,8 @@ class Escenario : public QWidget {
   bool event(QEvent* evento) override;
   void paintEvent(QPaintEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
+  void keyReleaseEvent(QKeyEvent* evento) override;
+  void focusOutEvent(QFocusEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
   void resizeEvent(QResizeEvent* evento) override;
 

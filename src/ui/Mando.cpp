@@ -135,6 +135,12 @@ int Mando::mandos() const {
   return 0;
 }
 
+void Mando::PonerRitmo(milliseconds retardo, milliseconds intervalo, milliseconds intervaloAbajo) {
+  ritmo_.retardo = retardo;
+  ritmo_.intervalo = intervalo;
+  ritmo_.intervaloAbajo = intervaloAbajo;
+}
+
 void Mando::Suspender(bool suspender) {
   if (suspender == suspendido_) return;
   suspendido_ = suspender;
@@ -201,9 +207,10 @@ void Mando::Sondear() {
       dir.siguiente = e.base ? milliseconds::max() : ahora + ritmo_.retardo;
       if (!e.base) salida.push_back(kComandoDireccion[d]);
     } else if (ahora >= dir.siguiente) {
+      const milliseconds intervalo = kComandoDireccion[d] == Comando::Abajo ? ritmo_.intervaloAbajo : ritmo_.intervalo;
       salida.push_back(kComandoDireccion[d]);
-      dir.siguiente += ritmo_.intervalo;
-      if (dir.siguiente <= ahora) dir.siguiente = ahora + ritmo_.intervalo;
+      dir.siguiente += intervalo;
+      if (dir.siguiente <= ahora) dir.siguiente = ahora + intervalo;
     }
   }
   e.base = false;

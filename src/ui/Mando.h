@@ -6,9 +6,9 @@
 // class is off: it reads nothing and emits nothing.
 //
 // The layout: the d-pad or the left stick moves left, right and a row down,
-// repeating while held as a key does; A turns, X turns the other way, B
-// drops; the shoulders turn the square (left 3, right 4); Start pauses.
-// Buttons act once per press.
+// repeating while held at the pace the player set for held keys; A turns, X
+// turns the other way, B drops; the shoulders turn the square (left 3,
+// right 4); Start pauses. Buttons act once per press.
 #pragma once
 
 #include <QObject>
@@ -28,9 +28,10 @@ class Mando : public QObject {
  public:
   // The pace of a held direction, and how often the pads are read.
   struct Ritmo {
-    std::chrono::milliseconds retardo{250};    // from the press to the first repeat
-    std::chrono::milliseconds intervalo{50};   // then one move each
-    std::chrono::milliseconds sondeo{10};      // 0: no timer, the owner calls Sondear()
+    std::chrono::milliseconds retardo{170};        // from the press to the first repeat
+    std::chrono::milliseconds intervalo{33};       // then one move each
+    std::chrono::milliseconds intervaloAbajo{33};  // ... and one row down each
+    std::chrono::milliseconds sondeo{10};          // 0: no timer, the owner calls Sondear()
   };
   // A steady clock in milliseconds (none: the system's); tests drive their own.
   using Reloj = std::function<std::chrono::milliseconds()>;
@@ -45,6 +46,10 @@ class Mando : public QObject {
   // How many pads are open now.
   int mandos() const;
   bool suspendido() const { return suspendido_; }
+
+  // The pace of a held direction (the polling stays as it is).
+  void PonerRitmo(std::chrono::milliseconds retardo, std::chrono::milliseconds intervalo,
+                  std::chrono::milliseconds intervaloAbajo);
 
   // While suspended the pads are not read (the window is in the background).
   // On resuming, whatever is held then counts as held before: only a new

@@ -218,9 +218,13 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
       fase != Fase::Apagado) {
     new GuardaTeclas(abierta_);
   }
-  // Over the main window, which takes no input meanwhile; the game's timers
-  // run on.
-  abierta_->open();
+  // Over the main window, which keeps its own input from the game
+  // meanwhile; the game's timers run on. Not modal: nothing of the desktop
+  // waits on it, so closing the main window always ends the game.
+  abierta_->setWindowModality(Qt::NonModal);
+  abierta_->show();
+  abierta_->activateWindow();
+  emit mostrada();
 }
 
 void PlataformaQt::Contestar(int numero, bool aceptar) {

@@ -78,7 +78,9 @@ class PlataformaQt : public QObject, public Plataforma {
   int aleatorio(Sorteo sorteo, int n) override;
 
  signals:
-  // What showed for the game has closed: the board may take the keys again.
+  // A box or window shows for the game, over the main window; then it has
+  // closed, and the board may take the keys again.
+  void mostrada();
   void cerrada();
 
  private:

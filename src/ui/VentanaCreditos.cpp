@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
@@ -55,7 +56,6 @@ VentanaCreditos::VentanaCreditos(std::function<bool(const QString&)> abrir, QWid
     : QDialog(parent), abrir_(std::move(abrir)) {
   setObjectName(QStringLiteral("frmVandrell"));
   setWindowTitle(QStringLiteral("Acerca de Tumbla"));
-  setModal(true);
   setMouseTracking(true);
 
   auto* imgLogo = new Logo(this);
@@ -100,6 +100,10 @@ VentanaCreditos::VentanaCreditos(std::function<bool(const QString&)> abrir, QWid
   texto->addWidget(lblMail_, 0, Qt::AlignLeft);
   texto->addWidget(lblURL_, 0, Qt::AlignLeft);
   texto->addStretch(1);
+  auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
+  cerrar->setObjectName(QStringLiteral("cmdCerrar"));
+  connect(cerrar, &QPushButton::clicked, this, &QDialog::accept);
+  texto->addWidget(cerrar, 0, Qt::AlignRight);
 
   auto* todo = new QHBoxLayout(this);
   todo->setContentsMargins(18, 18, 18, 18);

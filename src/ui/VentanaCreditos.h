@@ -1,6 +1,7 @@
-// The credits window: the game's logo, a few words about the game, and the
-// e-mail and web addresses. Any key, or a click anywhere but on an address,
-// closes it; a click on an address hands it to the desktop through `abrir`.
+// The credits window: the game's logo, a few words about the game, the
+// e-mail and web addresses and a "Cerrar" button. Any key, or a click
+// anywhere but on an address, closes it; a click on an address hands it to
+// the desktop through `abrir`.
 #pragma once
 
 #include <QDialog>

@@ -1,6 +1,7 @@
 // The main window.
 #include "ui/VentanaPrincipal.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QApplication>
 #include <QActionGroup>
@@ -17,7 +18,10 @@
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "jugador/Conductor.h"
@@ -30,6 +34,7 @@
 #include "ui/PlataformaQt.h"
 #include "ui/Sonidos.h"
 #include "ui/Teclas.h"
+#include "ui/TeclasSostenidas.h"
 
 namespace tumbla::ui {
 
@@ -45,6 +50,32 @@ constexpr std::array<std::pair<const char*, const char*>, 3> kColores{{
     {"Alto &contraste", "mnuColoresContraste"},
 }};
 constexpr const char* kMenuDestellos = "Reducir d&estellos";
+
+// On X11 another program may destroy the window outright (no close asked):
+// the game must not run on without it.
+class VigiaDestruccion : public QAbstractNativeEventFilter {
+ public:
+  explicit VigiaDestruccion(QWidget* ventana) : ventana_(ventana) {}
+  bool nativeEventFilter(const QByteArray& tipo, void* mensaje, qintptr*) override {
+    constexpr uint8_t kDestroyNotify = 17;
+    if (tipo != "xcb_generic_event_t" || !ventana_) return false;
+    const auto* e = static_cast<const uint8_t*>(mensaje);
+    if ((e[0] & 0x7F) != kDestroyNotify) return false;
+    uint32_t destruida = 0;  // xcb_destroy_notify_event_t::window
+    std::memcpy(&destruida, e + 8, sizeof destruida);
+    if (destruida == ventana_->winId()) QTimer::singleShot(0, ventana_, [v = ventana_] { v->close(); });
+    return false;
+  }
+
+ private:
+  QPointer<QWidget> ventana_;
+};
+
+// The pace of a held key that gives `c`: only the moves repeat.
+TeclasSostenidas::Ritmo RitmoDe(Comando c, const Repeticion& r) {
+  if (!Teclado::Repite(c)) return {};
+  return {r.retardo, c == Comando::Abajo ? r.abajoPorSegundo : r.porSegundo};
+}
 }  // namespace
 
 VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
@@ -58,6 +89,9 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
       mando_(new Mando(this)) {
   setObjectName(QStringLiteral("frmMain"));
   new CorrectorRepeticiones(this);
+  sostenidas_ = new TeclasSostenidas(this);
+  connect(sostenidas_, &TeclasSostenidas::repeticion, this,
+          [this](int codigo) { plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); }); });
   setWindowTitle(QString::fromUtf8(kTituloVentana));
   setCentralWidget(escenario_);
   juego_->PonerConsejero(pista_.get());
@@ -66,15 +100,34 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
   // A pad's buttons are commands, as menu items are.
   connect(mando_, &Mando::comando, this, &VentanaPrincipal::Orden);
   // When a box or window of the game closes, the arrows move the piece again.
-  connect(plataforma_, &PlataformaQt::cerrada, escenario_, [this] { escenario_->setFocus(); });
+  connect(plataforma_, &PlataformaQt::mostrada, this, [this] { Bloquear(true); });
+  connect(plataforma_, &PlataformaQt::cerrada, this, [this] {
+    Bloquear(false);
+    escenario_->setFocus();
+  });
+  // The desktop ending the session: what must be stored is stored.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &VentanaPrincipal::RecordarSitio);
+  auto* vigia = new VigiaDestruccion(this);
+  qApp->installNativeEventFilter(vigia);
+  connect(this, &QObject::destroyed, qApp, [vigia] {
+    qApp->removeNativeEventFilter(vigia);
+    delete vigia;
+  });
   ausencia_.setSingleShot(true);
   ausencia_.setInterval(250);
   connect(&ausencia_, &QTimer::timeout, this, &VentanaPrincipal::MirarFoco);
   recordarSitio_.setSingleShot(true);
   recordarSitio_.setInterval(500);
-  connect(&recordarSitio_, &QTimer::timeout, this, &VentanaPrincipal::RecordarSitio);
+  connect(&recordarSitio_, &QTimer::timeout, this, [this] {
+    RecordarSitio();
+    // Full screen switched many times in a row may leave the window out of
+    // step with the game's switch once the desktop settles: the switch wins.
+    PantallaCompleta(juego_->vista().ajustes().PantallaCompleta());
+  });
 
   escenario_->alPulsarTecla = [this](QKeyEvent& e) { return Tecla(e); };
+  escenario_->alSoltarTecla = [this](QKeyEvent& e) { sostenidas_->Subida(e); };
+  escenario_->alPerderTeclado = [this] { sostenidas_->Soltar(); };
   escenario_->alPulsarPersiana = [this] { Orden(Comando::Continuar); };
   // During a demo a click anywhere on the board only ends it.
   escenario_->alHacerClic = [this] {
@@ -100,6 +153,14 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
+  // The widgets that outlive this part of the window (hidden as it goes,
+  // they lose the focus) call back into it no more.
+  escenario_->alPulsarTecla = nullptr;
+  escenario_->alSoltarTecla = nullptr;
+  escenario_->alPerderTeclado = nullptr;
+  escenario_->alPulsarPersiana = nullptr;
+  escenario_->alHacerClic = nullptr;
+  menuBar()->removeEventFilter(this);
   // Whatever shows for the game closes unanswered; the computer's driver
   // and then the game go before the widgets that paint it.
   plataforma_->Terminar();
@@ -111,32 +172,62 @@ VentanaPrincipal::~VentanaPrincipal() {
 }
 
 void VentanaPrincipal::Colocar() {
-  // Where the game remembers the window, when that still lies on a screen.
+  // Where the game remembers the window, when that still lies on a screen,
+  // held inside the screen's free area.
   const Geometria& g = juego_->vista().ajustes().Ventana();
-  const QRect sitio(g.x, g.y, g.ancho, g.alto);
+  QRect sitio(g.x, g.y, g.ancho, g.alto);
   for (const QScreen* pantalla : QGuiApplication::screens()) {
-    if (g.Valida() && pantalla->availableGeometry().intersects(sitio)) {
-      setGeometry(sitio);
-      break;
-    }
+    const QRect libre = pantalla->availableGeometry();
+    if (!g.Valida() || !libre.intersects(sitio)) continue;
+    sitio.setSize(sitio.size().boundedTo(libre.size()).expandedTo(minimumSizeHint()));
+    sitio.moveLeft(std::clamp(sitio.left(), libre.left(), std::max(libre.left(), libre.right() + 1 - sitio.width())));
+    sitio.moveTop(std::clamp(sitio.top(), libre.top(), std::max(libre.top(), libre.bottom() + 1 - sitio.height())));
+    setGeometry(sitio);
+    break;
   }
+  plana_ = geometry();
   if (juego_->vista().ajustes().PantallaCompleta()) setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
+void VentanaPrincipal::Encajar() {
+  // Once the desktop has framed the window its title bar is known: a window
+  // remembered too big or too high is brought back whole onto the screen.
+  if (!screen() || (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized | Qt::WindowMinimized))) return;
+  const QRect libre = screen()->availableGeometry();
+  const QRect marco = frameGeometry();
+  const QSize bordes = marco.size() - size();
+  const QSize cabe = size().boundedTo(libre.size() - bordes);
+  if (cabe != size()) resize(cabe);
+  const QSize todo = cabe + bordes;
+  const QPoint sitio(std::clamp(marco.left(), libre.left(), std::max(libre.left(), libre.right() + 1 - todo.width())),
+                     std::clamp(marco.top(), libre.top(), std::max(libre.top(), libre.bottom() + 1 - todo.height())));
+  if (sitio != marco.topLeft()) move(sitio);
+}
+
 void VentanaPrincipal::RecordarSitio() {
-  // Its place and size as a plain window, whatever state it is in now.
-  const QRect r = isMinimized() || isFullScreen() || isMaximized() ? normalGeometry() : geometry();
-  if (r.isValid()) juego_->RecordarVentana({r.x(), r.y(), r.width(), r.height()});
+  // Its last place and size as a plain window, whatever state it is in now.
+  if (plana_.isValid()) juego_->RecordarVentana({plana_.x(), plana_.y(), plana_.width(), plana_.height()});
+}
+
+void VentanaPrincipal::AnotarSitio() {
+  if (!isVisible()) return;
+  // A plain window, never one that merely has the screen's size while its
+  // full screen comes or goes.
+  const bool plana = !(windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized | Qt::WindowMinimized));
+  if (plana && !juego_->vista().ajustes().PantallaCompleta() && (!screen() || geometry() != screen()->geometry())) {
+    plana_ = geometry();
+  }
+  recordarSitio_.start();
 }
 
 void VentanaPrincipal::moveEvent(QMoveEvent* evento) {
   QMainWindow::moveEvent(evento);
-  if (isVisible()) recordarSitio_.start();
+  AnotarSitio();
 }
 
 void VentanaPrincipal::resizeEvent(QResizeEvent* evento) {
   QMainWindow::resizeEvent(evento);
-  if (isVisible()) recordarSitio_.start();
+  AnotarSitio();
 }
 
 void VentanaPrincipal::changeEvent(QEvent* evento) {
@@ -146,6 +237,8 @@ void VentanaPrincipal::changeEvent(QEvent* evento) {
     // passes the focus back and forth on the way.
     ausencia_.start();
   }
+  if (evento->type() == QEvent::ActivationChange && !isActiveWindow()) sostenidas_->Soltar();
+  if (evento->type() == QEvent::WindowStateChange) AnotarSitio();
 }
 
 void VentanaPrincipal::MirarFoco() {
@@ -219,9 +312,15 @@ void VentanaPrincipal::CrearMenus() {
   Accion(juego, QStringLiteral("&Acerca de..."), "MnuAbout", Comando::AcercaDe);
   Accion(juego, QStringLiteral("&Demostración"), "MnuDemo", Comando::Demostracion);
   juego->addSeparator();
+  mnuPausa_ = Accion(juego, QStringLiteral("&Pausa"), "mnuPausa", Comando::Pausa, {}, true);
+  mnuAbandonar_ = Accion(juego, QStringLiteral("A&bandonar el nivel"), "mnuAbandonar", Comando::Abandonar);
+  juego->addSeparator();
+  // Ctrl+Q ends the game from any window of the game's, whatever shows.
   QAction* salir = juego->addAction(QStringLiteral("&Salir"));
   salir->setObjectName(QStringLiteral("mnuSalir"));
   salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  salir->setShortcutContext(Qt::ApplicationShortcut);
+  addAction(salir);
   connect(salir, &QAction::triggered, this, &QWidget::close);
 
   QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
@@ -256,10 +355,19 @@ void VentanaPrincipal::CrearMenus() {
   Accion(opciones, QStringLiteral("&Teclas..."), "mnuTeclas", Comando::Teclas);
   mnuCompleta_ = Accion(opciones, QStringLiteral("Pantalla &completa"), "mnuPantallaCompleta",
                         Comando::PantallaCompleta, Qt::Key_F11, true);
-  for (QMenu* menu : {juego, opciones}) {
-    // Once a menu closes, the arrows move the piece again.
-    connect(menu, &QMenu::aboutToHide, escenario_, [this] { escenario_->setFocus(); });
+  menus_ = {juego, opciones};
+  for (QMenu* menu : menus_) {
+    // A menu over the board holds play (and the pads) until it closes; then
+    // the arrows move the piece again.
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+      mando_->Suspender(true);
+      Orden(Comando::MenuAbierto);
+    });
+    connect(menu, &QMenu::aboutToHide, this, [this] { QTimer::singleShot(0, this, &VentanaPrincipal::DevolverTeclas); });
   }
+  // Nor does the bar take the keys with no menu open (Escape from a menu
+  // leaves it holding them, and Alt alone gives them to it on some desktops).
+  menuBar()->installEventFilter(this);
   auto* f10 = new QShortcut(Qt::Key_F10, this);
   connect(f10, &QShortcut::activated, this, [this, juego] {
     menuBar()->setFocus();
@@ -296,7 +404,44 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   mnuDestellos_->setChecked(p.aspecto.menosDestellos);
   const QKeySequence sonido(TeclaQt(juego_->teclado().TeclaDe(Comando::Sonido)));
   if (teclaSonido_->shortcut() != sonido) teclaSonido_->setShortcut(sonido);
+  // "Pausa" is checked while paused (not merely held by the open menu), and
+  // shows the player's pause key; it and "Abandonar el nivel" act on a
+  // level in play.
+  const Vista& v = juego_->vista();
+  const QString pausa = QStringLiteral("&Pausa\t") +
+                        QKeySequence(TeclaQt(juego_->teclado().TeclaDe(Comando::Pausa))).toString(QKeySequence::NativeText);
+  if (mnuPausa_->text() != pausa) mnuPausa_->setText(pausa);
+  mnuPausa_->setChecked(v.Pausado() && !v.flujo().pausaMenu);
+  mnuPausa_->setEnabled(v.Jugando());
+  mnuAbandonar_->setEnabled(v.Jugando());
+  // A pad's held directions keep the pace of held keys.
+  const Repeticion& r = juego_->teclado().repeticion();
+  const auto ms = [](int porSegundo) { return std::chrono::milliseconds(1000 / porSegundo); };
+  mando_->PonerRitmo(std::chrono::milliseconds(r.retardo), ms(r.porSegundo), ms(r.abajoPorSegundo));
   PantallaCompleta(p.menuPantallaCompleta);
+}
+
+void VentanaPrincipal::DevolverTeclas() {
+  // Moving from one menu to the next closes one before the other opens.
+  for (const QMenu* menu : menus_) {
+    if (menu->isVisible()) return;
+  }
+  if (focusWidget() == menuBar() || focusWidget() == nullptr) escenario_->setFocus();
+  Orden(Comando::MenuCerrado);
+  ausencia_.start();  // the pads wake once the focus is known to be ours
+}
+
+bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+  if (objeto == menuBar() && evento->type() == QEvent::FocusIn) {
+    QTimer::singleShot(0, this, &VentanaPrincipal::DevolverTeclas);
+  }
+  return QMainWindow::eventFilter(objeto, evento);
+}
+
+void VentanaPrincipal::Bloquear(bool bloquear) {
+  // The game takes no command meanwhile; a grey bar says so. "Salir" is the
+  // window's own too, and stays.
+  menuBar()->setEnabled(!bloquear);
 }
 
 void VentanaPrincipal::Arrancar() {
@@ -310,6 +455,7 @@ void VentanaPrincipal::Arrancar() {
     return;
   }
   arrancado_ = true;
+  Encajar();
   plataforma_->Llamar([](Juego& juego) { juego.Inicializar(); });
   // The sounds load once the stored switch is known, and only when it is on.
   if (juego_->pantalla().menuSonido && !plataforma_->Terminando()) plataforma_->Sonidos().Precargar();
@@ -330,9 +476,10 @@ bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
   // Any key at all ends a demo: the game is told of those it has no code
   // for too.
   if (codigo == 0 && !juego_->vista().demo().activa) return false;
-  if (evento.isAutoRepeat() && Teclado::UnaVezPorPulsacion(juego_->teclado().Principal(codigo, Foco::Persiana))) {
-    return true;
-  }
+  // A held key is the game's to repeat, never the desktop's: a key acts
+  // once a press, and the moves again at the player's pace.
+  const Comando c = juego_->teclado().Principal(codigo, Foco::Persiana);
+  if (!sostenidas_->Bajada(evento, codigo, RitmoDe(c, juego_->teclado().repeticion()))) return true;
   // The shutter holds the focus while it is up: it sees the key after the
   // window.
   plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
@@ -343,12 +490,25 @@ void VentanaPrincipal::keyPressEvent(QKeyEvent* evento) {
   if (!Tecla(*evento)) QMainWindow::keyPressEvent(evento);
 }
 
+void VentanaPrincipal::keyReleaseEvent(QKeyEvent* evento) {
+  sostenidas_->Subida(*evento);
+  QMainWindow::keyReleaseEvent(evento);
+}
+
 void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
-  // Closing the window ends the program: whatever shows for the game
-  // closes unanswered, and the timers stop.
+  // Its close button, Alt+F4 or "Salir", whatever shows for the game: a
+  // question counts as answered "Cancelar". Nothing shows modal, so the
+  // desktop never holds the close back.
+  evento->accept();
+  Terminar();
+}
+
+void VentanaPrincipal::Terminar() {
+  // What the game must keep was stored as it happened; only the window's
+  // place is stored now. Whatever shows for the game closes unanswered, the
+  // timers stop, and the program ends.
   RecordarSitio();
   plataforma_->Terminar();
-  evento->accept();
   QCoreApplication::quit();
 }
 

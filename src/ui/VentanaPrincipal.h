@@ -1,10 +1,11 @@
 // The main window: the menu bar "Juego" and "Opciones" over the game's
 // scene. It owns the game and its Qt platform, hands every menu command,
 // key, pad button and click to the game through the platform, which then
-// puts on screen what changed and what the game waits for. While a demo
-// runs, the computer presses its keys here at a person's pace. It tells the
-// game when it loses the focus, and keeps its place, size and full screen
-// as the game remembers them.
+// puts on screen what changed and what the game waits for. It times held
+// keys itself. While a demo runs, the computer presses its keys here at a
+// person's pace. It tells the game when the board goes out of sight (the
+// focus lost, a menu open), keeps its place, size and full screen as the
+// game remembers them, and its closing always ends the game.
 #pragma once
 
 #include <QElapsedTimer>
@@ -33,6 +34,7 @@ namespace tumbla::ui {
 class Escenario;
 class Mando;
 class PlataformaQt;
+class TeclasSostenidas;
 
 class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
@@ -65,7 +67,9 @@ class VentanaPrincipal : public QMainWindow {
  protected:
   void changeEvent(QEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
   void keyPressEvent(QKeyEvent* evento) override;
+  void keyReleaseEvent(QKeyEvent* evento) override;
   void moveEvent(QMoveEvent* evento) override;
   void resizeEvent(QResizeEvent* evento) override;
 
@@ -74,10 +78,21 @@ class VentanaPrincipal : public QMainWindow {
   QAction* Accion(QMenu* menu, const QString& texto, const char* nombre, Comando c,
                   const QKeySequence& atajo = {}, bool marcable = false);
   void ActualizarMenus(const Pantalla& p);
+  // Once no menu is open, the keys go back to the board.
+  void DevolverTeclas();
+  // While a box or window shows for the game, the menus wait (but "Salir").
+  void Bloquear(bool bloquear);
   // The window follows the game's full-screen switch.
   void PantallaCompleta(bool completa);
   void RecordarSitio();
+  // The window moved, changed size or state: its place as a plain window.
+  void AnotarSitio();
+  // The whole window, title bar included, on the screen it stands on.
+  void Encajar();
   void MirarFoco();
+  // The window's end, whatever shows for the game: the place is stored and
+  // the program ends.
+  void Terminar();
   // A key for the game: the main window's handler, then the shutter's when
   // the shutter is up. False for keys the game has no code for (a demo
   // still ends with them).
@@ -105,10 +120,15 @@ class VentanaPrincipal : public QMainWindow {
   QAction* mnuCompleta_ = nullptr;
   std::array<QAction*, 3> mnuColores_{};  // the game's own, colour-blind, high contrast
   QAction* mnuDestellos_ = nullptr;
+  QAction* mnuPausa_ = nullptr;
+  QAction* mnuAbandonar_ = nullptr;
   QAction* teclaSonido_ = nullptr;
+  QList<QMenu*> menus_;
   bool arrancado_ = false;
   QTimer recordarSitio_;  // the window's place is stored once it stops moving
   QTimer ausencia_;       // the focus is looked at once it settles
+  QRect plana_;           // the last place and size as a plain window
+  TeclasSostenidas* sostenidas_;
 
   std::unique_ptr<Conductor> demo_;
   QTimer relojDemo_;

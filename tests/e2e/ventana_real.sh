@@ -4,7 +4,9 @@
 # window, the settings file it writes), F2, level 1 and keys, pause and
 # resume on screenshots, help through a fake browser and, when that fails, in
 # the game's own window, and a close that ends the program cleanly. Then the
-# same with a settings file that cannot be written.
+# same with a settings file that cannot be written. Last, the program ends
+# within two seconds of its window's close over a box and over "Acerca de",
+# and when its window is destroyed outright during a demo.
 #
 #   ventana_real.sh TUMBLA CERRAR-VENTANA
 # Needs Xvfb, xdotool and ImageMagick (import, convert, compare); openbox when
@@ -38,14 +40,22 @@ esperar() {
 }
 
 # ---- A display of our own ----------------------------------------------------
+# Another run may take the same free display at the same moment: then our
+# server ends at once (the display is in use), and the next one is tried.
 N=90
-while [ -e "/tmp/.X11-unix/X$N" ] || [ -e "/tmp/.X$N-lock" ]; do N=$((N + 1)); done
-# -noreset: the server would reset when the first probe disconnects, and a
-# client connecting meanwhile would fail.
-Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$T/xvfb.log" 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$N"
-esperar xdotool getmouselocation || fallo "Xvfb did not start"
+for intento in 1 2 3 4 5 6 7 8; do
+  while [ -e "/tmp/.X11-unix/X$N" ] || [ -e "/tmp/.X$N-lock" ]; do N=$((N + 1)); done
+  # -noreset: the server would reset when the first probe disconnects, and a
+  # client connecting meanwhile would fail.
+  Xvfb ":$N" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$T/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$N"
+  esperar xdotool getmouselocation || fallo "Xvfb did not start"
+  sleep 0.2
+  kill -0 "$XVFB_PID" 2>/dev/null && break
+  XVFB_PID= N=$((N + 1))
+done
+[ -n "$XVFB_PID" ] || fallo "no free display for Xvfb"
 if command -v openbox >/dev/null 2>&1; then
   openbox --sm-disable >"$T/openbox.log" 2>&1 &
   WM_PID=$!
@@ -97,10 +107,15 @@ arrancar() {
 }
 
 # Closes main window $1 as a window manager would; the program must end
-# with status 0.
+# with status 0, within $2 tenths of a second (10 s by default).
 cerrar() {
   "$CERRAR" "$1" || fallo "could not send the close request"
-  ESPERA=100 esperar sh -c "! kill -0 $JUEGO_PID" || fallo "the program did not end after its window closed"
+  terminado "${2:-100}" || fallo "the program did not end after its window closed"
+}
+
+# Waits at most $1 tenths of a second for the program to end, with status 0.
+terminado() {
+  ESPERA=$1 esperar sh -c "! kill -0 $JUEGO_PID" || return 1
   estado=0; wait "$JUEGO_PID" || estado=$?
   JUEGO_PID=
   [ "$estado" -eq 0 ] || fallo "the program ended with status $estado"
@@ -200,5 +215,31 @@ jugar "$principal" "read-only"
 cerrar "$principal"
 [ -d "$T/solo/tumbla.ini" ] || fallo "read-only: the settings path changed"
 echo "e2e: unwritable settings: plays and closes cleanly"
+
+# ---- 3. Closing always ends the game -------------------------------------------
+# Nothing the game shows holds its window's close back: a box (the daily
+# minute of a first start), "Acerca de"; and a window destroyed by another
+# program takes the game with it.
+mkdir -p "$T/cierre"
+arrancar "$T/cierre"
+ventana "Tumbla" 40 200 >/dev/null || fallo "close: no daily-minute box"
+principal=$(ventana "Tumbla" 300 2000) || fallo "close: no main window"
+cerrar "$principal" 20
+echo "e2e: closed over a box within 2 s"
+arrancar "$T/cierre"
+principal=$(ventana "Tumbla" 300 2000) || fallo "close: no main window"
+teclas "$principal" alt+j a
+ventana "Acerca de" 100 800 >/dev/null || fallo "close: Alt+J A showed no credits"
+cerrar "$principal" 20
+echo "e2e: closed over \"Acerca de\" within 2 s"
+arrancar "$T/cierre"
+principal=$(ventana "Tumbla" 300 2000) || fallo "close: no main window"
+teclas "$principal" alt+j d
+demo=$(ventana "Demostraci" 150 600) || fallo "close: no level window for the demo"
+teclas "$demo" Return
+sleep 1
+xdotool windowclose "$principal"
+terminado 20 || fallo "the game outlived its destroyed window"
+echo "e2e: a destroyed window ends the game"
 
 echo "e2e: all passed"

@@ -65,24 +65,74 @@ TEST(Teclas, unValorQueNoEsTeclaOSeRepiteSeIgnora) {
   EXPECT_EQ(Teclado::CodigoTecla(Teclado::NombreTecla(188)), 188);
 }
 
-TEST(Juego, alPerderElFocoPausaComoLaTeclaYSoloEllaVuelve) {
-  // Losing the focus during play pauses at the next tick, as the pause key
-  // does; losing it again changes nothing; only the pause key resumes. A
-  // demo simply ends.
+TEST(Juego, loQueTapaElTableroLoPausaAlMomentoYSoloLaTeclaDePausaVuelve) {
+  // The focus lost (or a menu open), the help, "Acerca de" and "Teclas..."
+  // pause a level in play at once: no gravity step, the clock stopped at
+  // the time left then. Once they close only the pause key goes on, from
+  // that time. A demo simply ends.
+  for (const Comando c : {Comando::Ausencia, Comando::Ayuda, Comando::AcercaDe, Comando::Teclas}) {
+    Escena s(Modo::Goteator);  // 2:30 on its clock
+    s.plataforma.ahora += 10.5;
+    const Pieza ficha = s.v().FichaEnJuego();
+    s.Orden(c);
+    EXPECT_TRUE(s.v().Pausado());
+    EXPECT_EQ(std::pair(s.v().FichaEnJuego(), s.p().lblTiempo.texto), std::pair(ficha, std::string("2:20")));
+    s.plataforma.ahora += 100;
+    s.Tick();
+    s.Orden(Comando::Ausencia);
+    EXPECT_EQ(std::pair(s.v().FichaEnJuego(), s.v().Pausado()), std::pair(ficha, true));
+    s.Tecla(tecla::kF3);
+    s.plataforma.ahora += 5;
+    s.Tick();
+    EXPECT_EQ(std::pair(s.v().FichaEnJuego(), s.p().lblTiempo.texto), std::pair(ficha.Movida(kAncho), std::string("2:15")));
+  }
   Escena s;
-  s.Orden(Comando::Ausencia);
-  EXPECT_FALSE(s.v().Pausado());
-  s.Tick();
-  EXPECT_TRUE(s.v().Pausado());
-  s.Orden(Comando::Ausencia);
-  s.Tick();
-  EXPECT_TRUE(s.v().Pausado());
-  s.Tecla(tecla::kF3);
-  EXPECT_FALSE(s.v().Pausado());
   s.Demostracion();
   s.Orden(Comando::Ausencia);
   EXPECT_FALSE(s.v().demo().activa);
   EXPECT_FALSE(s.v().Jugando());
+}
+
+TEST(Juego, unMenuSoloDetieneElJuegoMientrasEstaAbierto) {
+  // Open, it holds play as a pause does; closed, play goes on at once. What
+  // is chosen in it finds the game as it was: "Acerca de" pauses it for
+  // good, a paused game stays paused.
+  Escena s;
+  const Pieza ficha = s.v().FichaEnJuego();
+  s.Orden(Comando::MenuAbierto);
+  s.Tick();
+  EXPECT_EQ(std::pair(s.v().FichaEnJuego(), s.v().Pausado()), std::pair(ficha, true));
+  s.Orden(Comando::MenuCerrado);
+  s.Tick();
+  EXPECT_EQ(std::pair(s.v().FichaEnJuego(), s.v().Pausado()), std::pair(ficha.Movida(kAncho), false));
+  for (const Comando elegido : {Comando::AcercaDe, Comando::MenuCerrado}) {
+    s.Orden(Comando::MenuAbierto);
+    s.Orden(elegido);
+    s.Orden(Comando::MenuCerrado);
+    EXPECT_TRUE(s.v().Pausado());
+  }
+}
+
+TEST(Juego, abandonarPierdeElNivelComoCualquierOtroSinMinutoNiRecord) {
+  // Given up, during play or a pause: "GAME OVER", then the level window
+  // asks to try again; no minute, no progress, no record. With no level in
+  // play it does nothing.
+  Escena s;
+  const std::string ajustes = Contenido(s.carpeta / "tumbla.ini");
+  const int minutos = s.v().MinutosExtra();
+  s.Tecla(tecla::kF3);
+  s.Tick();
+  ASSERT_TRUE(s.v().Pausado());
+  s.plataforma.cajas.clear();
+  s.Orden(Comando::Abandonar);
+  ASSERT_EQ(s.plataforma.cajas.size(), 1u);
+  EXPECT_EQ(s.plataforma.cajas[0].texto, "GAME OVER");
+  EXPECT_EQ(s.juego->selector().Titulo(), "¿Volver a intentarlo?");
+  EXPECT_FALSE(s.v().Jugando());
+  EXPECT_EQ(s.v().MinutosExtra(), minutos);
+  EXPECT_EQ(Contenido(s.carpeta / "tumbla.ini"), ajustes);
+  s.Orden(Comando::Abandonar);
+  EXPECT_EQ(s.plataforma.cajas.size(), 1u);
 }
 
 TEST(Juego, unaDemostracionGanadaSigueSolaConElNivelSiguiente) {

@@ -21,8 +21,10 @@ namespace {
 
 TEST(Ayuda, cadaPeticionReescribeElDocumentoEsperadoJuntoALosAjustes) {
   // Instrucciones.htm beside the settings is rewritten byte for byte as the expected document; a folder that is
-  // missing or a file is passed over, and with none left nothing is written.
+  // missing or a file is passed over, and with none left nothing is written. Its last sections tell the keys the
+  // player has now.
   Escena s{Escena::SinArrancar{}};
+  const TeclasAyuda teclas = s.juego->teclado().ParaAyuda();
   const fs::path archivo = s.carpeta / kArchivoAyuda;
   // The document as it must be, built apart from the game's code from its help texts and the page layout.
   const std::string esperado = Contenido(fs::path(TUMBLA_SOURCE_DIR) / "tests/progress/Instrucciones.htm");
@@ -31,13 +33,23 @@ TEST(Ayuda, cadaPeticionReescribeElDocumentoEsperadoJuntoALosAjustes) {
   for (int vez = 0; vez < 2; ++vez) {
     Guardar(archivo, "viejo");
     std::string ruta;
-    ASSERT_TRUE(EscribirAyuda({otras[0], otras[1], CarpetasAyuda(s.juego->rutaIni()).front()}, ruta));
+    ASSERT_TRUE(EscribirAyuda({otras[0], otras[1], CarpetasAyuda(s.juego->rutaIni()).front()}, teclas, ruta));
     EXPECT_TRUE(fs::path(ruta).is_absolute());
     EXPECT_TRUE(fs::equivalent(ruta, archivo));
     EXPECT_EQ(Contenido(archivo), esperado);
   }
   std::string ruta;
-  EXPECT_FALSE(EscribirAyuda({otras[0], otras[1]}, ruta));
+  EXPECT_FALSE(EscribirAyuda({otras[0], otras[1]}, teclas, ruta));
+  s.juego->Inicializar();
+  s.Atender();
+  Comando ocupada;
+  ASSERT_TRUE(s.juego->AsignarTecla(Comando::Izquierda, 'J', ocupada));
+  s.juego->PonerRepeticion({90, 12, 40});
+  s.Orden(Comando::Ayuda);
+  const std::string propio = Contenido(archivo);
+  for (const char* texto : {"• Mover a la izquierda: J, O.", "• Girar al otro lado: (ninguna).", "a los 90 ms y después 12",
+                            "la baja 40 filas por segundo"})
+    EXPECT_NE(propio.find(texto), std::string::npos) << texto;
 }
 
 #ifndef _WIN32
@@ -55,7 +67,7 @@ TEST(Ayuda, sinCarpetaPropiaVaAUnaCarpetaPrivadaQueNadieMasPuedeTocar) {
   std::vector<std::string> abiertos;
   const auto escribir = [&] {
     std::string ruta;
-    ASSERT_TRUE(EscribirAyuda({(s.carpeta / "no-existe").string(), abierta.string(), compartida.string()}, ruta));
+    ASSERT_TRUE(EscribirAyuda({(s.carpeta / "no-existe").string(), abierta.string(), compartida.string()}, {}, ruta));
     abiertos.push_back(ruta);
   };
   // At the private folder's name: nothing, another user's link to their folder, pipe, folder (made only as root).
@@ -77,7 +89,7 @@ TEST(Ayuda, sinCarpetaPropiaVaAUnaCarpetaPrivadaQueNadieMasPuedeTocar) {
     ASSERT_EQ(lstat(suya.c_str(), &st), 0);
     EXPECT_TRUE(S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & 077) == 0);
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(archivo)));
-    EXPECT_EQ(Contenido(archivo), DocumentoAyuda());
+    EXPECT_EQ(Contenido(archivo), DocumentoAyuda({}));
     EXPECT_TRUE(fs::exists(fs::symlink_status(fija)));
     fs::remove_all(fija);
   }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "Archivos.h"
 #include "Escena.h"
@@ -48,7 +49,7 @@ TEST(Selector, alEmpezarOfreceElNivelUnoYElRestoEnGris) {
 TEST(Selector, conTodoHechoElCursorNoSaleDeLosNivelesYInicioYFinLlevanALosExtremos) {
   // "400" counts as all 296 done: scroll 25, four blank slots; Right stays
   // on 296, and Down from 287 stops there too; Home goes to level 1 and End
-  // back to 296.
+  // back to 296; a page is fifty levels, and stops at either end.
   Escena s{Escena::SinArrancar{}};
   Abrir(s, "400", [](SelectorNiveles& v) {
     const auto nivel = [&] { return v.Boton(v.Seleccionado()).texto; };
@@ -65,6 +66,14 @@ TEST(Selector, conTodoHechoElCursorNoSaleDeLosNivelesYInicioYFinLlevanALosExtrem
     EXPECT_EQ(std::pair(nivel(), v.ValorDesplazamiento()), std::pair(std::string("1"), 0));
     v.TeclaAbajo(35);
     EXPECT_EQ(nivel(), "296");
+    for (const auto& [codigo, esperado, desplazamiento] :
+         {std::tuple(33, "246", 20), {33, "196", 15}, {34, "246", 20}, {34, "296", 25}, {34, "296", 25}}) {
+      v.TeclaAbajo(codigo);
+      EXPECT_EQ(std::pair(nivel(), v.ValorDesplazamiento()), std::pair(std::string(esperado), desplazamiento));
+    }
+    for (int n = 0; n < 4; ++n) v.TeclaAbajo(tecla::kIzquierda);  // 292, then the first page
+    for (int n = 0; n < 6; ++n) v.TeclaAbajo(33);
+    EXPECT_EQ(std::pair(nivel(), v.ValorDesplazamiento()), std::pair(std::string("1"), 0));
     return v.TeclaPulsada(tecla::kEscape);
   });
   EXPECT_FALSE(s.v().Jugando());

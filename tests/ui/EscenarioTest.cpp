@@ -47,11 +47,13 @@ QString Discrepancia(const QImage& img, const Escenario& w, const Pantalla& p) {
 
 QRectF Rotulo(const QRectF& r) { return r.adjusted(0, -escena::kAltoRotulo / escena::kTwipsPorPixel, 0, -r.height()); }
 
-// The first label whose place does not hold text exactly when the model shows it (score and record: captions too).
+// The first label whose place does not hold text exactly when the model shows it (score and record: captions too;
+// the demo's place also holds the hint's note).
 QString Rotulos(const QImage& img, const Escenario& w, const Pantalla& p) {
+  const Etiqueta nota{"", p.lblDemo.visible || p.lblPista.visible};
   const std::tuple<const char*, QRectF, const Etiqueta&> rotulos[] = {
       {"inicio", escena::Inicio(), p.lblInicio}, {"tiempo", escena::Tiempo(), p.lblTiempo},
-      {"pausa", escena::Pausa(), p.lblPausa},    {"demo", escena::Demo(), p.lblDemo},
+      {"pausa", escena::Pausa(), p.lblPausa},    {"demo o pista", escena::Demo(), nota},
       {"puntos", escena::Puntos(), p.lblPuntos}, {"rótulo puntos", Rotulo(escena::Puntos()), p.lblPuntos},
       {"récord", escena::Record(), p.lblRecord}, {"rótulo récord", Rotulo(escena::Record()), p.lblRecord}};
   for (const auto& [nombre, sitio, etiqueta] : rotulos) {
@@ -85,7 +87,8 @@ class EscenarioTest : public QObject {
 
  private slots:
   void pintaLoQueDiceElModelo() {
-    // Cells, preview and labels show the model, from start-up through a level's changes to a window twice as large.
+    // Cells, preview and labels show the model, from start-up through a level's changes to a window twice as large,
+    // and one twice as tall, the scene in its middle.
     Escena esc{Escena::SinArrancar{}};
     esc.juego->Inicializar();
     esc.Atender();  // the first start's box
@@ -134,12 +137,19 @@ class EscenarioTest : public QObject {
     }
     QVERIFY2(izquierda > sitio.left() && derecha < sitio.right() && derecha - izquierda > sitio.width() / 2,
              qPrintable(QStringLiteral("%1..%2 in %3..%4").arg(izquierda).arg(derecha).arg(sitio.left()).arg(sitio.right())));
+    esc.Orden(Comando::Pista);  // the note: this level makes no record
+    QVERIFY(esc.p().lblPista.visible);
+    comprobar();
     esc.Demostracion();
     comprobar();
     esc.Persiana(5);
     comprobar();
     w.resize(w.sizeHint() * 2);
     QTRY_COMPARE(w.Escala(), 2.0);
+    comprobar();
+    w.resize(w.sizeHint().width(), w.sizeHint().height() * 2);
+    QTRY_COMPARE(w.Escala(), 1.0);
+    QVERIFY(qAbs(w.AWidget(escena::Todo()).center().y() - w.height() / 2.0) <= 1);
     comprobar();
   }
 

@@ -26,11 +26,13 @@ class MandoTest : public QObject {
   Comandos recibidos_;
 
   // A reader on the test's clock, 250 ms to the first repeat and then every
-  // 50; with no `sondeo` it reads only when told, through En().
+  // 50 (every 20 a row down); with no `sondeo` it reads only when told,
+  // through En().
   std::unique_ptr<Mando> Crear(milliseconds sondeo = {}) {
     ahora_ = {};
     recibidos_.clear();
-    auto m = std::make_unique<Mando>(Mando::Ritmo{milliseconds(250), milliseconds(50), sondeo}, [this] { return ahora_; });
+    auto m = std::make_unique<Mando>(Mando::Ritmo{milliseconds(250), milliseconds(50), milliseconds(20), sondeo},
+                                     [this] { return ahora_; });
     connect(m.get(), &Mando::comando, this, [this](Comando c) { recibidos_.push_back(c); });
     return m;
   }
@@ -72,6 +74,11 @@ class MandoTest : public QObject {
     }
     pad.Eje(SDL_CONTROLLER_AXIS_LEFTX, 32767);
     QCOMPARE(En(*m, 1020), Comandos{Comando::Derecha});
+    pad.Eje(SDL_CONTROLLER_AXIS_LEFTX, 0);
+    pad.Eje(SDL_CONTROLLER_AXIS_LEFTY, 0);
+    QCOMPARE(En(*m, 1900), Comandos{});
+    pad.Boton(SDL_CONTROLLER_BUTTON_DPAD_DOWN, true);  // a row down has a pace of its own
+    for (int t : {0, 250, 269, 270}) QCOMPARE(En(*m, 2000 + t), (t == 269 ? Comandos{} : Comandos{Comando::Abajo}));
   }
 
   void cadaBotonUnaVezPorPulsacionYNadaEnSegundoPlano() {

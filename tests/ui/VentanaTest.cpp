@@ -30,8 +30,12 @@ int Desvio(const QWidget& w, const QWidget& sobre) {
   return (w.frameGeometry().center() - sobre.frameGeometry().center()).manhattanLength();
 }
 
-// What a person finds over the main window: the modal window on top.
-QDialog* Abierta() { return qobject_cast<QDialog*>(QApplication::activeModalWidget()); }
+// What a person finds over the main window: the box or window the game asked for (none is modal).
+QDialog* Abierta() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && !qobject_cast<VentanaAyuda*>(d)) return d;
+  return nullptr;
+}
 
 // The open window as a person sees it: class, title, a box's text and buttons (* the default); "(MAL)" when it is
 // off the main window's centre, its title is cut, or its text ends in a blank line.
@@ -73,12 +77,14 @@ class VentanaTest : public QObject {
   QAction* Accion(const char* nombre) { return v_->findChild<QAction*>(QString::fromLatin1(nombre)); }
   QStringList abiertos_;  // what reached the desktop's URL handlers
 
-  // The window on `ajustes` (by default they have had today's minute), mid-screen, shown and started.
+  // The window on `ajustes` (by default they have had today's minute), mid-screen or where they say, shown and
+  // started.
   void Abrir(const std::string& ajustes = "[OROKORRA]\nLAGUNTZA=3\nAZKENA=" +
-                                          QDate::currentDate().toString(u"yyyy/MM/dd").toStdString()) {
+                                          QDate::currentDate().toString(u"yyyy/MM/dd").toStdString(),
+             bool colocar = false) {
     Guardar(Ini(), ajustes);
     v_ = std::make_unique<VentanaPrincipal>(QString::fromStdString(Ini()));
-    v_->move(v_->screen()->availableGeometry().center() - v_->rect().center());
+    colocar ? v_->Colocar() : v_->move(v_->screen()->availableGeometry().center() - v_->rect().center());
     v_->show();
     v_->Arrancar();
     QTRY_VERIFY(P().menuMinutos != "Minutos");
@@ -102,10 +108,12 @@ class VentanaTest : public QObject {
       QApplication::sendEvent(destino->window()->windowHandle(), &evento);
     }
   }
-  // Position `posicion` chosen in the level window F2 opens.
+  // Position `posicion` chosen in the level window F2 opens; the main window active again.
   void Nivel(int posicion) {
     Tecla(Qt::Key_F2);
     if (auto* niveles = qobject_cast<DialogoNiveles*>(Abierta())) niveles->ElegirPosicion(posicion);
+    QTest::qWait(50);  // the level window goes, and the desktop gives the focus back
+    QApplication::setActiveWindow(v_.get());
   }
 
  public slots:
@@ -184,19 +192,21 @@ class VentanaTest : public QObject {
     }
     QCOMPARE(Accion("mnuMinutos")->text(), QString::fromStdString(P().menuMinutos));
 
-    // "Acerca de..." shows the credits: an address goes to the desktop and the window stays; a key, or a click off
-    // the addresses, closes it and the game waits no more.
+    // "Acerca de..." shows the credits: an address goes to the desktop and the window stays; a key, a click off the
+    // addresses, or "Cerrar" closes it and the game waits no more.
     for (const char* esquema : {"mailto", "http"}) QDesktopServices::setUrlHandler(esquema, this, "Abierto");
-    for (const bool tecla : {true, false}) {
+    for (const int forma : {0, 1, 2}) {
       Accion("MnuAbout")->trigger();
       for (QLabel* enlace : Abierta()->findChildren<QLabel*>(QRegularExpression("lblMail|lblURL")))
         QTest::mouseClick(enlace, Qt::LeftButton);
       QCOMPARE(Mirar(), "VentanaCreditos: Acerca de Tumbla");
-      tecla ? QTest::keyClick(Abierta(), Qt::Key_A) : QTest::mouseClick(Abierta(), Qt::LeftButton, {}, QPoint(3, 3));
+      if (forma == 0) QTest::keyClick(Abierta(), Qt::Key_A);
+      if (forma == 1) QTest::mouseClick(Abierta(), Qt::LeftButton, {}, QPoint(3, 3));
+      if (forma == 2) Pulsar("Cerrar");
       QVERIFY(!Abierta() && V().peticion().tipo == TipoPeticion::Ninguna);
     }
     const QStringList direcciones{"mailto:tumbla@example.org", "http://www.example.org/tumbla"};
-    QCOMPARE(abiertos_, direcciones + direcciones);
+    QCOMPARE(abiertos_, direcciones + direcciones + direcciones);
     for (const char* esquema : {"mailto", "http"}) QDesktopServices::unsetUrlHandler(esquema);
   }
 
@@ -216,6 +226,8 @@ class VentanaTest : public QObject {
       QCOMPARE(m.Seleccionado(), seleccionado + 1);
       QTest::keyClick(&d, Qt::Key_End);
       QCOMPARE(boton(m.Seleccionado())->text(), QStringLiteral("296"));
+      QTest::keyClick(&d, Qt::Key_PageDown);
+      QVERIFY(m.ValorDesplazamiento() >= 5);  // a page further
       QTest::keyClick(&d, Qt::Key_Home);
       QVERIFY(m.ValorDesplazamiento() == 0 && m.Seleccionado() == 0);
       QTest::keyClick(&d, Qt::Key_Right);
@@ -240,8 +252,9 @@ class VentanaTest : public QObject {
 
   void temporizadoresRetiradaYCierre() {
     // Timers tick the game (0 ms never runs): a drop completing a level paused under the level window withdraws the
-    // window, which goes, and the shutter comes down, to take a click on it, not beside it. Closing the main window
-    // over a box or the level window closes them unanswered, even to a late click.
+    // window, which goes, and the shutter comes down, to take a click on it, not beside it. Neither box nor level
+    // window is modal, so nothing holds the main window's close back; closing it over them closes them unanswered,
+    // even to a late click.
     Abrir();
     Nivel(4);
     QVERIFY2(Mirar().startsWith("QMessageBox: GOTEATOR: ") && Mirar().endsWith(" [Aceptar]"), qPrintable(Mirar()));
@@ -274,6 +287,7 @@ class VentanaTest : public QObject {
       caja ? Accion("mnuReset")->trigger() : Tecla(Qt::Key_F2);
       const QPointer<QDialog> d = Abierta();
       const Peticion pedida = V().peticion();
+      QVERIFY(d && !QGuiApplication::modalWindow());
       v_->close();
       QVERIFY(d && !Abierta() && !v_->plataforma().Abierta());
       caja ? Pulsar("Aceptar", d) : qobject_cast<DialogoNiveles*>(d.data())->ElegirPosicion(2);  // a late answer
@@ -328,10 +342,10 @@ class VentanaTest : public QObject {
   }
 
   void controlesDelJugador() {
-    // Keys come from the file and from "Teclas...", where a key in use is refused naming its action; the menus open
-    // from the keyboard and give the board its keys back; a box takes no key held from before nor any in its first
-    // moments; F11 switches full screen, remembered; the hint outlines the computer's choice; losing the focus
-    // pauses; a pad moves and turns the piece.
+    // Keys come from the file and from "Teclas...", where a key in use is refused naming its action and the pace of
+    // a held key is set; a box takes no key held from before nor any in its first moments; F11 switches full screen,
+    // remembered; the hint outlines the computer's choice and the panel says the level makes no record; losing the
+    // focus pauses; a pad moves and turns the piece; "Abandonar el nivel" loses the level.
     Abrir("[OROKORRA]\nLAGUNTZA=3\nAZKENA=" + QDate::currentDate().toString(u"yyyy/MM/dd").toStdString() +
           "\n[TEKLAK]\nEZKERRA=J\n");
     Accion("mnuTeclas")->trigger();
@@ -345,16 +359,12 @@ class VentanaTest : public QObject {
     QCOMPARE(asignar("tecla1", Qt::Key_J), "La tecla «J» ya es de «Mover a la izquierda».");
     QVERIFY(asignar("tecla1", Qt::Key_K).isEmpty());
     QCOMPARE(d.findChild<QPushButton*>("tecla1")->text(), "K, P");
+    d.findChild<QSpinBox*>("ritmo2")->setValue(45);  // a held Down's rows a second
+    QCOMPARE(J().teclado().repeticion(), (Repeticion{170, 30, 45}));
     d.close();
     QVERIFY(!Abierta() && V().peticion().tipo == TipoPeticion::Ninguna);
     QVERIFY(Contenido(Ini()).find("ESKUINA=K") != std::string::npos);
 
-    QTest::keyClick(v_.get(), Qt::Key_J, Qt::AltModifier);  // Alt and the underlined letter
-    QMenu* menu = v_->findChild<QMenu*>(QStringLiteral("menuJuego"));
-    QTRY_VERIFY(menu->isVisible());
-    QTest::keyClick(menu, Qt::Key_Escape);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!menu->isVisible() && S().hasFocus());
     Nivel(2);
     Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));
     v_->plataforma().Reloj(Temporizador::Juego).stop();
@@ -366,7 +376,7 @@ class VentanaTest : public QObject {
     JugadorAutomatico jugador(V(), Catalogo::Comun());
     const auto j = jugador.Elegir(false);
     const Pieza elegida{static_cast<int16_t>(j.fila), static_cast<int16_t>(j.pos)};
-    QVERIFY(P().pista.count() == 4 && P().pista.test(static_cast<size_t>(elegida.Celda(0))));
+    QVERIFY(P().pista.count() == 4 && P().pista.test(static_cast<size_t>(elegida.Celda(0))) && P().lblPista.visible);
 
     v_->plataforma().pedir({TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana, "Una caja"});
     v_->plataforma().Atender();
@@ -407,6 +417,113 @@ class VentanaTest : public QObject {
     QTRY_VERIFY(!v_->isActiveWindow());
     v_->plataforma().Reloj(Temporizador::Juego).start();
     QTRY_VERIFY(V().Pausado());
+    Accion("mnuAbandonar")->trigger();  // given up: lost as any lost level
+    QCOMPARE(Mirar(), "QMessageBox: " + kTitulo + ": GAME OVER [Aceptar]");
+  }
+
+  void menusYAyudaDetienenElTableroYDevuelvenLasTeclas() {
+    // During play each menu opens from the keyboard (Alt and its letter, F10) and holds the board still; Escape
+    // closes it and one key press moves the piece. The help, in the game's own window, holds it until the pause key.
+    Abrir();
+    v_->plataforma().PonerAbridor(carpeta_->filePath(QStringLiteral("no-hay")));
+    Nivel(2);
+    Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));
+    const auto quieto = [&](int ms) {
+      const auto antes = P().imgTablero;
+      QTest::qWait(ms);
+      return P().imgTablero == antes;
+    };
+    const std::pair<Qt::Key, Qt::KeyboardModifier> menus[] = {
+        {Qt::Key_J, Qt::AltModifier}, {Qt::Key_O, Qt::AltModifier}, {Qt::Key_F10, Qt::NoModifier}};
+    for (const auto& [tecla, modificador] : menus) {
+      QApplication::setActiveWindow(v_.get());
+      QTest::keyClick(v_.get(), tecla, modificador);
+      QTRY_VERIFY(QApplication::activePopupWidget());
+      QVERIFY(quieto(400));
+      QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+      QTRY_VERIFY(!QApplication::activePopupWidget() && S().hasFocus());
+      const int columna = Columna(V().FichaEnJuego().posicion);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+      QCOMPARE(Columna(V().FichaEnJuego().posicion), columna - 1);
+    }
+#ifndef Q_OS_WIN
+    Tecla(Qt::Key_F1);
+    QTRY_VERIFY(v_->plataforma().Ayuda() && v_->plataforma().Ayuda()->isVisible());
+    QVERIFY(quieto(400));
+    QTest::keyClick(v_->plataforma().Ayuda(), Qt::Key_Escape);
+    QVERIFY(quieto(400));
+    const auto tablero = P().imgTablero;
+    Tecla(Qt::Key_F3);
+    QTRY_VERIFY(P().imgTablero != tablero);
+#endif
+  }
+
+  void teclaSostenidaAlRitmoDelJugador() {
+    // A held Left moves at once, after the delay set and then at the rate set, counted against the clock within a
+    // frame; the desktop's repeats, marked or split in two, change nothing. A held Down has a rate of its own.
+    Abrir("[OROKORRA]\nLAGUNTZA=3\nAZKENA=" + QDate::currentDate().toString(u"yyyy/MM/dd").toStdString() +
+          "\n[TEKLAK]\nATZERAPENA=150\nABIADURA=10\nABIADURA_BEHERA=40\n");
+    Nivel(2);
+    Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));
+    v_->plataforma().Reloj(Temporizador::Juego).stop();
+    for (int n = 0; n < 10; ++n) Tecla(Qt::Key_Right);  // to the right wall
+    for (const auto& [tecla, ms, paso, porSegundo] : {std::tuple(Qt::Key_Left, 450, -1, 10), {Qt::Key_Down, 220, kAncho, 40}}) {
+      const int antes = V().FichaEnJuego().posicion;
+      QElapsedTimer reloj;
+      QTest::keyPress(&S(), tecla);
+      reloj.start();
+      for (int k = 0; reloj.elapsed() < ms; ++k) {
+        QTest::qWait(30);
+        if (k % 2) QTest::simulateEvent(&S(), true, tecla, Qt::NoModifier, QString(), true);
+        else RepeticionSinMarca(&S(), tecla);
+      }
+      const qint64 t = reloj.elapsed();
+      QTest::keyRelease(&S(), tecla);
+      const int hechas = (V().FichaEnJuego().posicion - antes) / paso;
+      const auto debidas = [&](qint64 en) { return en < 150 ? 1 : 2 + static_cast<int>((en - 150) * porSegundo / 1000); };
+      QVERIFY2(hechas >= debidas(t - 17) && hechas <= debidas(t + 17), qPrintable(QStringLiteral("%1 in %2 ms").arg(hechas).arg(t)));
+      QTest::qWait(150);
+      QCOMPARE((V().FichaEnJuego().posicion - antes) / paso, hechas);  // none once let go
+    }
+  }
+
+  void ganarYSalirEnSeguidaGuardaElNivel() {
+    // Closed a tenth of a second after a win, while the shutter still comes down, the level completed, its minute
+    // and its record are stored.
+    Abrir();
+    Nivel(1);
+    Pulsar("Aceptar");  // the group's introduction
+    v_->plataforma().Reloj(Temporizador::Juego).stop();
+    Montaje(&J()).Tablero(23, {"11111.11111"}).Lineas(1).Ficha(63, 22 * kAncho + 6);
+    v_->plataforma().Llamar([](Juego& juego) { juego.Disparar(Temporizador::Juego); });
+    QVERIFY(V().NivelTerminado());
+    QTest::qWait(100);
+    QVERIFY(P().textoPersiana.empty());  // still coming down
+    v_->close();
+    const std::string ini = Contenido(Ini());
+    const auto errekorrak = ini.find("[ERREKORRAK]");
+    QVERIFY2(ini.find("AMAITUTAKOA=1") != std::string::npos && ini.find("LAGUNTZA=4") != std::string::npos &&
+                 errekorrak != std::string::npos && ini.find("1=260", errekorrak) != std::string::npos,
+             ini.c_str());
+  }
+
+  void laVentanaCabeEnLaPantallaYRecuerdaSuSitioSinPantallaCompleta() {
+    // Remembered too big and above the screen, it starts whole on it; full screen switched 51 times in a row ends
+    // full, and what is remembered is the plain window's place and size.
+    Abrir("[OROKORRA]\nLAGUNTZA=3\nAZKENA=" + QDate::currentDate().toString(u"yyyy/MM/dd").toStdString() +
+          "\n[LEIHOA]\nKOKAPENA=-300,-200,5000,4000\n", true);
+    const QRect libre = v_->screen()->availableGeometry();
+    QTRY_VERIFY(libre.contains(v_->frameGeometry()));
+    v_->setGeometry(QRect(libre.topLeft() + QPoint(40, 60), v_->sizeHint()));
+    QTRY_COMPARE(v_->geometry().topLeft(), libre.topLeft() + QPoint(40, 60));
+    const QRect plana = v_->geometry();
+    for (int n = 0; n < 51; ++n) Tecla(Qt::Key_F11);
+    QTRY_VERIFY(v_->isFullScreen());
+    v_->close();
+    const std::string ini = Contenido(Ini());
+    const QString kokapena = QStringLiteral("KOKAPENA=%1,%2,%3,%4").arg(plana.x()).arg(plana.y()).arg(plana.width()).arg(plana.height());
+    QVERIFY2(ini.find("PANTAILA_OSOA=S") != std::string::npos && ini.find(kokapena.toStdString()) != std::string::npos,
+             ini.c_str());
   }
 
   void coloresYDestellosDesdeElMenu() {
