@@ -14,11 +14,6 @@ namespace tumbla {
 
 namespace {
 
-constexpr int kIntervaloInicial = 300;  // ms, a level chosen in the level window
-constexpr int kIntervaloMaximo = 300;
-constexpr int kFrenadoPorNivel = 30;    // ms added to the play timer per completed level
-constexpr int kPuntosFilaPersiana = 5;
-constexpr int kPuntosNivel = 100;
 constexpr double kPasoPersiana = 0.05;  // seconds per shutter row
 
 }  // namespace
@@ -59,10 +54,10 @@ void Juego::JugarNivel(int posicion, bool gris) {
   flujo_.noGuardar = gris;
   persiana_.visible = false;
   reloj_.Apagar();
-  marcador_.puntos = 0;
+  marcador_.Empezar();
   flujo_.nivelActual = static_cast<int16_t>(posicion - 1);
   flujo_.fase = Fase::SinNivel;
-  tiempos_.Poner(Temporizador::Juego, true, kIntervaloInicial);
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
   EmpezarNivel();
 
   std::string titulo;
@@ -81,7 +76,7 @@ void Juego::EmpezarNivel() {
   // Past the last position the whole game is done.
   flujo_.nivelActual = static_cast<int16_t>(flujo_.nivelActual + 1);
   if (flujo_.nivelActual > kNumNiveles) {
-    FinPartida(0);
+    FinPartida(Derrota::Ninguna);
     return;
   }
   nivel_ = EmpezarMesa(mesa_, niveles_, flujo_.nivelActual, azar_);
@@ -91,6 +86,7 @@ void Juego::EmpezarNivel() {
   flujo_.fase = Fase::Jugando;
   flujo_.orden = Orden::Ninguna;
   flujo_.fichaTrasFin = false;
+  flujo_.derrota = Derrota::Ninguna;
   persiana_.Quitar();
   marcador_.alEmpezar = marcador_.puntos;
   marcador_.record = progreso_.Record(flujo_.nivelActual);
@@ -103,7 +99,7 @@ void Juego::NivelCompletado() {
   // falling) ends the pause.
   Retirar();
   flujo_.fase = Fase::Completado;
-  mesa_.hayFicha = false;
+  RetirarFicha(mesa_);
   tiempos_.Activar(Temporizador::Juego, true);
   tiempos_.Activar(Temporizador::Gota, false);
   tiempos_.Activar(Temporizador::BloqueExtra, false);
@@ -114,19 +110,14 @@ void Juego::NivelCompletado() {
 }
 
 void Juego::PasoPersiana() {
-  // The shutter comes down over the empty top rows, one row per step, 5
-  // points a row; it shows even with no row to cover, so that ENTER can
-  // always go on.
-  const int s = 1 + kAncho * persiana_.filas;
-  if (s < kBaseFilaInferior + kAncho) {
-    int libres = 0;
-    for (int i = s; i <= s + 10; ++i) libres += mesa_.tablero[i] == kLibre;
-    if (libres == 11) {
-      persiana_.filas += 1;
-      persiana_.visible = true;
-      Pedir(Peticion{TipoPeticion::Persiana, Icono::Informacion, "", "", kPasoPersiana}, Despues::Persiana);
-      return;
-    }
+  // The shutter comes down over the empty top rows, one row per step (each
+  // scores); it shows even with no row to cover, so that ENTER can always
+  // go on.
+  if (PersianaBaja(mesa_.tablero, persiana_.filas)) {
+    persiana_.filas += 1;
+    persiana_.visible = true;
+    Pedir(Peticion{TipoPeticion::Persiana, Icono::Informacion, "", "", kPasoPersiana}, Despues::Persiana);
+    return;
   }
   TerminarNivel();
 }
@@ -134,16 +125,14 @@ void Juego::PasoPersiana() {
 void Juego::TerminarNivel() {
   persiana_.visible = true;
   persiana_.espera = true;
-  marcador_.puntos += kPuntosNivel;
-  // Each completed level gives the player a slower start.
-  tiempos_.Poner(Temporizador::Juego, true,
-                 std::min(kIntervaloMaximo, tiempos_[Temporizador::Juego].intervalo + kFrenadoPorNivel));
+  marcador_.NivelSuperado();
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
   Sonar(sonido::kNivelCompletado);
   demo_.ganadoEn = plataforma_.reloj();
   if (demo_.activa) return;  // no minute, no progress and no record from a demo
   progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar);
   // A level played with the hint counts as progress, but makes no record.
-  const int32_t puntos = marcador_.puntos - marcador_.alEmpezar;
+  const int32_t puntos = marcador_.PuntosNivel();
   if (!marcador_.conPista && puntos > progreso_.Record(flujo_.nivelActual)) {
     progreso_.GuardarRecord(flujo_.nivelActual, puntos);
     marcador_.record = puntos;
@@ -157,36 +146,38 @@ void Juego::Continuar() {
   EmpezarNivel();
 }
 
-void Juego::FinPartida(int motivo) {
+void Juego::FinPartida(Derrota derrota) {
   // Everything stops before the message shows, so nothing can run on under
   // it. The falling piece stays drawn under the message.
   Retirar();
   tiempos_.Parar();
   flujo_.fase = Fase::Perdido;
+  flujo_.derrota = derrota;
   flujo_.fichaTrasFin = mesa_.hayFicha;
-  mesa_.hayFicha = false;
+  RetirarFicha(mesa_);
   reloj_.Apagar();
   if (demo_.activa) {
     Sonar(sonido::kFinPartida);
     TerminarDemostracion();
     return;
   }
-  if (motivo != 0) Sonar(sonido::kFinPartida);
+  const bool perdida = derrota != Derrota::Ninguna;
+  if (perdida) Sonar(sonido::kFinPartida);
   Espera e{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
-            motivo != 0 ? "GAME OVER" : "FELICIDADES!\r\rHas conseguido acabar el juego!"},
+            perdida ? "GAME OVER" : "FELICIDADES!\r\rHas conseguido acabar el juego!"},
            Despues::FinPartida};
-  e.motivo = motivo;
+  e.derrota = derrota;
   Pedir(e);
 }
 
-void Juego::TrasFinPartida(int motivo) {
+void Juego::TrasFinPartida(Derrota derrota) {
   // The screen is cleared; the board values stay as they were. After a loss
   // the player picks the next level at once.
   flujo_.fase = Fase::SinNivel;
   flujo_.fichaTrasFin = false;
   reloj_.Ocultar();
   persiana_.Quitar();
-  if (motivo != 0) {
+  if (derrota != Derrota::Ninguna) {
     demo_.pedida = false;
     AbrirNuevo(true);
   }

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "motor/Comando.h"
+#include "game/Comando.h"
 #include "progress/Almacen.h"
 
 namespace tumbla {

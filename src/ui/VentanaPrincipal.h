@@ -18,7 +18,7 @@ class QAction;
 class QKeyEvent;
 class QMenu;
 
-#include "motor/Comando.h"
+#include "game/Comando.h"
 
 namespace tumbla {
 class Conductor;

@@ -26,6 +26,8 @@ struct AzarFijo : Azar {
   }
 };
 
+std::vector<int> Sonidos(const Suceso& s) { return {s.sonidos.begin(), s.sonidos.begin() + s.numSonidos}; }
+
 TEST(Reglas, laGotaEsperaBajoLaFichaYEnElSueloCumpleElObjetivo) {
   // The blue drop does not enter a cell the falling piece covers; then it
   // falls a row per tick, with its sound, and the floor meets the objective.
@@ -38,13 +40,13 @@ TEST(Reglas, laGotaEsperaBajoLaFichaYEnElSueloCumpleElObjetivo) {
   Suceso s;
   PasoGota(m, azar, s);
   EXPECT_EQ(m.celdaGota, 20 * kAncho + 5);
-  EXPECT_EQ(s.sonido, 0);
+  EXPECT_EQ(s.numSonidos, 0);
   m.ficha.posicion = kCeldaEntrada;
   for (int fila = 21; fila <= 23; ++fila) {
     s = {};
     PasoGota(m, azar, s);
     EXPECT_EQ(m.celdaGota, fila * kAncho + 5);
-    EXPECT_EQ(s.sonido, sonido::kGota);
+    EXPECT_EQ(Sonidos(s), std::vector<int>{sonido::kGota});
     EXPECT_EQ(s.cumplido, fila == 23);
   }
   EXPECT_EQ(m.tablero[23 * kAncho + 5], kGotaAzul);
@@ -65,7 +67,7 @@ TEST(Reglas, losBloquesExtraNiCompletanFilaNiCaenBajoLaFicha) {
   PasoBloqueExtra(m, azar, s);
   EXPECT_EQ(m.tablero[22 * kAncho + 8], kMuro);
   EXPECT_EQ(m.tablero.Ocupadas(22 * kAncho), 3);
-  EXPECT_EQ(s.sonido, sonido::kTorpedoOBloque);
+  EXPECT_EQ(Sonidos(s), std::vector<int>{sonido::kTorpedoOBloque});
 
   m.tablero.Amurallar();
   Dibujar(m.tablero, 0, {"##########."});
@@ -74,7 +76,7 @@ TEST(Reglas, losBloquesExtraNiCompletanFilaNiCaenBajoLaFicha) {
   s = {};
   PasoBloqueExtra(m, azar, s);
   EXPECT_TRUE(azar.pedidos.empty());
-  EXPECT_EQ(s.sonido, 0);
+  EXPECT_EQ(s.numSonidos, 0);
 }
 
 TEST(Reglas, laFlorRojaQueSubePorUnaColumnaLlenaLlegaArribaYPierde) {
@@ -91,7 +93,8 @@ TEST(Reglas, laFlorRojaQueSubePorUnaColumnaLlenaLlegaArribaYPierde) {
   m.ficha = {77, 22 * kAncho + 1};  // the O lands in the corner
   Suceso s;
   Caer(m, azar, s);
-  EXPECT_TRUE(s.aterrizo && s.perdido);
+  EXPECT_TRUE(s.aterrizo);
+  EXPECT_EQ(s.derrota, Derrota::Planta);
   EXPECT_EQ(m.celdaGota, 6);
   EXPECT_EQ(m.tablero[6], kFlorBlanca);
   EXPECT_EQ(m.tablero[kAncho + 6], kTalloVertical);
@@ -114,11 +117,14 @@ TEST(Reglas, laSubidaEmpujaLaPilaContraLaFichaQueCae) {
   Caer(m, azar, s);
   ASSERT_TRUE(s.aterrizo && !s.Termina());
   EXPECT_EQ(s.filas, 4);
+  const int fila = sonido::kFila;
+  EXPECT_EQ(Sonidos(s), (std::vector<int>{sonido::kAterrizaje, fila, fila, fila, fila}));
   ASSERT_TRUE(m.hayFicha);
   EXPECT_FALSE(m.tablero.Cabe(m.ficha));  // four steps up: the stack now reaches the entry
   s = {};
   Caer(m, azar, s);
-  EXPECT_TRUE(s.aterrizo && s.perdido);
+  EXPECT_TRUE(s.aterrizo);
+  EXPECT_EQ(s.derrota, Derrota::Entrada);
 }
 
 }  // namespace

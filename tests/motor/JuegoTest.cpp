@@ -12,7 +12,7 @@
 #include "AccesoPruebas.h"
 #include "Escena.h"
 #include "game/Sonidos.h"
-#include "jugador/Conductor.h"
+#include "autoplay/Conductor.h"
 #include "progress/CodigosTecla.h"
 
 namespace tumbla {
@@ -192,7 +192,7 @@ TEST(Juego, unaDemostracionNoGuardaNadaYCualquierCosaDeUnaPersonaLaTermina) {
     s.Orden(Comando::Demostracion);
     ASSERT_TRUE(s.v().demo().activa);
     EXPECT_TRUE(s.p().lblDemo.visible);
-    Conductor jugador(*s.juego, [&](int codigo) { s.juego->Tecla(codigo, Foco::Persiana, Quien::Maquina); }, false);
+    Conductor jugador(*s.juego, [&](Comando c) { s.juego->Ejecutar(c, Quien::Maquina); }, false);
     for (int n = 0; n < 3000 && s.v().Jugando(); ++n) {
       int64_t siguiente;
       if (!jugador.Paso(0, siguiente)) s.Tick();
