@@ -25,6 +25,8 @@ struct Marcador {
   int32_t PuntosNivel() const { return puntos - alEmpezar; }
   // A level chosen in the level window: no points, the slowest pace.
   void Empezar();
+  // A level begins: its own score counts from here.
+  void EmpezarNivel() { alEmpezar = puntos; }
   // What a step of the rules scored; each of its clearing cycles speeds play up.
   void Anotar(const Suceso& s);
   // A row the shutter covers over a completed level.

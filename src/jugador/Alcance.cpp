@@ -45,8 +45,8 @@ void AndarAPaso(const Modelo& m, int fila, int pos, const Ritmo& ritmo, F anotar
   auto caidas = [&](int j) { return (ritmo.pensarMs + ritmo.teclaMs * j) / intervalo; };  // by key j
   thread_local Marcas pasados;
   pasados.Vaciar();
-  if (!m.Cabe(fila, pos)) return;
   Pieza p0 = PiezaEn(fila, pos);
+  if (!m.tablero().Cabe(p0)) return;
   if (!Caer(m, p0, caidas(0))) {
     anotar(p0.fila, p0.posicion);
     return;

@@ -56,7 +56,7 @@ class Recorrido {
   template <typename F>
   void Andar(int fila, int pos, F visita) {
     std::deque<int> cola;
-    if (!m_.Cabe(fila, pos)) return;
+    if (!m_.tablero().Cabe({static_cast<int16_t>(fila), static_cast<int16_t>(pos)})) return;
     Marcar(fila * kCeldas + pos, kNinguno);
     cola.push_back(fila * kCeldas + pos);
     while (!cola.empty()) {

@@ -50,7 +50,6 @@ int Modelo::Caida(int fila, int pos) const {
   return tumbla::Caida(mesa_.tablero, {static_cast<int16_t>(fila), static_cast<int16_t>(pos)}).posicion;
 }
 
-int Modelo::DestinoTorpedo(int pos) const { return tumbla::DestinoTorpedo(mesa_.tablero, pos); }
 
 int Modelo::CeldaRosa() const {
   for (int i = 0; i < kCeldas; ++i) {

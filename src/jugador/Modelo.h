@@ -35,11 +35,8 @@ class Modelo {
   int BorrarCada() const { return mesa_.borrarCada; }
 
   const Tablero& tablero() const { return mesa_.tablero; }
-  bool Cabe(int fila, int pos) const { return mesa_.tablero.Cabe({static_cast<int16_t>(fila), static_cast<int16_t>(pos)}); }
   // Where a piece at `pos` comes to rest when dropped.
   int Caida(int fila, int pos) const;
-  // Where the torpedo fired from `pos` settles.
-  int DestinoTorpedo(int pos) const;
 
   // A piece lands at `pos` (its resting place): the game's landing, with its
   // pass and the group's hooks, then the blue drop falls to rest. With

@@ -2,12 +2,10 @@
 // and what it does with a step of the rules.
 #include "motor/Juego.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "game/Pasos.h"
-#include "game/Sonidos.h"
 #include "motor/Presentador.h"
 
 namespace tumbla {

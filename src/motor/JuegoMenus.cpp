@@ -1,7 +1,6 @@
 // Start-up, what each command does (the keys of play and the menu items),
 // and the demo.
 #include "game/Pasos.h"
-#include "game/Sonidos.h"
 #include "motor/Juego.h"
 #include "progress/Ayuda.h"
 

@@ -2,7 +2,6 @@
 // completed level (the shutter comes down, points, the extra minute and the
 // progress, then ENTER for the next position) and the end of the game (lost,
 // or every level done).
-#include <algorithm>
 
 #include "game/Pasos.h"
 #include "game/Reglas.h"
@@ -88,7 +87,7 @@ void Juego::EmpezarNivel() {
   flujo_.fichaTrasFin = false;
   flujo_.derrota = Derrota::Ninguna;
   persiana_.Quitar();
-  marcador_.alEmpezar = marcador_.puntos;
+  marcador_.EmpezarNivel();
   marcador_.record = progreso_.Record(flujo_.nivelActual);
   marcador_.conPista = ajustes_.Pista();
 }

@@ -2,7 +2,7 @@
 // scene. It owns the game and its Qt platform, hands every menu command,
 // key, pad button and click to the game through the platform, which then
 // puts on screen what changed and what the game waits for. While a demo
-// runs, the computer presses its keys here at a person's pace. It tells the
+// runs, the computer gives its commands here at a person's pace. It tells the
 // game when it loses the focus, and keeps its place, size and full screen
 // as the game remembers them.
 #pragma once

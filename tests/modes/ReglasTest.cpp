@@ -28,6 +28,39 @@ struct AzarFijo : Azar {
 
 std::vector<int> Sonidos(const Suceso& s) { return {s.sonidos.begin(), s.sonidos.begin() + s.numSonidos}; }
 
+TEST(Reglas, unaPiezaSoltadaYaNoSeMueveYElPasoSiguienteLaPosaDondeSeVe) {
+  // After the drop, shifts, a row down and a second drop do nothing; a turn
+  // fails and spends the drop's hold; the gravity step lands the piece
+  // where it shows. A torpedo fires through the stack, with its sound.
+  Mesa m = MesaDe(Modo::Goteator);
+  AzarFijo azar;
+  Dibujar(m.tablero, 22, {".....#...#.", "11111.11111"});
+  m.hayFicha = true;
+  m.ficha = {78, kCeldaEntrada + 4};
+  Suceso s;
+  Actuar(m, Comando::Soltar, azar, s);
+  const Pieza abajo = m.ficha;
+  EXPECT_EQ(Fila(abajo.posicion), 21);  // on the block in column 10
+  for (Comando c : {Comando::Izquierda, Comando::Derecha, Comando::Abajo, Comando::Soltar}) {
+    Actuar(m, c, azar, s);
+    EXPECT_EQ(m.ficha, abajo);
+    EXPECT_TRUE(m.soltada);
+  }
+  Actuar(m, Comando::GirarAlReves, azar, s);
+  EXPECT_EQ(m.ficha, abajo);
+  EXPECT_FALSE(m.soltada);
+  EXPECT_EQ(s.numSonidos, 0);
+  Caer(m, azar, s);
+  EXPECT_TRUE(s.aterrizo);
+  for (int k = 0; k < abajo.NumCeldas(); ++k) EXPECT_EQ(m.tablero[abajo.Celda(k)], abajo.Color());
+
+  m.ficha = {kFichaTorpedo, 20 * kAncho + 6};
+  s = {};
+  Actuar(m, Comando::Soltar, azar, s);
+  EXPECT_EQ(m.ficha.posicion, 23 * kAncho + 6);  // through row 22, into the gap
+  EXPECT_EQ(Sonidos(s), std::vector<int>{sonido::kTorpedoOBloque});
+}
+
 TEST(Reglas, laGotaEsperaBajoLaFichaYEnElSueloCumpleElObjetivo) {
   // The blue drop does not enter a cell the falling piece covers; then it
   // falls a row per tick, with its sound, and the floor meets the objective.
