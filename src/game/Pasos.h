@@ -23,9 +23,14 @@ int DestinoTorpedo(const Tablero& t, int posicion);
 // through the stack (DestinoTorpedo).
 Pieza Soltada(const Tablero& t, const Pieza& p);
 
-// The moves of the falling piece. Mover: where a shift, a turn either way
-// or a row down would put it, whether it fits there or not (no wall kick:
-// a turn keeps the pivot); the piece as it is for any other command.
+// The moves of the falling piece. Mueve: the commands that shift it, turn
+// it either way or take it a row down. Mover: where such a command would
+// put it, whether it fits there or not (no wall kick: a turn keeps the
+// pivot); the piece as it is for any other command.
+inline bool Mueve(Comando c) {
+  return c == Comando::Izquierda || c == Comando::Derecha || c == Comando::Abajo || c == Comando::Girar ||
+         c == Comando::GirarAlReves;
+}
 inline Pieza Mover(const Pieza& p, Comando c) {
   switch (c) {
     case Comando::Izquierda: return p.Movida(-1);
@@ -35,10 +40,6 @@ inline Pieza Mover(const Pieza& p, Comando c) {
     case Comando::GirarAlReves: return p.Girada(true);
     default: return p;
   }
-}
-inline bool Mueve(Comando c) {
-  return c == Comando::Izquierda || c == Comando::Derecha || c == Comando::Abajo || c == Comando::Girar ||
-         c == Comando::GirarAlReves;
 }
 // Llevar: takes `p` where command `c` takes it on board `t`: that move when
 // the piece fits there (a move never lands it), or the drop at once
