@@ -2,11 +2,13 @@
 // can reach (at once, or at a person's pace while it keeps falling), the
 // first key towards one of them, where the torpedo goes from each column,
 // and the turns of the square worth trying first. Every move is the rules'
-// own (Llevar): the search only chooses which commands to try.
+// own (Mover, Llevar, Tablero::Cabe): the search only chooses which commands
+// to try.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <iterator>
 #include <vector>
 
 #include "game/Catalogo.h"

@@ -16,8 +16,9 @@ Panorama Vista::panorama() const {
   const Mesa& m = mesa();
   Panorama p;
   // The board with its drop and plant; the falling piece, how far down it
-  // has been and whether it was dropped; the preview and each new piece; the
-  // objective's count, the clear-together figure and the group's rules.
+  // has been and whether it was dropped; the preview, each new piece and
+  // the piece set; the objective's count, the clear-together figure and the
+  // group's rules.
   Mesa& visto = p.mesa;
   visto.tablero = m.tablero;
   visto.ficha = m.ficha;
@@ -26,6 +27,7 @@ Panorama Vista::panorama() const {
   visto.celdaMasBaja = m.celdaMasBaja;
   visto.siguiente = m.siguiente;
   visto.fichasEntradas = m.fichasEntradas;
+  visto.fichas = m.fichas;
   visto.reglas = m.reglas;
   visto.borrarCada = m.borrarCada;
   visto.lineasRestantes = m.lineasRestantes;
