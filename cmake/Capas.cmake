@@ -8,7 +8,9 @@
 #
 # Where the system cannot make the links (a Windows account without the
 # right to), every layer sees src/ whole and only the include check of the
-# tests (tests/Capas.cmake) guards the order.
+# tests (tests/Capas.cmake) guards the order. That check reads the layers and
+# what each is built on from here (the global property TUMBLA_CAPAS, one
+# "carpeta=capa,capa" entry per layer).
 function(tumbla_capa carpeta)
   cmake_parse_arguments(C "" "" "DEBAJO;FUENTES" ${ARGN})
   file(GLOB fuentes CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${carpeta}/*.cpp)
@@ -26,4 +28,6 @@ function(tumbla_capa carpeta)
   foreach(capa ${C_DEBAJO})
     target_link_libraries(tumbla_${carpeta} PUBLIC tumbla_${capa})
   endforeach()
+  string(REPLACE ";" "," debajo "${C_DEBAJO}")
+  set_property(GLOBAL APPEND PROPERTY TUMBLA_CAPAS "${carpeta}=${debajo}")
 endfunction()

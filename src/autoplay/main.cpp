@@ -32,8 +32,8 @@
 #include <thread>
 #include <vector>
 
-#include "jugador/Informe.h"
-#include "jugador/PartidaAutomatica.h"
+#include "autoplay/Informe.h"
+#include "autoplay/PartidaAutomatica.h"
 #include "levels/Niveles.h"
 
 namespace {

@@ -1,28 +1,9 @@
-// The falling piece: the fit test, the entry, shifts, turns, the hard drop,
-// the torpedo's drop through the stack, and the choice of the next piece.
+// The falling piece: the commands of play, the entry, the choice of the next
+// piece, the hard drop and the torpedo's drop through the stack.
 #include "game/Pasos.h"
 #include "game/Sonidos.h"
 
 namespace tumbla {
-
-namespace {
-
-// The falling piece was drawn where it is: the lowest cell it reached.
-void MarcarCeldaMasBaja(Mesa& m) {
-  for (int k = 0; k < m.ficha.NumCeldas(); ++k) {
-    if (m.ficha.Celda(k) > m.celdaMasBaja) m.celdaMasBaja = static_cast<int16_t>(m.ficha.Celda(k));
-  }
-}
-
-}  // namespace
-
-bool Cabe(Mesa& m, const Pieza& pieza) {
-  if (m.soltada) {
-    m.soltada = false;
-    return false;
-  }
-  return m.tablero.Cabe(pieza);
-}
 
 void ElegirPieza(Mesa& m, Azar& azar) {
   const int n = azar.Sortear(Sorteo::Pieza, m.fichas.cuantas);
@@ -32,11 +13,11 @@ void ElegirPieza(Mesa& m, Azar& azar) {
 void Entrar(Mesa& m, Azar& azar) {
   m.celdaMasBaja = 0;
   m.ficha.posicion = kCeldaEntrada;
-  if (Cabe(m, {m.siguiente, kCeldaEntrada})) {
-    m.ficha.fila = m.siguiente;
+  const Pieza entrada{m.siguiente, kCeldaEntrada};
+  if (m.tablero.Cabe(entrada)) {
+    m.MoverFicha(entrada);
     m.hayFicha = true;
     ++m.fichasEntradas;
-    MarcarCeldaMasBaja(m);
   } else {
     // The entry is blocked: no piece falls; the next tick ends the level.
     m.hayFicha = false;
@@ -49,31 +30,35 @@ void Entrar(Mesa& m, Azar& azar) {
   }
 }
 
-bool Mover(Mesa& m, int d) {
-  if (!m.hayFicha || !Cabe(m, m.ficha.Movida(d))) return false;
-  m.ficha = m.ficha.Movida(d);
-  MarcarCeldaMasBaja(m);
-  return true;
+void RetirarFicha(Mesa& m) { m.hayFicha = false; }
+
+void Actuar(Mesa& m, Comando c, Azar& azar, Suceso& s) {
+  if (c == Comando::GirarCuadrado3 || c == Comando::GirarCuadrado4) {
+    if (PuedeGirarCuadrado(m)) GirarCuadrado(m, azar, c == Comando::GirarCuadrado3, s);
+    return;
+  }
+  if (!m.hayFicha) return;
+  const bool torpedo = m.ficha.fila == kFichaTorpedo && c == Comando::Soltar;
+  if (m.soltada && !torpedo) {
+    if (c == Comando::Girar || c == Comando::GirarAlReves) m.soltada = false;
+    return;
+  }
+  Pieza destino = m.ficha;
+  if (!Llevar(m.tablero, destino, c)) return;
+  m.MoverFicha(destino);
+  if (c != Comando::Soltar) return;
+  m.soltada = true;
+  if (torpedo) s.Sonar(sonido::kTorpedoOBloque);
 }
 
-void Girar(Mesa& m, bool alReves) {
-  // No wall kick: the turned piece fits where it is, or nothing happens.
-  if (!m.hayFicha || !Cabe(m, m.ficha.Girada(alReves))) return;
-  m.ficha = m.ficha.Girada(alReves);
-  MarcarCeldaMasBaja(m);
+Pieza Soltada(const Tablero& t, const Pieza& p) {
+  if (p.fila == kFichaTorpedo) return {p.fila, static_cast<int16_t>(DestinoTorpedo(t, p.posicion))};
+  return Caida(t, p);
 }
 
 Pieza Caida(const Tablero& t, Pieza pieza) {
   while (t.Cabe(pieza.Movida(kAncho))) pieza = pieza.Movida(kAncho);
   return pieza;
-}
-
-void Soltar(Mesa& m) {
-  if (!m.hayFicha) return;
-  // A fit test still owed by an earlier drop fails once: the piece stays.
-  if (Cabe(m, m.ficha.Movida(kAncho))) m.ficha = Caida(m.tablero, m.ficha.Movida(kAncho));
-  MarcarCeldaMasBaja(m);
-  m.soltada = true;
 }
 
 int DestinoTorpedo(const Tablero& t, int posicion) {
@@ -88,12 +73,19 @@ int DestinoTorpedo(const Tablero& t, int posicion) {
   return destino;
 }
 
-void LanzarTorpedo(Mesa& m, Suceso& s) {
-  if (!m.hayFicha) return;
-  m.ficha.posicion = static_cast<int16_t>(DestinoTorpedo(m.tablero, m.ficha.posicion));
-  MarcarCeldaMasBaja(m);
-  m.soltada = true;
-  s.sonido = sonido::kTorpedoOBloque;
+bool PersianaBaja(const Tablero& t, int filas) {
+  if (filas < 0 || filas >= kAlto - 1) return false;  // the floor
+  const int base = kAncho * filas;
+  for (int i = base + 1; i <= base + 11; ++i) {
+    if (t[i] != kLibre) return false;
+  }
+  return true;
+}
+
+int FilasPersiana(const Tablero& t) {
+  int filas = 0;
+  while (PersianaBaja(t, filas)) ++filas;
+  return filas;
 }
 
 }  // namespace tumbla

@@ -40,7 +40,7 @@ struct Mesa {
   // that was blocked, and once a level has ended.
   Pieza ficha;
   bool hayFicha = false;
-  bool soltada = false;           // hard-dropped: the next fit test fails
+  bool soltada = false;           // hard-dropped: it lands at the next gravity step
   int16_t celdaMasBaja = 0;       // the largest index the piece has reached
   int16_t siguiente = 0;          // the "Siguiente" preview
   int32_t fichasEntradas = 0;     // pieces that entered since the level began
@@ -62,6 +62,13 @@ struct Mesa {
   Subida subida;
 
   bool Cubre(int i) const { return hayFicha && ficha.Cubre(i); }
+  // The falling piece is drawn at `p`: the lowest cell it reached is kept.
+  void MoverFicha(const Pieza& p) {
+    ficha = p;
+    for (int k = 0; k < p.NumCeldas(); ++k) {
+      if (p.Celda(k) > celdaMasBaja) celdaMasBaja = static_cast<int16_t>(p.Celda(k));
+    }
+  }
 };
 
 }  // namespace tumbla

@@ -71,6 +71,7 @@ void QuitarFilaLlena(Mesa& m, int fila, bool juntadas, Corte& corte, Origen& ori
   m.reglas->FilaQuitada(m);
   m.lineasRestantes = static_cast<int16_t>(std::max(0, m.lineasRestantes - 1));
   ++s.filas;
+  s.Sonar(sonido::kFila);
 }
 
 // The clearing cycles: while `borrarCada` full rows stand together they go,
@@ -133,10 +134,11 @@ void Pasada(Mesa& m, Azar& azar, bool entrar, Suceso& s) {
 }
 
 void Aterrizar(Mesa& m, Azar& azar, Suceso& s) {
-  s.sonido = sonido::kAterrizaje;
+  s.Sonar(sonido::kAterrizaje);
   s.aterrizo = true;
+  m.soltada = false;
   if (m.ficha.posicion == kCeldaEntrada) {  // it could not leave the entry
-    s.perdido = true;
+    s.derrota = Derrota::Entrada;
     return;
   }
   m.hayFicha = false;
@@ -144,30 +146,36 @@ void Aterrizar(Mesa& m, Azar& azar, Suceso& s) {
   for (int k = 0; k < ficha.NumCeldas(); ++k) m.tablero.Poner(ficha.Celda(k), static_cast<int16_t>(ficha.Color()));
   s.puntos += kPuntosAterrizaje;
   Pasada(m, azar, true, s);
-  if (!s.Termina() && m.reglas->Desborda() && m.tablero.OcupadoSobreCuadrado()) s.perdido = true;
+  if (!s.Termina() && m.reglas->Desborda() && m.tablero.OcupadoSobreCuadrado()) s.derrota = Derrota::Desborde;
 }
 
 void Caer(Mesa& m, Azar& azar, Suceso& s) {
   // With no piece falling (its entry was blocked) the board is full.
   if (!m.hayFicha) {
-    s.perdido = true;
+    s.derrota = Derrota::Entrada;
     return;
   }
-  if (!Mover(m, kAncho)) {
+  // A hard-dropped piece lands where it shows.
+  Pieza abajo = m.ficha;
+  if (!m.soltada && Llevar(m.tablero, abajo, Comando::Abajo)) {
+    m.MoverFicha(abajo);
+  } else {
     Aterrizar(m, azar, s);
     if (s.Termina()) return;
   }
   m.reglas->TrasGravedad(m);
 }
 
+bool TardeParaGirarCuadrado(const Mesa& m) { return m.celdaMasBaja > kCeldaMasBajaGiro; }
+
 bool PuedeGirarCuadrado(const Mesa& m) {
-  return m.reglas != nullptr && m.reglas->Cuadrado() && m.celdaMasBaja <= kCeldaMasBajaGiro && !m.gotaCayendo;
+  return m.reglas != nullptr && m.reglas->Cuadrado() && !TardeParaGirarCuadrado(m) && !m.gotaCayendo;
 }
 
 void GirarCuadrado(Mesa& m, Azar& azar, bool antihorario, Suceso& s) {
   const int gota = m.tablero.GirarCuadrado(antihorario);
   if (gota >= 0) m.celdaGota = static_cast<int16_t>(gota);
-  s.sonido = sonido::kGiroTablero;
+  s.Sonar(sonido::kGiroTablero);
   // Rows the turn completed go, and columns it filled turn solid.
   Pasada(m, azar, false, s);
 }

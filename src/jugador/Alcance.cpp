@@ -25,11 +25,12 @@ struct Marcas {
   }
 };
 
+Pieza PiezaEn(int fila, int pos) { return {static_cast<int16_t>(fila), static_cast<int16_t>(pos)}; }
+
 // Gravity between two keys: false when the piece landed on the way.
-bool Caer(const Modelo& m, int f, int& p, int filas) {
+bool Caer(const Modelo& m, Pieza& p, int filas) {
   for (int k = 0; k < filas; ++k) {
-    if (!m.Cabe(f, p + kAncho)) return false;
-    p += kAncho;
+    if (!Llevar(m.tablero(), p, Comando::Abajo)) return false;
   }
   return true;
 }
@@ -39,35 +40,35 @@ bool Caer(const Modelo& m, int f, int& p, int filas) {
 // a row every `intervaloMs`, and a place is only reached if the keys get
 // the piece there before it lands on its own. The walk goes key by key.
 template <typename F>
-void AndarAPaso(const Modelo& m, const Catalogo& cat, int fila, int pos, const Ritmo& ritmo, F anotar) {
+void AndarAPaso(const Modelo& m, int fila, int pos, const Ritmo& ritmo, F anotar) {
   const int intervalo = std::max(1, ritmo.intervaloMs);
   auto caidas = [&](int j) { return (ritmo.pensarMs + ritmo.teclaMs * j) / intervalo; };  // by key j
   thread_local Marcas pasados;
   pasados.Vaciar();
-  if (!m.Cabe(fila, pos)) return;
-  int p0 = pos;
-  if (!Caer(m, fila, p0, caidas(0))) {
-    anotar(fila, p0);
+  Pieza p0 = PiezaEn(fila, pos);
+  if (!m.tablero().Cabe(p0)) return;
+  if (!Caer(m, p0, caidas(0))) {
+    anotar(p0.fila, p0.posicion);
     return;
   }
-  std::vector<int> capa{fila * kCeldas + p0}, siguiente;
+  std::vector<int> capa{p0.fila * kCeldas + p0.posicion}, siguiente;
   pasados.Marcar(capa.back());
   for (int j = 0; !capa.empty() && j < 40; ++j) {
     siguiente.clear();
     const int filas = caidas(j + 1) - caidas(j);
     for (int s : capa) {
-      const int f = s / kCeldas;
-      const int p = s % kCeldas;
-      anotar(f, m.Caida(f, p));  // Space
-      const int vecinos[4][2] = {{f, p - 1}, {f, p + 1}, {cat.Siguiente(f), p}, {f, p + kAncho}};
-      for (const auto& v : vecinos) {
-        int np = v[1];
-        if (np < 0 || np >= kCeldas || !m.Cabe(v[0], np)) continue;
-        if (!Caer(m, v[0], np, filas)) {
-          anotar(v[0], np);  // it landed before the next key
+      const Pieza pieza = PiezaEn(s / kCeldas, s % kCeldas);
+      Pieza soltada = pieza;
+      Llevar(m.tablero(), soltada, Comando::Soltar);
+      anotar(soltada.fila, soltada.posicion);  // Space
+      for (Comando c : kTeclasJugador) {
+        Pieza q = pieza;
+        if (!Llevar(m.tablero(), q, c)) continue;
+        if (!Caer(m, q, filas)) {
+          anotar(q.fila, q.posicion);  // it landed before the next key
           continue;
         }
-        const int ns = v[0] * kCeldas + np;
+        const int ns = q.fila * kCeldas + q.posicion;
         if (pasados.Marcar(ns)) siguiente.push_back(ns);
       }
     }
@@ -78,8 +79,7 @@ void AndarAPaso(const Modelo& m, const Catalogo& cat, int fila, int pos, const R
 }  // namespace
 
 // Every distinct resting place (row of the catalogue, cell) of the piece.
-std::vector<Lugar> Lugares(const Modelo& m, const Catalogo& cat, int fila, int pos,
-                           const Ritmo& ritmo) {
+std::vector<Lugar> Lugares(const Modelo& m, int fila, int pos, const Ritmo& ritmo) {
   std::vector<Lugar> lugares;
   thread_local Marcas vistos;
   vistos.Vaciar();
@@ -87,12 +87,13 @@ std::vector<Lugar> Lugares(const Modelo& m, const Catalogo& cat, int fila, int p
     if (vistos.Marcar(f * kCeldas + p)) lugares.push_back({f, p});
   };
   if (ritmo.teclaMs <= 0 && ritmo.pensarMs <= 0) {
-    Recorrido(m, cat).Andar(fila, pos, [&](int f, int p, int8_t) {
-      if (!m.Cabe(f, p + kAncho)) anotar(f, p);
+    Recorrido(m).Andar(fila, pos, [&](int f, int p, int8_t) {
+      Pieza abajo = PiezaEn(f, p);
+      if (!Llevar(m.tablero(), abajo, Comando::Abajo)) anotar(f, p);
       return false;
     });
   } else {
-    AndarAPaso(m, cat, fila, pos, ritmo, anotar);
+    AndarAPaso(m, fila, pos, ritmo, anotar);
   }
   return lugares;
 }
@@ -101,11 +102,21 @@ std::vector<Lugar> Lugares(const Modelo& m, const Catalogo& cat, int fila, int p
 // along its row.
 std::vector<Lugar> Disparos(const Modelo& m, int pos) {
   std::vector<Lugar> lugares;
-  for (int paso : {-1, 1}) {
-    for (int p = paso < 0 ? pos : pos + 1; m.Libre(p) && Columna(p) >= 1 && Columna(p) <= 11; p += paso) {
-      lugares.push_back({kFichaTorpedo, m.DestinoTorpedo(p)});
-    }
+  const Tablero& t = m.tablero();
+  const auto disparar = [&](Pieza torpedo) {
+    Llevar(t, torpedo, Comando::Soltar);
+    lugares.push_back({kFichaTorpedo, torpedo.posicion});
+  };
+  // Fired from where it is and from each cell it can be moved to along its
+  // row, leftwards first.
+  Pieza torpedo = PiezaEn(kFichaTorpedo, pos);
+  if (t.Cabe(torpedo)) {
+    do {
+      disparar(torpedo);
+    } while (Llevar(t, torpedo, Comando::Izquierda));
   }
+  torpedo = PiezaEn(kFichaTorpedo, pos);
+  while (Llevar(t, torpedo, Comando::Derecha)) disparar(torpedo);
   return lugares;
 }
 

@@ -1,15 +1,19 @@
 // Where the falling piece can be taken with the keys: every resting place it
 // can reach (at once, or at a person's pace while it keeps falling), the
 // first key towards one of them, where the torpedo goes from each column,
-// and the turns of the square worth trying first.
+// and the turns of the square worth trying first. Every move is the rules'
+// own (Mover, Llevar, Tablero::Cabe): the search only chooses which commands
+// to try.
 #pragma once
 
 #include <cstdint>
 #include <deque>
+#include <iterator>
 #include <vector>
 
 #include "game/Catalogo.h"
-#include "motor/Comando.h"
+#include "game/Comando.h"
+#include "game/Pasos.h"
 #include "jugador/Modelo.h"
 
 namespace tumbla {
@@ -24,9 +28,11 @@ struct Ritmo {
   int intervaloMs = 300;  // the piece's fall, one row per interval
 };
 
-// The keys the player uses, by what they do to the falling piece.
-enum Movimiento : int8_t { kNinguno = -1, kIzquierda, kDerecha, kGirar, kBajar };
-constexpr Comando kComandoDe[] = {Comando::Izquierda, Comando::Derecha, Comando::Girar, Comando::Abajo};
+// The commands the player moves a piece with, in the order it tries them:
+// the keys a person has from the start ("Girar al otro lado" has none).
+// A first move is an index into them, kNinguno for none.
+constexpr Comando kTeclasJugador[] = {Comando::Izquierda, Comando::Derecha, Comando::Girar, Comando::Abajo};
+constexpr int8_t kNinguno = -1;
 
 // Breadth-first walk over the places the falling piece can be moved to with
 // the keys, shared by the search (every resting place) and the execution
@@ -34,7 +40,7 @@ constexpr Comando kComandoDe[] = {Comando::Izquierda, Comando::Derecha, Comando:
 // table is never cleared.
 class Recorrido {
  public:
-  explicit Recorrido(const Modelo& m, const Catalogo& cat) : m_(m), cat_(cat) {
+  explicit Recorrido(const Modelo& m) : m_(m) {
     thread_local std::vector<uint32_t> sellos(kEstados, 0);
     thread_local std::vector<int8_t> primeros(kEstados, kNinguno);
     thread_local uint32_t sello = 0;
@@ -52,7 +58,7 @@ class Recorrido {
   template <typename F>
   void Andar(int fila, int pos, F visita) {
     std::deque<int> cola;
-    if (!m_.Cabe(fila, pos)) return;
+    if (!m_.tablero().Cabe({static_cast<int16_t>(fila), static_cast<int16_t>(pos)})) return;
     Marcar(fila * kCeldas + pos, kNinguno);
     cola.push_back(fila * kCeldas + pos);
     while (!cola.empty()) {
@@ -62,14 +68,13 @@ class Recorrido {
       const int p = s % kCeldas;
       const int8_t primero = (*primeros_)[static_cast<size_t>(s)];
       if (visita(f, p, primero)) return;
-      const int vecinos[4][2] = {{f, p - 1}, {f, p + 1}, {cat_.Siguiente(f), p}, {f, p + kAncho}};
-      for (int mov = 0; mov < 4; ++mov) {
-        const int nf = vecinos[mov][0];
-        const int np = vecinos[mov][1];
-        if (np < 0 || np >= kCeldas) continue;
-        const int ns = nf * kCeldas + np;
-        if ((*sellos_)[static_cast<size_t>(ns)] == sello_ || !m_.Cabe(nf, np)) continue;
-        Marcar(ns, primero == kNinguno ? static_cast<int8_t>(mov) : primero);
+      const Pieza pieza{static_cast<int16_t>(f), static_cast<int16_t>(p)};
+      for (int8_t mov = 0; mov < static_cast<int8_t>(std::size(kTeclasJugador)); ++mov) {
+        const Pieza q = Mover(pieza, kTeclasJugador[mov]);
+        if (q.posicion < 0 || q.posicion >= kCeldas) continue;
+        const int ns = q.fila * kCeldas + q.posicion;
+        if ((*sellos_)[static_cast<size_t>(ns)] == sello_ || !m_.tablero().Cabe(q)) continue;
+        Marcar(ns, primero == kNinguno ? mov : primero);
         cola.push_back(ns);
       }
     }
@@ -82,7 +87,6 @@ class Recorrido {
   }
 
   const Modelo& m_;
-  const Catalogo& cat_;
   std::vector<uint32_t>* sellos_;
   std::vector<int8_t>* primeros_;
   uint32_t sello_;
@@ -94,7 +98,7 @@ struct Lugar {
 };
 
 // Every distinct resting place (row of the catalogue, cell) of the piece.
-std::vector<Lugar> Lugares(const Modelo& m, const Catalogo& cat, int fila, int pos, const Ritmo& ritmo);
+std::vector<Lugar> Lugares(const Modelo& m, int fila, int pos, const Ritmo& ritmo);
 // Where the torpedo goes when fired from each column it can be moved to
 // along its row.
 std::vector<Lugar> Disparos(const Modelo& m, int pos);

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "motor/Vista.h"
+#include "game/Pasos.h"
 #include "jugador/Alcance.h"
 #include "jugador/Evaluacion.h"
 #include "jugador/Modelo.h"
+#include "modes/Grupos.h"
 
 namespace tumbla {
 
@@ -13,30 +14,24 @@ namespace {
 
 constexpr int kMejoresPrimeras = 8;  // placements looked at with the preview piece
 
+// The blue drop is on the move: it fell on its last tick, or will on its next.
+bool GotaEnMovimiento(const Mesa& m) { return GotaEnTablero(m) && (m.gotaCayendo || GotaCae(m)); }
+
+// Keys 3 and 4 would turn the square now.
+bool PuedeGirar(const Panorama& p) { return p.enJuego && PuedeGirarCuadrado(p.mesa); }
+
 }  // namespace
 
-JugadorAutomatico::JugadorAutomatico(const Vista& vista, const Catalogo& catalogo)
-    : vista_(vista), cat_(catalogo) {}
-
-Ritmo JugadorAutomatico::RitmoNueva() const {
+Ritmo JugadorAutomatico::RitmoNueva(const Panorama& p) const {
   Ritmo r = ritmo_;
-  r.intervaloMs = vista_.Temporizador(Temporizador::Juego).intervalo;
+  r.intervaloMs = p.intervaloMs;
   return r;
 }
 
-Ritmo JugadorAutomatico::RitmoAhora() const {
-  Ritmo r = RitmoNueva();
+Ritmo JugadorAutomatico::RitmoAhora(const Panorama& p) const {
+  Ritmo r = RitmoNueva(p);
   if (!pensando_) r.pensarMs = r.teclaMs;  // a key of this piece just went in
   return r;
-}
-
-bool JugadorAutomatico::GotaEnMovimiento() const {
-  const Mesa& m = vista_.mesa();
-  const int gota = m.celdaGota;
-  if (gota < 0 || gota + kAncho >= kCeldas || vista_.Celda(gota) != kGotaAzul) return false;
-  if (m.gotaCayendo) return true;
-  // Resting only when something is under it (the falling piece counts).
-  return vista_.Celda(gota + kAncho) < 1 && !m.ficha.Cubre(gota + kAncho);
 }
 
 struct JugadorAutomatico::Candidata {
@@ -44,16 +39,17 @@ struct JugadorAutomatico::Candidata {
   Modelo modelo;
 };
 
-std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Modelo& base, bool conGiros) const {
+std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Panorama& p, const Modelo& base,
+                                                                     bool conGiros) const {
   std::vector<Candidata> candidatas;
-  const Pieza ficha = vista_.FichaEnJuego();
-  for (const auto& giros : Giros(base.modo(), conGiros && vista_.PuedeGirarTablero())) {
+  const Pieza ficha = p.mesa.ficha;
+  for (const auto& giros : Giros(base.modo(), conGiros && PuedeGirar(p))) {
     Modelo girado = base;
     for (bool g : giros) girado.Girar(g);
     if (girado.Perdido()) continue;
     const std::vector<Lugar> lugares = ficha.fila == kFichaTorpedo
                                            ? Disparos(girado, ficha.posicion)
-                                           : Lugares(girado, cat_, ficha.fila, ficha.posicion, RitmoAhora());
+                                           : Lugares(girado, ficha.fila, ficha.posicion, RitmoAhora(p));
     for (const Lugar& l : lugares) {
       Modelo m = girado;
       if (girado.Ganado()) {
@@ -75,7 +71,7 @@ std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Mode
   return candidatas;
 }
 
-double JugadorAutomatico::MejorSegunda(const Modelo& despues, int siguiente) const {
+double JugadorAutomatico::MejorSegunda(const Panorama& p, const Modelo& despues, int siguiente) const {
   double mejor = -kGanado;
   for (const auto& giros : Giros(despues.modo(), despues.Cuadrado())) {
     Modelo girado = despues;
@@ -84,7 +80,7 @@ double JugadorAutomatico::MejorSegunda(const Modelo& despues, int siguiente) con
     if (girado.Ganado()) return kGanado;
     const std::vector<Lugar> lugares = siguiente == kFichaTorpedo
                                            ? Disparos(girado, kCeldaEntrada)
-                                           : Lugares(girado, cat_, siguiente, kCeldaEntrada, RitmoNueva());
+                                           : Lugares(girado, siguiente, kCeldaEntrada, RitmoNueva(p));
     for (const Lugar& l : lugares) {
       Modelo m = girado;
       m.Aterrizar(l.fila, l.pos, false);
@@ -94,9 +90,9 @@ double JugadorAutomatico::MejorSegunda(const Modelo& despues, int siguiente) con
   return mejor;
 }
 
-JugadorAutomatico::Jugada JugadorAutomatico::Elegir(bool conGiros) const {
-  const Modelo base(vista_);
-  std::vector<Candidata> candidatas = Primeras(base, conGiros);
+JugadorAutomatico::Jugada JugadorAutomatico::Elegir(const Panorama& p, bool conGiros) const {
+  const Modelo base(p);
+  std::vector<Candidata> candidatas = Primeras(p, base, conGiros);
   if (candidatas.empty()) return {};
   // The best few again with the preview piece, from the entry cell.
   // Superpanic shuffles the columns before the next piece comes: what the
@@ -111,34 +107,34 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(bool conGiros) const {
     Candidata& c = candidatas[k];
     if (c.modelo.Ganado() || c.modelo.Perdido()) continue;
     // A little of the first landing's own worth breaks ties in its favour.
-    c.jugada.valor = MejorSegunda(c.modelo, vista_.mesa().siguiente) + 0.01 * c.jugada.valor;
+    c.jugada.valor = MejorSegunda(p, c.modelo, p.mesa.siguiente) + 0.01 * c.jugada.valor;
   }
   std::stable_sort(candidatas.begin(), candidatas.begin() + static_cast<long>(mejores), porValor);
   return candidatas.front().jugada;
 }
 
-Comando JugadorAutomatico::Decidir() {
-  const Mesa& mesa = vista_.mesa();
-  if (!vista_.Jugando() || vista_.Pausado() || !mesa.hayFicha || mesa.soltada) return Comando::Ninguno;
-  if (mesa.fichasEntradas != fichaVista_ || vista_.NivelActual() != nivelVisto_) {
+Comando JugadorAutomatico::Decidir(const Panorama& p) {
+  const Mesa& mesa = p.mesa;
+  if (!p.enJuego || !mesa.hayFicha || mesa.soltada) return Comando::Ninguno;
+  if (mesa.fichasEntradas != fichaVista_ || p.nivel != nivelVisto_) {
     fichaVista_ = mesa.fichasEntradas;
-    nivelVisto_ = vista_.NivelActual();
+    nivelVisto_ = p.nivel;
     pensando_ = true;
-    plan_ = Elegir(true);
+    plan_ = Elegir(p, true);
     pensando_ = false;
     giroSiguiente_ = 0;
     replaneado_ = false;
   }
-  return SiguienteTecla();
+  return SiguienteTecla(p);
 }
 
-Comando JugadorAutomatico::SiguienteTecla() {
+Comando JugadorAutomatico::SiguienteTecla(const Panorama& p) {
   // The square's turns come first, each once the drop is at rest again.
   if (giroSiguiente_ < plan_.giros.size()) {
-    if (vista_.mesa().celdaMasBaja > kCeldaMasBajaGiro) {
-      plan_ = Elegir(false);  // too late to turn: make the best of it
+    if (TardeParaGirarCuadrado(p.mesa)) {
+      plan_ = Elegir(p, false);  // too late to turn: make the best of it
       giroSiguiente_ = 0;
-    } else if (GotaEnMovimiento() || !vista_.PuedeGirarTablero()) {
+    } else if (GotaEnMovimiento(p.mesa) || !PuedeGirar(p)) {
       return Comando::Ninguno;
     } else {
       const bool antihorario = plan_.giros[giroSiguiente_++];
@@ -148,39 +144,38 @@ Comando JugadorAutomatico::SiguienteTecla() {
   }
   // After the turns the board is what the game made of it: look again.
   if (!plan_.giros.empty() && !replaneado_) {
-    if (GotaEnMovimiento()) return Comando::Ninguno;
-    plan_ = Elegir(false);
+    if (GotaEnMovimiento(p.mesa)) return Comando::Ninguno;
+    plan_ = Elegir(p, false);
     plan_.giros.clear();
     replaneado_ = true;
   }
   if (plan_.fila < 0) return Comando::Soltar;
 
-  const Modelo m(vista_);
-  const int fila = vista_.FichaEnJuego().fila;
-  const int pos = vista_.FichaEnJuego().posicion;
-  if (fila == kFichaTorpedo) {
+  const Modelo m(p);
+  const Pieza ficha = p.mesa.ficha;
+  if (ficha.fila == kFichaTorpedo) {
     // The torpedo is steered to its column and fired.
     const int columna = Columna(plan_.pos);
-    if (Columna(pos) == columna) return Comando::Soltar;
-    const int paso = columna < Columna(pos) ? -1 : 1;
-    if (!m.Libre(pos + paso)) return Comando::Soltar;
-    return paso < 0 ? Comando::Izquierda : Comando::Derecha;
+    if (Columna(ficha.posicion) == columna) return Comando::Soltar;
+    const Comando hacia = columna < Columna(ficha.posicion) ? Comando::Izquierda : Comando::Derecha;
+    Pieza paso = ficha;
+    return Llevar(m.tablero(), paso, hacia) ? hacia : Comando::Soltar;
   }
 
   Comando c = Comando::Ninguno;
-  Recorrido(m, cat_).Andar(fila, pos, [&](int f, int p, int8_t primero) {
-    if (f != plan_.fila || m.Caida(f, p) != plan_.pos) return false;
-    c = primero == kNinguno ? Comando::Soltar : kComandoDe[primero];
+  Recorrido(m).Andar(ficha.fila, ficha.posicion, [&](int f, int pos, int8_t primero) {
+    if (f != plan_.fila || m.Caida(f, pos) != plan_.pos) return false;
+    c = primero == kNinguno ? Comando::Soltar : kTeclasJugador[primero];
     return true;
   });
   if (c != Comando::Ninguno) return c;
   // Out of reach now (the piece fell past a ledge): a new plan from here.
-  plan_ = Elegir(false);
+  plan_ = Elegir(p, false);
   if (plan_.fila < 0) return Comando::Soltar;
   c = Comando::Soltar;
-  Recorrido(m, cat_).Andar(fila, pos, [&](int f, int p, int8_t primero) {
-    if (f != plan_.fila || m.Caida(f, p) != plan_.pos) return false;
-    if (primero != kNinguno) c = kComandoDe[primero];
+  Recorrido(m).Andar(ficha.fila, ficha.posicion, [&](int f, int pos, int8_t primero) {
+    if (f != plan_.fila || m.Caida(f, pos) != plan_.pos) return false;
+    if (primero != kNinguno) c = kTeclasJugador[primero];
     return true;
   });
   return c;

@@ -1,8 +1,8 @@
-// The computer player. It sees what a person sees (the board, the falling
-// piece, the "Siguiente" preview, the level's objective) through the game's
-// read-only view and answers with one command at a time, as a person at the
-// keyboard would: whoever drives it (the headless runner, the demo) presses
-// that command's key and asks again after every event.
+// The computer player. It sees what a person sees (game/Panorama.h: the
+// board, the falling piece, the "Siguiente" preview, the level's objective)
+// and answers with one command at a time, as a person at the keyboard would:
+// whoever drives it (the headless runner, the demo) hands that command to the
+// game and asks again after every event.
 //
 // For every new piece it tries each reachable placement, after each way of
 // turning the square where the level allows it, lands it in its own picture
@@ -16,22 +16,20 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/Catalogo.h"
+#include "game/Panorama.h"
 #include "jugador/Alcance.h"
 #include "jugador/Evaluacion.h"
 
 namespace tumbla {
 
-class Vista;
 class Modelo;
 
 class JugadorAutomatico {
  public:
-  JugadorAutomatico(const Vista& vista, const Catalogo& catalogo);
-
-  // The command to give now, or Ninguno when there is nothing to do until
-  // the game moves on (the next tick, the drop coming to rest).
-  Comando Decidir();
+  // The command to give now in the game that shows `p`, or Ninguno when
+  // there is nothing to do until the game moves on (the next tick, the drop
+  // coming to rest).
+  Comando Decidir(const Panorama& p);
 
   // At a person's pace: a moment to think when a piece appears and a delay
   // before each key (at once when not set).
@@ -48,23 +46,20 @@ class JugadorAutomatico {
     int pos = -1;
     double valor = 0;
   };
-  // The placement it would choose for the falling piece now.
-  Jugada Elegir(bool conGiros) const;
+  // The placement it would choose for the piece falling in `p`.
+  Jugada Elegir(const Panorama& p, bool conGiros) const;
 
  private:
-  Comando SiguienteTecla();
+  Comando SiguienteTecla(const Panorama& p);
   // The pace for the piece in the air (already thinking) and for a new one.
-  Ritmo RitmoAhora() const;
-  Ritmo RitmoNueva() const;
-  bool GotaEnMovimiento() const;
+  Ritmo RitmoAhora(const Panorama& p) const;
+  Ritmo RitmoNueva(const Panorama& p) const;
   // Every placement of the falling piece with the board it leaves, and the
   // best the preview piece can then do.
   struct Candidata;
-  std::vector<Candidata> Primeras(const Modelo& base, bool conGiros) const;
-  double MejorSegunda(const Modelo& despues, int siguiente) const;
+  std::vector<Candidata> Primeras(const Panorama& p, const Modelo& base, bool conGiros) const;
+  double MejorSegunda(const Panorama& p, const Modelo& despues, int siguiente) const;
 
-  const Vista& vista_;
-  const Catalogo& cat_;
   Ritmo ritmo_;
   bool pensando_ = false;  // planning a piece that has just appeared
   long fichaVista_ = -1;

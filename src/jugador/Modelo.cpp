@@ -2,7 +2,6 @@
 
 #include "game/Pasos.h"
 #include "game/Reglas.h"
-#include "motor/Vista.h"
 
 namespace tumbla {
 
@@ -24,10 +23,11 @@ int Suposiciones::Sortear(Sorteo sorteo, int n) {
   return 0;
 }
 
-Modelo::Modelo(const Vista& vista) {
-  const Mesa& m = vista.mesa();
-  // What shows: the board, the falling piece, the preview, the objective's
-  // count, the clear-together count on the panel, the drop and the plant.
+Modelo::Modelo(const Panorama& panorama) {
+  const Mesa& m = panorama.mesa;
+  // The board, the falling piece, the preview, the objective's count, the
+  // clear-together count on the panel, the drop and the plant: a placement
+  // is played from there.
   mesa_.tablero = m.tablero;
   mesa_.ficha = m.ficha;
   mesa_.hayFicha = m.hayFicha;
@@ -39,7 +39,7 @@ Modelo::Modelo(const Vista& vista) {
   mesa_.planta = m.planta;
   mesa_.direccionPlanta = m.direccionPlanta;
   if (m.reglas != nullptr) modo_ = m.reglas->modo();
-  subida_ = m.subida.intervalo > 0;
+  subida_ = panorama.subida;
 }
 
 bool Modelo::Cuadrado() const { return mesa_.reglas != nullptr && mesa_.reglas->Cuadrado(); }
@@ -50,7 +50,6 @@ int Modelo::Caida(int fila, int pos) const {
   return tumbla::Caida(mesa_.tablero, {static_cast<int16_t>(fila), static_cast<int16_t>(pos)}).posicion;
 }
 
-int Modelo::DestinoTorpedo(int pos) const { return tumbla::DestinoTorpedo(mesa_.tablero, pos); }
 
 int Modelo::CeldaRosa() const {
   for (int i = 0; i < kCeldas; ++i) {
@@ -62,7 +61,7 @@ int Modelo::CeldaRosa() const {
 void Modelo::Anotar(const Suceso& s) {
   filasQuitadas_ += s.filas;
   ganado_ |= s.cumplido;
-  perdido_ |= s.perdido;
+  perdido_ |= s.Perdido();
 }
 
 void Modelo::Aterrizar(int fila, int pos, bool conSiguiente, bool izquierda) {

@@ -1,13 +1,12 @@
 // The computer player's picture of a level: a copy of the table made of
-// what a person sees on the screen (the board, the falling piece, the
+// what a person sees (game/Panorama.h: the board, the falling piece, the
 // "Siguiente" preview, the objective, the group's rules as its caption and
 // icons tell them, the clear-together count on the panel, the drop and the
 // plant), on which it plays the game's own steps to see what a placement,
-// a turn of the square or a torpedo would lead to. What a person cannot see
-// (the torpedo's charge, the rising board's countdown) it leaves out; where
-// the game draws at random it assumes (Suposiciones): the plant grows to the
-// right first (or to the left, when asked), Superpanic's shuffle is a plain
-// cycle, unknown pieces are the first of the set.
+// a turn of the square or a torpedo would lead to. Where the game draws at
+// random it assumes (Suposiciones): the plant grows to the right first (or
+// to the left, when asked), Superpanic's shuffle is a plain cycle, unknown
+// pieces are the first of the set.
 #pragma once
 
 #include <cstdint>
@@ -15,15 +14,14 @@
 #include "game/Azar.h"
 #include "game/Mesa.h"
 #include "game/Modo.h"
+#include "game/Panorama.h"
 #include "game/Suceso.h"
 
 namespace tumbla {
 
-class Vista;
-
 class Modelo {
  public:
-  explicit Modelo(const Vista& vista);
+  explicit Modelo(const Panorama& panorama);
 
   int16_t operator[](int i) const { return mesa_.tablero[i]; }
   bool Libre(int i) const { return i >= 0 && i < kCeldas && mesa_.tablero[i] < 1; }
@@ -36,11 +34,9 @@ class Modelo {
   bool Subida() const { return subida_; }   // the board rises (its icon shows)
   int BorrarCada() const { return mesa_.borrarCada; }
 
-  bool Cabe(int fila, int pos) const { return mesa_.tablero.Cabe({static_cast<int16_t>(fila), static_cast<int16_t>(pos)}); }
+  const Tablero& tablero() const { return mesa_.tablero; }
   // Where a piece at `pos` comes to rest when dropped.
   int Caida(int fila, int pos) const;
-  // Where the torpedo fired from `pos` settles.
-  int DestinoTorpedo(int pos) const;
 
   // A piece lands at `pos` (its resting place): the game's landing, with its
   // pass and the group's hooks, then the blue drop falls to rest. With

@@ -60,7 +60,7 @@ void Clasico::TickBloqueExtra(Mesa& m, Azar& azar, Suceso& s) const {
   if (n > 0) {
     const int elegida = std::clamp(azar.Sortear(Sorteo::Columna, n), 0, n - 1);
     m.tablero.Poner(candidatas[static_cast<size_t>(elegida)], kMuro);
-    s.sonido = sonido::kTorpedoOBloque;
+    s.Sonar(sonido::kTorpedoOBloque);
   }
   // The block is no landing: no group hook runs and no piece enters.
   Pasada(m, azar, false, s);

@@ -14,18 +14,26 @@ bool PonerGota(Mesa& m, int gota) {
   return true;
 }
 
-bool BajarGota(Mesa& m, Azar& azar, Suceso& s) {
-  const int antes = m.celdaGota;
-  // Nothing to move when the drop is not on the board.
-  if (antes < 0 || antes >= kCeldas || m.tablero[antes] != kGotaAzul) return false;
-  const int abajo = antes + kAncho;
+bool GotaEnTablero(const Mesa& m) {
+  return m.celdaGota >= 0 && m.celdaGota < kCeldas && m.tablero[m.celdaGota] == kGotaAzul;
+}
+
+bool GotaCae(const Mesa& m) {
+  if (!GotaEnTablero(m)) return false;
+  const int abajo = m.celdaGota + kAncho;
   // The falling piece is not in the board, but its cells are not free
   // either: a drop there would be covered by the piece when it lands.
-  if (abajo < kCeldas && m.tablero[abajo] == kLibre && !m.Cubre(abajo)) {
+  return abajo < kCeldas && m.tablero[abajo] == kLibre && !m.Cubre(abajo);
+}
+
+bool BajarGota(Mesa& m, Azar& azar, Suceso& s) {
+  // Nothing to move when the drop is not on the board.
+  if (!GotaEnTablero(m)) return false;
+  if (GotaCae(m)) {
     m.gotaCayendo = true;
-    m.celdaGota = static_cast<int16_t>(abajo);
-    s.sonido = sonido::kGota;
-    m.tablero.Poner(antes, kLibre);
+    m.tablero.Poner(m.celdaGota, kLibre);
+    m.celdaGota = static_cast<int16_t>(m.celdaGota + kAncho);
+    s.Sonar(sonido::kGota);
   } else {
     m.gotaCayendo = false;
     // Rows the drop completed go; the drop stays, or moves down with the

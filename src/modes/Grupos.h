@@ -16,6 +16,10 @@ const ReglasGrupo& ReglasDe(Modo modo);
 
 // The blue drop starts in its cell (none when 0). True when there is one.
 bool PonerGota(Mesa& m, int gota);
+// The blue drop stands on the board; and, besides, the cell under it is
+// free (the falling piece's cells are not): its next tick takes it down a row.
+bool GotaEnTablero(const Mesa& m);
+bool GotaCae(const Mesa& m);
 // The drop tick: the drop falls a row while the cell below is free (and
 // not under the falling piece), else the rows it completes go. True when it
 // stands in the bottom row and the level goes on.

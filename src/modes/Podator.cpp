@@ -190,7 +190,7 @@ void Podator::Crecer(Mesa& m, Azar& azar, Suceso& s) {
   }
   // The flower reached the top row.
   if (m.celdaGota < kAncho) {
-    s.perdido = true;
+    s.derrota = Derrota::Planta;
     return;
   }
   // The new plant cell may complete a row.

@@ -5,17 +5,17 @@
 
 #include <optional>
 
+#include "game/Panorama.h"
 #include "game/Pieza.h"
 
 namespace tumbla {
 
-class Vista;
-
 class Consejero {
  public:
   virtual ~Consejero() = default;
-  // The resting place it would choose for the piece falling now, if any.
-  virtual std::optional<Pieza> Consejo(const Vista& v) = 0;
+  // The resting place it would choose for the piece falling in what a
+  // person sees, if any.
+  virtual std::optional<Pieza> Consejo(const Panorama& p) = 0;
 };
 
 }  // namespace tumbla

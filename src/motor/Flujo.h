@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "game/Suceso.h"
 #include "motor/Plataforma.h"
 
 namespace tumbla {
@@ -38,7 +39,7 @@ enum class Despues : uint8_t {
 struct Espera {
   Peticion peticion;
   Despues despues = Despues::Nada;
-  int motivo = 0;                    // FinPartida: why the game ended
+  Derrota derrota = Derrota::Ninguna;  // FinPartida: why the level was lost (Ninguna: every level done)
   bool trasPerder = false;           // Selector: opened after a lost game
   std::array<bool, 3> temporizadores{};  // Introduccion: the timers held meanwhile
   bool Hay() const { return peticion.tipo != TipoPeticion::Ninguna; }
@@ -48,6 +49,7 @@ struct Flujo {
   Fase fase = Fase::Apagado;
   Orden orden = Orden::Ninguna;
   int16_t nivelActual = 0;      // the position in play, 0 before the first
+  Derrota derrota = Derrota::Ninguna;  // why the last level was lost, until another begins
   bool noGuardar = false;       // chosen beyond the open levels: completions are not stored
   bool fichaTrasFin = false;    // the lost piece still shows under the box
   bool bloqueoPausa = false;    // the extra blocks ran when the game paused

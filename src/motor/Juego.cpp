@@ -2,26 +2,17 @@
 // and what it does with a step of the rules.
 #include "motor/Juego.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "game/Pasos.h"
-#include "game/Sonidos.h"
 #include "motor/Presentador.h"
 
 namespace tumbla {
 
-namespace {
-
-constexpr int kPasoVelocidad = 3;
-constexpr int kIntervaloMinimo = 50;
-
-}  // namespace
-
 Juego::Juego(Plataforma& plataforma, std::string rutaIni, CatalogoNiveles niveles)
     : plataforma_(plataforma),
-      azar_(*this),
+      azar_(plataforma),
       niveles_(std::move(niveles)),
       ini_(std::move(rutaIni)),
       almacen_(ini_, demo_),
@@ -95,7 +86,7 @@ void Juego::Responder(bool aceptar) {
       break;
     case Despues::MinutoExtra:
       if (!aceptar) {
-        FinPartida(2);
+        FinPartida(Derrota::Tiempo);
         break;
       }
       progreso_.CambiarMinutos(-1);
@@ -103,7 +94,7 @@ void Juego::Responder(bool aceptar) {
       Gravedad();  // the tick goes on
       break;
     case Despues::FinPartida:
-      TrasFinPartida(e.motivo);
+      TrasFinPartida(e.derrota);
       break;
     case Despues::Introduccion:
       tiempos_.Activar(Temporizador::Juego, e.temporizadores[0]);
@@ -119,7 +110,7 @@ void Juego::Responder(bool aceptar) {
       if (aceptar) progreso_.Reset();
       break;
     case Despues::Persiana:
-      marcador_.Sumar(5);
+      marcador_.FilaPersiana();
       PasoPersiana();
       break;
     case Despues::Selector:
@@ -183,33 +174,31 @@ void Juego::AvisarAjustes() {
 
 void Juego::Sonar(int id) { plataforma_.sonido(id, ajustes_.Sonido()); }
 
-void Juego::SonarPaso() {
-  if (enCurso_.suceso == nullptr) return;
-  const Suceso& s = *enCurso_.suceso;
-  if (!enCurso_.sonido && s.sonido != 0) {
-    Sonar(s.sonido);
-    enCurso_.sonido = true;
-  }
-  for (; enCurso_.filas < s.filas; ++enCurso_.filas) Sonar(sonido::kFila);
+void Juego::Sonar(const Suceso& s) {
+  for (int k = 0; k < s.numSonidos; ++k) Sonar(s.sonidos[static_cast<size_t>(k)]);
 }
 
 void Juego::Paso(const std::function<void(Suceso&)>& paso) {
+  // A step's sounds are heard after it, in the order it made them. Nothing
+  // a host shows can tell them from sounds heard as they were made, since a
+  // draw shows only as the value handed over; but a draw the host cannot
+  // make (a replay script out of values) cuts the step short, and what it
+  // made before that draw is still heard.
   Suceso s;
-  enCurso_ = {&s, false, 0};
-  paso(s);
-  SonarPaso();
-  enCurso_ = {};
-  marcador_.Sumar(s.puntos);
-  if (s.ciclos > 0) {
-    const EstadoTemporizador& juego = tiempos_[Temporizador::Juego];
-    tiempos_.Poner(Temporizador::Juego, juego.activo,
-                   std::max(kIntervaloMinimo, juego.intervalo - kPasoVelocidad * s.ciclos));
+  try {
+    paso(s);
+  } catch (...) {
+    Sonar(s);
+    throw;
   }
+  Sonar(s);
+  marcador_.Anotar(s);
+  tiempos_.Poner(Temporizador::Juego, tiempos_[Temporizador::Juego].activo, marcador_.intervalo);
   cambios_.filasBorradas |= s.filasVistas;
   if (s.cumplido) {
     NivelCompletado();
-  } else if (s.perdido) {
-    FinPartida(1);
+  } else if (s.Perdido()) {
+    FinPartida(s.derrota);
   }
 }
 

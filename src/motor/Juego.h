@@ -6,10 +6,13 @@
 // the game sits in a waiting phase.
 //
 // The engine is a few parts, each with its own state: the table the rules
-// act on (game/Mesa.h), the level in play, the flow (Flujo.h), the settings
-// and the progress behind the settings store (progress/), the level clock,
-// the shutter, the demo and the score (Partes.h), and the level window's
-// model. Its steps live in one file per concern:
+// act on (game/Mesa.h) and the score and pace of play (game/Marcador.h), the
+// level in play, the flow (Flujo.h), the settings and the progress behind
+// the settings store (progress/), the level clock, the shutter and the demo
+// (Partes.h), and the level window's model. It decides no rule: the rules'
+// steps and functions (game/Pasos.h, game/Marcador.h) say what a command, a
+// tick or a completed level does, and the engine plays, times, asks and
+// stores what they say. Its steps live in one file per concern:
 //   Juego.cpp        the entry points, requests and answers, what a step did
 //   JuegoTiempo.cpp  the three timers' events, the level clock, the pause
 //   JuegoNiveles.cpp a level's start and end, the level window
@@ -21,10 +24,11 @@
 #include <string>
 #include <vector>
 
+#include "game/Comando.h"
+#include "game/Marcador.h"
 #include "game/Mesa.h"
 #include "game/Suceso.h"
 #include "levels/InicioNivel.h"
-#include "motor/Comando.h"
 #include "motor/Consejero.h"
 #include "motor/Flujo.h"
 #include "motor/Pantalla.h"
@@ -115,24 +119,14 @@ class Juego {
     AlmacenIni& ini_;
     const Demostracion& demo_;
   };
-  // The host's random numbers, for the rules. The sounds of a step are
-  // heard as the step makes them: before it draws, what it made so far plays.
+  // The host's random numbers, for the rules.
   class AzarJuego : public Azar {
    public:
-    explicit AzarJuego(Juego& juego) : juego_(juego) {}
-    int Sortear(Sorteo s, int n) override {
-      juego_.SonarPaso();
-      return juego_.plataforma_.aleatorio(s, n);
-    }
+    explicit AzarJuego(Plataforma& plataforma) : plataforma_(plataforma) {}
+    int Sortear(Sorteo s, int n) override { return plataforma_.aleatorio(s, n); }
 
    private:
-    Juego& juego_;
-  };
-  // The step of the rules under way, and how much of its sound was heard.
-  struct PasoEnCurso {
-    const Suceso* suceso = nullptr;
-    bool sonido = false;
-    int filas = 0;
+    Plataforma& plataforma_;
   };
 
   // ---- Juego.cpp -------------------------------------------------------------
@@ -147,10 +141,10 @@ class Juego {
   // game waits for nothing.
   void AvisarAjustes();
   void Sonar(int id);
+  void Sonar(const Suceso& s);  // a step's sounds, in order
   // Runs a step of the rules on the table, then plays, scores and times what
   // it did, and ends the level when it was won or lost.
   void Paso(const std::function<void(Suceso&)>& paso);
-  void SonarPaso();
   void EjecutarAccion(Comando c);
   // ---- JuegoTiempo.cpp -------------------------------------------------------
   void TickJuego();
@@ -170,8 +164,9 @@ class Juego {
   void GuardarNivelGanado();
   void PasoPersiana();
   void TerminarNivel();
-  void FinPartida(int motivo);
-  void TrasFinPartida(int motivo);
+  // The level lost (`derrota`), or every level done (Derrota::Ninguna).
+  void FinPartida(Derrota derrota);
+  void TrasFinPartida(Derrota derrota);
   void Continuar();
   void AbrirNuevo(bool trasPerder = false);
   void AbrirSelector(bool trasPerder);
@@ -185,7 +180,6 @@ class Juego {
 
   Plataforma& plataforma_;
   AzarJuego azar_;
-  PasoEnCurso enCurso_;
   CatalogoNiveles niveles_;
   AlmacenIni ini_;
   Demostracion demo_;

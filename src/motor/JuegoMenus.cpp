@@ -1,7 +1,6 @@
 // Start-up, what each command does (the keys of play and the menu items),
 // and the demo.
 #include "game/Pasos.h"
-#include "game/Sonidos.h"
 #include "motor/Juego.h"
 #include "progress/Ayuda.h"
 
@@ -94,7 +93,7 @@ void Juego::EjecutarAccion(Comando c) {
       break;
     case Comando::Abandonar:
       // Given up: lost as any lost level, with no minute and no record.
-      if (flujo_.Jugando()) FinPartida(1);
+      if (flujo_.Jugando()) FinPartida(Derrota::Abandono);
       break;
     case Comando::Ausencia:
       // Only the pause key goes on, as after any pause.
@@ -115,41 +114,17 @@ void Juego::EjecutarAccion(Comando c) {
 }
 
 void Juego::AccionDeJuego(Comando c) {
+  // The commands of play act on the table while a level is in play and not
+  // paused; what each does is the rules' (Actuar).
   const bool mueve = flujo_.fase == Fase::Jugando;
-  switch (c) {
-    case Comando::Izquierda:
-    case Comando::Derecha:
-    case Comando::Abajo:
-      // After a hard drop the piece lands where it is: it no longer moves.
-      if (mueve && !mesa_.soltada) Mover(mesa_, c == Comando::Izquierda ? -1 : c == Comando::Derecha ? 1 : kAncho);
-      break;
-    case Comando::Girar:
-    case Comando::GirarAlReves:
-      if (mueve) Girar(mesa_, c == Comando::GirarAlReves);
-      break;
-    case Comando::Soltar:
-      if (!mueve || !mesa_.hayFicha) break;
-      if (mesa_.ficha.fila == kFichaTorpedo) {
-        Paso([this](Suceso& s) { LanzarTorpedo(mesa_, s); });
-      } else {
-        Soltar(mesa_);
-      }
-      break;
-    case Comando::GirarCuadrado3:
-    case Comando::GirarCuadrado4:
-      if (mueve && PuedeGirarCuadrado(mesa_)) {
-        Paso([this, c](Suceso& s) { GirarCuadrado(mesa_, azar_, c == Comando::GirarCuadrado3, s); });
-      }
-      break;
-    case Comando::Pausa:
-      if (flujo_.fase == Fase::Pausado) {
-        Reanudar();
-      } else if (mueve) {
-        flujo_.orden = Orden::Pausa;
-      }
-      break;
-    default:
-      break;
+  if (c != Comando::Pausa) {
+    if (mueve) Paso([this, c](Suceso& s) { Actuar(mesa_, c, azar_, s); });
+    return;
+  }
+  if (flujo_.fase == Fase::Pausado) {
+    Reanudar();
+  } else if (mueve) {
+    flujo_.orden = Orden::Pausa;
   }
 }
 
@@ -199,7 +174,7 @@ void Juego::TerminarDemostracion() {
   flujo_.orden = Orden::Ninguna;
   flujo_.fichaTrasFin = false;
   flujo_.nivelActual = demo_.nivelAntes;
-  mesa_.hayFicha = false;
+  RetirarFicha(mesa_);
   persiana_.Quitar();
   marcador_.puntos = 0;
   // The screen as the game starts: an empty board in its full frame, the

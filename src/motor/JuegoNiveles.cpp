@@ -2,7 +2,6 @@
 // completed level (the shutter comes down, points, the extra minute and the
 // progress, then ENTER for the next position) and the end of the game (lost,
 // or every level done).
-#include <algorithm>
 
 #include "game/Pasos.h"
 #include "game/Reglas.h"
@@ -14,23 +13,7 @@ namespace tumbla {
 
 namespace {
 
-constexpr int kIntervaloInicial = 300;  // ms, a level chosen in the level window
-constexpr int kIntervaloMaximo = 300;
-constexpr int kFrenadoPorNivel = 30;    // ms added to the play timer per completed level
-constexpr int kPuntosFilaPersiana = 5;
-constexpr int kPuntosNivel = 100;
 constexpr double kPasoPersiana = 0.05;  // seconds per shutter row
-
-// The empty rows at the top of the board, which the shutter comes down over.
-int FilasLibresArriba(const Tablero& t) {
-  int filas = 0;
-  for (int s = 1; s < kBaseFilaInferior + kAncho; s += kAncho, ++filas) {
-    for (int i = s; i <= s + 10; ++i) {
-      if (t[i] != kLibre) return filas;
-    }
-  }
-  return filas;
-}
 
 }  // namespace
 
@@ -70,10 +53,10 @@ void Juego::JugarNivel(int posicion, bool gris) {
   flujo_.noGuardar = gris;
   persiana_.visible = false;
   reloj_.Apagar();
-  marcador_.puntos = 0;
+  marcador_.Empezar();
   flujo_.nivelActual = static_cast<int16_t>(posicion - 1);
   flujo_.fase = Fase::SinNivel;
-  tiempos_.Poner(Temporizador::Juego, true, kIntervaloInicial);
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
   EmpezarNivel();
 
   std::string titulo;
@@ -92,7 +75,7 @@ void Juego::EmpezarNivel() {
   // Past the last position the whole game is done.
   flujo_.nivelActual = static_cast<int16_t>(flujo_.nivelActual + 1);
   if (flujo_.nivelActual > kNumNiveles) {
-    FinPartida(0);
+    FinPartida(Derrota::Ninguna);
     return;
   }
   nivel_ = EmpezarMesa(mesa_, niveles_, flujo_.nivelActual, azar_);
@@ -102,8 +85,9 @@ void Juego::EmpezarNivel() {
   flujo_.fase = Fase::Jugando;
   flujo_.orden = Orden::Ninguna;
   flujo_.fichaTrasFin = false;
+  flujo_.derrota = Derrota::Ninguna;
   persiana_.Quitar();
-  marcador_.alEmpezar = marcador_.puntos;
+  marcador_.EmpezarNivel();
   marcador_.record = progreso_.Record(flujo_.nivelActual);
   marcador_.conPista = ajustes_.Pista();
 }
@@ -114,7 +98,7 @@ void Juego::NivelCompletado() {
   // falling) ends the pause.
   Retirar();
   flujo_.fase = Fase::Completado;
-  mesa_.hayFicha = false;
+  RetirarFicha(mesa_);
   tiempos_.Activar(Temporizador::Juego, true);
   tiempos_.Activar(Temporizador::Gota, false);
   tiempos_.Activar(Temporizador::BloqueExtra, false);
@@ -130,17 +114,15 @@ void Juego::GuardarNivelGanado() {
   // level will bring: quitting while the shutter comes down loses nothing.
   if (demo_.activa) return;  // no minute, no progress and no record from a demo
   // A level played with the hint counts as progress, but makes no record.
-  const int64_t puntos = int64_t{marcador_.puntos} - marcador_.alEmpezar +
-                         kPuntosFilaPersiana * FilasLibresArriba(mesa_.tablero) + kPuntosNivel;
-  progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar,
-                          marcador_.conPista ? -1 : static_cast<int32_t>(std::min<int64_t>(puntos, kPuntosMaximos)));
+  const int32_t puntos = marcador_.PuntosAlSuperar(FilasPersiana(mesa_.tablero));
+  progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar, marcador_.conPista ? -1 : puntos);
 }
 
 void Juego::PasoPersiana() {
-  // The shutter comes down over the empty top rows, one row per step, 5
-  // points a row; it shows even with no row to cover, so that ENTER can
-  // always go on.
-  if (persiana_.filas < FilasLibresArriba(mesa_.tablero)) {
+  // The shutter comes down over the empty top rows, one row per step (each
+  // scores); it shows even with no row to cover, so that ENTER can always
+  // go on.
+  if (PersianaBaja(mesa_.tablero, persiana_.filas)) {
     persiana_.filas += 1;
     persiana_.visible = true;
     Pedir(Peticion{TipoPeticion::Persiana, Icono::Informacion, "", "", kPasoPersiana}, Despues::Persiana);
@@ -152,15 +134,13 @@ void Juego::PasoPersiana() {
 void Juego::TerminarNivel() {
   persiana_.visible = true;
   persiana_.espera = true;
-  marcador_.Sumar(kPuntosNivel);
-  // Each completed level gives the player a slower start.
-  tiempos_.Poner(Temporizador::Juego, true,
-                 std::min(kIntervaloMaximo, tiempos_[Temporizador::Juego].intervalo + kFrenadoPorNivel));
+  marcador_.NivelSuperado();
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
   Sonar(sonido::kNivelCompletado);
   demo_.ganadoEn = plataforma_.reloj();
   // The panel shows the record the win made, stored already.
   if (!demo_.activa && !marcador_.conPista) {
-    marcador_.record = std::max(marcador_.record, marcador_.puntos - marcador_.alEmpezar);
+    marcador_.record = std::max(marcador_.record, marcador_.PuntosNivel());
   }
 }
 
@@ -171,36 +151,38 @@ void Juego::Continuar() {
   EmpezarNivel();
 }
 
-void Juego::FinPartida(int motivo) {
+void Juego::FinPartida(Derrota derrota) {
   // Everything stops before the message shows, so nothing can run on under
   // it. The falling piece stays drawn under the message.
   Retirar();
   tiempos_.Parar();
   flujo_.fase = Fase::Perdido;
+  flujo_.derrota = derrota;
   flujo_.fichaTrasFin = mesa_.hayFicha;
-  mesa_.hayFicha = false;
+  RetirarFicha(mesa_);
   reloj_.Apagar();
   if (demo_.activa) {
     Sonar(sonido::kFinPartida);
     TerminarDemostracion();
     return;
   }
-  if (motivo != 0) Sonar(sonido::kFinPartida);
+  const bool perdida = derrota != Derrota::Ninguna;
+  if (perdida) Sonar(sonido::kFinPartida);
   Espera e{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
-            motivo != 0 ? "GAME OVER" : "FELICIDADES!\r\rHas conseguido acabar el juego!"},
+            perdida ? "GAME OVER" : "FELICIDADES!\r\rHas conseguido acabar el juego!"},
            Despues::FinPartida};
-  e.motivo = motivo;
+  e.derrota = derrota;
   Pedir(e);
 }
 
-void Juego::TrasFinPartida(int motivo) {
+void Juego::TrasFinPartida(Derrota derrota) {
   // The screen is cleared; the board values stay as they were. After a loss
   // the player picks the next level at once.
   flujo_.fase = Fase::SinNivel;
   flujo_.fichaTrasFin = false;
   reloj_.Ocultar();
   persiana_.Quitar();
-  if (motivo != 0) {
+  if (derrota != Derrota::Ninguna) {
     demo_.pedida = false;
     AbrirNuevo(true);
   }

@@ -41,7 +41,7 @@ bool Juego::RelojDelNivel() {
   if (reloj_.Correr(plataforma_.reloj()) >= 1) return true;
   // Time is up: an extra minute, if the player has one and wants it.
   if (progreso_.MinutosExtra() < 1 || demo_.activa) {
-    FinPartida(2);
+    FinPartida(Derrota::Tiempo);
     return false;
   }
   Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana,

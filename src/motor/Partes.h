@@ -1,9 +1,8 @@
 // The engine's small parts besides the clock: the three timers as the game
-// set them (and as the host was told), the shutter over a completed level,
-// the demo, and the score of the level in play.
+// set them (and as the host was told), the shutter over a completed level
+// and the demo. (The score and the pace are the rules' own: game/Marcador.h.)
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -45,18 +44,6 @@ struct Demostracion {
   int16_t nivelAntes = 0;  // the position to go back to when it ends
   double ganadoEn = 0;     // when its last level was won: the next follows a few seconds on
   bool GuardaNada() const { return pedida || activa; }
-};
-
-// The score: the running total (kept from level to level until a level is
-// chosen in the level window), what it was when the level began, and the
-// best ever made on the level in play.
-struct Marcador {
-  int32_t puntos = 0;
-  int32_t alEmpezar = 0;
-  int32_t record = 0;
-  bool conPista = false;  // the hint showed during the level: its score makes no record
-  // Points add up to the most a score holds, and stop there.
-  void Sumar(int32_t p) { puntos = static_cast<int32_t>(std::min<int64_t>(int64_t{puntos} + p, kPuntosMaximos)); }
 };
 
 }  // namespace tumbla

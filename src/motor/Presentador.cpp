@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "game/Pasos.h"
 #include "game/Reglas.h"
 
 namespace tumbla {
@@ -38,13 +39,12 @@ void PresentarTablero(const Vista& v, Consejero* consejero, Pantalla& p) {
   }
   // Where the piece would come to rest, when the player wants to see it.
   if (v.ajustes().Sombra() && m.hayFicha && v.Jugando() && m.tablero.Cabe(ficha)) {
-    Pieza abajo = ficha;
-    while (m.tablero.Cabe(abajo.Movida(kAncho))) abajo = abajo.Movida(kAncho);
+    const Pieza abajo = Caida(m.tablero, ficha);
     for (int k = 0; k < abajo.NumCeldas(); ++k) p.sombra.set(static_cast<size_t>(abajo.Celda(k)));
   }
   // Where the computer would put it, when the player asks for a hint.
   if (v.ajustes().Pista() && m.hayFicha && v.fase() == Fase::Jugando && consejero != nullptr) {
-    if (const auto consejo = consejero->Consejo(v)) {
+    if (const auto consejo = consejero->Consejo(v.panorama())) {
       for (int k = 0; k < consejo->NumCeldas(); ++k) {
         const int i = consejo->Celda(k);
         if (i >= 0 && i < kCeldas) p.pista.set(static_cast<size_t>(i));
@@ -87,7 +87,7 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
     }
   }
   p.lblTiempo = {v.reloj().Texto(), v.reloj().Visible()};
-  p.lblPuntos = {std::to_string(v.marcador().puntos - v.marcador().alEmpezar), enPantalla};
+  p.lblPuntos = {std::to_string(v.marcador().PuntosNivel()), enPantalla};
   p.lblRecord = {std::to_string(v.marcador().record), enPantalla};
   p.lblPista.visible = enPantalla && v.marcador().conPista && !v.demo().activa;
 }

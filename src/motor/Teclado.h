@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "motor/Comando.h"
+#include "game/Comando.h"
 #include "progress/Almacen.h"
 #include "progress/Ayuda.h"
 

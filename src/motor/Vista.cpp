@@ -1,6 +1,5 @@
 #include "motor/Vista.h"
 
-#include "game/Pasos.h"
 #include "game/Reglas.h"
 #include "motor/Juego.h"
 
@@ -12,7 +11,37 @@ const Nivel& Vista::nivel() const { return juego_.nivel_; }
 const char* Vista::NombreModo() const {
   return mesa().reglas != nullptr ? mesa().reglas->NombreModo() : "none";
 }
-bool Vista::PuedeGirarTablero() const { return fase() == Fase::Jugando && PuedeGirarCuadrado(mesa()); }
+
+Panorama Vista::panorama() const {
+  const Mesa& m = mesa();
+  Panorama p;
+  // The board with its drop and plant; the falling piece, how far down it
+  // has been and whether it was dropped; the preview, each new piece and
+  // the piece set; the objective's count, the clear-together figure and the
+  // group's rules.
+  Mesa& visto = p.mesa;
+  visto.tablero = m.tablero;
+  visto.ficha = m.ficha;
+  visto.hayFicha = m.hayFicha;
+  visto.soltada = m.soltada;
+  visto.celdaMasBaja = m.celdaMasBaja;
+  visto.siguiente = m.siguiente;
+  visto.fichasEntradas = m.fichasEntradas;
+  visto.fichas = m.fichas;
+  visto.reglas = m.reglas;
+  visto.borrarCada = m.borrarCada;
+  visto.lineasRestantes = m.lineasRestantes;
+  visto.objetivoAlcanzado = m.objetivoAlcanzado;
+  visto.celdaGota = m.celdaGota;
+  visto.gotaCayendo = m.gotaCayendo;
+  visto.planta = m.planta;
+  visto.direccionPlanta = m.direccionPlanta;
+  p.subida = m.subida.intervalo > 0;
+  p.enJuego = fase() == Fase::Jugando;
+  p.nivel = NivelActual();
+  p.intervaloMs = Temporizador(tumbla::Temporizador::Juego).intervalo;
+  return p;
+}
 const Demostracion& Vista::demo() const { return juego_.demo_; }
 const Persiana& Vista::persiana() const { return juego_.persiana_; }
 const RelojNivel& Vista::reloj() const { return juego_.reloj_; }

@@ -1,13 +1,15 @@
 // What anyone outside the game may know of it, read-only: the table, the
 // level and the flow, the clock, the shutter, the score, the options and
 // what the game waits for. The game changes only through its entry points.
-// The computer player reads only what a person sees of it (see
-// jugador/Modelo.h); the replay dump and the tests read all.
+// The computer player reads only what a person sees of it, the panorama;
+// the replay dump and the tests read all.
 #pragma once
 
 #include <cstdint>
 
+#include "game/Marcador.h"
 #include "game/Mesa.h"
+#include "game/Panorama.h"
 #include "levels/InicioNivel.h"
 #include "motor/Flujo.h"
 #include "motor/Partes.h"
@@ -35,12 +37,15 @@ class Vista {
   // The level was completed: the shutter comes down, then waits for ENTER.
   bool NivelTerminado() const { return fase() == Fase::Completado; }
   int NivelActual() const { return flujo().nivelActual; }
+  // Why the last level was lost (Ninguna while a level goes on, after a
+  // won one, and before any).
+  Derrota derrota() const { return flujo().derrota; }
   // The level last set up (its position is the one on screen, 0 after a demo).
   const Nivel& nivel() const;
   // The name the replay dump gives the rules in force ("none" before any).
   const char* NombreModo() const;
-  // Keys 3 and 4 would turn the square now.
-  bool PuedeGirarTablero() const;
+  // What a person sees of the game now.
+  Panorama panorama() const;
 
   const Demostracion& demo() const;
   const Persiana& persiana() const;

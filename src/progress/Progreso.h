@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/Marcador.h"
+
 #include "progress/Almacen.h"
 
 namespace tumbla {
@@ -16,14 +18,6 @@ struct Fecha {
   int mes = 1;
   int dia = 1;
 };
-
-// The most points a score holds, and so the most a record can be: nine
-// digits, which the panel shows whole. A level with a line target ends when
-// its rows are done, but a timed level lasts as long as the extra minutes do
-// (the stock holds up to 32767, some 23 days), and at the game's fastest (a
-// landing every 50 ms) its score could near what a 32-bit counter holds. So a
-// score stops here, which even at that pace takes days of play.
-constexpr int32_t kPuntosMaximos = 999999999;
 
 class Progreso {
  public:

@@ -19,7 +19,7 @@
 #include <functional>
 #include <memory>
 
-#include "motor/Comando.h"
+#include "game/Comando.h"
 
 namespace tumbla::ui {
 

@@ -24,8 +24,8 @@
 #include <cstring>
 #include <utility>
 
-#include "jugador/Conductor.h"
-#include "jugador/Pista.h"
+#include "autoplay/Conductor.h"
+#include "autoplay/Pista.h"
 #include "motor/Juego.h"
 #include "progress/Ayuda.h"
 #include "progress/CodigosTecla.h"
@@ -84,7 +84,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
       // The core opens the file with narrow-character paths: the local
       // 8-bit encoding is what the C library expects.
       juego_(std::make_unique<Juego>(*plataforma_, rutaIni.toStdString())),
-      pista_(std::make_unique<Pista>(juego_->vista())),
+      pista_(std::make_unique<Pista>()),
       escenario_(new Escenario(juego_->pantalla(), this)),
       mando_(new Mando(this)) {
   setObjectName(QStringLiteral("frmMain"));
@@ -269,10 +269,9 @@ void VentanaPrincipal::TrasLlamada() {
 void VentanaPrincipal::SeguirDemostracion() {
   const bool activa = juego_->vista().demo().activa;
   if (activa && !demo_) {
-    // The computer's keys are its own: they do not end the demo.
+    // The computer's commands are its own: they do not end the demo.
     demo_ = std::make_unique<Conductor>(
-        *juego_, [this](int codigo) { juego_->Tecla(codigo, Foco::Persiana, Quien::Maquina); },
-        /*ritmoPersona=*/true);
+        *juego_, [this](Comando c) { juego_->Ejecutar(c, Quien::Maquina); }, /*ritmoPersona=*/true);
     tiempoDemo_.start();
     relojDemo_.start();
   } else if (!activa && demo_) {

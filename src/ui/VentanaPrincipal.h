@@ -2,7 +2,7 @@
 // scene. It owns the game and its Qt platform, hands every menu command,
 // key, pad button and click to the game through the platform, which then
 // puts on screen what changed and what the game waits for. It times held
-// keys itself. While a demo runs, the computer presses its keys here at a
+// keys itself. While a demo runs, the computer gives its commands here at a
 // person's pace. It tells the game when the board goes out of sight (the
 // focus lost, a menu open), keeps its place, size and full screen as the
 // game remembers them, and its closing always ends the game.
@@ -20,7 +20,7 @@ class QAction;
 class QKeyEvent;
 class QMenu;
 
-#include "motor/Comando.h"
+#include "game/Comando.h"
 
 namespace tumbla {
 class Conductor;

@@ -26,6 +26,41 @@ struct AzarFijo : Azar {
   }
 };
 
+std::vector<int> Sonidos(const Suceso& s) { return {s.sonidos.begin(), s.sonidos.begin() + s.numSonidos}; }
+
+TEST(Reglas, unaPiezaSoltadaYaNoSeMueveYElPasoSiguienteLaPosaDondeSeVe) {
+  // After the drop, shifts, a row down and a second drop do nothing; a turn
+  // fails and spends the drop's hold; the gravity step lands the piece
+  // where it shows. A torpedo fires through the stack, with its sound.
+  Mesa m = MesaDe(Modo::Goteator);
+  AzarFijo azar;
+  Dibujar(m.tablero, 22, {".....#...#.", "11111.11111"});
+  m.hayFicha = true;
+  m.ficha = {78, kCeldaEntrada + 4};
+  Suceso s;
+  Actuar(m, Comando::Soltar, azar, s);
+  const Pieza abajo = m.ficha;
+  EXPECT_EQ(Fila(abajo.posicion), 21);  // on the block in column 10
+  for (Comando c : {Comando::Izquierda, Comando::Derecha, Comando::Abajo, Comando::Soltar}) {
+    Actuar(m, c, azar, s);
+    EXPECT_EQ(m.ficha, abajo);
+    EXPECT_TRUE(m.soltada);
+  }
+  Actuar(m, Comando::GirarAlReves, azar, s);
+  EXPECT_EQ(m.ficha, abajo);
+  EXPECT_FALSE(m.soltada);
+  EXPECT_EQ(s.numSonidos, 0);
+  Caer(m, azar, s);
+  EXPECT_TRUE(s.aterrizo);
+  for (int k = 0; k < abajo.NumCeldas(); ++k) EXPECT_EQ(m.tablero[abajo.Celda(k)], abajo.Color());
+
+  m.ficha = {kFichaTorpedo, 20 * kAncho + 6};
+  s = {};
+  Actuar(m, Comando::Soltar, azar, s);
+  EXPECT_EQ(m.ficha.posicion, 23 * kAncho + 6);  // through row 22, into the gap
+  EXPECT_EQ(Sonidos(s), std::vector<int>{sonido::kTorpedoOBloque});
+}
+
 TEST(Reglas, laGotaEsperaBajoLaFichaYEnElSueloCumpleElObjetivo) {
   // The blue drop does not enter a cell the falling piece covers; then it
   // falls a row per tick, with its sound, and the floor meets the objective.
@@ -38,13 +73,13 @@ TEST(Reglas, laGotaEsperaBajoLaFichaYEnElSueloCumpleElObjetivo) {
   Suceso s;
   PasoGota(m, azar, s);
   EXPECT_EQ(m.celdaGota, 20 * kAncho + 5);
-  EXPECT_EQ(s.sonido, 0);
+  EXPECT_EQ(s.numSonidos, 0);
   m.ficha.posicion = kCeldaEntrada;
   for (int fila = 21; fila <= 23; ++fila) {
     s = {};
     PasoGota(m, azar, s);
     EXPECT_EQ(m.celdaGota, fila * kAncho + 5);
-    EXPECT_EQ(s.sonido, sonido::kGota);
+    EXPECT_EQ(Sonidos(s), std::vector<int>{sonido::kGota});
     EXPECT_EQ(s.cumplido, fila == 23);
   }
   EXPECT_EQ(m.tablero[23 * kAncho + 5], kGotaAzul);
@@ -65,7 +100,7 @@ TEST(Reglas, losBloquesExtraNiCompletanFilaNiCaenBajoLaFicha) {
   PasoBloqueExtra(m, azar, s);
   EXPECT_EQ(m.tablero[22 * kAncho + 8], kMuro);
   EXPECT_EQ(m.tablero.Ocupadas(22 * kAncho), 3);
-  EXPECT_EQ(s.sonido, sonido::kTorpedoOBloque);
+  EXPECT_EQ(Sonidos(s), std::vector<int>{sonido::kTorpedoOBloque});
 
   m.tablero.Amurallar();
   Dibujar(m.tablero, 0, {"##########."});
@@ -74,7 +109,7 @@ TEST(Reglas, losBloquesExtraNiCompletanFilaNiCaenBajoLaFicha) {
   s = {};
   PasoBloqueExtra(m, azar, s);
   EXPECT_TRUE(azar.pedidos.empty());
-  EXPECT_EQ(s.sonido, 0);
+  EXPECT_EQ(s.numSonidos, 0);
 }
 
 TEST(Reglas, laFlorRojaQueSubePorUnaColumnaLlenaLlegaArribaYPierde) {
@@ -91,7 +126,8 @@ TEST(Reglas, laFlorRojaQueSubePorUnaColumnaLlenaLlegaArribaYPierde) {
   m.ficha = {77, 22 * kAncho + 1};  // the O lands in the corner
   Suceso s;
   Caer(m, azar, s);
-  EXPECT_TRUE(s.aterrizo && s.perdido);
+  EXPECT_TRUE(s.aterrizo);
+  EXPECT_EQ(s.derrota, Derrota::Planta);
   EXPECT_EQ(m.celdaGota, 6);
   EXPECT_EQ(m.tablero[6], kFlorBlanca);
   EXPECT_EQ(m.tablero[kAncho + 6], kTalloVertical);
@@ -114,11 +150,14 @@ TEST(Reglas, laSubidaEmpujaLaPilaContraLaFichaQueCae) {
   Caer(m, azar, s);
   ASSERT_TRUE(s.aterrizo && !s.Termina());
   EXPECT_EQ(s.filas, 4);
+  const int fila = sonido::kFila;
+  EXPECT_EQ(Sonidos(s), (std::vector<int>{sonido::kAterrizaje, fila, fila, fila, fila}));
   ASSERT_TRUE(m.hayFicha);
   EXPECT_FALSE(m.tablero.Cabe(m.ficha));  // four steps up: the stack now reaches the entry
   s = {};
   Caer(m, azar, s);
-  EXPECT_TRUE(s.aterrizo && s.perdido);
+  EXPECT_TRUE(s.aterrizo);
+  EXPECT_EQ(s.derrota, Derrota::Entrada);
 }
 
 }  // namespace

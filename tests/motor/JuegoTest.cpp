@@ -12,7 +12,7 @@
 #include "AccesoPruebas.h"
 #include "Escena.h"
 #include "game/Sonidos.h"
-#include "jugador/Conductor.h"
+#include "autoplay/Conductor.h"
 #include "progress/CodigosTecla.h"
 
 namespace tumbla {
@@ -36,25 +36,10 @@ TEST(Juego, unaEntradaBloqueadaNoDejaFichaYElTickSiguientePierde) {
   s.plataforma.sonidos.clear();
   s.Tick();
   EXPECT_FALSE(s.v().Jugando());
+  EXPECT_EQ(s.v().derrota(), Derrota::Entrada);
   ASSERT_FALSE(s.plataforma.cajas.empty());
   EXPECT_EQ(s.plataforma.cajas.front().texto, "GAME OVER");
   EXPECT_EQ(Veces(s.plataforma.sonidos, sonido::kAterrizaje), 0);
-}
-
-TEST(Juego, trasLaCaidaSoloUnGiroFallidoGastaLaOrden) {
-  // After a hard drop the piece lands at the next tick where it was drawn:
-  // shifts do nothing, a turn is tried (and fails), and the landing follows.
-  Escena s;
-  s.Tablero(23, {"11111.11111"}).Ficha(78, kCeldaEntrada + 4);
-  s.Tecla(tecla::kEspacio);
-  const Pieza abajo = s.v().FichaEnJuego();
-  EXPECT_EQ(Fila(abajo.posicion), 22);
-  for (int t : {tecla::kIzquierda, tecla::kDerecha, tecla::kAbajo}) s.Tecla(t);
-  EXPECT_EQ(s.v().FichaEnJuego(), abajo);
-  EXPECT_TRUE(s.v().mesa().soltada);
-  s.Tecla(tecla::kArriba);
-  EXPECT_FALSE(s.v().mesa().soltada);
-  EXPECT_EQ(s.v().FichaEnJuego(), abajo);
 }
 
 TEST(Juego, completarDuranteUnaPausaTerminaLaPausaYSeLlevaLaFicha) {
@@ -118,6 +103,7 @@ TEST(Juego, laPartidaPerdidaLoParaTodoAntesDelMensaje) {
   EXPECT_TRUE(s.plataforma.cajas.front().pregunta);  // the extra minute, refused
   EXPECT_EQ(s.plataforma.selectoresMostrados, 1);
   EXPECT_EQ(s.v().NivelActual(), 0);
+  EXPECT_EQ(s.v().derrota(), Derrota::Tiempo);  // it stays known once the screen is cleared
   EXPECT_TRUE(s.p().lblInicio.visible);
   EXPECT_TRUE(std::all_of(s.p().imgTablero.begin(), s.p().imgTablero.end(), [](int8_t i) { return i == 0; }));
 }
@@ -192,7 +178,7 @@ TEST(Juego, unaDemostracionNoGuardaNadaYCualquierCosaDeUnaPersonaLaTermina) {
     s.Orden(Comando::Demostracion);
     ASSERT_TRUE(s.v().demo().activa);
     EXPECT_TRUE(s.p().lblDemo.visible);
-    Conductor jugador(*s.juego, [&](int codigo) { s.juego->Tecla(codigo, Foco::Persiana, Quien::Maquina); }, false);
+    Conductor jugador(*s.juego, [&](Comando c) { s.juego->Ejecutar(c, Quien::Maquina); }, false);
     for (int n = 0; n < 3000 && s.v().Jugando(); ++n) {
       int64_t siguiente;
       if (!jugador.Paso(0, siguiente)) s.Tick();

@@ -14,7 +14,7 @@
 #include "AccesoPruebas.h"
 #include "game/Reglas.h"
 #include "game/Sonidos.h"
-#include "jugador/Conductor.h"
+#include "autoplay/Conductor.h"
 #include "progress/CodigosTecla.h"
 
 namespace tumbla {
@@ -194,7 +194,13 @@ Soak::Soak(uint64_t semilla, int primerNivel, bool anidar)
   }
   juego_ = std::make_unique<Juego>(*anfitrion_, ini_.string());
   if (Azar(4) != 0) {
-    jugador_ = std::make_unique<Conductor>(*juego_, [this](int codigo) { Tecla(codigo, false); }, false);
+    // The computer's commands, written down as the keys a person would press.
+    jugador_ = std::make_unique<Conductor>(
+        *juego_,
+        [this](Comando c) {
+          Hacer("key " + std::to_string(juego_->teclado().TeclaDe(c)), [&] { juego_->Ejecutar(c, Quien::Maquina); });
+        },
+        false);
   }
   Hacer("start", [&] { juego_->Inicializar(); });
   anfitrion_->forzada = primerNivel;

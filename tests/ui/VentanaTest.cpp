@@ -6,7 +6,7 @@
 
 #include "Archivos.h"
 #include "Escena.h"
-#include "jugador/Pista.h"
+#include "autoplay/Pista.h"
 #include "ui/DialogoNiveles.h"
 #include "ui/Mando.h"
 #include "ui/Escenario.h"
@@ -373,8 +373,7 @@ class VentanaTest : public QObject {
     QCOMPARE(V().FichaEnJuego(), antes.Movida(-1));
 
     Accion("mnuPista")->trigger();
-    JugadorAutomatico jugador(V(), Catalogo::Comun());
-    const auto j = jugador.Elegir(false);
+    const auto j = JugadorAutomatico().Elegir(V().panorama(), false);
     const Pieza elegida{static_cast<int16_t>(j.fila), static_cast<int16_t>(j.pos)};
     QVERIFY(P().pista.count() == 4 && P().pista.test(static_cast<size_t>(elegida.Celda(0))) && P().lblPista.visible);
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "jugador/PartidaAutomatica.h"
+#include "autoplay/PartidaAutomatica.h"
 #include "levels/Niveles.h"
 
 namespace tumbla {

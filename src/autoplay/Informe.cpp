@@ -1,4 +1,4 @@
-#include "jugador/Informe.h"
+#include "autoplay/Informe.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,8 @@
 // Everything a player can do, as one type: each key's action and each menu
-// item. Keys reach the game through the key map (Teclado), menu items
-// directly; the window, the replay runner, the soak, the demo and the
-// computer player all speak it.
+// item. Keys reach the game through the key map (motor/Teclado.h), menu
+// items directly; the window, the replay runner, the soak, the demo and the
+// computer player all speak it, and the rules act on the commands of play
+// (Actuar, in Pasos.h).
 #pragma once
 
 #include <cstdint>

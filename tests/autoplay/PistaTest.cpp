@@ -4,7 +4,7 @@
 
 #include "Archivos.h"
 #include "Escena.h"
-#include "jugador/Pista.h"
+#include "autoplay/Pista.h"
 #include "progress/CodigosTecla.h"
 
 namespace tumbla {
@@ -15,13 +15,12 @@ TEST(Pista, elContornoEsLaEleccionDelJugadorYElNivelNoDejaRecord) {
   // choose, for each new piece; completed with it on, the level counts as
   // progress but its score is no record.
   Escena s;
-  Pista pista(s.v());
+  Pista pista;
   s.juego->PonerConsejero(&pista);
   s.Tablero(23, {"11111.11111"}).Lineas(1).Ficha(63, kCeldaEntrada - 3);  // above column 3
   EXPECT_TRUE(s.p().pista.none());
   s.Orden(Comando::Pista);
-  JugadorAutomatico jugador(s.v(), Catalogo::Comun());
-  const JugadorAutomatico::Jugada j = jugador.Elegir(false);
+  const JugadorAutomatico::Jugada j = JugadorAutomatico().Elegir(s.v().panorama(), false);
   const Pieza elegida{static_cast<int16_t>(j.fila), static_cast<int16_t>(j.pos)};
   ASSERT_EQ(s.p().pista.count(), 4u);
   for (int k = 0; k < 4; ++k) EXPECT_TRUE(s.p().pista.test(static_cast<size_t>(elegida.Celda(k))));

@@ -11,8 +11,7 @@ namespace tumbla {
 
 class Pista : public Consejero {
  public:
-  explicit Pista(const Vista& vista);
-  std::optional<Pieza> Consejo(const Vista& v) override;
+  std::optional<Pieza> Consejo(const Panorama& p) override;
 
  private:
   JugadorAutomatico jugador_;

@@ -1,4 +1,4 @@
-#include "jugador/PartidaAutomatica.h"
+#include "autoplay/PartidaAutomatica.h"
 
 #include <algorithm>
 #include <array>
@@ -11,16 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "autoplay/Conductor.h"
 #include "game/Reglas.h"
-
-#include "jugador/Conductor.h"
 #include "motor/Juego.h"
 
 namespace tumbla {
 
 namespace {
 
-constexpr int kTeclasPorInstante = 400;  // a player stuck in a loop of keys
+constexpr int kTeclasPorInstante = 400;  // a player stuck in a loop of commands
 constexpr const char* kFecha = "2000/01/01";
 
 // A settings folder of this game's own, gone with it.
@@ -70,7 +69,6 @@ class Anfitrion : public Plataforma {
 
   int64_t ahora = 0;
   int ventana = 0;  // the level window's next answer: a position, 0 for Escape
-  bool finPartida = false;
 
   struct Reloj {
     bool activo = false;
@@ -97,9 +95,7 @@ class Anfitrion : public Plataforma {
     r.activo = marcha;
     r.intervalo = intervaloMs;
   }
-  void pedir(const Peticion& p) override {
-    if (p.tipo == TipoPeticion::Mensaje && p.texto == "GAME OVER") finPartida = true;
-  }
+  void pedir(const Peticion&) override {}
   void retirar() override {}
   void sonido(int, bool) override {}
   bool abrir(const std::string&) override { return true; }
@@ -173,16 +169,17 @@ const char* NombreTemporizador(Temporizador t) {
   return "bloque";
 }
 
-std::string Motivo(const Vista& v) {
-  const Mesa& m = v.mesa();
-  if (v.reloj().Existe() && v.reloj().Segundos() <= 0) return "tiempo";
-  if (!m.planta.empty() && m.celdaGota < kAncho) return "planta";
-  if (m.reglas != nullptr && m.reglas->Desborda()) {
-    for (int i = 0; i < kFilaCuadrado * kAncho; ++i) {
-      if (Columna(i) >= 1 && Columna(i) <= 11 && v.Celda(i) >= 1) return "desborde";
-    }
+// Why a game was lost, in the report's words.
+const char* Motivo(Derrota d) {
+  switch (d) {
+    case Derrota::Tiempo: return "tiempo";
+    case Derrota::Planta: return "planta";
+    case Derrota::Desborde: return "desborde";
+    case Derrota::Entrada: return "entrada";
+    case Derrota::Abandono: return "abandono";
+    case Derrota::Ninguna: break;
   }
-  return "entrada";
+  return "limite";  // not lost: stopped
 }
 
 // The settings a fresh player starts with, in the folder and in the script.
@@ -219,23 +216,25 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   ResultadoPartida r;
   r.segundosLimite = vista.mesa().reglas != nullptr ? vista.mesa().reglas->SegundosReloj() : 0;
 
-  const auto pulsar = [&](int codigo) {
-    anfitrion.Evento(juego, "key " + std::to_string(codigo), [&] { juego.Tecla(codigo, Foco::Ventana); });
+  // The computer's commands go to the game as its own; a replay script
+  // knows only keys, so it writes each down as the key a person would press.
+  const auto dar = [&](Comando c) {
+    anfitrion.Evento(juego, "key " + std::to_string(juego.teclado().TeclaDe(c)),
+                     [&] { juego.Ejecutar(c, Quien::Maquina); });
   };
-  Conductor conductor(juego, pulsar, o.ritmoPersona, o.pensarMs, o.teclaMs);
-  const Mano mano = o.mano ? o.mano : Mano([&](const Juego&, const std::function<void(int)>&, int64_t ahora,
+  Conductor conductor(juego, dar, o.ritmoPersona, o.pensarMs, o.teclaMs);
+  const Mano mano = o.mano ? o.mano : Mano([&](const Juego&, const std::function<void(Comando)>&, int64_t ahora,
                                                 int64_t& siguiente) { return conductor.Paso(ahora, siguiente); });
   const int64_t inicio = anfitrion.ahora;
   int64_t proximaTecla = inicio;
   int teclasSeguidas = 0;
-  const auto enJuego = [&] { return vista.Jugando() && !anfitrion.finPartida; };
 
-  while (enJuego() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000) {
+  while (vista.Jugando() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000) {
     // A hand that keeps pressing at one instant gets no more keys there: the
     // game moves on to its next timer event.
     const bool teclea = teclasSeguidas < kTeclasPorInstante;
     if (teclea && anfitrion.ahora >= proximaTecla) {
-      if (mano(juego, pulsar, anfitrion.ahora, proximaTecla)) {
+      if (mano(juego, dar, anfitrion.ahora, proximaTecla)) {
         ++teclasSeguidas;
         continue;
       }
@@ -261,7 +260,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   r.ganada = vista.NivelTerminado();
   r.piezas = vista.mesa().fichasEntradas;
   r.segundos = static_cast<double>(anfitrion.ahora - inicio) / 1000.0;
-  if (!r.ganada) r.motivo = anfitrion.finPartida ? Motivo(vista) : "limite";
+  if (!r.ganada) r.motivo = Motivo(vista.derrota());
   if (o.guion != nullptr) *o.guion << "dump\n";
   return r;
 }

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "jugador/Informe.h"
+#include "autoplay/Informe.h"
 
 namespace tumbla {
 namespace {

@@ -2,8 +2,8 @@
 // keeps a clock that jumps from event to event, fires the three timers at
 // their intervals, draws the game's random numbers from a seed (the player
 // never sees a draw before the game makes it) and answers the game's boxes.
-// The player presses its keys at once, or at a person's pace: a moment to
-// think when a piece appears, then a delay before each key.
+// The player gives its commands at once, or at a person's pace: a moment to
+// think when a piece appears, then a delay before each command.
 //
 // Every game can be written down as a replay script that tumbla-replay
 // plays to the same end.
@@ -14,15 +14,17 @@
 #include <ostream>
 #include <string>
 
+#include "game/Comando.h"
+
 namespace tumbla {
 
 class Juego;
 
-// A hand at the keyboard: at `ahora` (ms) it presses the key that is due, if
-// any, through `pulsar`, and says when it has something to do again (at
-// `siguiente`; INT64_MAX: not before the game moves on). True when it
-// pressed a key.
-using Mano = std::function<bool(const Juego& juego, const std::function<void(int)>& pulsar, int64_t ahora,
+// A hand at the controls: at `ahora` (ms) it gives the command that is due,
+// if any, through `dar`, and says when it has something to do again (at
+// `siguiente`; INT64_MAX: not before the game moves on). True when it gave
+// a command.
+using Mano = std::function<bool(const Juego& juego, const std::function<void(Comando)>& dar, int64_t ahora,
                                 int64_t& siguiente)>;
 
 struct OpcionesPartida {
