@@ -15,6 +15,7 @@
 #include <string>
 
 #include "game/Comando.h"
+#include "jugador/Pesos.h"
 
 namespace tumbla {
 
@@ -39,6 +40,8 @@ struct OpcionesPartida {
   // Level records to play instead of the built-in ones (a designer trying
   // boards, in which FaltaEnRegistros finds no fault); empty for the game's own.
   std::string registros;
+  // The computer player's weights, when not the game's own (a tuning run).
+  const TablaPesos* pesos = nullptr;
   // Another hand than the computer player's (tests).
   Mano mano;
 };
@@ -54,6 +57,7 @@ struct ResultadoPartida {
   double segundos = 0;         // of play, from the level's start to its end
   int segundosLimite = 0;      // the level's clock, 0 when it has none
   long teclas = 0;
+  double avance = 0;           // of a level of rows to clear: the share cleared
 };
 
 ResultadoPartida JugarPartida(const OpcionesPartida& opciones);
