@@ -13,6 +13,7 @@
 
 #include "Archivos.h"
 #include "game/Tablero.h"
+#include "levels/FaltasRegistro.h"
 #include "levels/Niveles.h"
 
 namespace tumbla {
