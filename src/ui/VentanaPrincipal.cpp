@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
@@ -29,6 +30,7 @@
 #include "motor/Juego.h"
 #include "progress/Ayuda.h"
 #include "progress/CodigosTecla.h"
+#include "ui/EditorNiveles.h"
 #include "ui/Escenario.h"
 #include "ui/Mando.h"
 #include "ui/PlataformaQt.h"
@@ -78,7 +80,7 @@ TeclasSostenidas::Ritmo RitmoDe(Comando c, const Repeticion& r) {
 }
 }  // namespace
 
-VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
+VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpetaDatos, QWidget* parent)
     : QMainWindow(parent),
       plataforma_(new PlataformaQt(this)),
       // The core opens the file with narrow-character paths: the local
@@ -86,7 +88,9 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
       juego_(std::make_unique<Juego>(*plataforma_, rutaIni.toStdString())),
       pista_(std::make_unique<Pista>()),
       escenario_(new Escenario(juego_->pantalla(), this)),
-      mando_(new Mando(this)) {
+      mando_(new Mando(this)),
+      carpetaDatos_(carpetaDatos.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                           : carpetaDatos) {
   setObjectName(QStringLiteral("frmMain"));
   new CorrectorRepeticiones(this);
   sostenidas_ = new TeclasSostenidas(this);
@@ -310,6 +314,9 @@ void VentanaPrincipal::CrearMenus() {
   Accion(juego, QStringLiteral("A&yuda"), "MnuComo", Comando::Ayuda, Qt::Key_F1);
   Accion(juego, QStringLiteral("&Acerca de..."), "MnuAbout", Comando::AcercaDe);
   Accion(juego, QStringLiteral("&Demostración"), "MnuDemo", Comando::Demostracion);
+  QAction* editor = juego->addAction(QStringLiteral("&Editor de niveles..."));
+  editor->setObjectName(QStringLiteral("mnuEditor"));
+  connect(editor, &QAction::triggered, this, &VentanaPrincipal::AbrirEditor);
   juego->addSeparator();
   mnuPausa_ = Accion(juego, QStringLiteral("&Pausa"), "mnuPausa", Comando::Pausa, {}, true);
   mnuAbandonar_ = Accion(juego, QStringLiteral("A&bandonar el nivel"), "mnuAbandonar", Comando::Abandonar);
@@ -418,6 +425,20 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   const auto ms = [](int porSegundo) { return std::chrono::milliseconds(1000 / porSegundo); };
   mando_->PonerRitmo(std::chrono::milliseconds(r.retardo), ms(r.porSegundo), ms(r.abajoPorSegundo));
   PantallaCompleta(p.menuPantallaCompleta);
+}
+
+EditorNiveles* VentanaPrincipal::editor() const { return editor_; }
+
+void VentanaPrincipal::AbrirEditor() {
+  // A window over the board: a level in play pauses, as for any other.
+  Orden(Comando::Ausencia);
+  if (!editor_) {
+    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), this);
+    editor_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  editor_->show();
+  editor_->raise();
+  editor_->activateWindow();
 }
 
 void VentanaPrincipal::DevolverTeclas() {
