@@ -19,7 +19,7 @@ namespace {
 constexpr int kVersion = 1;
 constexpr size_t kMaxTeclas = 200000;
 constexpr size_t kMaxSorteos = 500000;
-constexpr int64_t kMaxMs = int64_t{4} * 3600 * 1000;
+constexpr int64_t kMaxMs = int64_t{1800} * 1000;  // the longest game the computer plays
 constexpr const char* kBase64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 
 // A key of the proof: when, and which command of play.
@@ -173,7 +173,8 @@ ResultadoPartida JugarOtraVez(const NivelPropio& nivel, const Jugada& j, bool co
   OpcionesPartida o;
   o.semilla = conSemilla ? *j.semilla : 0;
   o.sorteos = conSemilla ? nullptr : &j.sorteos;
-  o.limiteSegundos = static_cast<int>((teclas->empty() ? 0 : teclas->back().ms) / 1000) + 600;
+  // The win comes soon after the last key, or never.
+  o.limiteSegundos = static_cast<int>((teclas->empty() ? 0 : teclas->back().ms) / 1000) + 120;
   o.mano = [teclas, i = size_t{0}](const Juego&, const std::function<void(Comando)>& dar, int64_t ahora,
                                    int64_t& siguiente) mutable {
     const bool toca = i < teclas->size() && (*teclas)[i].ms <= ahora;
@@ -263,7 +264,16 @@ LecturaCodigo LeerCodigo(std::string_view codigo) {
   for (int k = 0; k < 4; ++k) crc |= static_cast<uint32_t>(static_cast<unsigned char>(d[d.size() - 4 + k])) << (8 * k);
   d.resize(d.size() - 4);
   if (crc != Crc32(d)) return fallo("el código está incompleto o mal copiado");
+  return LeerBytesCodigo(d);
+}
 
+LecturaCodigo LeerBytesCodigo(std::string_view d) {
+  LecturaCodigo l;
+  const auto fallo = [&](const std::string& por) {
+    l = {};
+    l.error = por;
+    return l;
+  };
   Lector r(d);
   NivelPropio& v = l.nivel.nivel;
   Jugada j;

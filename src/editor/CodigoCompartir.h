@@ -34,5 +34,7 @@ struct LecturaCodigo {
 // Reads a code from anyone: every size is limited, and the level comes with
 // a proof only when the replay runner finds that it wins.
 LecturaCodigo LeerCodigo(std::string_view codigo);
+// The level in a code's bytes, once out of base64url and past their CRC.
+LecturaCodigo LeerBytesCodigo(std::string_view datos);
 
 }  // namespace tumbla

@@ -189,13 +189,14 @@ LecturaPaquete LeerPaquete(std::string_view texto) {
   return l;
 }
 
-LecturaPaquete ImportarPaquete(std::string_view texto) {
+LecturaPaquete ImportarPaquete(std::string_view texto, const std::atomic<bool>* cancelar) {
   LecturaPaquete l = LeerPaquete(texto);
   std::vector<NivelDePaquete> aceptados;
   std::vector<int> numeros;
   for (size_t k = 0; k < l.paquete.niveles.size(); ++k) {
     NivelDePaquete& n = l.paquete.niveles[k];
-    const std::string falta = n.prueba ? VerificarPrueba(n.nivel, *n.prueba) : "no tiene prueba de que se pueda ganar";
+    const std::string falta =
+        n.prueba ? VerificarPrueba(n.nivel, *n.prueba, cancelar) : "no tiene prueba de que se pueda ganar";
     if (falta.empty()) {
       aceptados.push_back(std::move(n));
       numeros.push_back(l.numeros[k]);
@@ -208,7 +209,7 @@ LecturaPaquete ImportarPaquete(std::string_view texto) {
   return l;
 }
 
-LecturaPaquete ImportarArchivo(const std::string& ruta) {
+LecturaPaquete ImportarArchivo(const std::string& ruta, const std::atomic<bool>* cancelar) {
   LecturaPaquete l;
   std::string texto;
   const std::optional<Sello> sello = SelloArchivo(ruta);
@@ -217,7 +218,7 @@ LecturaPaquete ImportarArchivo(const std::string& ruta) {
   } else if (LeerArchivoEntero(ruta, texto) != Lectura::Leida) {
     l.error = "no se puede leer el archivo";
   } else {
-    l = ImportarPaquete(texto);
+    l = ImportarPaquete(texto, cancelar);
   }
   return l;
 }

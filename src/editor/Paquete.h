@@ -64,10 +64,11 @@ struct LecturaPaquete {
 LecturaPaquete LeerPaquete(std::string_view texto);
 // Reads a pack from anyone: as LeerPaquete, and each level's proof is
 // played again and must win it; a level without one, or whose proof does
-// not win, is left out too.
-LecturaPaquete ImportarPaquete(std::string_view texto);
+// not win, is left out too. `cancelar` (from another thread) leaves the
+// levels not yet played out.
+LecturaPaquete ImportarPaquete(std::string_view texto, const std::atomic<bool>* cancelar = nullptr);
 // The same, from a file; a file larger than a pack may be is not read.
-LecturaPaquete ImportarArchivo(const std::string& ruta);
+LecturaPaquete ImportarArchivo(const std::string& ruta, const std::atomic<bool>* cancelar = nullptr);
 
 // The pack's name as a file name in the data folder: lower-case letters,
 // digits and hyphens, never empty, never a name the system keeps.

@@ -98,7 +98,11 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
   };
   auto* botonesPaquete = new QGridLayout;
   auto* fila1 = new QHBoxLayout, *fila2 = new QHBoxLayout;
-  boton(QStringLiteral("Nuevo"), "nuevo", fila1, [this] { Cargar({NivelVacio(*GrupoDe(nivel_)), {}}, -1); });
+  boton(QStringLiteral("Nuevo"), "nuevo", fila1, [this] {
+    NivelPropio n = NivelVacio(*GrupoDe(nivel_));
+    n.nombre = "Nivel " + std::to_string(propio_.niveles.size() + 1);
+    Cargar({n, {}}, -1);
+  });
   guardar_ = boton(QStringLiteral("Guardar"), "guardar", fila1, &EditorNiveles::Guardar);
   boton(QStringLiteral("Borrar"), "borrar", fila1, &EditorNiveles::Borrar);
   boton(QStringLiteral("Exportar..."), "exportar", fila2, &EditorNiveles::Exportar);
@@ -199,15 +203,15 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
     SeguirImportacion();
   });
   LlenarLista();
-  NivelPropio primero = NivelVacio(*BuscarGrupo("CLASI"));
-  primero.nombre = "Nivel " + std::to_string(propio_.niveles.size() + 1);
-  Cargar({primero, {}}, -1);
+  nivel_.nombre = "Nivel " + std::to_string(propio_.niveles.size() + 1);
+  Cargar({nivel_, {}}, -1);
   tablero_->setFocus();
 }
 
 EditorNiveles::~EditorNiveles() {
-  // The games in play stop; an import finishes what it plays.
+  // The games in play stop, and so does an import.
   comprobacion_.reset();
+  cancelarImportacion_ = true;
   if (importacion_.valid()) importacion_.wait();
 }
 
@@ -492,7 +496,8 @@ void EditorNiveles::Importar() {
   QFileDialog* d = Selector(this, QStringLiteral("Importar un paquete"), "archivoImportar", false);
   connect(d, &QFileDialog::fileSelected, this, [this](const QString& ruta) {
     // Each proof is played again: in the background, the window answers.
-    importacion_ = std::async(std::launch::async, [ruta = Utf8(ruta)] { return ImportarArchivo(ruta); });
+    importacion_ = std::async(std::launch::async,
+                              [this, ruta = Utf8(ruta)] { return ImportarArchivo(ruta, &cancelarImportacion_); });
     estado_->setText(QStringLiteral("Importando: se juega otra vez la prueba de cada nivel..."));
     sondeo_.start();
   });

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <array>
+#include <atomic>
 #include <future>
 #include <memory>
 #include <optional>
@@ -109,6 +110,7 @@ class EditorNiveles : public QDialog {
   std::unique_ptr<Comprobacion> comprobacion_;
   QTimer sondeo_;
   std::future<LecturaPaquete> importacion_;
+  std::atomic<bool> cancelarImportacion_{false};
 };
 
 }  // namespace tumbla::ui

@@ -432,10 +432,8 @@ EditorNiveles* VentanaPrincipal::editor() const { return editor_; }
 void VentanaPrincipal::AbrirEditor() {
   // A window over the board: a level in play pauses, as for any other.
   Orden(Comando::Ausencia);
-  if (!editor_) {
-    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), this);
-    editor_->setAttribute(Qt::WA_DeleteOnClose);
-  }
+  // Closed, it only hides: the level in it and a check in progress stay.
+  if (!editor_) editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), this);
   editor_->show();
   editor_->raise();
   editor_->activateWindow();
