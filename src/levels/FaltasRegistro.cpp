@@ -95,7 +95,7 @@ class Revision {
     } else if (reglas_.Cuadrado() && Fila(celda) < kFilaCuadrado) {
       Anotar(donde, "la gota está fuera del tablero cuadrado");
     } else if (ocupadas_.count(celda) != 0) {
-      Anotar(donde, "la gota está dentro del montón: su celda ya está ocupada");
+      Anotar(donde, "la gota está dentro del montón");
     }
     ocupadas_.insert(celda);
   }

@@ -131,12 +131,6 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
   }
   herramientas_[0]->setChecked(true);
   columnaTablero->addLayout(filaHerramientas);
-  QLabel* faltaTablero = new QLabel(this);
-  faltaTablero->setObjectName(QStringLiteral("falta_tablero"));
-  faltaTablero->setStyleSheet(QStringLiteral("color: #c00000"));
-  faltaTablero->setWordWrap(true);
-  campos_[Indice(CampoNivel::Tablero)].falta = faltaTablero;
-  columnaTablero->addWidget(faltaTablero);
   columnaTablero->addStretch(1);
   connect(tablero_, &TableroEditor::cambiado, this, [this] { Cambiar([](NivelPropio&) {}); });
 
@@ -188,6 +182,7 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
   columnaCampos->addStretch(1);
 
   auto* todo = new QHBoxLayout(this);
+  todo->setSizeConstraint(QLayout::SetMinimumSize);
   todo->addWidget(paquete);
   todo->addLayout(columnaTablero, 1);
   todo->addLayout(columnaCampos, 2);
@@ -231,7 +226,9 @@ void EditorNiveles::CrearFormulario(QFormLayout* f) {
     auto* falta = new QLabel(caja);
     falta->setObjectName(QStringLiteral("falta_") + QString::fromLatin1(nombre));
     falta->setStyleSheet(QStringLiteral("color: #c00000"));
-    linea->addWidget(editor);
+    falta->setWordWrap(true);
+    falta->setMinimumWidth(220);
+    linea->addWidget(editor, qobject_cast<QLineEdit*>(editor) ? 2 : 0);
     linea->addWidget(falta, 1);
     f->addRow(rotulo, caja);
     return falta;
@@ -257,6 +254,7 @@ void EditorNiveles::CrearFormulario(QFormLayout* f) {
   campo(CampoNivel::Gota, QStringLiteral("Gota azul"), new QLabel(this), "gota");
   campo(CampoNivel::GotaRosa, QStringLiteral("Gota rosa"), new QLabel(this), "gotaRosa");
   campo(CampoNivel::Maceta, QStringLiteral("Maceta"), new QLabel(this), "maceta");
+  campo(CampoNivel::Tablero, QStringLiteral("Tablero"), new QLabel(this), "bloques");
 
   nombre_ = new QLineEdit(this);
   descripcion_ = new QLineEdit(this);
@@ -323,6 +321,8 @@ void EditorNiveles::Actualizar() {
   static_cast<QLabel*>(campos_[Indice(CampoNivel::Gota)].editor)->setText(Celda(nivel_.gota));
   static_cast<QLabel*>(campos_[Indice(CampoNivel::GotaRosa)].editor)->setText(Celda(nivel_.gotaRosa));
   static_cast<QLabel*>(campos_[Indice(CampoNivel::Maceta)].editor)->setText(Celda(nivel_.maceta));
+  static_cast<QLabel*>(campos_[Indice(CampoNivel::Tablero)].editor)
+      ->setText(nivel_.bloques.size() == 1 ? QStringLiteral("1 bloque") : QStringLiteral("%1 bloques").arg(nivel_.bloques.size()));
   if (nombre_->text() != Texto(nivel_.nombre)) nombre_->setText(Texto(nivel_.nombre));
   if (descripcion_->text() != Texto(nivel_.descripcion)) descripcion_->setText(Texto(nivel_.descripcion));
 
@@ -334,6 +334,7 @@ void EditorNiveles::Actualizar() {
   }
   const std::vector<FaltaNivel> faltas = Faltas(nivel_);
   for (const FaltaNivel& f : faltas) {
+    // A record of another type has no field of its own: the board says so.
     QLabel* donde = campos_[Indice(f.campo)].falta;
     (donde ? donde : campos_[Indice(CampoNivel::Tablero)].falta)->setText(Texto(f.motivo));
   }

@@ -106,10 +106,10 @@ class EditorTest : public QObject {
 
     // A block above the square: the reason beside the board, and no check.
     QTest::mouseClick(t, Qt::LeftButton, {}, en(10, 5));
-    QVERIFY(Hijo<QLabel>(&e, "falta_tablero")->text().contains("sobre el tablero cuadrado"));
+    QVERIFY(Hijo<QLabel>(&e, "falta_bloques")->text().contains("sobre el tablero cuadrado"));
     QVERIFY(!Hijo<QPushButton>(&e, "comprobar")->isEnabled());
     QTest::mouseClick(t, Qt::LeftButton, {}, en(10, 5));
-    QVERIFY(Hijo<QLabel>(&e, "falta_tablero")->text().isEmpty());
+    QVERIFY(Hijo<QLabel>(&e, "falta_bloques")->text().isEmpty());
 
     // A draft is saved but not exported.
     Pulsar(&e, "guardar");
