@@ -38,9 +38,9 @@
 #include "motor/Teclado.h"
 #include "motor/Vista.h"
 #include "progress/Ajustes.h"
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 #include "progress/Progreso.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/SelectorNiveles.h"
 
 namespace tumbla {
 

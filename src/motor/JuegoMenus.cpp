@@ -2,7 +2,7 @@
 // and the demo.
 #include "game/Pasos.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 
 namespace tumbla {
 

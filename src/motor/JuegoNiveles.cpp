@@ -7,7 +7,7 @@
 #include "game/Reglas.h"
 #include "game/Sonidos.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 
 namespace tumbla {
 

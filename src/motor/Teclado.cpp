@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 

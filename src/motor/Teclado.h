@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "game/Comando.h"
-#include "progress/Almacen.h"
-#include "progress/Ayuda.h"
+#include "almacen/Almacen.h"
+#include "motor/Ayuda.h"
 
 namespace tumbla {
 

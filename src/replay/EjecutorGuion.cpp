@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "motor/Juego.h"
-#include "progress/CodigosTecla.h"
-#include "progress/Ini.h"
+#include "motor/CodigosTecla.h"
+#include "almacen/Ini.h"
 #include "replay/Volcado.h"
 
 namespace tumbla {

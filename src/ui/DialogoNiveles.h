@@ -13,7 +13,7 @@
 #include <array>
 #include <cstdint>
 
-#include "progress/SelectorNiveles.h"
+#include "motor/SelectorNiveles.h"
 #include "ui/Paleta.h"
 
 class QAbstractButton;

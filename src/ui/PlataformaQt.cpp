@@ -19,8 +19,8 @@
 #include <algorithm>
 
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/Ayuda.h"
+#include "motor/SelectorNiveles.h"
 #include "ui/DialogoNiveles.h"
 #include "ui/DialogoTeclas.h"
 #include "ui/Sonidos.h"

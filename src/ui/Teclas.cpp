@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla::ui {
 

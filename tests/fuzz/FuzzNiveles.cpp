@@ -7,7 +7,7 @@
 
 #include "PlataformaFalsa.h"
 #include "motor/Juego.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 using namespace tumbla;
 

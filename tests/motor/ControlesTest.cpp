@@ -5,7 +5,7 @@
 #include "AccesoPruebas.h"
 #include "Archivos.h"
 #include "Escena.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 namespace {

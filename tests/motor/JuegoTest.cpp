@@ -13,7 +13,7 @@
 #include "Escena.h"
 #include "game/Sonidos.h"
 #include "autoplay/Conductor.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "AccesoPruebas.h"
 #include "modes/Grupos.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/SelectorNiveles.h"
 
 namespace tumbla {
 

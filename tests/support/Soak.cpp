@@ -15,7 +15,7 @@
 #include "game/Reglas.h"
 #include "game/Sonidos.h"
 #include "autoplay/Conductor.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 

@@ -1,11 +1,11 @@
 // The level-selection window's logic.
-#include "progress/SelectorNiveles.h"
+#include "motor/SelectorNiveles.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "levels/Niveles.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 

@@ -8,9 +8,9 @@
 
 #include "Archivos.h"
 #include "Escena.h"
-#include "progress/Ini.h"
-#include "progress/CodigosTecla.h"
-#include "progress/SelectorNiveles.h"
+#include "almacen/Ini.h"
+#include "motor/CodigosTecla.h"
+#include "motor/SelectorNiveles.h"
 
 namespace tumbla {
 namespace {
