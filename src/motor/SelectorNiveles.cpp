@@ -37,21 +37,17 @@ SelectorNiveles::Marco SelectorNiveles::MarcoSeleccion() const {
           kLadoBoton + kSeparacion, kLadoBoton + kSeparacion};
 }
 
+std::string SelectorNiveles::TituloPara(bool enJuego, int nivelActual, bool paraDemo) {
+  if (paraDemo) return "Demostración: elige el nivel que jugará el ordenador";
+  if (enJuego) return "Juego pausado. Pulsa ESCAPE para continuar.";
+  return nivelActual != 0 ? "¿Volver a intentarlo?" : "Selecciona un nivel";
+}
+
 void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool paraDemo) {
   Superados_ = superados;
-  int objetivo;
-  if (enJuego) {
-    titulo_ = "Juego pausado. Pulsa ESCAPE para continuar.";
-    objetivo = nivelActual;
-  } else if (nivelActual != 0) {
-    titulo_ = "¿Volver a intentarlo?";
-    objetivo = nivelActual;
-  } else {
-    titulo_ = "Selecciona un nivel";
-    objetivo = std::min(Superados_ + 1, kNumNiveles);
-  }
+  titulo_ = TituloPara(enJuego, nivelActual, paraDemo);
+  int objetivo = enJuego || nivelActual != 0 ? nivelActual : std::min(Superados_ + 1, kNumNiveles);
   objetivo = std::clamp(objetivo, 1, kNumNiveles);
-  if (paraDemo) titulo_ = "Demostración: elige el nivel que jugará el ordenador";
 
   // The first row that shows the target among its five.
   int fila = 0;

@@ -78,6 +78,7 @@ class SelectorNiveles {
   // "Juego pausado. Pulsa ESCAPE para continuar." or, for a demo,
   // "Demostración: elige el nivel que jugará el ordenador".
   const std::string& Titulo() const { return titulo_; }
+  static std::string TituloPara(bool enJuego, int nivelActual, bool paraDemo);
   const std::string& lblDatos() const { return lblDatos_; }
   // "AMAITUTAKOA" as read at the last activation, clamped to 0..296.
   int Superados() const { return Superados_; }

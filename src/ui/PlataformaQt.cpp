@@ -213,9 +213,7 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
     }
   }
   // A box that opens by itself during play must not take the keys of play.
-  const Fase fase = juego_->vista().fase();
-  if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && fase != Fase::SinNivel &&
-      fase != Fase::Apagado) {
+  if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && !juego_->vista().SinNivel()) {
     new GuardaTeclas(abierta_);
   }
   // Over the main window, which keeps its own input from the game

@@ -131,7 +131,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
   escenario_->alPulsarPersiana = [this] { Orden(Comando::Continuar); };
   // During a demo a click anywhere on the board only ends it.
   escenario_->alHacerClic = [this] {
-    if (!juego_->vista().demo().activa) return false;
+    if (!juego_->vista().EnDemostracion()) return false;
     plataforma_->Llamar([](Juego& juego) { juego.Clic(); });
     return true;
   };
@@ -267,7 +267,7 @@ void VentanaPrincipal::TrasLlamada() {
 }
 
 void VentanaPrincipal::SeguirDemostracion() {
-  const bool activa = juego_->vista().demo().activa;
+  const bool activa = juego_->vista().EnDemostracion();
   if (activa && !demo_) {
     // The computer's commands are its own: they do not end the demo.
     demo_ = std::make_unique<Conductor>(
@@ -410,7 +410,7 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   const QString pausa = QStringLiteral("&Pausa\t") +
                         QKeySequence(TeclaQt(juego_->teclado().TeclaDe(Comando::Pausa))).toString(QKeySequence::NativeText);
   if (mnuPausa_->text() != pausa) mnuPausa_->setText(pausa);
-  mnuPausa_->setChecked(v.Pausado() && !v.flujo().pausaMenu);
+  mnuPausa_->setChecked(v.pausa() == flujo::Pausa::Pausado);
   mnuPausa_->setEnabled(v.Jugando());
   mnuAbandonar_->setEnabled(v.Jugando());
   // A pad's held directions keep the pace of held keys.
@@ -474,7 +474,7 @@ bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
   const int codigo = CodigoTecla(evento.key());
   // Any key at all ends a demo: the game is told of those it has no code
   // for too.
-  if (codigo == 0 && !juego_->vista().demo().activa) return false;
+  if (codigo == 0 && !juego_->vista().EnDemostracion()) return false;
   // A held key is the game's to repeat, never the desktop's: a key acts
   // once a press, and the moves again at the player's pace.
   const Comando c = juego_->teclado().Principal(codigo, Foco::Persiana);

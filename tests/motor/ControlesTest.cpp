@@ -2,7 +2,6 @@
 // window's place, and the demo that goes on by itself.
 #include <gtest/gtest.h>
 
-#include "AccesoPruebas.h"
 #include "Archivos.h"
 #include "Escena.h"
 #include "motor/CodigosTecla.h"
@@ -89,7 +88,7 @@ TEST(Juego, loQueTapaElTableroLoPausaAlMomentoYSoloLaTeclaDePausaVuelve) {
   Escena s;
   s.Demostracion();
   s.Orden(Comando::Ausencia);
-  EXPECT_FALSE(s.v().demo().activa);
+  EXPECT_FALSE(s.v().EnDemostracion());
   EXPECT_FALSE(s.v().Jugando());
 }
 
@@ -156,7 +155,7 @@ TEST(Juego, unaDemostracionGanadaSigueSolaConElNivelSiguiente) {
   s.plataforma.ahora += 2;
   s.Tick();
   EXPECT_EQ(s.v().NivelActual(), 3);
-  EXPECT_TRUE(s.v().Jugando() && s.v().demo().activa);
+  EXPECT_TRUE(s.v().Jugando() && s.v().EnDemostracion());
   EXPECT_EQ(Contenido(s.carpeta / "tumbla.ini"), ajustes);
 }
 

@@ -9,7 +9,6 @@
 #include <tuple>
 
 #include "Archivos.h"
-#include "AccesoPruebas.h"
 #include "Escena.h"
 #include "game/Sonidos.h"
 #include "autoplay/Conductor.h"
@@ -176,7 +175,7 @@ TEST(Juego, unaDemostracionNoGuardaNadaYCualquierCosaDeUnaPersonaLaTermina) {
     s.plataforma.cajas.clear();
     s.plataforma.alMostrarSelector = [posicion](SelectorNiveles&) { return Posicion(posicion); };
     s.Orden(Comando::Demostracion);
-    ASSERT_TRUE(s.v().demo().activa);
+    ASSERT_TRUE(s.v().EnDemostracion());
     EXPECT_TRUE(s.p().lblDemo.visible);
     Conductor jugador(*s.juego, [&](Comando c) { s.juego->Ejecutar(c, Quien::Maquina); }, false);
     for (int n = 0; n < 3000 && s.v().Jugando(); ++n) {
@@ -192,7 +191,7 @@ TEST(Juego, unaDemostracionNoGuardaNadaYCualquierCosaDeUnaPersonaLaTermina) {
   }
   s.Orden(Comando::Demostracion);
   s.juego->Ejecutar(Comando::Sombra);
-  EXPECT_FALSE(s.v().demo().activa);
+  EXPECT_FALSE(s.v().EnDemostracion());
   EXPECT_TRUE(s.v().ajustes().Sombra());
 }
 
@@ -270,7 +269,6 @@ TEST(Teclado, laVentanaYLaPersianaDanCadaOrdenUnaVez) {
   EXPECT_EQ(t.TeclaDe(Comando::Ninguno), 0);
   Escena s;
   s.Persiana(3);
-  AccesoPruebas::persiana(*s.juego).espera = true;
   s.Tecla(tecla::kS);
   EXPECT_FALSE(s.v().ajustes().Sonido());  // switched once, not back
 }

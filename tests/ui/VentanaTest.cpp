@@ -271,7 +271,7 @@ class VentanaTest : public QObject {
       QCOMPARE(Mirar(), "DialogoNiveles: Juego pausado. Pulsa ESCAPE para continuar.");
       gota.start();
       QTRY_VERIFY(!niveles);  // closed and gone
-      QTRY_VERIFY(!Abierta() && V().NivelTerminado() && !V().Pausado() && V().persiana().espera &&
+      QTRY_VERIFY(!Abierta() && V().NivelTerminado() && !V().Pausado() && !V().persiana()->bajando &&
                   P().persianaVisible && P().filasPersiana == filas);
       if (!filas) break;
       QTest::mouseClick(&S(), Qt::LeftButton, {}, S().AWidget(escena::Celda(kBaseFilaInferior + 6)).center().toPoint());
@@ -332,11 +332,11 @@ class VentanaTest : public QObject {
       QTest::qWait(50);  // the level window goes, and the desktop gives the focus back
       QApplication::setActiveWindow(v_.get());
       QVERIFY(QTest::qWaitForWindowActive(v_.get()));
-      QVERIFY(V().demo().activa && P().lblDemo.visible && !Abierta());
+      QVERIFY(V().EnDemostracion() && P().lblDemo.visible && !Abierta());
       const long fichas = V().mesa().fichasEntradas;
       QTRY_VERIFY_WITH_TIMEOUT(V().mesa().fichasEntradas >= fichas + 2, 8000);  // falling alone, 2 pieces take 13 s
       tecla ? QTest::keyClick(&S(), Qt::Key_Left) : QTest::mouseClick(&S(), Qt::LeftButton);
-      QVERIFY(!V().demo().activa && !P().lblDemo.visible && P().lblInicio.visible);
+      QVERIFY(!V().EnDemostracion() && !P().lblDemo.visible && P().lblInicio.visible);
     }
     QCOMPARE(Contenido(Ini()), ajustes);
   }
