@@ -59,16 +59,16 @@ bool Juego::Interrumpir(Quien quien) {
   return true;
 }
 
-void Juego::Tecla(int codigo, Foco foco) {
+void Juego::Tecla(int codigo, Contexto donde, bool repeticion) {
   if (!Interrumpir(Quien::Persona)) {
-    // The main window's handler sees the key first; the shutter, which has
-    // the focus while it shows, then sees it too.
-    const Comando principal = teclado_.Principal(codigo, foco);
-    EjecutarAccion(principal);
-    if (foco == Foco::Persiana && vista_.persiana() != nullptr) {
-      const Comando propio = Teclado::DeLaPersiana(codigo);
-      if (propio != principal) EjecutarAccion(propio);
+    // A box or window of the game's has the keys while it shows; on the
+    // board, the shutter has the focus while it shows.
+    if (flujo::PeticionDe(flujo_).tipo != TipoPeticion::Ninguna) {
+      donde = Contexto::Caja;
+    } else if (donde == Contexto::Tablero || donde == Contexto::Persiana) {
+      donde = vista_.NivelTerminado() ? Contexto::Persiana : Contexto::Tablero;
     }
+    EjecutarAccion(teclado_.Resolver(codigo, repeticion, donde));
     AvisarAjustes();
   }
   Presentar();

@@ -61,9 +61,11 @@ class Juego {
   // A timer's event. False, and nothing done, when that timer is not running
   // (off, or an interval of 0).
   bool Disparar(Temporizador t);
-  // A key-down with a virtual key code, through the key map. Any key a
-  // person presses ends a demo, and does nothing else.
-  void Tecla(int codigo, Foco foco = Foco::Persiana);
+  // A key-down with a virtual key code where it arrived: the main window
+  // (its menus' shortcuts first) or the board (with the shutter, while it
+  // shows); `repeticion` for a held key's repeat. The input table says what
+  // it does. Any key a person presses ends a demo, and does nothing else.
+  void Tecla(int codigo, Contexto donde = Contexto::Tablero, bool repeticion = false);
   // A command (a menu item, a click on the shutter). A person's command ends
   // a demo first.
   void Ejecutar(Comando c, Quien quien = Quien::Persona);

@@ -29,11 +29,16 @@ void Juego::Inicializar() {
 
 void Juego::EjecutarAccion(Comando c) {
   // While the game waits for the player, the box or window it opened has
-  // the keyboard and the menus.
-  if (c == Comando::Ninguno || flujo::PeticionDe(flujo_).tipo != TipoPeticion::Ninguna ||
-      std::holds_alternative<flujo::Apagado>(flujo_)) {
+  // the keyboard and the menus (but "Salir").
+  if (c == Comando::Ninguno || std::holds_alternative<flujo::Apagado>(flujo_)) return;
+  if (c == Comando::Salir) {
+    // The game ends whatever shows: a box goes unanswered, and nothing runs on.
+    Retirar();
+    tiempos_.Parar();
+    Pasar(flujo::Apagado{});
     return;
   }
+  if (flujo::PeticionDe(flujo_).tipo != TipoPeticion::Ninguna) return;
   // A menu only holds play while it is open: its closing, or whatever was
   // chosen in it, finds the game as it was before the menu opened.
   if (vista_.pausa() == flujo::Pausa::Menu && c != Comando::MenuAbierto) Reanudar();
@@ -103,6 +108,14 @@ void Juego::EjecutarAccion(Comando c) {
       PausarYa(flujo::Pausa::Menu);
       break;
     case Comando::MenuCerrado:
+    case Comando::Menus:
+    case Comando::Arriba:
+    case Comando::PaginaAnterior:
+    case Comando::PaginaSiguiente:
+    case Comando::Primero:
+    case Comando::Ultimo:
+    case Comando::Aceptar:
+    case Comando::Cancelar:
       break;
     default:
       AccionDeJuego(c);

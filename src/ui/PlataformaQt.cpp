@@ -192,7 +192,7 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
       break;
     }
     case TipoPeticion::Selector: {
-      auto* niveles = new DialogoNiveles(juego_->selector(), ventana_, juego_->pantalla().aspecto.colores);
+      auto* niveles = new DialogoNiveles(juego_->selector(), juego_->teclado(), ventana_, juego_->pantalla().aspecto.colores);
       connect(niveles, &DialogoNiveles::eleccion, this,
               [this, numero](const Eleccion& e) { ContestarSelector(numero, e); });
       abierta_ = niveles;

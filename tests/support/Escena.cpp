@@ -73,8 +73,8 @@ void Escena::Tick(Temporizador t) {
   Atender();
 }
 
-void Escena::Tecla(int codigo, Foco foco) {
-  juego->Tecla(codigo, foco);
+void Escena::Tecla(int codigo, Contexto donde) {
+  juego->Tecla(codigo, donde);
   Atender();
 }
 

@@ -87,7 +87,7 @@ class Escena : public Montaje {
   const Pantalla& p() const { return juego->pantalla(); }
   // An event, then every answer the game waits for.
   void Tick(Temporizador t = Temporizador::Juego);
-  void Tecla(int codigo, Foco foco = Foco::Persiana);
+  void Tecla(int codigo, Contexto donde = Contexto::Tablero);
   void Orden(Comando c);
   void Atender() { plataforma.Atender(*juego); }
 

@@ -239,7 +239,7 @@ void Soak::Tecla(int codigo, bool persiana) {
   // As the window does: F1 and F2 are the menu's shortcuts on the main
   // window; on the shutter the main window's handler sees the key first.
   Hacer(std::string(persiana ? "shutter " : "key ") + std::to_string(codigo),
-        [&] { juego_->Tecla(codigo, persiana ? Foco::Persiana : Foco::Ventana); });
+        [&] { juego_->Tecla(codigo, persiana ? Contexto::Tablero : Contexto::Ventana); });
 }
 
 std::string Soak::Evento() {
@@ -260,13 +260,21 @@ void Soak::Jugar() {
   };
   auto esperar = [&](int ms) { Hacer("wait " + Segundos(ms), [&] { anfitrion_->ms += ms; }); };
   auto menu = [&] {
-    switch (Azar(6)) {
-      case 0: Hacer("menu nuevo", [&] { juego_->Ejecutar(Comando::Nuevo); }); break;
-      case 1: Hacer("menu normal", [&] { juego_->Ejecutar(Comando::Normal); }); break;
-      case 2: Hacer("menu dificil", [&] { juego_->Ejecutar(Comando::Dificil); }); break;
-      case 3: Hacer("menu sonido", [&] { juego_->Ejecutar(Comando::Sonido); }); break;
-      default: Hacer("menu reset", [&] { juego_->Ejecutar(Comando::Reset); }); break;
-    }
+    // Any menu item by its script name, but the demo (the computer's
+    // commands would read as a person's keys in the run's script), the help
+    // (F1 writes it, now and then) and "Salir".
+    static const std::vector<const Entrada*> kItems = [] {
+      std::vector<const Entrada*> items;
+      for (const Entrada& e : Entradas()) {
+        if (e.guion != nullptr && e.comando != Comando::Demostracion && e.comando != Comando::Ayuda &&
+            e.comando != Comando::Salir) {
+          items.push_back(&e);
+        }
+      }
+      return items;
+    }();
+    const Entrada& item = *kItems[static_cast<size_t>(Azar(static_cast<int>(kItems.size())))];
+    Hacer(std::string("menu ") + item.guion, [&] { juego_->Ejecutar(item.comando); });
   };
   auto cualquiera = [&](bool persiana) {
     // F1 writes the help document: rare. F2 opens the level window.

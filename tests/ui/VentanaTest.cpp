@@ -12,6 +12,8 @@
 #include "ui/Escenario.h"
 #include "ui/Paleta.h"
 #include "ui/PlataformaQt.h"
+#include "ui/Teclas.h"
+#include "motor/CodigosTecla.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaPrincipal.h"
 #if TUMBLA_CON_SDL
@@ -124,7 +126,12 @@ class VentanaTest : public QObject {
   void cleanup() { v_.reset(), carpeta_.reset(); }
 
   void teclasLleganAlJuego() {
-    // Keys on the board move, turn, pause (F3 once a press) and drop; S flips the sound once a press, focus or not.
+    // Every key the input table names is a key of Qt's and back; on the board keys move, turn, pause (F3 once a
+    // press) and drop; S flips the sound once a press, focus or not.
+    for (int codigo = 1; codigo < 256; ++codigo) {
+      if (!NombreTecla(codigo).empty()) QVERIFY2(CodigoTecla(TeclaQt(codigo)) == codigo, qPrintable(QString::number(codigo)));
+    }
+    QCOMPARE(std::pair(TeclaQt(tecla::kRePag), CodigoTecla(Qt::Key_Enter)), std::pair(int(Qt::Key_PageUp), tecla::kIntro));
     Abrir();
     Nivel(2);
     Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));  // an empty board, a piece that turns
