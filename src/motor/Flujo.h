@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <concepts>
 #include <cstdint>
 #include <type_traits>
 #include <variant>
@@ -122,9 +123,15 @@ const char* Nombre(const Situacion& s);
 // A demo runs or is asked for: the game stores nothing meanwhile.
 bool GuardaNada(const Situacion& s);
 
-// The situation of kind T (SinNivel, Jugando, Persiana or Demostracion) that
-// acts now: `s` itself, or the level a demo plays. Null when there is none,
-// or when `s` waits for an answer.
+// A situation that plays a level on someone's behalf (the demo) keeps the
+// level's own situation in `nivel`; one that waits for an answer over
+// another (a box, the level window) keeps that in `fondo`. The lookups below
+// and the engine's moves go through either kind, whatever its name.
+template <typename S>
+concept JuegaUnNivel = requires(S s) { s.nivel = std::variant<Jugando, Persiana>(); };
+template <typename S>
+concept EsperaSobre = requires(const S& s) { Fondo(s.fondo); };
+
 template <typename T, typename... A>
 const T* Alternativa(const std::variant<A...>& v) {
   if constexpr ((std::is_same_v<T, A> || ...)) {
@@ -133,18 +140,36 @@ const T* Alternativa(const std::variant<A...>& v) {
     return nullptr;
   }
 }
+// `x` itself when of kind T, or the level it plays when of that kind.
+template <typename T, typename X>
+const T* De(const X& x) {
+  if constexpr (std::is_same_v<X, T>) {
+    return &x;
+  } else if constexpr (JuegaUnNivel<X>) {
+    return Alternativa<T>(x.nivel);
+  } else {
+    return nullptr;
+  }
+}
+// The situation of kind T (SinNivel, Jugando, Persiana or Demostracion)
+// that acts now: `v` itself, or the level a demo plays. Null when there is
+// none, or when `v` waits for an answer.
 template <typename T, typename V>
 const T* Aqui(const V& v) {
-  if (const T* t = Alternativa<T>(v)) return t;
-  if (const auto* d = Alternativa<Demostracion>(v)) return Alternativa<T>(d->nivel);
-  return nullptr;
+  return std::visit([](const auto& x) { return De<T>(x); }, v);
 }
 // The same, also under a box or the level window: what the board shows.
 template <typename T>
 const T* En(const Situacion& s) {
-  if (const auto* e = std::get_if<Esperando>(&s)) return Aqui<T>(e->fondo);
-  if (const auto* v = std::get_if<Selector>(&s)) return Aqui<T>(v->fondo);
-  return Aqui<T>(s);
+  return std::visit(
+      [](const auto& x) -> const T* {
+        if constexpr (EsperaSobre<std::decay_t<decltype(x)>>) {
+          return Aqui<T>(x.fondo);
+        } else {
+          return De<T>(x);
+        }
+      },
+      s);
 }
 
 }  // namespace tumbla::flujo

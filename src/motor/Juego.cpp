@@ -182,26 +182,36 @@ void Juego::Pasar(flujo::Situacion nueva) {
 }
 
 void Juego::PasarNivel(const EnNivel& nivel) {
-  if (const auto* demo = std::get_if<flujo::Demostracion>(&flujo_)) {
-    flujo::Demostracion sigue = *demo;
-    sigue.nivel = nivel;
-    Pasar(sigue);
-  } else {
-    std::visit([this](const auto& n) { Pasar(n); }, nivel);
-  }
+  // Whoever plays the level on someone's behalf (the demo) goes on playing it.
+  const flujo::Situacion ahora = flujo_;
+  std::visit(
+      [&](const auto& x) {
+        if constexpr (flujo::JuegaUnNivel<std::decay_t<decltype(x)>>) {
+          auto sigue = x;
+          sigue.nivel = nivel;
+          Pasar(sigue);
+        } else {
+          std::visit([this](const auto& n) { Pasar(n); }, nivel);
+        }
+      },
+      ahora);
 }
 
 void Juego::Pedir(const Peticion& p, flujo::Despues despues) {
-  const flujo::Situacion fondo = flujo_;
-  const auto esperar = [&](const auto& f) -> flujo::Situacion {
-    if constexpr (std::is_constructible_v<flujo::Fondo, decltype(f)>) {
-      return flujo::Esperando{p, despues, f};
-    } else {
-      std::fprintf(stderr, "tumbla: a request while the game is %s\n", flujo::Nombre(fondo));
-      std::abort();
-    }
-  };
-  Pasar(std::visit(esperar, fondo));
+  Pasar(flujo::Esperando{p, despues, Fondo()});
+}
+
+flujo::Fondo Juego::Fondo() const {
+  return std::visit(
+      [this](const auto& x) -> flujo::Fondo {
+        if constexpr (std::is_constructible_v<flujo::Fondo, decltype(x)>) {
+          return x;
+        } else {
+          std::fprintf(stderr, "tumbla: nothing can be asked while the game is %s\n", flujo::Nombre(flujo_));
+          std::abort();
+        }
+      },
+      flujo_);
 }
 
 void Juego::Mensaje(Icono icono, const std::string& texto, const std::string& titulo, flujo::Despues despues) {

@@ -138,6 +138,9 @@ class Juego {
   void PasarNivel(const EnNivel& nivel);
   // Any key, click or command a person gives ends a demo: true when it did.
   bool Interrumpir(Quien quien);
+  // What a request made now stands over (the game aborts when it is
+  // something a request cannot stand over).
+  flujo::Fondo Fondo() const;
   // The game waits for the player: `p`, and what the answer leads to.
   void Pedir(const Peticion& p, flujo::Despues despues = flujo::Despues::Nada);
   void Mensaje(Icono icono, const std::string& texto, const std::string& titulo,

@@ -4,7 +4,6 @@
 // or every level done).
 
 #include <algorithm>
-#include <type_traits>
 
 #include "game/Pasos.h"
 #include "game/Reglas.h"
@@ -34,18 +33,11 @@ void Juego::AbrirSelector(flujo::Para para) {
   tiempos_.Activar(Temporizador::BloqueExtra, false);
   const bool enJuego = vista_.Jugando() || vista_.NivelTerminado();
   const bool demo = para == flujo::Para::Demostracion;
-  const flujo::Situacion fondo = flujo_;
-  flujo::Selector s{{TipoPeticion::Selector, Icono::Informacion, kTituloVentana,
-                     SelectorNiveles::TituloPara(enJuego, nivelActual_, demo)},
-                    para,
-                    bloques,
-                    {}};
-  std::visit(
-      [&](const auto& f) {
-        if constexpr (std::is_constructible_v<flujo::Fondo, decltype(f)>) s.fondo = f;
-      },
-      fondo);
-  Pasar(s);
+  Pasar(flujo::Selector{{TipoPeticion::Selector, Icono::Informacion, kTituloVentana,
+                          SelectorNiveles::TituloPara(enJuego, nivelActual_, demo)},
+                         para,
+                         bloques,
+                         Fondo()});
   // Its model is set up once the flow says what the window is for: one
   // opened for a demo stores nothing, not even the progress's first value.
   selector_.Activar(progreso_.Superados(), enJuego, nivelActual_, demo);

@@ -327,7 +327,7 @@ void VentanaPrincipal::CrearMenus() {
   mnuAbandonar_ = Accion(juego, Comando::Abandonar, "mnuAbandonar");
   juego->addSeparator();
   // Ctrl+Q ends the game from any window of the game's, whatever shows: the
-  // window closes (as the game's own "Salir" would, the host stops it).
+  // window closes, and its closing stops the game (Terminar).
   QAction* salir = juego->addAction(QString::fromUtf8(EntradaDe(Comando::Salir)->menu));
   salir->setObjectName(QStringLiteral("mnuSalir"));
   salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
