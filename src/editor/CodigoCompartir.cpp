@@ -158,7 +158,7 @@ bool LeerJugada(const std::string& guion, Jugada& j) {
     } else if (orden == "key") {
       int codigo = 0;
       palabras >> codigo;
-      const Comando c = teclado.Principal(codigo, Foco::Ventana);
+      const Comando c = teclado.Resolver(codigo, false, Contexto::Ventana);
       if (!EsTeclaDeJuego(c)) return false;
       j.teclas.push_back({ahora, c});
     }

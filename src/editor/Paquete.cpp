@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "progress/Ini.h"
-#include "progress/SistemaArchivos.h"
+#include "almacen/Ini.h"
+#include "almacen/SistemaArchivos.h"
 
 namespace tumbla {
 

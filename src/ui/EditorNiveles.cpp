@@ -25,7 +25,7 @@
 
 #include "editor/CodigoCompartir.h"
 #include "game/Tablero.h"
-#include "progress/SistemaArchivos.h"
+#include "almacen/SistemaArchivos.h"
 #include "ui/TableroEditor.h"
 
 namespace tumbla::ui {
