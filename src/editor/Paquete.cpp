@@ -263,6 +263,20 @@ std::string NombreDeArchivo(std::string_view nombre) {
 CarpetaPaquetes::CarpetaPaquetes(std::string datos)
     : ruta_(TextoRuta(RutaDesdeTexto(datos) / "paquetes")) {}
 
+NivelAjeno AjenoDe(const NivelPropio& nivel) {
+  const Grupo* grupo = GrupoDe(nivel);
+  return {CatalogoNiveles(RegistrosConNivel(nivel)), grupo != nullptr ? PosicionDelGrupo(*grupo) : 1, nivel.nombre};
+}
+
+PaqueteJugable JugableDe(const Paquete& paquete, const std::string& ruta) {
+  // The file name cleaned as any pack name is: a section name the settings file can hold.
+  PaqueteJugable j{"PAQUETE " + NombreDeArchivo(TextoRuta(RutaDesdeTexto(ruta).stem())), paquete.nombre, {}};
+  for (const NivelDePaquete& n : paquete.niveles) {
+    if (n.Probado()) j.niveles.push_back(AjenoDe(n.nivel));
+  }
+  return j;
+}
+
 Paquete CarpetaPaquetes::Propio() const {
   std::string texto;
   const std::string ruta = TextoRuta(RutaDesdeTexto(ruta_) / (std::string(kArchivoPropio) + kExtensionPaquete));

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "editor/Prueba.h"
+#include "motor/Ajenos.h"
 
 namespace tumbla {
 
@@ -69,6 +70,14 @@ LecturaPaquete LeerPaquete(std::string_view texto);
 LecturaPaquete ImportarPaquete(std::string_view texto, const std::atomic<bool>* cancelar = nullptr);
 // The same, from a file; a file larger than a pack may be is not read.
 LecturaPaquete ImportarArchivo(const std::string& ruta, const std::atomic<bool>* cancelar = nullptr);
+
+// A level as the game plays it: on the game's records with it in its
+// group's first place.
+NivelAjeno AjenoDe(const NivelPropio& nivel);
+// A pack as the game plays it, its proven levels in order; its progress is
+// kept in the settings' section "PAQUETE " and the file's name (`ruta`'s,
+// without the extension): two packs never share one.
+PaqueteJugable JugableDe(const Paquete& paquete, const std::string& ruta);
 
 // The pack's name as a file name in the data folder: lower-case letters,
 // digits and hyphens, never empty, never a name the system keeps.

@@ -152,6 +152,7 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
 
   // "Comprobar", its progress and report.
   auto* filaComprobar = new QHBoxLayout;
+  probar_boton_ = boton(QStringLiteral("Probar"), "probar", filaComprobar, &EditorNiveles::Probar);
   comprobar_ = boton(QStringLiteral("Comprobar"), "comprobar", filaComprobar, &EditorNiveles::Comprobar);
   progreso_ = new QProgressBar(this);
   progreso_->setObjectName(QStringLiteral("progreso"));
@@ -350,6 +351,7 @@ void EditorNiveles::Actualizar() {
 
   const bool valido = faltas.empty() && faltaNombre.empty() && faltaDescripcion.empty();
   comprobar_->setEnabled(faltas.empty() && !comprobacion_);
+  probar_boton_->setEnabled(faltas.empty());
   guardar_->setEnabled(valido);
   estado_->setText(Probado() ? QStringLiteral("Ganable: tiene la prueba de una partida ganada.")
                              : QStringLiteral("Borrador: sin prueba de que se pueda ganar."));
@@ -397,6 +399,34 @@ void EditorNiveles::Comprobar() {
   comprobar_->setEnabled(false);
   tablero_->setFocus();
   sondeo_.start();
+}
+
+void EditorNiveles::Probar() {
+  if (!Faltas(nivel_).empty() || !probar_) return;
+  if (!probar_(AjenoDe(nivel_))) {
+    return Avisar(QStringLiteral("Para probar el nivel, termina antes lo que hay en la ventana del juego."));
+  }
+  informe_->setText(QStringLiteral("Probando el nivel en la ventana del juego..."));
+  hide();
+}
+
+void EditorNiveles::FinPrueba(bool ganado, Derrota derrota) {
+  const char* motivo = "";
+  switch (derrota) {
+    case Derrota::Entrada: motivo = "la pieza no tenía sitio para entrar"; break;
+    case Derrota::Desborde: motivo = "los bloques salieron del cuadrado"; break;
+    case Derrota::Planta: motivo = "la planta llegó arriba"; break;
+    case Derrota::Tiempo: motivo = "se acabó el tiempo"; break;
+    case Derrota::Abandono: motivo = "abandonado"; break;
+    case Derrota::Ninguna: break;
+  }
+  informe_->setText(ganado ? QStringLiteral("Prueba: nivel ganado.")
+                    : derrota == Derrota::Ninguna
+                        ? QStringLiteral("Prueba: sin acabar.")
+                        : QStringLiteral("Prueba: nivel perdido (%1).").arg(QString::fromUtf8(motivo)));
+  show();
+  raise();
+  activateWindow();
 }
 
 void EditorNiveles::SeguirComprobacion() {

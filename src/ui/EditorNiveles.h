@@ -17,12 +17,14 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <future>
 #include <memory>
 #include <optional>
 
 #include "editor/Comprobacion.h"
 #include "editor/Paquete.h"
+#include "game/Suceso.h"
 #include "ui/Paleta.h"
 
 class QComboBox;
@@ -52,6 +54,12 @@ class EditorNiveles : public QDialog {
   // The check in progress, if any.
   const Comprobacion* comprobacion() const { return comprobacion_.get(); }
   const CarpetaPaquetes& carpeta() const { return carpeta_; }
+  // "Probar": who plays the level in the main window; false when it cannot
+  // now. The editor hides meanwhile, as it is.
+  void PonerProbar(std::function<bool(NivelAjeno)> probar) { probar_ = std::move(probar); }
+  // The try is over: lost as `derrota` says (Ninguna: won, or left for
+  // another level when `ganado` is false). The editor comes back as it was.
+  void FinPrueba(bool ganado, Derrota derrota);
 
  private:
   // One of the level's fields: its row in the form and what is wrong with it.
@@ -68,6 +76,7 @@ class EditorNiveles : public QDialog {
   void CambiarGrupo(int indice);
   void CopiarDelNivel();
   void Comprobar();
+  void Probar();
   void SeguirComprobacion();
   void Guardar();
   void Borrar();
@@ -99,6 +108,8 @@ class EditorNiveles : public QDialog {
   QLabel* faltaDescripcion_;
   QLabel* estado_;
   QPushButton* comprobar_;
+  QPushButton* probar_boton_;
+  std::function<bool(NivelAjeno)> probar_;
   QPushButton* cancelar_;
   QProgressBar* progreso_;
   QLabel* informe_;

@@ -102,6 +102,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
       carpetaDatos_(carpetaDatos.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                                            : carpetaDatos) {
   setObjectName(QStringLiteral("frmMain"));
+  plataforma_->PonerCarpetaDatos(carpetaDatos_);
   new CorrectorRepeticiones(this);
   sostenidas_ = new TeclasSostenidas(this);
   connect(sostenidas_, &TeclasSostenidas::repeticion, this, [this](int codigo) {
@@ -278,6 +279,7 @@ void VentanaPrincipal::Orden(Comando c) {
 
 void VentanaPrincipal::TrasLlamada() {
   SeguirDemostracion();
+  SeguirPrueba();
   Refrescar();
 }
 
@@ -293,6 +295,18 @@ void VentanaPrincipal::SeguirDemostracion() {
     relojDemo_.stop();
     demo_.reset();
   }
+}
+
+void VentanaPrincipal::SeguirPrueba() {
+  // A level tried from the editor that ends with the screen cleared (lost,
+  // or won and ENTER) gives the editor back; one left for another level
+  // leaves it hidden until the menu opens it again.
+  const Vista& v = juego_->vista();
+  const bool probando = flujo::En<flujo::Prueba>(v.situacion()) != nullptr;
+  if (probando_ && !probando && editor_ && v.SinNivel() && v.peticion().tipo == TipoPeticion::Ninguna) {
+    editor_->FinPrueba(v.derrota() == Derrota::Ninguna, v.derrota());
+  }
+  probando_ = probando;
 }
 
 void VentanaPrincipal::PasoDemostracion() {
@@ -443,7 +457,19 @@ void VentanaPrincipal::AbrirEditor() {
   // A window over the board: a level in play pauses, as for any other.
   Orden(Comando::Ausencia);
   // Closed, it only hides: the level in it and a check in progress stay.
-  if (!editor_) editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), this);
+  if (!editor_) {
+    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), this);
+    editor_->PonerProbar([this](NivelAjeno nivel) {
+      bool empezado = false;
+      plataforma_->Llamar([&](Juego& juego) { empezado = juego.Probar(std::move(nivel)); });
+      if (empezado) {
+        raise();
+        activateWindow();
+        escenario_->setFocus();
+      }
+      return empezado;
+    });
+  }
   editor_->show();
   editor_->raise();
   editor_->activateWindow();

@@ -109,6 +109,7 @@ class VentanaPrincipal : public QMainWindow {
   // The demo: the computer's keys at a person's pace, while the game says a
   // demo is on.
   void SeguirDemostracion();
+  void SeguirPrueba();
   void PasoDemostracion();
 
   PlataformaQt* plataforma_;
@@ -131,6 +132,7 @@ class VentanaPrincipal : public QMainWindow {
   QAction* teclaSonido_ = nullptr;
   QList<QMenu*> menus_;
   bool arrancado_ = false;
+  bool probando_ = false;  // a level tried from the editor was in play at the last call
   QTimer recordarSitio_;  // the window's place is stored once it stops moving
   QTimer ausencia_;       // the focus is looked at once it settles
   QRect plana_;           // the last place and size as a plain window
