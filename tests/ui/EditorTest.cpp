@@ -12,6 +12,7 @@
 #include "ui/DialogoNiveles.h"
 #include "ui/EditorNiveles.h"
 #include "ui/Escenario.h"
+#include "ui/PaginaPaquetes.h"
 #include "ui/PlataformaQt.h"
 #include "ui/TableroEditor.h"
 #include "ui/VentanaPrincipal.h"
@@ -152,6 +153,28 @@ class EditorTest : public QObject {
     Hijo<QLineEdit>(&otro, "codigo")->setText(codigo);
     Pulsar(&otro, "abrirCodigo");
     QVERIFY(otro.Probado() && otro.nivel() == NivelCuadrado());
+
+    // Tried in the main window at once: the editor hides, and comes back as it was when the level ends.
+    const auto situacion = [&] { return b.v->juego().vista().situacion().index(); };
+    Pulsar(&otro, "probar");
+    QCOMPARE(situacion(), flujo::Situacion(flujo::Prueba{}).index());
+    QVERIFY(!otro.isVisible());
+    b.v->findChild<QAction*>(QStringLiteral("mnuAbandonar"))->trigger();
+    QTRY_VERIFY(otro.isVisible());
+    QCOMPARE(Hijo<QLabel>(&otro, "informe")->text(), QStringLiteral("Prueba: nivel perdido (abandonado)."));
+    QVERIFY(otro.Probado() && otro.nivel() == NivelCuadrado());
+
+    // The imported pack in the level window's page: its level plays on its own painted board.
+    b.v->findChild<QAction*>(QStringLiteral("MnuNew"))->trigger();
+    QTRY_VERIFY(qobject_cast<DialogoNiveles*>(b.v->plataforma().Abierta()));
+    auto* niveles = qobject_cast<DialogoNiveles*>(b.v->plataforma().Abierta());
+    QVERIFY(niveles->paquetes());
+    Pulsar(niveles, "mnuPaquetes");
+    QVERIFY(niveles->paquetes()->isVisible());
+    niveles->paquetes()->Elegir(0, 0);
+    QTRY_COMPARE(situacion(), flujo::Situacion(flujo::DePaquete{}).index());
+    for (const int celda : NivelCuadrado().bloques) QVERIFY(b.v->juego().vista().Celda(celda) != 0);
+    QCOMPARE(b.v->juego().vista().mesa().lineasRestantes, 3);
     QCOMPARE(Contenido(b.Ini()), ajustesB);
   }
 };
