@@ -10,8 +10,7 @@
 #include <sstream>
 
 #include "motor/Juego.h"
-#include "progress/CodigosTecla.h"
-#include "progress/Ini.h"
+#include "almacen/Ini.h"
 #include "replay/Volcado.h"
 
 namespace tumbla {
@@ -224,24 +223,19 @@ void EjecutorGuion::Tecla(const std::vector<std::string>& w) {
   Argumentos(w, 1, 1);
   const int codigo = Numero(w[1], 255, "key code");
   RequiereArranque(w[0]);
-  // On the main window F1 and F2 are the menu's shortcuts; the shutter
-  // sees a key after the main window when it shows (it has the focus).
-  juego_->Tecla(codigo, w[0] == "shutter" ? Foco::Persiana : Foco::Ventana);
+  // The main window sees its menus' shortcuts (F1, F2, F10, F11); the
+  // shutter, which has the focus while it shows, sees a key after the board.
+  juego_->Tecla(codigo, w[0] == "shutter" ? Contexto::Tablero : Contexto::Ventana);
   plataforma_.Atender(*juego_);
 }
 
 void EjecutorGuion::Menu(const std::vector<std::string>& w) {
   Argumentos(w, 1, 1);
-  const std::string& m = w[1];
-  if (m != "nuevo" && m != "normal" && m != "dificil" && m != "sonido" && m != "reset") {
-    throw ErrorGuion("unknown menu item '" + m + "'");
-  }
+  // Every menu item, by the name the input table gives it.
+  const Entrada* item = EntradaDeGuion(w[1]);
+  if (item == nullptr) throw ErrorGuion("unknown menu item '" + w[1] + "'");
   RequiereArranque(w[0]);
-  juego_->Ejecutar(m == "nuevo"     ? Comando::Nuevo
-                   : m == "normal"  ? Comando::Normal
-                   : m == "dificil" ? Comando::Dificil
-                   : m == "sonido"  ? Comando::Sonido
-                                    : Comando::Reset);
+  juego_->Ejecutar(item->comando);
   plataforma_.Atender(*juego_);
 }
 
