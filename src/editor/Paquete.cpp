@@ -43,7 +43,8 @@ class Lineas {
     const size_t fin = resto_.find('\n');
     linea = resto_.substr(0, fin);
     resto_ = fin == std::string_view::npos ? std::string_view{} : resto_.substr(fin + 1);
-    if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
+    // Any number of carriage returns end a line: written again, it reads the same.
+    while (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
     ++numero_;
     return true;
   }

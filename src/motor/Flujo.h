@@ -76,7 +76,8 @@ struct Prueba {
 // for them: won, ENTER goes on to the pack's next level. Its progress and
 // records are the pack's own, apart from the game's levels'.
 struct DePaquete {
-  int indice = 0;  // the level's place in its pack, from 0
+  int16_t nivelAntes = 0;  // the game's own position, back when the pack's play ends
+  int indice = 0;          // the level's place in its pack, from 0
   std::variant<Jugando, Persiana> nivel;
 };
 

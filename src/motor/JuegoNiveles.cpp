@@ -102,9 +102,12 @@ void Juego::MontarNivel(int32_t record) {
 void Juego::JugarAjeno(std::shared_ptr<const PaqueteJugable> paquete, int indice, bool prueba) {
   // No introduction: the player knows the level's group from the editor or
   // the pack.
-  const int16_t antes = nivelActual_;
+  // The pack's next level keeps the score, and the position the game's own
+  // levels go on from.
+  const auto* seguido = std::get_if<flujo::DePaquete>(&flujo_);
+  const int16_t antes = seguido != nullptr ? seguido->nivelAntes : nivelActual_;
   reloj_.Apagar();
-  if (!std::holds_alternative<flujo::DePaquete>(flujo_)) marcador_.Empezar();
+  if (seguido == nullptr) marcador_.Empezar();
   tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
   ajenos_ = std::move(paquete);
   ajeno_ = indice;
@@ -114,7 +117,7 @@ void Juego::JugarAjeno(std::shared_ptr<const PaqueteJugable> paquete, int indice
   if (prueba) {
     Pasar(flujo::Prueba{antes, flujo::Jugando{}});
   } else {
-    Pasar(flujo::DePaquete{indice, flujo::Jugando{}});
+    Pasar(flujo::DePaquete{antes, indice, flujo::Jugando{}});
   }
 }
 
@@ -213,7 +216,10 @@ void Juego::FinPartida(Derrota derrota) {
     VolverSinNivel(prueba->nivelAntes, derrota);
     return;
   }
-  const bool paquete = std::holds_alternative<flujo::DePaquete>(flujo_);
+  const auto* deUnPaquete = std::get_if<flujo::DePaquete>(&flujo_);
+  const bool paquete = deUnPaquete != nullptr;
+  // After a pack's level the level window offers the game's own position.
+  if (paquete) nivelActual_ = deUnPaquete->nivelAntes;
   Pasar(flujo::Perdido{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
                         perdida    ? "GAME OVER"
                         : paquete ? "FELICIDADES!\r\rHas acabado el paquete «" + ajenos_->nombre + "»!"

@@ -269,6 +269,9 @@ void EditorNiveles::CrearFormulario(QFormLayout* f) {
       });
     });
   }
+  // Wide enough to read a name and a description while no fault shows beside them.
+  nombre_->setMinimumWidth(220);
+  descripcion_->setMinimumWidth(220);
   nombre_->setMaxLength(static_cast<int>(kLargoNombre));
   descripcion_->setMaxLength(static_cast<int>(kLargoDescripcion));
 }
