@@ -41,6 +41,7 @@ enum class Comando : uint8_t {
   ColoresContraste,   // or high contrast
   MenosDestellos,   // "Reducir destellos"
   Abandonar,        // "Abandonar el nivel": the level in play ends as lost
+  Repeticiones,     // "Repeticiones...": the games kept, to watch, keep or share
   // Not commands a player gives but what the window tells: the board is out
   // of the player's sight (another window took the focus, the window was
   // minimised); a menu opened over the board, and the menus closed.

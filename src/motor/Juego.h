@@ -44,6 +44,18 @@
 
 namespace tumbla {
 
+// A level as the game goes on to it once the level before is won (ENTER on
+// the shutter, or a demo going on by itself): no introduction, the running
+// score and pace as that level left them. A replay of a level the player
+// reached that way begins with one.
+struct Continuacion {
+  int posicion = 1;          // 1..296
+  int32_t puntos = 0;        // the running total it begins with
+  int intervalo = 300;       // the pace: ms between two gravity steps
+  bool gris = false;         // its completion is not stored as progress
+  bool demo = false;         // the computer plays it
+};
+
 class Juego {
  public:
   // `rutaIni` is the settings file (UTF-8); it is created on the first write.
@@ -72,6 +84,9 @@ class Juego {
   void Responder(bool aceptar);
   // The level window's answer.
   void Elegir(const Eleccion& eleccion);
+  // Begins a level as the game goes on to it (above); only with no level on
+  // and nothing waited for.
+  void Retomar(const Continuacion& c);
   // The player's own keys ("Teclas..."): a key for an action, refused when
   // another action has it (`ocupada`) or the game keeps it; the game's own.
   bool AsignarTecla(Comando c, int codigo, Comando& ocupada);
@@ -197,6 +212,7 @@ class Juego {
   Temporizadores tiempos_;
   Marcador marcador_;
   bool avisado_ = false;
+  int32_t empezados_ = 0;  // levels begun so far
   std::vector<std::string> carpetasAyuda_;
   Consejero* consejero_ = nullptr;
   Vista vista_;

@@ -91,6 +91,10 @@ void Juego::EjecutarAccion(Comando c) {
       PausarYa();
       Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
       break;
+    case Comando::Repeticiones:
+      PausarYa();
+      Pedir(Peticion{TipoPeticion::Repeticiones, Icono::Informacion, "Repeticiones", ""});
+      break;
     case Comando::Abandonar:
       // Given up: lost as any lost level, with no minute and no record.
       if (flujo_.Jugando()) FinPartida(Derrota::Abandono);

@@ -71,6 +71,24 @@ void Juego::JugarNivel(int posicion, bool gris) {
   Pedir(e);
 }
 
+void Juego::Retomar(const Continuacion& c) {
+  if (espera_.Hay() || flujo_.fase == Fase::Apagado || flujo_.Jugando() || persiana_.visible || demo_.activa ||
+      c.posicion < 1 || c.posicion > kNumNiveles) {
+    return;
+  }
+  demo_.activa = c.demo;
+  demo_.pedida = false;
+  demo_.nivelAntes = flujo_.nivelActual;
+  flujo_.noGuardar = c.gris;
+  reloj_.Apagar();
+  marcador_.Seguir(c.puntos, c.intervalo);
+  flujo_.nivelActual = static_cast<int16_t>(c.posicion - 1);
+  flujo_.fase = Fase::SinNivel;
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
+  EmpezarNivel();
+  AvisarAjustes();
+}
+
 void Juego::EmpezarNivel() {
   // Past the last position the whole game is done.
   flujo_.nivelActual = static_cast<int16_t>(flujo_.nivelActual + 1);
@@ -78,6 +96,7 @@ void Juego::EmpezarNivel() {
     FinPartida(Derrota::Ninguna);
     return;
   }
+  ++empezados_;
   nivel_ = EmpezarMesa(mesa_, niveles_, flujo_.nivelActual, azar_);
   tiempos_.Poner(Temporizador::BloqueExtra, true, nivel_.periodoBloques * 1000);
   tiempos_.Activar(Temporizador::Gota, nivel_.conGota);

@@ -8,6 +8,7 @@ namespace tumbla {
 const Mesa& Vista::mesa() const { return juego_.mesa_; }
 const Flujo& Vista::flujo() const { return juego_.flujo_; }
 const Nivel& Vista::nivel() const { return juego_.nivel_; }
+int32_t Vista::NivelesEmpezados() const { return juego_.empezados_; }
 const char* Vista::NombreModo() const {
   return mesa().reglas != nullptr ? mesa().reglas->NombreModo() : "none";
 }
@@ -48,6 +49,7 @@ const RelojNivel& Vista::reloj() const { return juego_.reloj_; }
 const Marcador& Vista::marcador() const { return juego_.marcador_; }
 const Ajustes& Vista::ajustes() const { return juego_.ajustes_; }
 int Vista::MinutosExtra() const { return juego_.progreso_.MinutosExtra(); }
+bool Vista::AjustesGuardados() const { return juego_.ini_.estado() == AlmacenIni::Estado::Guarda; }
 const EstadoTemporizador& Vista::Temporizador(tumbla::Temporizador t) const { return juego_.tiempos_[t]; }
 const Peticion& Vista::peticion() const { return juego_.espera_.peticion; }
 

@@ -42,6 +42,8 @@ class Vista {
   Derrota derrota() const { return flujo().derrota; }
   // The level last set up (its position is the one on screen, 0 after a demo).
   const Nivel& nivel() const;
+  // How many levels have begun since start-up: a new one began when it grows.
+  int32_t NivelesEmpezados() const;
   // The name the replay dump gives the rules in force ("none" before any).
   const char* NombreModo() const;
   // What a person sees of the game now.
@@ -53,6 +55,8 @@ class Vista {
   const Marcador& marcador() const;
   const Ajustes& ajustes() const;
   int MinutosExtra() const;
+  // The settings file takes what changes (else this run keeps it in memory).
+  bool AjustesGuardados() const;
   const EstadoTemporizador& Temporizador(Temporizador t) const;
   // What the game waits for from the player (TipoPeticion::Ninguna: nothing).
   const Peticion& peticion() const;

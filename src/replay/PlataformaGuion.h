@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "grabacion/Agenda.h"
 #include "motor/Plataforma.h"
 
 namespace tumbla {
@@ -39,6 +40,10 @@ class PlataformaGuion : public Plataforma {
   std::deque<bool> respuestas;
   std::deque<int> ventanas;  // positions 1..296, or kEscape
   int64_t milisegundos = 0;  // the clock, from 0 at the start of the script
+  // A live script: the timers run from a schedule as the clock moves, and
+  // what the game asks waits for the script's answer.
+  bool vivo = false;
+  Agenda agenda;
 
   // ---- Plataforma ------------------------------------------------------------
   void temporizador(Temporizador t, bool activo, int intervaloMs) override;
@@ -48,7 +53,7 @@ class PlataformaGuion : public Plataforma {
   void retirar() override {}
   void sonido(int id, bool encendido) override;
   bool abrir(const std::string& destino) override;
-  double reloj() override { return static_cast<double>(milisegundos) / 1000.0; }
+  double reloj() override { return static_cast<double>(vivo ? agenda.Ahora() : milisegundos) / 1000.0; }
   Fecha hoy() override { return fecha; }
   int aleatorio(Sorteo sorteo, int n) override;
 
@@ -57,6 +62,8 @@ class PlataformaGuion : public Plataforma {
   // level window its queued choice (Escape when none), and the shutter's
   // slide completes at once without the clock moving.
   void Atender(Juego& juego);
+  // A live script's answer to question `p`, reported.
+  void Contestada(const Peticion& p, bool aceptar);
 
   // The name a script and the report give a draw.
   static const char* NombreSorteo(Sorteo sorteo);
