@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
 #include "ui/Teclas.h"
 
@@ -30,7 +31,8 @@ QString Nombre(Comando c) {
 
 }  // namespace
 
-DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), juego_(juego) {
+DialogoTeclas::DialogoTeclas(Grabadora& grabadora, QWidget* parent)
+    : QDialog(parent), grabadora_(grabadora), juego_(grabadora.juego()) {
   setObjectName(QStringLiteral("DialogoTeclas"));
   setWindowTitle(QStringLiteral("Teclas"));
   auto* rejilla = new QGridLayout;
@@ -68,7 +70,7 @@ DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), j
   predeterminadas->setObjectName(QStringLiteral("predeterminadas"));
   QPushButton* cerrar = pie->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
   connect(predeterminadas, &QPushButton::clicked, this, [this] {
-    juego_.TeclasPredeterminadas();
+    grabadora_.TeclasPredeterminadas();
     aviso_->clear();
     esperando_ = -1;
     Actualizar();
@@ -125,7 +127,7 @@ void DialogoTeclas::Asignar(int codigo) {
   const Comando c = Teclado::Acciones()[static_cast<size_t>(esperando_)].comando;
   const QString tecla = codigo != 0 ? NombreVisible(codigo) : QStringLiteral("Esa tecla");
   Comando ocupada = Comando::Ninguno;
-  if (codigo != 0 && juego_.AsignarTecla(c, codigo, ocupada)) {
+  if (codigo != 0 && grabadora_.AsignarTecla(c, codigo, ocupada)) {
     aviso_->clear();
   } else if (ocupada != Comando::Ninguno) {
     aviso_->setText(QStringLiteral("La tecla «%1» ya es de «%2».").arg(tecla, Nombre(ocupada)));

@@ -7,11 +7,13 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -26,9 +28,12 @@
 
 #include "autoplay/Conductor.h"
 #include "autoplay/Pista.h"
+#include "grabacion/AlmacenRepeticiones.h"
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
 #include "progress/Ayuda.h"
 #include "progress/CodigosTecla.h"
+#include "ui/DialogoRepeticiones.h"
 #include "ui/Escenario.h"
 #include "ui/Mando.h"
 #include "ui/PlataformaQt.h"
@@ -78,12 +83,13 @@ TeclasSostenidas::Ritmo RitmoDe(Comando c, const Repeticion& r) {
 }
 }  // namespace
 
-VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
+VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpetaRepeticiones, QWidget* parent)
     : QMainWindow(parent),
       plataforma_(new PlataformaQt(this)),
+      grabadora_(std::make_unique<Grabadora>(*plataforma_, plataforma_->agenda())),
       // The core opens the file with narrow-character paths: the local
       // 8-bit encoding is what the C library expects.
-      juego_(std::make_unique<Juego>(*plataforma_, rutaIni.toStdString())),
+      juego_(std::make_unique<Juego>(*grabadora_, rutaIni.toStdString())),
       pista_(std::make_unique<Pista>()),
       escenario_(new Escenario(juego_->pantalla(), this)),
       mando_(new Mando(this)) {
@@ -91,12 +97,27 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
   new CorrectorRepeticiones(this);
   sostenidas_ = new TeclasSostenidas(this);
   connect(sostenidas_, &TeclasSostenidas::repeticion, this,
-          [this](int codigo) { plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); }); });
+          [this](int codigo) { plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo); }); });
   setWindowTitle(QString::fromUtf8(kTituloVentana));
   setCentralWidget(escenario_);
   juego_->PonerConsejero(pista_.get());
   CrearMenus();
-  plataforma_->Conectar(juego_.get(), [this] { TrasLlamada(); });
+  // Each level played is recorded, and kept with the player's replays.
+  if (!carpetaRepeticiones.isEmpty()) {
+    almacen_ = std::make_unique<AlmacenRepeticiones>(carpetaRepeticiones.toStdString(),
+                                                     HuellaNiveles(juego_->niveles()));
+    grabadora_->Conectar(juego_.get(), [this](Grabacion g) {
+      // Stored once the call into the game is over.
+      porGuardar_.push_back(std::move(g));
+      QTimer::singleShot(0, this, &VentanaPrincipal::GuardarRepeticiones);
+    });
+    grabadora_->PonerHoraLocal(
+        [] { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(); });
+  } else {
+    grabadora_->Conectar(juego_.get());
+  }
+  plataforma_->PonerAlmacen(almacen_.get());
+  plataforma_->Conectar(grabadora_.get(), [this] { TrasLlamada(); });
   // A pad's buttons are commands, as menu items are.
   connect(mando_, &Mando::comando, this, &VentanaPrincipal::Orden);
   // When a box or window of the game closes, the arrows move the piece again.
@@ -132,7 +153,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
   // During a demo a click anywhere on the board only ends it.
   escenario_->alHacerClic = [this] {
     if (!juego_->vista().demo().activa) return false;
-    plataforma_->Llamar([](Juego& juego) { juego.Clic(); });
+    plataforma_->Llamar([](Grabadora& g) { g.Clic(); });
     return true;
   };
   relojDemo_.setInterval(15);
@@ -168,6 +189,9 @@ VentanaPrincipal::~VentanaPrincipal() {
   relojDemo_.stop();
   demo_.reset();
   juego_->PonerConsejero(nullptr);
+  grabadora_->Terminar();
+  GuardarRepeticiones();
+  grabadora_->Conectar(nullptr);
   juego_.reset();
 }
 
@@ -258,12 +282,41 @@ void VentanaPrincipal::PantallaCompleta(bool completa) {
 }
 
 void VentanaPrincipal::Orden(Comando c) {
-  plataforma_->Llamar([c](Juego& juego) { juego.Ejecutar(c); });
+  plataforma_->Llamar([c](Grabadora& g) { g.Ejecutar(c); });
 }
 
 void VentanaPrincipal::TrasLlamada() {
   SeguirDemostracion();
   Refrescar();
+  // A replay file given to the program opens once the game waits for nothing.
+  if (!abrirRepeticion_.isEmpty() && arrancado_ && juego_->vista().peticion().tipo == TipoPeticion::Ninguna) {
+    const QString ruta = std::exchange(abrirRepeticion_, QString());
+    QTimer::singleShot(0, this, [this, ruta] {
+      Orden(Comando::Repeticiones);
+      if (auto* lista = qobject_cast<DialogoRepeticiones*>(plataforma_->Abierta())) lista->Abrir(ruta);
+    });
+  }
+}
+
+void VentanaPrincipal::AbrirRepeticion(const QString& ruta) {
+  abrirRepeticion_ = ruta;
+  if (arrancado_) plataforma_->Llamar([](Grabadora&) {});
+}
+
+void VentanaPrincipal::GuardarRepeticiones() {
+  for (Grabacion& g : std::exchange(porGuardar_, {})) {
+    if (!almacen_ || almacen_->Guardar(g) || avisadoRepeticiones_) continue;
+    avisadoRepeticiones_ = true;
+    if (plataforma_->Terminando()) continue;
+    // The window's own box: the game has long gone on.
+    auto* caja = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kTituloVentana),
+                                 QStringLiteral("No se puede guardar la repetición en la carpeta:\n\n%1\n\nEl juego sigue, "
+                                                "pero sus partidas no se guardarán para verlas después.")
+                                     .arg(QString::fromStdString(almacen_->carpeta())),
+                                 QMessageBox::Ok, this);
+    caja->setAttribute(Qt::WA_DeleteOnClose);
+    caja->open();
+  }
 }
 
 void VentanaPrincipal::SeguirDemostracion() {
@@ -271,7 +324,7 @@ void VentanaPrincipal::SeguirDemostracion() {
   if (activa && !demo_) {
     // The computer's commands are its own: they do not end the demo.
     demo_ = std::make_unique<Conductor>(
-        *juego_, [this](Comando c) { juego_->Ejecutar(c, Quien::Maquina); }, /*ritmoPersona=*/true);
+        *juego_, [this](Comando c) { grabadora_->Ejecutar(c, Quien::Maquina); }, /*ritmoPersona=*/true);
     tiempoDemo_.start();
     relojDemo_.start();
   } else if (!activa && demo_) {
@@ -282,6 +335,10 @@ void VentanaPrincipal::SeguirDemostracion() {
 
 void VentanaPrincipal::PasoDemostracion() {
   if (plataforma_->Terminando() || !demo_) return;
+  // The computer looks at the game with its timer events due by now; they
+  // may end the demo.
+  plataforma_->Adelantar();
+  if (!demo_) return;
   // The game's own timers repaint what they change; a step repaints only
   // when the computer pressed a key.
   int64_t siguiente = 0;
@@ -310,6 +367,7 @@ void VentanaPrincipal::CrearMenus() {
   Accion(juego, QStringLiteral("A&yuda"), "MnuComo", Comando::Ayuda, Qt::Key_F1);
   Accion(juego, QStringLiteral("&Acerca de..."), "MnuAbout", Comando::AcercaDe);
   Accion(juego, QStringLiteral("&Demostración"), "MnuDemo", Comando::Demostracion);
+  Accion(juego, QStringLiteral("&Repeticiones..."), "mnuRepeticiones", Comando::Repeticiones);
   juego->addSeparator();
   mnuPausa_ = Accion(juego, QStringLiteral("&Pausa"), "mnuPausa", Comando::Pausa, {}, true);
   mnuAbandonar_ = Accion(juego, QStringLiteral("A&bandonar el nivel"), "mnuAbandonar", Comando::Abandonar);
@@ -382,7 +440,7 @@ void VentanaPrincipal::CrearMenus() {
   teclaSonido_->setAutoRepeat(false);
   connect(teclaSonido_, &QAction::triggered, this, [this] {
     const int codigo = juego_->teclado().TeclaDe(Comando::Sonido);
-    plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
+    plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo); });
   });
   addAction(teclaSonido_);
 
@@ -455,7 +513,7 @@ void VentanaPrincipal::Arrancar() {
   }
   arrancado_ = true;
   Encajar();
-  plataforma_->Llamar([](Juego& juego) { juego.Inicializar(); });
+  plataforma_->Llamar([](Grabadora& g) { g.Inicializar(); });
   // The sounds load once the stored switch is known, and only when it is on.
   if (juego_->pantalla().menuSonido && !plataforma_->Terminando()) plataforma_->Sonidos().Precargar();
 }
@@ -481,7 +539,7 @@ bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
   if (!sostenidas_->Bajada(evento, codigo, RitmoDe(c, juego_->teclado().repeticion()))) return true;
   // The shutter holds the focus while it is up: it sees the key after the
   // window.
-  plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
+  plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo); });
   return true;
 }
 
@@ -504,9 +562,12 @@ void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
 
 void VentanaPrincipal::Terminar() {
   // What the game must keep was stored as it happened; only the window's
-  // place is stored now. Whatever shows for the game closes unanswered, the
-  // timers stop, and the program ends.
+  // place is stored now, and the level in play kept as a replay as it
+  // stands. Whatever shows for the game closes unanswered, the timers stop,
+  // and the program ends.
   RecordarSitio();
+  grabadora_->Terminar();
+  GuardarRepeticiones();
   plataforma_->Terminar();
   QCoreApplication::quit();
 }

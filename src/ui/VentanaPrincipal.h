@@ -15,15 +15,19 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
 class QMenu;
 
 #include "game/Comando.h"
+#include "grabacion/ArchivoRepeticion.h"
 
 namespace tumbla {
+class AlmacenRepeticiones;
 class Conductor;
+class Grabadora;
 class Juego;
 class Pista;
 struct Pantalla;
@@ -40,8 +44,10 @@ class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
  public:
   // `rutaIni` is the settings file: beside the program for players, a
-  // folder of their own for tests.
-  explicit VentanaPrincipal(const QString& rutaIni, QWidget* parent = nullptr);
+  // folder of their own for tests. `carpetaRepeticiones` keeps the player's
+  // replays (none: no level is recorded).
+  explicit VentanaPrincipal(const QString& rutaIni, const QString& carpetaRepeticiones = {},
+                            QWidget* parent = nullptr);
   ~VentanaPrincipal() override;
 
   // The game's start-up, once the window is on screen, placed and painted:
@@ -52,7 +58,12 @@ class VentanaPrincipal : public QMainWindow {
   void Orden(Comando c);
 
   Juego& juego() { return *juego_; }
+  Grabadora& grabadora() { return *grabadora_; }
   PlataformaQt& plataforma() { return *plataforma_; }
+  AlmacenRepeticiones* almacen() { return almacen_.get(); }
+  // A replay file to open (given to the program): the list of replays
+  // opens with it as soon as the game waits for nothing.
+  void AbrirRepeticion(const QString& ruta);
   Escenario& escenario() { return *escenario_; }
   Mando& mando() { return *mando_; }
 
@@ -104,8 +115,13 @@ class VentanaPrincipal : public QMainWindow {
   // demo is on.
   void SeguirDemostracion();
   void PasoDemostracion();
+  // The levels recorded since the last save go to the player's replays; the
+  // player hears once of a replay that cannot be stored.
+  void GuardarRepeticiones();
 
   PlataformaQt* plataforma_;
+  std::unique_ptr<AlmacenRepeticiones> almacen_;
+  std::unique_ptr<Grabadora> grabadora_;
   std::unique_ptr<Juego> juego_;
   std::unique_ptr<Pista> pista_;
   Escenario* escenario_;
@@ -129,6 +145,10 @@ class VentanaPrincipal : public QMainWindow {
   QTimer ausencia_;       // the focus is looked at once it settles
   QRect plana_;           // the last place and size as a plain window
   TeclasSostenidas* sostenidas_;
+
+  std::vector<Grabacion> porGuardar_;
+  bool avisadoRepeticiones_ = false;
+  QString abrirRepeticion_;
 
   std::unique_ptr<Conductor> demo_;
   QTimer relojDemo_;
