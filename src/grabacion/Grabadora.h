@@ -120,7 +120,6 @@ class Grabadora : public Plataforma {
   size_t enPuntoAntes_ = 0;
   int32_t nivelesAntes_ = 0;
   bool guardabaAntes_ = true;
-  int profundidad_ = 0;
 };
 
 }  // namespace tumbla

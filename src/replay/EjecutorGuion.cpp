@@ -148,7 +148,9 @@ EjecutorGuion::EjecutorGuion(std::ostream& informe, LimitesGuion limites)
       informe_(&contado_),
       plataforma_(informe_),
       carpeta_(CarpetaNueva()),
-      ini_(carpeta_ / "tumbla.ini") {}
+      ini_(carpeta_ / "tumbla.ini") {
+  plataforma_.carpeta = TextoRuta(carpeta_);
+}
 
 EjecutorGuion::~EjecutorGuion() {
   juego_.reset();
@@ -531,8 +533,17 @@ int EjecutarGuion(const std::string& ruta, std::ostream& informe, std::ostream& 
   if (ruta != "-") {
     // A replay file: refused with the player's message, or played and checked.
     const std::string nombre = std::filesystem::path(ruta).filename().string();
+    const bool extension = nombre.size() > std::char_traits<char>::length(kExtensionRepeticion) &&
+                           nombre.rfind(kExtensionRepeticion) == nombre.size() - std::char_traits<char>::length(kExtensionRepeticion);
+    const auto sello = SelloArchivo(ruta);
+    if (extension && sello && sello->tamano > kLargoMaximoRepeticion) {
+      LecturaRepeticion grande;
+      grande.fallo = FalloRepeticion::Grande;
+      errores << TextoFallo(grande, nombre) << '\n';
+      return 2;
+    }
     if (LeerArchivoEntero(ruta, texto) == Lectura::Leida &&
-        texto.compare(0, std::char_traits<char>::length(kCabeceraRepeticion), kCabeceraRepeticion) == 0) {
+        (extension || texto.compare(0, std::char_traits<char>::length(kCabeceraRepeticion), kCabeceraRepeticion) == 0)) {
       return ComprobarRepeticion(texto, nombre, informe, errores);
     }
     texto.clear();

@@ -21,7 +21,7 @@ void PlataformaGuion::temporizador(Temporizador t, bool activo, int intervaloMs)
 void PlataformaGuion::pedir(const Peticion& p) {
   if (p.tipo == TipoPeticion::Pregunta && vivo) return;  // reported once answered
   if (p.tipo == TipoPeticion::Mensaje) {
-    informe_ << "message " << UnaLinea(p.titulo) << " | " << UnaLinea(p.texto) << '\n';
+    informe_ << "message " << UnaLinea(p.titulo) << " | " << UnaLinea(SinCarpeta(p.texto)) << '\n';
   } else if (p.tipo == TipoPeticion::Pregunta) {
     if (respuestas.empty()) {
       throw ErrorGuion("no answer queued for question \"" + UnaLinea(p.texto) + "\"");
@@ -53,6 +53,14 @@ int PlataformaGuion::aleatorio(Sorteo sorteo, int n) {
                      std::to_string(n - 1) + " for " + NombreSorteo(sorteo));
   }
   return v;
+}
+
+std::string PlataformaGuion::SinCarpeta(std::string texto) const {
+  if (carpeta.empty()) return texto;
+  for (size_t k = texto.find(carpeta); k != std::string::npos; k = texto.find(carpeta, k + 5)) {
+    texto.replace(k, carpeta.size(), "<tmp>");
+  }
+  return texto;
 }
 
 void PlataformaGuion::Contestada(const Peticion& p, bool aceptar) {

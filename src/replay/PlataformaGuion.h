@@ -44,6 +44,9 @@ class PlataformaGuion : public Plataforma {
   // what the game asks waits for the script's answer.
   bool vivo = false;
   Agenda agenda;
+  // The run's own folder, which the report names "<tmp>" (it differs from
+  // run to run).
+  std::string carpeta;
 
   // ---- Plataforma ------------------------------------------------------------
   void temporizador(Temporizador t, bool activo, int intervaloMs) override;
@@ -69,6 +72,7 @@ class PlataformaGuion : public Plataforma {
   static const char* NombreSorteo(Sorteo sorteo);
   // Line breaks ("\r\n", "\r" or "\n") written as the two characters \n.
   static std::string UnaLinea(const std::string& texto);
+  std::string SinCarpeta(std::string texto) const;
   // What the report shows of a file or URL handed to the desktop: URLs as
   // they are, local files by their name alone.
   static std::string Destino(const std::string& destino);
