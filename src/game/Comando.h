@@ -1,8 +1,8 @@
-// Everything a player can do, as one type: each key's action and each menu
-// item. Keys reach the game through the key map (motor/Teclado.h), menu
-// items directly; the window, the replay runner, the soak, the demo and the
-// computer player all speak it, and the rules act on the commands of play
-// (Actuar, in Pasos.h).
+// Everything a player can do, as one type: each key's action, each menu
+// item and the level window's keys. Keys reach the game through the input
+// table (motor/Entradas.h), menu items directly; the window, the replay
+// runner, the soak, the demo and the computer player all speak it, and the
+// rules act on the commands of play (Actuar, in Pasos.h).
 #pragma once
 
 #include <cstdint>
@@ -41,6 +41,17 @@ enum class Comando : uint8_t {
   ColoresContraste,   // or high contrast
   MenosDestellos,   // "Reducir destellos"
   Abandonar,        // "Abandonar el nivel": the level in play ends as lost
+  Salir,            // "Salir": the game ends, whatever shows
+  Menus,            // F10: the menu bar takes the keys (the window's own)
+  // The level window (Izquierda, Derecha and Abajo move its selection too),
+  // and a box or window of the game's.
+  Arriba,
+  PaginaAnterior,
+  PaginaSiguiente,
+  Primero,
+  Ultimo,
+  Aceptar,          // choose the selected level
+  Cancelar,         // Escape: leave without choosing
   Repeticiones,     // "Repeticiones...": the games kept, to watch, keep or share
   // Not commands a player gives but what the window tells: the board is out
   // of the player's sight (another window took the focus, the window was

@@ -7,7 +7,7 @@
 #include <random>
 #include <set>
 
-#include "progress/Ini.h"
+#include "almacen/Ini.h"
 
 namespace tumbla {
 

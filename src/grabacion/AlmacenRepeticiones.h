@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "grabacion/ArchivoRepeticion.h"
-#include "progress/SistemaArchivos.h"
+#include "almacen/SistemaArchivos.h"
 
 namespace tumbla {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "grabacion/NombresComando.h"
-#include "progress/Ini.h"
+#include "almacen/Ini.h"
 
 namespace tumbla {
 
@@ -26,6 +26,14 @@ std::string Segundos(int64_t ms) {
   while (t.find('.') != std::string::npos && t.back() == '0') t.pop_back();
   return t;
 }
+
+// The level in play counts for nothing stored (chosen beyond the open levels).
+bool Gris(const Vista& v) {
+  const flujo::Jugando* j = flujo::En<flujo::Jugando>(v.situacion());
+  return j != nullptr && j->gris;
+}
+
+bool GuardaAjustes(const Juego& juego) { return juego.ini().estado() == AlmacenIni::Estado::Guarda; }
 
 }  // namespace
 
@@ -63,15 +71,12 @@ Grabadora::Grabadora(Plataforma& anfitrion, Horario& horario)
 
 Grabadora::~Grabadora() = default;
 
-void Grabadora::Conectar(Juego* juego, std::function<void(Grabacion)> alTerminar) {
+void Grabadora::Conectar(Juego* juego, std::function<void(Grabacion)> alTerminar,
+                         std::function<std::string()> hora) {
   juego_ = juego;
   alTerminar_ = std::move(alTerminar);
+  hora_ = std::move(hora);
   curso_.reset();
-}
-
-void Grabadora::Grabar(bool si) {
-  grabar_ = si;
-  if (!si) curso_.reset();
 }
 
 // ---- Around every call -----------------------------------------------------------
@@ -84,24 +89,24 @@ void Grabadora::Antes() {
   }
   sorteosAntes_ = sorteos_.size();
   enPuntoAntes_ = enPunto_.size();
-  nivelesAntes_ = juego_->vista().NivelesEmpezados();
-  guardabaAntes_ = juego_->vista().AjustesGuardados();
+  nivelesAntes_ = juego_->vista().nivel().orden;
+  guardabaAntes_ = GuardaAjustes(*juego_);
 }
 
 void Grabadora::Despues(const std::string& linea, bool eleccion) {
   const Vista& v = juego_->vista();
-  const bool empezo = v.NivelesEmpezados() != nivelesAntes_;
+  const bool empezo = v.nivel().orden != nivelesAntes_;
   if (curso_ && empezo) {
     // The level recorded ended before this call, as it then stood.
     Ponerse(sorteosAntes_, enPuntoAntes_);
     Cerrar(Resultado::SinAcabar, Derrota::Ninguna, *visto_);
   }
-  if (empezo && grabar_ && alTerminar_) {
+  if (empezo && alTerminar_) {
     Empezar(eleccion);
     return;
   }
   if (!curso_) return;
-  if (guardabaAntes_ && !v.AjustesGuardados()) {
+  if (guardabaAntes_ && !GuardaAjustes(*juego_)) {
     // The settings file stopped taking changes in this call: a replay's
     // stops first, so that it says so when the game did. A timer's event
     // comes after it.
@@ -129,7 +134,7 @@ void Grabadora::Empezar(bool eleccion) {
   r.clave = juego_->niveles().Clave(r.posicion);
   const Grupo* grupo = BuscarGrupo(GrupoDeClave(r.clave));
   r.nombre = grupo != nullptr ? grupo->nombre : "";
-  r.demo = v.demo().activa;
+  r.demo = v.EnDemostracion();
   const Fecha hoy = anfitrion_.hoy();
   char dia[16];
   std::snprintf(dia, sizeof dia, "%04d-%02d-%02d", hoy.anio, hoy.mes, hoy.dia);
@@ -144,7 +149,7 @@ void Grabadora::Empezar(bool eleccion) {
     // Gone on from a won level: the progress may have grown since the level
     // window last looked.
     std::string ini;
-    if (LeerArchivoEntero(juego_->rutaIni(), ini) == Lectura::Leida) {
+    if (LeerArchivoEntero(juego_->ini().ruta(), ini) == Lectura::Leida) {
       const std::string guardado = LeerValorIni(ini, kSeccionIni, "AMAITUTAKOA");
       if (!guardado.empty()) superados = guardado;
     }
@@ -156,10 +161,10 @@ void Grabadora::Empezar(bool eleccion) {
       (a.Sonido() ? "S" : "N") + " ARGIBIDEA=" + (a.Pista() ? "S" : "N");
   std::string teclas;
   bool propias = false;
-  for (const AccionTecla& accion : Teclado::Acciones()) {
+  for (const Entrada& accion : Entradas().first(kAccionesTecla)) {
     const int tecla = juego_->teclado().TeclaDe(accion.comando);
-    propias |= tecla != accion.tecla;
-    teclas += std::string(" ") + accion.clave + "=" + Teclado::NombreTecla(tecla);
+    propias |= tecla != accion.teclas[0];
+    teclas += std::string(" ") + accion.clave + "=" + NombreTecla(tecla);
   }
   if (propias) s += " [" + std::string(kSeccionTeclas) + "]" + teclas;
   if (v.marcador().record > 0) {
@@ -169,7 +174,7 @@ void Grabadora::Empezar(bool eleccion) {
   s += "\nlive\n";
   // A settings file that takes no changes: the replay's takes none either,
   // and its box is closed before the level.
-  const bool guarda = v.AjustesGuardados();
+  const bool guarda = GuardaAjustes(*juego_);
   s += guarda ? "start\n" : "nostore\nstart\nreply\n";
 
   // How the level began, with the draws it took.
@@ -184,7 +189,7 @@ void Grabadora::Empezar(bool eleccion) {
     s += "choose " + std::to_string(r.posicion) + "\n";
   } else {
     s += "level " + std::to_string(r.posicion) + " " + std::to_string(v.marcador().alEmpezar) + " " +
-         std::to_string(v.marcador().intervalo) + (v.flujo().noGuardar ? " grey" : "") + (r.demo ? " demo" : "") +
+         std::to_string(v.marcador().intervalo) + (Gris(v) ? " grey" : "") + (r.demo ? " demo" : "") +
          "\n";
   }
   for (size_t t = 0; t < c.fases.size(); ++t) {
@@ -262,13 +267,13 @@ void Grabadora::Escribir(const std::string& linea) {
 void Grabadora::Mirar() {
   const Vista& v = juego_->vista();
   const bool demo = curso_->g.resumen.demo;
-  if (v.fase() == Fase::Completado && v.persiana().espera) {
+  if (v.persiana() != nullptr && !v.persiana()->bajando) {
     Ponerse(sorteos_.size(), enPunto_.size());
     Cerrar(Resultado::Ganado, Derrota::Ninguna, Ver());
-  } else if (v.fase() == Fase::Perdido) {
+  } else if (std::holds_alternative<flujo::Perdido>(v.situacion())) {
     Ponerse(sorteos_.size(), enPunto_.size());
     Cerrar(Resultado::Perdido, v.derrota(), Ver());
-  } else if (demo && !v.demo().activa) {
+  } else if (demo && !v.EnDemostracion()) {
     // The demo ended, lost or by the player's hand; the game clears its
     // score, and what showed before stands.
     Ponerse(sorteos_.size(), enPunto_.size());
@@ -333,10 +338,10 @@ bool Grabadora::Disparar(Temporizador t) {
   return hecho;
 }
 
-void Grabadora::Tecla(int codigo, Foco foco, Quien quien) {
+void Grabadora::Tecla(int codigo, Contexto donde, bool repeticion) {
   Antes();
-  juego_->Tecla(codigo, foco, quien);
-  Despues((foco == Foco::Ventana ? "key " : "shutter ") + std::to_string(codigo));
+  juego_->Tecla(codigo, donde, repeticion);
+  Despues((repeticion ? "held " : donde == Contexto::Ventana ? "key " : "shutter ") + std::to_string(codigo));
 }
 
 void Grabadora::Ejecutar(Comando c, Quien quien) {

@@ -40,22 +40,17 @@ class Grabadora : public Plataforma {
   Grabadora(const Grabadora&) = delete;
   Grabadora& operator=(const Grabadora&) = delete;
 
-  // The game it stands before, and what a finished recording goes to (none:
-  // nothing is recorded).
-  void Conectar(Juego* juego, std::function<void(Grabacion)> alTerminar = {});
-  // The local date and time a level begins at, "YYYY-MM-DD HH:MM:SS" (by
-  // default the host's date, at midnight).
-  void PonerHoraLocal(std::function<std::string()> hora) { hora_ = std::move(hora); }
-  // Recording stops (the level being recorded is dropped) or starts again
-  // with the next level.
-  void Grabar(bool si);
-  bool Grabando() const { return curso_ != nullptr; }
+  // The game it stands before, what a finished recording goes to (none:
+  // nothing is recorded) and the local date and time a level begins at,
+  // "YYYY-MM-DD HH:MM:SS" (none: the host's date, at midnight).
+  void Conectar(Juego* juego, std::function<void(Grabacion)> alTerminar = {},
+                std::function<std::string()> hora = {});
   Juego& juego() const { return *juego_; }
 
   // ---- The game's entry points, recorded ------------------------------------
   void Inicializar();
   bool Disparar(Temporizador t);
-  void Tecla(int codigo, Foco foco = Foco::Persiana, Quien quien = Quien::Persona);
+  void Tecla(int codigo, Contexto donde = Contexto::Tablero, bool repeticion = false);
   void Ejecutar(Comando c, Quien quien = Quien::Persona);
   void Clic();
   void Responder(bool aceptar);
@@ -105,7 +100,6 @@ class Grabadora : public Plataforma {
   Juego* juego_ = nullptr;
   std::function<void(Grabacion)> alTerminar_;
   std::function<std::string()> hora_;
-  bool grabar_ = true;
   std::unique_ptr<EnCurso> curso_;
   std::unique_ptr<Visto> visto_;  // the level as it stood after the last call
   // Since the last line written: the draws, and the timer events delivered

@@ -7,7 +7,7 @@ namespace tumbla {
 
 namespace {
 
-constexpr std::array<std::pair<Comando, const char*>, 31> kNombres{{
+constexpr std::array<std::pair<Comando, const char*>, 33> kNombres{{
     {Comando::Izquierda, "izquierda"},
     {Comando::Derecha, "derecha"},
     {Comando::Abajo, "abajo"},
@@ -36,6 +36,8 @@ constexpr std::array<std::pair<Comando, const char*>, 31> kNombres{{
     {Comando::MenosDestellos, "reducir"},
     {Comando::Abandonar, "abandonar"},
     {Comando::Repeticiones, "repeticiones"},
+    {Comando::Salir, "salir"},
+    {Comando::Menus, "menus"},
     {Comando::Ausencia, "ausencia"},
     {Comando::MenuAbierto, "menu-abierto"},
     {Comando::MenuCerrado, "menu-cerrado"},

@@ -2,14 +2,14 @@
 // and the demo.
 #include "game/Pasos.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 
 namespace tumbla {
 
 void Juego::Inicializar() {
   // The screen before any level shows already behind the start-up box: the
   // framed empty board, the clock at "0:00" and how to begin.
-  flujo_.fase = Fase::SinNivel;
+  Pasar(flujo::SinNivel{});
   reloj_.Arrancar();
   ini_.Abrir();
   const bool premio = progreso_.PremioDiario(plataforma_.hoy());
@@ -24,18 +24,24 @@ void Juego::Inicializar() {
             kTituloVentana);
   }
   AvisarAjustes();
+  Presentar();
 }
 
 void Juego::EjecutarAccion(Comando c) {
   // While the game waits for the player, the box or window it opened has
-  // the keyboard and the menus.
-  if (c == Comando::Ninguno || espera_.Hay() || flujo_.fase == Fase::Apagado) return;
+  // the keyboard and the menus (but "Salir").
+  if (c == Comando::Ninguno || std::holds_alternative<flujo::Apagado>(flujo_)) return;
+  if (c == Comando::Salir) {
+    // The game ends whatever shows: a box goes unanswered, and nothing runs on.
+    Retirar();
+    tiempos_.Parar();
+    Pasar(flujo::Apagado{});
+    return;
+  }
+  if (flujo::PeticionDe(flujo_).tipo != TipoPeticion::Ninguna) return;
   // A menu only holds play while it is open: its closing, or whatever was
   // chosen in it, finds the game as it was before the menu opened.
-  if (flujo_.pausaMenu && c != Comando::MenuAbierto) {
-    flujo_.pausaMenu = false;
-    if (flujo_.fase == Fase::Pausado) Reanudar();
-  }
+  if (vista_.pausa() == flujo::Pausa::Menu && c != Comando::MenuAbierto) Reanudar();
   switch (c) {
     case Comando::Sonido:
       ajustes_.CambiarSonido();
@@ -44,8 +50,7 @@ void Juego::EjecutarAccion(Comando c) {
       Continuar();
       break;
     case Comando::Nuevo:
-      demo_.pedida = false;
-      AbrirNuevo();
+      AbrirNuevo(flujo::Para::Jugar);
       break;
     case Comando::Ayuda:
       PausarYa();  // the help covers the board
@@ -70,7 +75,7 @@ void Juego::EjecutarAccion(Comando c) {
       break;
     case Comando::Pista:
       ajustes_.CambiarPista();
-      marcador_.conPista |= ajustes_.Pista() && flujo_.Jugando();
+      marcador_.conPista |= ajustes_.Pista() && vista_.Jugando();
       break;
     case Comando::PantallaCompleta:
       ajustes_.CambiarPantallaCompleta();
@@ -97,19 +102,24 @@ void Juego::EjecutarAccion(Comando c) {
       break;
     case Comando::Abandonar:
       // Given up: lost as any lost level, with no minute and no record.
-      if (flujo_.Jugando()) FinPartida(Derrota::Abandono);
+      if (vista_.Jugando()) FinPartida(Derrota::Abandono);
       break;
     case Comando::Ausencia:
       // Only the pause key goes on, as after any pause.
       PausarYa();
       break;
     case Comando::MenuAbierto:
-      if (flujo_.fase == Fase::Jugando) {
-        PausarYa();
-        flujo_.pausaMenu = flujo_.fase == Fase::Pausado;
-      }
+      PausarYa(flujo::Pausa::Menu);
       break;
     case Comando::MenuCerrado:
+    case Comando::Menus:
+    case Comando::Arriba:
+    case Comando::PaginaAnterior:
+    case Comando::PaginaSiguiente:
+    case Comando::Primero:
+    case Comando::Ultimo:
+    case Comando::Aceptar:
+    case Comando::Cancelar:
       break;
     default:
       AccionDeJuego(c);
@@ -120,15 +130,18 @@ void Juego::EjecutarAccion(Comando c) {
 void Juego::AccionDeJuego(Comando c) {
   // The commands of play act on the table while a level is in play and not
   // paused; what each does is the rules' (Actuar).
-  const bool mueve = flujo_.fase == Fase::Jugando;
+  const flujo::Jugando* j = flujo::Aqui<flujo::Jugando>(flujo_);
+  const bool mueve = j != nullptr && j->pausa == flujo::Pausa::No;
   if (c != Comando::Pausa) {
     if (mueve) Paso([this, c](Suceso& s) { Actuar(mesa_, c, azar_, s); });
     return;
   }
-  if (flujo_.fase == Fase::Pausado) {
+  if (j != nullptr && j->pausa != flujo::Pausa::No) {
     Reanudar();
   } else if (mueve) {
-    flujo_.orden = Orden::Pausa;
+    flujo::Jugando pausa = *j;
+    pausa.orden = flujo::Orden::Pausa;
+    PasarNivel(pausa);
   }
 }
 
@@ -154,32 +167,28 @@ void Juego::MenuPiezas(int indice) {
 }
 
 void Juego::MenuReset() {
-  if (flujo_.Jugando() || persiana_.visible) {
+  if (vista_.Jugando() || vista_.NivelTerminado()) {
     Mensaje(Icono::Exclamacion, "Para esta opción debes haber finalizado la partida.", kTituloVentana);
     return;
   }
-  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana, "¿Quieres resetear el juego?"}, Despues::Reset);
+  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana, "¿Quieres resetear el juego?"},
+        flujo::Despues::Reset);
 }
 
 void Juego::MenuDemostracion() {
-  if (demo_.activa) TerminarDemostracion();
-  demo_.pedida = true;
-  AbrirNuevo();
-  // A window that only opens at the next tick keeps the request till then.
-  if (flujo_.orden != Orden::Nuevo && !espera_.Hay()) demo_.pedida = false;
+  TerminarDemostracion();
+  AbrirNuevo(flujo::Para::Demostracion);
 }
 
-void Juego::TerminarDemostracion() {
-  if (!demo_.activa) return;
+void Juego::TerminarDemostracion(Derrota derrota) {
+  const flujo::Demostracion* demo = flujo::En<flujo::Demostracion>(flujo_);
+  if (demo == nullptr) return;
+  const int16_t antes = demo->nivelAntes;
   Retirar();
   tiempos_.Parar();
-  demo_.activa = false;
-  flujo_.fase = Fase::SinNivel;
-  flujo_.orden = Orden::Ninguna;
-  flujo_.fichaTrasFin = false;
-  flujo_.nivelActual = demo_.nivelAntes;
+  Pasar(flujo::SinNivel{derrota});
+  nivelActual_ = antes;
   RetirarFicha(mesa_);
-  persiana_.Quitar();
   marcador_.puntos = 0;
   // The screen as the game starts: an empty board in its full frame, the
   // clock at 0:00.

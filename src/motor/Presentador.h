@@ -2,16 +2,18 @@
 // from what the game shows, so that no rule ever writes or reads a picture.
 #pragma once
 
+#include <optional>
+
+#include "game/Pieza.h"
 #include "levels/Niveles.h"
-#include "motor/Consejero.h"
 #include "motor/Pantalla.h"
 #include "motor/Vista.h"
 
 namespace tumbla {
 
-// The screen as the game seen through `v` shows it; the hint's outline
-// comes from `consejero`, when there is one.
-Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* consejero);
+// The screen as the game seen through `v` shows it; `consejo` is where the
+// computer player would put the piece in play, which the hint outlines.
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo);
 
 // What differs between two screens.
 void Comparar(const Pantalla& antes, const Pantalla& ahora, Cambios& cambios);

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "game/Mesa.h"
-#include "progress/Almacen.h"
+#include "almacen/Almacen.h"
 
 namespace tumbla {
 

@@ -9,7 +9,7 @@
 
 #include "game/Marcador.h"
 
-#include "progress/Almacen.h"
+#include "almacen/Almacen.h"
 
 namespace tumbla {
 

@@ -14,8 +14,7 @@
 
 #include "grabacion/NombresComando.h"
 #include "motor/Juego.h"
-#include "progress/CodigosTecla.h"
-#include "progress/Ini.h"
+#include "almacen/Ini.h"
 #include "replay/Volcado.h"
 
 namespace tumbla {
@@ -172,7 +171,7 @@ void EjecutorGuion::Linea(std::string_view texto) {
     if (w.empty()) throw ErrorGuion("a time with no command after it");
   }
   if (w.size() > 1 && w.back()[0] == '*') {
-    static const std::set<std::string> kRepetibles{"key", "shutter", "command", "cpu", "click", "reply"};
+    static const std::set<std::string> kRepetibles{"key", "shutter", "held", "command", "cpu", "click", "reply"};
     if (kRepetibles.count(w[0]) == 0) throw ErrorGuion("'" + w[0] + "' takes no count");
     veces = Numero(w.back().substr(1), kMaximoTicks, "count");
     if (veces < 1) throw ErrorGuion("a count must be at least 1");
@@ -205,7 +204,7 @@ void EjecutorGuion::Comando(const std::vector<std::string>& w) {
   static const std::map<std::string, Orden> kOrdenes = {
       {"date", &EjecutorGuion::FijarFecha},   {"ini", &EjecutorGuion::Ini},       {"start", &EjecutorGuion::Arranque},
       {"rand", &EjecutorGuion::Azar},     {"window", &EjecutorGuion::Ventana}, {"play", &EjecutorGuion::Jugar},
-      {"key", &EjecutorGuion::Tecla},     {"shutter", &EjecutorGuion::Tecla},  {"menu", &EjecutorGuion::Menu},
+      {"key", &EjecutorGuion::Tecla},     {"shutter", &EjecutorGuion::Tecla},  {"held", &EjecutorGuion::Tecla},  {"menu", &EjecutorGuion::Menu},
       {"answer", &EjecutorGuion::Respuesta}, {"tick", &EjecutorGuion::Tick},   {"wait", &EjecutorGuion::Espera},
       {"dump", &EjecutorGuion::Volcado},   {"live", &EjecutorGuion::Vivo},      {"run", &EjecutorGuion::Correr},
       {"reply", &EjecutorGuion::Contestar}, {"choose", &EjecutorGuion::Escoger}, {"phase", &EjecutorGuion::Fase},
@@ -284,24 +283,24 @@ void EjecutorGuion::Tecla(const std::vector<std::string>& w) {
   Argumentos(w, 1, 1);
   const int codigo = Numero(w[1], 255, "key code");
   RequiereArranque(w[0]);
-  // On the main window F1 and F2 are the menu's shortcuts; the shutter
-  // sees a key after the main window when it shows (it has the focus).
-  grabadora_->Tecla(codigo, w[0] == "shutter" ? Foco::Persiana : Foco::Ventana);
+  // The main window sees its menus' shortcuts (F1, F2, F10, F11); the
+  // shutter, which has the focus while it shows, sees a key after the board;
+  // a held key's repeat comes to the board.
+  if (w[0] == "held") {
+    grabadora_->Tecla(codigo, Contexto::Tablero, /*repeticion=*/true);
+  } else {
+    grabadora_->Tecla(codigo, w[0] == "shutter" ? Contexto::Tablero : Contexto::Ventana);
+  }
   Atender();
 }
 
 void EjecutorGuion::Menu(const std::vector<std::string>& w) {
   Argumentos(w, 1, 1);
-  const std::string& m = w[1];
-  if (m != "nuevo" && m != "normal" && m != "dificil" && m != "sonido" && m != "reset") {
-    throw ErrorGuion("unknown menu item '" + m + "'");
-  }
+  // Every menu item, by the name the input table gives it.
+  const Entrada* item = EntradaDeGuion(w[1]);
+  if (item == nullptr) throw ErrorGuion("unknown menu item '" + w[1] + "'");
   RequiereArranque(w[0]);
-  grabadora_->Ejecutar(m == "nuevo"     ? Comando::Nuevo
-                       : m == "normal"  ? Comando::Normal
-                       : m == "dificil" ? Comando::Dificil
-                       : m == "sonido"  ? Comando::Sonido
-                                        : Comando::Reset);
+  grabadora_->Ejecutar(item->comando);
   Atender();
 }
 
@@ -479,8 +478,8 @@ void EjecutorGuion::Asignar(const std::vector<std::string>& w) {
     return Atender();
   }
   const tumbla::Comando c = ComandoDeNombre(w[1]);
-  const auto& acciones = Teclado::Acciones();
-  if (std::none_of(acciones.begin(), acciones.end(), [c](const AccionTecla& a) { return a.comando == c; })) {
+  const auto acciones = Entradas().first(kAccionesTecla);
+  if (std::none_of(acciones.begin(), acciones.end(), [c](const Entrada& a) { return a.comando == c; })) {
     throw ErrorGuion("'" + w[1] + "' takes no key (assign ACTION CODE, or assign default)");
   }
   if (w.size() != 3) throw ErrorGuion("'assign' needs a key code");
@@ -502,9 +501,9 @@ void EjecutorGuion::Seguir(const std::vector<std::string>& w) {
     (w[k] == "grey" ? c.gris : c.demo) = true;
   }
   RequiereArranque(w[0]);
-  const int32_t antes = juego_->vista().NivelesEmpezados();
+  const int32_t antes = juego_->vista().nivel().orden;
   grabadora_->Retomar(c);
-  if (juego_->vista().NivelesEmpezados() == antes) {
+  if (juego_->vista().nivel().orden == antes) {
     throw ErrorGuion("no level can begin now (one is on, or the game waits for an answer)");
   }
   Atender();

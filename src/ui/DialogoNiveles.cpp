@@ -101,8 +101,8 @@ class BotonNivel : public QAbstractButton {
 
 }  // namespace
 
-DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, QWidget* parent, Colores colores)
-    : QDialog(parent), modelo_(modelo), paleta_(PaletaDe(colores)) {
+DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, const Teclado& teclado, QWidget* parent, Colores colores)
+    : QDialog(parent), modelo_(modelo), teclado_(teclado), paleta_(PaletaDe(colores)) {
   setObjectName(QStringLiteral("frmMenu"));
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -222,29 +222,15 @@ void DialogoNiveles::reject() {
 }
 
 void DialogoNiveles::keyPressEvent(QKeyEvent* evento) {
-  Eleccion respuesta;
-  const int codigo = CodigoTecla(evento->key());
-  switch (evento->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: Modelo().TeclaAbajo(codigo); break;
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space: respuesta = Modelo().TeclaPulsada(codigo); break;
-    default:
-      // Not QDialog's: its Escape and Enter would close the window behind
-      // the game's back.
-      QWidget::keyPressEvent(evento);
-      return;
+  const Comando c = teclado_.Resolver(CodigoTecla(evento->key()), evento->isAutoRepeat(), Contexto::Selector);
+  if (c == Comando::Ninguno) {
+    // Not QDialog's: its Escape and Enter would close the window behind
+    // the game's back.
+    QWidget::keyPressEvent(evento);
+    return;
   }
   evento->accept();
-  Responder(respuesta);
+  Responder(Modelo().Ordenar(c));
 }
 
 void DialogoNiveles::mouseMoveEvent(QMouseEvent* evento) {

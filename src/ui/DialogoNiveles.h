@@ -2,7 +2,7 @@
 // player's palette) in five rows of ten, a scroll bar over the 296 levels, the red frame round the
 // selected button and a data line under the grid. All its logic lives in the
 // game's SelectorNiveles: this window paints that model and forwards every
-// key, pointer move, click and scroll to it. The input that ends the window
+// key (as the input table's command), pointer move, click and scroll to it. The input that ends the window
 // (a level chosen, Escape, the close box) gives the model's answer, which
 // goes out through `eleccion`; the platform hands it to the game and then
 // closes the window.
@@ -13,7 +13,8 @@
 #include <array>
 #include <cstdint>
 
-#include "progress/SelectorNiveles.h"
+#include "motor/SelectorNiveles.h"
+#include "motor/Teclado.h"
 #include "ui/Paleta.h"
 
 class QAbstractButton;
@@ -25,8 +26,9 @@ namespace tumbla::ui {
 class DialogoNiveles : public QDialog {
   Q_OBJECT
  public:
-  // Painted in the palette of `colores`.
-  DialogoNiveles(SelectorNiveles& modelo, QWidget* parent, Colores colores = Colores::Propios);
+  // Painted in the palette of `colores`; its keys are the input table's
+  // (`teclado`).
+  DialogoNiveles(SelectorNiveles& modelo, const Teclado& teclado, QWidget* parent, Colores colores = Colores::Propios);
 
   // The window's close button: back to the game as it was.
   void reject() override;
@@ -59,6 +61,7 @@ class DialogoNiveles : public QDialog {
   QRect Rectangulo(int izquierda, int arriba, int ancho, int alto) const;
 
   SelectorNiveles& modelo_;
+  const Teclado& teclado_;
   const Paleta& paleta_;
   std::array<QAbstractButton*, 50> cmdNivel_{};
   QScrollBar* scrNiveles_ = nullptr;

@@ -14,7 +14,7 @@
 #include <cstdio>
 
 #include "grabacion/AlmacenRepeticiones.h"
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 
 namespace tumbla::ui {
 

@@ -20,13 +20,14 @@ namespace {
 
 QString Texto(const char* s) { return QString::fromUtf8(s); }
 
-QString NombreVisible(int codigo) { return QString::fromStdString(Teclado::NombreVisible(codigo)); }
+QString Visible(int codigo) { return QString::fromStdString(NombreVisible(codigo)); }
+
+// The keys of play, the first entries of the input table.
+const Entrada& Accion(int a) { return Entradas()[static_cast<size_t>(a)]; }
 
 QString Nombre(Comando c) {
-  for (const AccionTecla& a : Teclado::Acciones()) {
-    if (a.comando == c) return Texto(a.nombre);
-  }
-  return {};
+  const Entrada* e = EntradaDe(c);
+  return e != nullptr && e->nombre != nullptr ? Texto(e->nombre) : QString();
 }
 
 }  // namespace
@@ -36,9 +37,8 @@ DialogoTeclas::DialogoTeclas(Grabadora& grabadora, QWidget* parent)
   setObjectName(QStringLiteral("DialogoTeclas"));
   setWindowTitle(QStringLiteral("Teclas"));
   auto* rejilla = new QGridLayout;
-  const auto& acciones = Teclado::Acciones();
   for (int a = 0; a < kAccionesTecla; ++a) {
-    rejilla->addWidget(new QLabel(Texto(acciones[static_cast<size_t>(a)].nombre), this), a, 0);
+    rejilla->addWidget(new QLabel(Texto(Accion(a).nombre), this), a, 0);
     auto* boton = new QPushButton(this);
     boton->setObjectName(QStringLiteral("tecla%1").arg(a));
     boton->setMinimumWidth(170);
@@ -100,17 +100,16 @@ void DialogoTeclas::Actualizar() {
     const QSignalBlocker quieto(ritmo_[k]);
     ritmo_[k]->setValue(valores[k]);
   }
-  const auto& acciones = Teclado::Acciones();
   for (int a = 0; a < kAccionesTecla; ++a) {
     QPushButton* boton = botones_[static_cast<size_t>(a)];
     if (a == esperando_) {
       boton->setText(QStringLiteral("Pulsa una tecla…"));
       continue;
     }
-    const auto teclas = juego_.teclado().Teclas(acciones[static_cast<size_t>(a)].comando);
+    const auto teclas = juego_.teclado().Teclas(Accion(a).comando);
     QStringList nombres;
     for (int codigo : teclas) {
-      if (codigo != 0) nombres << NombreVisible(codigo);
+      if (codigo != 0) nombres << Visible(codigo);
     }
     boton->setText(nombres.isEmpty() ? QStringLiteral("(ninguna)") : nombres.join(QStringLiteral(", ")));
   }
@@ -119,13 +118,13 @@ void DialogoTeclas::Actualizar() {
 void DialogoTeclas::Esperar(int accion) {
   esperando_ = accion;
   aviso_->setText(QStringLiteral("Pulsa la tecla para «%1» (Escape: dejarla como está).")
-                      .arg(Texto(Teclado::Acciones()[static_cast<size_t>(accion)].nombre)));
+                      .arg(Texto(Accion(accion).nombre)));
   Actualizar();
 }
 
 void DialogoTeclas::Asignar(int codigo) {
-  const Comando c = Teclado::Acciones()[static_cast<size_t>(esperando_)].comando;
-  const QString tecla = codigo != 0 ? NombreVisible(codigo) : QStringLiteral("Esa tecla");
+  const Comando c = Accion(esperando_).comando;
+  const QString tecla = codigo != 0 ? Visible(codigo) : QStringLiteral("Esa tecla");
   Comando ocupada = Comando::Ninguno;
   if (codigo != 0 && grabadora_.AsignarTecla(c, codigo, ocupada)) {
     aviso_->clear();
@@ -142,12 +141,13 @@ bool DialogoTeclas::eventFilter(QObject* objeto, QEvent* evento) {
   if (esperando_ < 0 || evento->type() != QEvent::KeyPress) return QDialog::eventFilter(objeto, evento);
   const auto* tecla = static_cast<QKeyEvent*>(evento);
   if (tecla->isAutoRepeat()) return true;
-  if (tecla->key() == Qt::Key_Escape) {
+  const int codigo = CodigoTecla(tecla->key());
+  if (juego_.teclado().Resolver(codigo, false, Contexto::Caja) == Comando::Cancelar) {
     esperando_ = -1;
     aviso_->clear();
     Actualizar();
   } else {
-    Asignar(CodigoTecla(tecla->key()));
+    Asignar(codigo);
   }
   return true;
 }

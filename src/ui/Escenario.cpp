@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 #include "ui/Dibujos.h"
 
 namespace tumbla::ui {

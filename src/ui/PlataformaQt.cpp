@@ -21,8 +21,8 @@
 
 #include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/Ayuda.h"
+#include "motor/SelectorNiveles.h"
 #include "ui/DialogoNiveles.h"
 #include "ui/DialogoRepeticiones.h"
 #include "ui/DialogoTeclas.h"
@@ -207,7 +207,7 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
       break;
     }
     case TipoPeticion::Selector: {
-      auto* niveles = new DialogoNiveles(juego_->selector(), ventana_, juego_->pantalla().aspecto.colores);
+      auto* niveles = new DialogoNiveles(juego_->selector(), juego_->teclado(), ventana_, juego_->pantalla().aspecto.colores);
       connect(niveles, &DialogoNiveles::eleccion, this,
               [this, numero](const Eleccion& e) { ContestarSelector(numero, e); });
       abierta_ = niveles;
@@ -234,9 +234,7 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
     }
   }
   // A box that opens by itself during play must not take the keys of play.
-  const Fase fase = juego_->vista().fase();
-  if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && fase != Fase::SinNivel &&
-      fase != Fase::Apagado) {
+  if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && !juego_->vista().SinNivel()) {
     new GuardaTeclas(abierta_);
   }
   // Over the main window, which keeps its own input from the game

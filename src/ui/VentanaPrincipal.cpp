@@ -31,8 +31,8 @@
 #include "grabacion/AlmacenRepeticiones.h"
 #include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
-#include "progress/CodigosTecla.h"
+#include "motor/Ayuda.h"
+#include "motor/Entradas.h"
 #include "ui/DialogoRepeticiones.h"
 #include "ui/Escenario.h"
 #include "ui/Mando.h"
@@ -47,14 +47,19 @@ namespace {
 QString Texto(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 constexpr const char* kLogo = ":/pictures/tumbla.svg";
 
-// "Opciones" > "Colores" and "Reducir destellos": captions and object names.
+// "Opciones" > "Colores": its caption, and its items' commands and object names.
 constexpr const char* kMenuColores = "Co&lores";
-constexpr std::array<std::pair<const char*, const char*>, 3> kColores{{
-    {"&Originales", "mnuColoresPropios"},
-    {"&Adaptados al daltonismo", "mnuColoresDaltonismo"},
-    {"Alto &contraste", "mnuColoresContraste"},
+constexpr std::array<std::pair<Comando, const char*>, 3> kColores{{
+    {Comando::ColoresPropios, "mnuColoresPropios"},
+    {Comando::ColoresDaltonismo, "mnuColoresDaltonismo"},
+    {Comando::ColoresContraste, "mnuColoresContraste"},
 }};
-constexpr const char* kMenuDestellos = "Reducir d&estellos";
+
+// A command's shortcut in the main window, as the input table gives it.
+QKeySequence Atajo(Comando c) {
+  const Entrada* e = EntradaDe(c);
+  return e != nullptr && e->atajo != 0 ? QKeySequence(TeclaQt(e->atajo)) : QKeySequence();
+}
 
 // On X11 another program may destroy the window outright (no close asked):
 // the game must not run on without it.
@@ -76,10 +81,15 @@ class VigiaDestruccion : public QAbstractNativeEventFilter {
   QPointer<QWidget> ventana_;
 };
 
-// The pace of a held key that gives `c`: only the moves repeat.
+// The pace of a held key that gives `c`: the input table says which
+// commands repeat, and whether at the pace of moves or of rows down.
 TeclasSostenidas::Ritmo RitmoDe(Comando c, const Repeticion& r) {
-  if (!Teclado::Repite(c)) return {};
-  return {r.retardo, c == Comando::Abajo ? r.abajoPorSegundo : r.porSegundo};
+  switch (ComoRepite(c)) {
+    case Repite::No: break;
+    case Repite::Mueve: return {r.retardo, r.porSegundo};
+    case Repite::Baja: return {r.retardo, r.abajoPorSegundo};
+  }
+  return {};
 }
 }  // namespace
 
@@ -96,8 +106,9 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
   setObjectName(QStringLiteral("frmMain"));
   new CorrectorRepeticiones(this);
   sostenidas_ = new TeclasSostenidas(this);
-  connect(sostenidas_, &TeclasSostenidas::repeticion, this,
-          [this](int codigo) { plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo); }); });
+  connect(sostenidas_, &TeclasSostenidas::repeticion, this, [this](int codigo) {
+    plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo, Contexto::Tablero, /*repeticion=*/true); });
+  });
   setWindowTitle(QString::fromUtf8(kTituloVentana));
   setCentralWidget(escenario_);
   juego_->PonerConsejero(pista_.get());
@@ -106,12 +117,13 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
   if (!carpetaRepeticiones.isEmpty()) {
     almacen_ = std::make_unique<AlmacenRepeticiones>(carpetaRepeticiones.toStdString(),
                                                      HuellaNiveles(juego_->niveles()));
-    grabadora_->Conectar(juego_.get(), [this](Grabacion g) {
-      // Stored once the call into the game is over.
-      porGuardar_.push_back(std::move(g));
-      QTimer::singleShot(0, this, &VentanaPrincipal::GuardarRepeticiones);
-    });
-    grabadora_->PonerHoraLocal(
+    grabadora_->Conectar(
+        juego_.get(),
+        [this](Grabacion g) {
+          // Stored once the call into the game is over.
+          porGuardar_.push_back(std::move(g));
+          QTimer::singleShot(0, this, &VentanaPrincipal::GuardarRepeticiones);
+        },
         [] { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(); });
   } else {
     grabadora_->Conectar(juego_.get());
@@ -152,7 +164,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
   escenario_->alPulsarPersiana = [this] { Orden(Comando::Continuar); };
   // During a demo a click anywhere on the board only ends it.
   escenario_->alHacerClic = [this] {
-    if (!juego_->vista().demo().activa) return false;
+    if (!juego_->vista().EnDemostracion()) return false;
     plataforma_->Llamar([](Grabadora& g) { g.Clic(); });
     return true;
   };
@@ -320,7 +332,7 @@ void VentanaPrincipal::GuardarRepeticiones() {
 }
 
 void VentanaPrincipal::SeguirDemostracion() {
-  const bool activa = juego_->vista().demo().activa;
+  const bool activa = juego_->vista().EnDemostracion();
   if (activa && !demo_) {
     // The computer's commands are its own: they do not end the demo.
     demo_ = std::make_unique<Conductor>(
@@ -349,11 +361,12 @@ void VentanaPrincipal::PasoDemostracion() {
   }
 }
 
-QAction* VentanaPrincipal::Accion(QMenu* menu, const QString& texto, const char* nombre, Comando c,
-                                  const QKeySequence& atajo, bool marcable) {
-  QAction* a = menu->addAction(texto);
+QAction* VentanaPrincipal::Accion(QMenu* menu, Comando c, const char* nombre, bool marcable) {
+  // Its caption and shortcut are the input table's.
+  const Entrada* e = EntradaDe(c);
+  QAction* a = menu->addAction(QString::fromUtf8(e != nullptr && e->menu != nullptr ? e->menu : ""));
   a->setObjectName(QString::fromLatin1(nombre));
-  a->setShortcut(atajo);
+  a->setShortcut(Atajo(c));
   a->setCheckable(marcable);
   connect(a, &QAction::triggered, this, [this, c] { Orden(c); });
   return a;
@@ -363,17 +376,18 @@ void VentanaPrincipal::CrearMenus() {
   // Alt and the underlined letter open a menu, as F10 opens the first.
   QMenu* juego = menuBar()->addMenu(QStringLiteral("&Juego"));
   juego->setObjectName(QStringLiteral("menuJuego"));
-  Accion(juego, QStringLiteral("&Nuevo"), "MnuNew", Comando::Nuevo, Qt::Key_F2);
-  Accion(juego, QStringLiteral("A&yuda"), "MnuComo", Comando::Ayuda, Qt::Key_F1);
-  Accion(juego, QStringLiteral("&Acerca de..."), "MnuAbout", Comando::AcercaDe);
-  Accion(juego, QStringLiteral("&Demostración"), "MnuDemo", Comando::Demostracion);
-  Accion(juego, QStringLiteral("&Repeticiones..."), "mnuRepeticiones", Comando::Repeticiones);
+  Accion(juego, Comando::Nuevo, "MnuNew");
+  Accion(juego, Comando::Ayuda, "MnuComo");
+  Accion(juego, Comando::AcercaDe, "MnuAbout");
+  Accion(juego, Comando::Demostracion, "MnuDemo");
+  Accion(juego, Comando::Repeticiones, "mnuRepeticiones");
   juego->addSeparator();
-  mnuPausa_ = Accion(juego, QStringLiteral("&Pausa"), "mnuPausa", Comando::Pausa, {}, true);
-  mnuAbandonar_ = Accion(juego, QStringLiteral("A&bandonar el nivel"), "mnuAbandonar", Comando::Abandonar);
+  mnuPausa_ = Accion(juego, Comando::Pausa, "mnuPausa", true);
+  mnuAbandonar_ = Accion(juego, Comando::Abandonar, "mnuAbandonar");
   juego->addSeparator();
-  // Ctrl+Q ends the game from any window of the game's, whatever shows.
-  QAction* salir = juego->addAction(QStringLiteral("&Salir"));
+  // Ctrl+Q ends the game from any window of the game's, whatever shows: the
+  // window closes, and its closing stops the game (Terminar).
+  QAction* salir = juego->addAction(QString::fromUtf8(EntradaDe(Comando::Salir)->menu));
   salir->setObjectName(QStringLiteral("mnuSalir"));
   salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   salir->setShortcutContext(Qt::ApplicationShortcut);
@@ -382,36 +396,33 @@ void VentanaPrincipal::CrearMenus() {
 
   QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
   opciones->setObjectName(QStringLiteral("menuOpciones"));
-  mnuNormal_ = Accion(opciones, QStringLiteral("&Normal"), "MnuBloq0", Comando::Normal, {}, true);
-  mnuDificil_ = Accion(opciones, QStringLiteral("&Difícil"), "MnuBloq1", Comando::Dificil, {}, true);
+  mnuNormal_ = Accion(opciones, Comando::Normal, "MnuBloq0", true);
+  mnuDificil_ = Accion(opciones, Comando::Dificil, "MnuBloq1", true);
   auto* piezas = new QActionGroup(this);
   piezas->addAction(mnuNormal_);
   piezas->addAction(mnuDificil_);
   opciones->addSeparator();
-  mnuSonido_ = Accion(opciones, QStringLiteral("S&onido (S)"), "MSound", Comando::Sonido, {}, true);
+  mnuSonido_ = Accion(opciones, Comando::Sonido, "MSound", true);
   opciones->addSeparator();
   // The extra-minute count: a caption, not a command.
   mnuMinutos_ = opciones->addAction(QString());
   mnuMinutos_->setObjectName(QStringLiteral("mnuMinutos"));
   opciones->addSeparator();
-  Accion(opciones, QStringLiteral("&Reset"), "mnuReset", Comando::Reset);
+  Accion(opciones, Comando::Reset, "mnuReset");
   opciones->addSeparator();
-  mnuSombra_ = Accion(opciones, QStringLiteral("Sombra de la &pieza"), "mnuSombra", Comando::Sombra, {}, true);
-  mnuPista_ = Accion(opciones, QStringLiteral("P&ista"), "mnuPista", Comando::Pista, {}, true);
+  mnuSombra_ = Accion(opciones, Comando::Sombra, "mnuSombra", true);
+  mnuPista_ = Accion(opciones, Comando::Pista, "mnuPista", true);
   QMenu* colores = opciones->addMenu(QString::fromUtf8(kMenuColores));
   colores->setObjectName(QStringLiteral("mnuColores"));
   auto* paletas = new QActionGroup(this);
-  const Comando comandos[] = {Comando::ColoresPropios, Comando::ColoresDaltonismo, Comando::ColoresContraste};
   for (size_t k = 0; k < kColores.size(); ++k) {
-    mnuColores_[k] = Accion(colores, QString::fromUtf8(kColores[k].first), kColores[k].second, comandos[k], {}, true);
+    mnuColores_[k] = Accion(colores, kColores[k].first, kColores[k].second, true);
     paletas->addAction(mnuColores_[k]);
   }
-  mnuDestellos_ =
-      Accion(opciones, QString::fromUtf8(kMenuDestellos), "mnuDestellos", Comando::MenosDestellos, {}, true);
+  mnuDestellos_ = Accion(opciones, Comando::MenosDestellos, "mnuDestellos", true);
   opciones->addSeparator();
-  Accion(opciones, QStringLiteral("&Teclas..."), "mnuTeclas", Comando::Teclas);
-  mnuCompleta_ = Accion(opciones, QStringLiteral("Pantalla &completa"), "mnuPantallaCompleta",
-                        Comando::PantallaCompleta, Qt::Key_F11, true);
+  Accion(opciones, Comando::Teclas, "mnuTeclas");
+  mnuCompleta_ = Accion(opciones, Comando::PantallaCompleta, "mnuPantallaCompleta", true);
   menus_ = {juego, opciones};
   for (QMenu* menu : menus_) {
     // A menu over the board holds play (and the pads) until it closes; then
@@ -425,7 +436,7 @@ void VentanaPrincipal::CrearMenus() {
   // Nor does the bar take the keys with no menu open (Escape from a menu
   // leaves it holding them, and Alt alone gives them to it on some desktops).
   menuBar()->installEventFilter(this);
-  auto* f10 = new QShortcut(Qt::Key_F10, this);
+  auto* f10 = new QShortcut(Atajo(Comando::Menus), this);
   connect(f10, &QShortcut::activated, this, [this, juego] {
     menuBar()->setFocus();
     menuBar()->setActiveAction(juego->menuAction());
@@ -465,10 +476,10 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   // shows the player's pause key; it and "Abandonar el nivel" act on a
   // level in play.
   const Vista& v = juego_->vista();
-  const QString pausa = QStringLiteral("&Pausa\t") +
+  const QString pausa = QString::fromUtf8(EntradaDe(Comando::Pausa)->menu) + QLatin1Char('\t') +
                         QKeySequence(TeclaQt(juego_->teclado().TeclaDe(Comando::Pausa))).toString(QKeySequence::NativeText);
   if (mnuPausa_->text() != pausa) mnuPausa_->setText(pausa);
-  mnuPausa_->setChecked(v.Pausado() && !v.flujo().pausaMenu);
+  mnuPausa_->setChecked(v.pausa() == flujo::Pausa::Pausado);
   mnuPausa_->setEnabled(v.Jugando());
   mnuAbandonar_->setEnabled(v.Jugando());
   // A pad's held directions keep the pace of held keys.
@@ -532,10 +543,10 @@ bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
   const int codigo = CodigoTecla(evento.key());
   // Any key at all ends a demo: the game is told of those it has no code
   // for too.
-  if (codigo == 0 && !juego_->vista().demo().activa) return false;
+  if (codigo == 0 && !juego_->vista().EnDemostracion()) return false;
   // A held key is the game's to repeat, never the desktop's: a key acts
   // once a press, and the moves again at the player's pace.
-  const Comando c = juego_->teclado().Principal(codigo, Foco::Persiana);
+  const Comando c = juego_->teclado().Resolver(codigo, false, Contexto::Tablero);
   if (!sostenidas_->Bajada(evento, codigo, RitmoDe(c, juego_->teclado().repeticion()))) return true;
   // The shutter holds the focus while it is up: it sees the key after the
   // window.

@@ -86,8 +86,7 @@ class VentanaPrincipal : public QMainWindow {
 
  private:
   void CrearMenus();
-  QAction* Accion(QMenu* menu, const QString& texto, const char* nombre, Comando c,
-                  const QKeySequence& atajo = {}, bool marcable = false);
+  QAction* Accion(QMenu* menu, Comando c, const char* nombre, bool marcable = false);
   void ActualizarMenus(const Pantalla& p);
   // Once no menu is open, the keys go back to the board.
   void DevolverTeclas();

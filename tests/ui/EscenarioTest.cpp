@@ -7,7 +7,7 @@
 #include <set>
 
 #include "Escena.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 #include "ui/Dibujos.h"
 #include "ui/Escenario.h"
 

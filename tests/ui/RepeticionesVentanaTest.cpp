@@ -34,7 +34,7 @@ class RepeticionesVentanaTest : public QObject {
     v_ = std::make_unique<VentanaPrincipal>(Ruta("tumbla.ini"), Ruta("repeticiones"));
     v_->show();
     v_->Arrancar();
-    QTRY_VERIFY(V().fase() == Fase::SinNivel && !Abierta());
+    QTRY_VERIFY(std::holds_alternative<flujo::SinNivel>(V().situacion()) && !Abierta());
     QApplication::setActiveWindow(v_.get());
   }
   void Jugar(int posicion) {

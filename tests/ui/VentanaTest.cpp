@@ -13,6 +13,8 @@
 #include "ui/Escenario.h"
 #include "ui/Paleta.h"
 #include "ui/PlataformaQt.h"
+#include "ui/Teclas.h"
+#include "motor/CodigosTecla.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaPrincipal.h"
 #if TUMBLA_CON_SDL
@@ -125,7 +127,12 @@ class VentanaTest : public QObject {
   void cleanup() { v_.reset(), carpeta_.reset(); }
 
   void teclasLleganAlJuego() {
-    // Keys on the board move, turn, pause (F3 once a press) and drop; S flips the sound once a press, focus or not.
+    // Every key the input table names is a key of Qt's and back; on the board keys move, turn, pause (F3 once a
+    // press) and drop; S flips the sound once a press, focus or not.
+    for (int codigo = 1; codigo < 256; ++codigo) {
+      if (!NombreTecla(codigo).empty()) QVERIFY2(CodigoTecla(TeclaQt(codigo)) == codigo, qPrintable(QString::number(codigo)));
+    }
+    QCOMPARE(std::pair(TeclaQt(tecla::kRePag), CodigoTecla(Qt::Key_Enter)), std::pair(int(Qt::Key_PageUp), tecla::kIntro));
     Abrir();
     Nivel(2);
     Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));  // an empty board, a piece that turns
@@ -272,7 +279,7 @@ class VentanaTest : public QObject {
       QCOMPARE(Mirar(), "DialogoNiveles: Juego pausado. Pulsa ESCAPE para continuar.");
       gota(true);
       QTRY_VERIFY(!niveles);  // closed and gone
-      QTRY_VERIFY(!Abierta() && V().NivelTerminado() && !V().Pausado() && V().persiana().espera &&
+      QTRY_VERIFY(!Abierta() && V().NivelTerminado() && !V().Pausado() && !V().persiana()->bajando &&
                   P().persianaVisible && P().filasPersiana == filas);
       if (!filas) break;
       QTest::mouseClick(&S(), Qt::LeftButton, {}, S().AWidget(escena::Celda(kBaseFilaInferior + 6)).center().toPoint());
@@ -333,11 +340,11 @@ class VentanaTest : public QObject {
       QTest::qWait(50);  // the level window goes, and the desktop gives the focus back
       QApplication::setActiveWindow(v_.get());
       QVERIFY(QTest::qWaitForWindowActive(v_.get()));
-      QVERIFY(V().demo().activa && P().lblDemo.visible && !Abierta());
+      QVERIFY(V().EnDemostracion() && P().lblDemo.visible && !Abierta());
       const long fichas = V().mesa().fichasEntradas;
       QTRY_VERIFY_WITH_TIMEOUT(V().mesa().fichasEntradas >= fichas + 2, 8000);  // falling alone, 2 pieces take 13 s
       tecla ? QTest::keyClick(&S(), Qt::Key_Left) : QTest::mouseClick(&S(), Qt::LeftButton);
-      QVERIFY(!V().demo().activa && !P().lblDemo.visible && P().lblInicio.visible);
+      QVERIFY(!V().EnDemostracion() && !P().lblDemo.visible && P().lblInicio.visible);
     }
     QCOMPARE(Contenido(Ini()), ajustes);
   }

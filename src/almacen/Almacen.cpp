@@ -1,4 +1,4 @@
-#include "progress/Almacen.h"
+#include "almacen/Almacen.h"
 
 namespace tumbla {
 

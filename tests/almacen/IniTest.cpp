@@ -24,7 +24,7 @@
 #include "Archivos.h"
 #include "Escena.h"
 #include "progress/Ajustes.h"
-#include "progress/Ini.h"
+#include "almacen/Ini.h"
 #include "progress/Progreso.h"
 
 namespace fs = std::filesystem;

@@ -8,9 +8,10 @@
 
 #include "Archivos.h"
 #include "Escena.h"
-#include "progress/Ini.h"
-#include "progress/CodigosTecla.h"
-#include "progress/SelectorNiveles.h"
+#include "almacen/Ini.h"
+#include "motor/CodigosTecla.h"
+#include "motor/SelectorNiveles.h"
+#include "motor/Teclado.h"
 
 namespace tumbla {
 namespace {
@@ -53,28 +54,31 @@ TEST(Selector, conTodoHechoElCursorNoSaleDeLosNivelesYInicioYFinLlevanALosExtrem
   Escena s{Escena::SinArrancar{}};
   Abrir(s, "400", [](SelectorNiveles& v) {
     const auto nivel = [&] { return v.Boton(v.Seleccionado()).texto; };
+    // A key as the level window hands it on, through the input table.
+    const auto pulsar = [&](int codigo) { return v.Ordenar(Teclado().Resolver(codigo, false, Contexto::Selector)); };
     EXPECT_EQ(v.ValorDesplazamiento(), 25);
     EXPECT_EQ(nivel(), "296");
     for (int i = 46; i < 50; ++i) EXPECT_FALSE(v.Boton(i).visible);
-    v.TeclaAbajo(tecla::kDerecha);
+    pulsar(tecla::kDerecha);
     EXPECT_EQ(nivel(), "296");
-    for (int n = 0; n < 9; ++n) v.TeclaAbajo(tecla::kIzquierda);
+    for (int n = 0; n < 9; ++n) pulsar(tecla::kIzquierda);
     EXPECT_EQ(nivel(), "287");
-    v.TeclaAbajo(tecla::kAbajo);
+    pulsar(tecla::kAbajo);
     EXPECT_EQ(std::pair(nivel(), v.lblDatos()), std::pair(std::string("296"), std::string("Nivel: 296 - JUNTATOR ")));
-    v.TeclaAbajo(36);
+    pulsar(tecla::kInicio);
     EXPECT_EQ(std::pair(nivel(), v.ValorDesplazamiento()), std::pair(std::string("1"), 0));
-    v.TeclaAbajo(35);
+    pulsar(tecla::kFin);
     EXPECT_EQ(nivel(), "296");
     for (const auto& [codigo, esperado, desplazamiento] :
-         {std::tuple(33, "246", 20), {33, "196", 15}, {34, "246", 20}, {34, "296", 25}, {34, "296", 25}}) {
-      v.TeclaAbajo(codigo);
+         {std::tuple(tecla::kRePag, "246", 20), {tecla::kRePag, "196", 15}, {tecla::kAvPag, "246", 20},
+          {tecla::kAvPag, "296", 25}, {tecla::kAvPag, "296", 25}}) {
+      pulsar(codigo);
       EXPECT_EQ(std::pair(nivel(), v.ValorDesplazamiento()), std::pair(std::string(esperado), desplazamiento));
     }
-    for (int n = 0; n < 4; ++n) v.TeclaAbajo(tecla::kIzquierda);  // 292, then the first page
-    for (int n = 0; n < 6; ++n) v.TeclaAbajo(33);
+    for (int n = 0; n < 4; ++n) pulsar(tecla::kIzquierda);  // 292, then the first page
+    for (int n = 0; n < 6; ++n) pulsar(tecla::kRePag);
     EXPECT_EQ(std::pair(nivel(), v.ValorDesplazamiento()), std::pair(std::string("1"), 0));
-    return v.TeclaPulsada(tecla::kEscape);
+    return pulsar(tecla::kEscape);
   });
   EXPECT_FALSE(s.v().Jugando());
 }

@@ -1,13 +1,13 @@
 // The help texts and the help document.
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 
 #include <filesystem>
 #include <system_error>
 
 #include "game/Imagen.h"
 #include "game/Tablero.h"
-#include "progress/Ini.h"
-#include "progress/SistemaArchivos.h"
+#include "almacen/Ini.h"
+#include "almacen/SistemaArchivos.h"
 
 namespace tumbla {
 

@@ -1,6 +1,6 @@
 // The file calls of each system: POSIX (Linux, the BSDs, macOS) and Windows.
 // Nothing else in the game core calls the operating system for files.
-#include "progress/SistemaArchivos.h"
+#include "almacen/SistemaArchivos.h"
 
 #include <algorithm>
 #include <atomic>

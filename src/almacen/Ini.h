@@ -19,7 +19,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "progress/SistemaArchivos.h"
+#include "almacen/SistemaArchivos.h"
 
 namespace tumbla {
 

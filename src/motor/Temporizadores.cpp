@@ -1,4 +1,4 @@
-#include "motor/Partes.h"
+#include "motor/Temporizadores.h"
 
 namespace tumbla {
 

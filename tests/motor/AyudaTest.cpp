@@ -12,7 +12,7 @@
 
 #include "Archivos.h"
 #include "Escena.h"
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 
 namespace fs = std::filesystem;
 
@@ -27,13 +27,13 @@ TEST(Ayuda, cadaPeticionReescribeElDocumentoEsperadoJuntoALosAjustes) {
   const TeclasAyuda teclas = s.juego->teclado().ParaAyuda();
   const fs::path archivo = s.carpeta / kArchivoAyuda;
   // The document as it must be, built apart from the game's code from its help texts and the page layout.
-  const std::string esperado = Contenido(fs::path(TUMBLA_SOURCE_DIR) / "tests/progress/Instrucciones.htm");
+  const std::string esperado = Contenido(fs::path(TUMBLA_SOURCE_DIR) / "tests/motor/Instrucciones.htm");
   Guardar(s.carpeta / "archivo", "x");
   const std::string otras[] = {(s.carpeta / "no-existe").string(), (s.carpeta / "archivo").string()};
   for (int vez = 0; vez < 2; ++vez) {
     Guardar(archivo, "viejo");
     std::string ruta;
-    ASSERT_TRUE(EscribirAyuda({otras[0], otras[1], CarpetasAyuda(s.juego->rutaIni()).front()}, teclas, ruta));
+    ASSERT_TRUE(EscribirAyuda({otras[0], otras[1], CarpetasAyuda(s.juego->ini().ruta()).front()}, teclas, ruta));
     EXPECT_TRUE(fs::path(ruta).is_absolute());
     EXPECT_TRUE(fs::equivalent(ruta, archivo));
     EXPECT_EQ(Contenido(archivo), esperado);

@@ -1,21 +1,16 @@
 // The level-selection window's logic.
-#include "progress/SelectorNiveles.h"
+#include "motor/SelectorNiveles.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "levels/Niveles.h"
-#include "progress/CodigosTecla.h"
 
 namespace tumbla {
 
 namespace {
 
 constexpr int kAjusteMarco = 60;  // the frame sits 60 twips around its button
-constexpr int kInicio = 36;       // Home
-constexpr int kFin = 35;          // End
-constexpr int kRePag = 33;        // Page Up
-constexpr int kAvPag = 34;        // Page Down
 
 }  // namespace
 
@@ -37,21 +32,17 @@ SelectorNiveles::Marco SelectorNiveles::MarcoSeleccion() const {
           kLadoBoton + kSeparacion, kLadoBoton + kSeparacion};
 }
 
+std::string SelectorNiveles::TituloPara(bool enJuego, int nivelActual, bool paraDemo) {
+  if (paraDemo) return "Demostración: elige el nivel que jugará el ordenador";
+  if (enJuego) return "Juego pausado. Pulsa ESCAPE para continuar.";
+  return nivelActual != 0 ? "¿Volver a intentarlo?" : "Selecciona un nivel";
+}
+
 void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool paraDemo) {
   Superados_ = superados;
-  int objetivo;
-  if (enJuego) {
-    titulo_ = "Juego pausado. Pulsa ESCAPE para continuar.";
-    objetivo = nivelActual;
-  } else if (nivelActual != 0) {
-    titulo_ = "¿Volver a intentarlo?";
-    objetivo = nivelActual;
-  } else {
-    titulo_ = "Selecciona un nivel";
-    objetivo = std::min(Superados_ + 1, kNumNiveles);
-  }
+  titulo_ = TituloPara(enJuego, nivelActual, paraDemo);
+  int objetivo = enJuego || nivelActual != 0 ? nivelActual : std::min(Superados_ + 1, kNumNiveles);
   objetivo = std::clamp(objetivo, 1, kNumNiveles);
-  if (paraDemo) titulo_ = "Demostración: elige el nivel que jugará el ordenador";
 
   // The first row that shows the target among its five.
   int fila = 0;
@@ -121,9 +112,10 @@ void SelectorNiveles::CambiarDesplazamiento(int valor) {
   MostrarDatos(Seleccionado_);
 }
 
-void SelectorNiveles::TeclaAbajo(int codigo) {
-  switch (codigo) {
-    case tecla::kIzquierda:
+Eleccion SelectorNiveles::Ordenar(Comando c) {
+  if (!abierto_) return {};
+  switch (c) {
+    case Comando::Izquierda:
       if (Seleccionado_ > 0) {
         --Seleccionado_;
       } else if (scrNiveles_ > 0) {
@@ -131,14 +123,14 @@ void SelectorNiveles::TeclaAbajo(int codigo) {
         Seleccionado_ = kPorFila - 1;
       }
       break;
-    case tecla::kArriba:
+    case Comando::Arriba:
       if (Seleccionado_ >= kPorFila) {
         Seleccionado_ -= kPorFila;
       } else if (scrNiveles_ > 0) {
         PonerDesplazamiento(scrNiveles_ - 1);
       }
       break;
-    case tecla::kDerecha:
+    case Comando::Derecha:
       if (Boton(Seleccionado_).texto == std::to_string(kNumNiveles)) break;
       if (Seleccionado_ < kBotones - 1) {
         ++Seleccionado_;
@@ -147,45 +139,41 @@ void SelectorNiveles::TeclaAbajo(int codigo) {
         Seleccionado_ = kBotones - kPorFila;
       }
       break;
-    case tecla::kAbajo:
+    case Comando::Abajo:
       if (Seleccionado_ + kPorFila < kBotones) {
         Seleccionado_ += kPorFila;
       } else if (scrNiveles_ != maximo_) {
         PonerDesplazamiento(scrNiveles_ + 1);
       }
       break;
-    case kInicio:
+    case Comando::Primero:
       PonerDesplazamiento(0);
       Seleccionado_ = 0;
       break;
-    case kFin:
+    case Comando::Ultimo:
       PonerDesplazamiento(maximo_);
       Seleccionado_ = kNumNiveles - 1 - scrNiveles_ * kPorFila;
       break;
-    case kRePag:
-    case kAvPag: {
+    case Comando::PaginaAnterior:
+    case Comando::PaginaSiguiente: {
       // A page is the rows in sight: the selection moves as many levels,
       // and at either end stops at the first or the last level.
-      const int pagina = codigo == kAvPag ? kBotones : -kBotones;
+      const int pagina = c == Comando::PaginaSiguiente ? kBotones : -kBotones;
       const int nivel = std::clamp(scrNiveles_ * kPorFila + Seleccionado_ + pagina, 0, kNumNiveles - 1);
       PonerDesplazamiento(scrNiveles_ + pagina / kPorFila);
       Seleccionado_ = nivel - scrNiveles_ * kPorFila;
       break;
     }
+    case Comando::Cancelar:
+      return Continuar();
+    case Comando::Aceptar:
+      return Boton(Seleccionado_).texto.empty() ? Eleccion{} : Elegir(Seleccionado_);
     default:
-      return;
+      return {};
   }
   // Past the last level the slots are blank: the selection stops at it.
   while (Seleccionado_ > 0 && Boton(Seleccionado_).texto.empty()) --Seleccionado_;
   MarcarSeleccion();
-}
-
-Eleccion SelectorNiveles::TeclaPulsada(int codigo) {
-  if (!abierto_) return {};
-  if (codigo == tecla::kEscape) return Continuar();
-  if ((codigo == tecla::kIntro || codigo == tecla::kEspacio) && !Boton(Seleccionado_).texto.empty()) {
-    return Elegir(Seleccionado_);
-  }
   return {};
 }
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/Comando.h"
 #include "levels/Niveles.h"
 
 namespace tumbla {
@@ -78,6 +79,7 @@ class SelectorNiveles {
   // "Juego pausado. Pulsa ESCAPE para continuar." or, for a demo,
   // "Demostración: elige el nivel que jugará el ordenador".
   const std::string& Titulo() const { return titulo_; }
+  static std::string TituloPara(bool enJuego, int nivelActual, bool paraDemo);
   const std::string& lblDatos() const { return lblDatos_; }
   // "AMAITUTAKOA" as read at the last activation, clamped to 0..296.
   int Superados() const { return Superados_; }
@@ -89,14 +91,13 @@ class SelectorNiveles {
   // level is in play (or waits behind the shutter), the current position,
   // and whether the level chosen is for the computer to play.
   void Activar(int superados, bool enJuego, int nivelActual, bool paraDemo = false);
-  // Key-down with a virtual key code: the arrows 37..40 move the selection,
-  // Page Up (33) and Page Down (34) a page of five rows, Home (36) and End
-  // (35) go to the first and the last level. The selection never rests on a
-  // blank slot past the last level.
-  void TeclaAbajo(int codigo);
-  // Key-press: Escape (27) continues the paused game, Enter (13) or Space
-  // (32) chooses the selected button.
-  Eleccion TeclaPulsada(int codigo);
+  // A command of the level window's keys (Contexto::Selector in the input
+  // table): the arrows move the selection, a page (PaginaAnterior,
+  // PaginaSiguiente) moves it five rows, Primero and Ultimo go to the first
+  // and the last level, and the selection never rests on a blank slot past
+  // the last level; Aceptar chooses the selected button, Cancelar continues
+  // the paused game.
+  Eleccion Ordenar(Comando c);
   // The pointer is over button i, or over the window's background.
   void PunteroSobreBoton(int i);
   void PunteroSobreFondo();

@@ -1,6 +1,6 @@
 // The settings file: our own private-profile reader and writer, and the
 // game's two ways in and out of it.
-#include "progress/Ini.h"
+#include "almacen/Ini.h"
 
 #include <cstddef>
 #include <optional>

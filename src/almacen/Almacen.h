@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "progress/Ini.h"
+#include "almacen/Ini.h"
 
 namespace tumbla {
 
