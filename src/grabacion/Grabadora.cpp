@@ -298,21 +298,25 @@ void Grabadora::Cerrar(Resultado resultado, Derrota derrota, const Visto& estado
   r.reloj = estado.reloj.Texto();
   r.duracionMs = ahora_ - curso_->inicio;
   r.pista = estado.pista;
+  r.tablero = HuellaTablero(estado.tablero, estado.hayFicha ? &estado.ficha : nullptr);
+  curso_.reset();
+  alTerminar_(std::move(g));
+}
+
+uint64_t HuellaTablero(const Tablero& tablero, const Pieza* ficha) {
   std::string celdas;
   celdas.reserve(2 * kCeldas + 5);
   for (int i = 0; i < kCeldas; ++i) {
-    celdas += static_cast<char>(estado.tablero[i] & 0xFF);
-    celdas += static_cast<char>((estado.tablero[i] >> 8) & 0xFF);
+    celdas += static_cast<char>(tablero[i] & 0xFF);
+    celdas += static_cast<char>((tablero[i] >> 8) & 0xFF);
   }
-  if (estado.hayFicha) {
-    for (int16_t x : {estado.ficha.fila, estado.ficha.posicion}) {
+  if (ficha != nullptr) {
+    for (int16_t x : {ficha->fila, ficha->posicion}) {
       celdas += static_cast<char>(x & 0xFF);
       celdas += static_cast<char>((x >> 8) & 0xFF);
     }
   }
-  r.tablero = Huella(celdas);
-  curso_.reset();
-  alTerminar_(std::move(g));
+  return Huella(celdas);
 }
 
 // ---- The entry points ------------------------------------------------------------
@@ -361,7 +365,7 @@ void Grabadora::Responder(bool aceptar) {
   Antes();
   juego_->Responder(aceptar);
   // What waited for nothing, or for the level window's choice, took no answer.
-  Despues(tipo == TipoPeticion::Pregunta                                     ? (aceptar ? "reply ok" : "reply cancel")
+  Despues(tipo == TipoPeticion::Pregunta || tipo == TipoPeticion::Repeticiones ? (aceptar ? "reply ok" : "reply cancel")
           : tipo == TipoPeticion::Ninguna || tipo == TipoPeticion::Selector ? std::string()
                                                                             : "reply");
 }

@@ -116,4 +116,8 @@ class Grabadora : public Plataforma {
   bool guardabaAntes_ = true;
 };
 
+// The fingerprint a replay's summary gives the board at the end: its cells,
+// and where the falling piece stands (none: no piece).
+uint64_t HuellaTablero(const Tablero& tablero, const Pieza* ficha);
+
 }  // namespace tumbla

@@ -14,19 +14,20 @@ constexpr std::size_t kSituaciones = std::variant_size_v<Situacion>;
 // may go from each: row "from", column "to", in that order. A request is
 // answered or withdrawn by going back to what it stood over (Debajo); the
 // request that follows is a transition of its own.
-constexpr const char* kNombres[] = {"Apagado",  "SinNivel", "Jugando",   "Introduccion", "Persiana",
-                                    "Perdido",  "Selector", "Esperando", "Demostracion"};
+constexpr const char* kNombres[] = {"Apagado",  "SinNivel",  "Jugando",      "Introduccion", "Persiana",
+                                    "Perdido",  "Selector",  "Esperando",    "Demostracion", "Repeticion"};
 constexpr std::string_view kPermitidas[] = {
-    // ApSNJuInPePdSeEsDe
-    "010000000",  // Apagado: start-up
-    "101100111",  // SinNivel: "Salir", a level chosen (or its introduction, or a demo), the window, a box
-    "101111111",  // Jugando: "Salir", its pause and orders, another level, won, lost, the window, a box
-    "001000000",  // Introduccion: closed
-    "101111111",  // Persiana: "Salir", ENTER, another level, a row, the last level won, the window, a box
-    "010000000",  // Perdido: its box closed
-    "011010000",  // Selector: back to what it stands over
-    "011010001",  // Esperando: back to what it stands over
-    "010000011",  // Demostracion: its end, a box, its level's steps
+    // ApSNJuInPePdSeEsDeRe
+    "0100000000",  // Apagado: start-up
+    "1011001111",  // SinNivel: "Salir", a level chosen (or its introduction, or a demo), the window, a box, a replay
+    "1011111111",  // Jugando: "Salir", its pause and orders, another level, won, lost, the window, a box, a replay
+    "0010000000",  // Introduccion: closed
+    "1011111111",  // Persiana: "Salir", ENTER, another level, a row, the last level won, the window, a box, a replay
+    "0100000000",  // Perdido: its box closed
+    "0110100000",  // Selector: back to what it stands over
+    "0110100010",  // Esperando: back to what it stands over
+    "0100000110",  // Demostracion: its end, a box, its level's steps
+    "0110100000",  // Repeticion: left, back to what it stands over
 };
 static_assert(std::size(kNombres) == kSituaciones && std::size(kPermitidas) == kSituaciones);
 constexpr bool FilasCompletas() {
@@ -53,6 +54,8 @@ Peticion PeticionDe(const Situacion& s) {
           return x.ventana;
         } else if constexpr (std::is_same_v<X, Esperando>) {
           return x.peticion;
+        } else if constexpr (std::is_same_v<X, Repeticion>) {
+          return x.visor;
         } else {
           const Persiana* p = De<Persiana>(x);
           return p != nullptr ? DeLaPersiana(*p) : Peticion{};

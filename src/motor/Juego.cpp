@@ -116,6 +116,10 @@ void Juego::Responder(bool aceptar) {
         // Only the progress goes; extra minutes and options stay.
         if (aceptar) progreso_.Reset();
         break;
+      case flujo::Despues::Ver:
+        // The replay chosen plays where the board was; leaving it comes back here.
+        if (aceptar) Pasar(flujo::Repeticion{{TipoPeticion::Visor, Icono::Informacion, "REPETICIÓN", ""}, Fondo()});
+        break;
     }
   } else if (const auto* p = std::get_if<flujo::Perdido>(&antes)) {
     // The screen is cleared; the board values stay as they were. After a

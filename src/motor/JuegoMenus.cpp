@@ -98,7 +98,7 @@ void Juego::EjecutarAccion(Comando c) {
       break;
     case Comando::Repeticiones:
       PausarYa();
-      Pedir(Peticion{TipoPeticion::Repeticiones, Icono::Informacion, "Repeticiones", ""});
+      Pedir(Peticion{TipoPeticion::Repeticiones, Icono::Informacion, "Repeticiones", ""}, flujo::Despues::Ver);
       break;
     case Comando::Abandonar:
       // Given up: lost as any lost level, with no minute and no record.

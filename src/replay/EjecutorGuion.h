@@ -56,6 +56,10 @@ class EjecutorGuion {
   void Regrabar(std::function<void(Grabacion)> alTerminar) { regrabar_ = std::move(alTerminar); }
   // The script is over: a level still being recorded again ends as it stands.
   void Terminar();
+  // The game the script plays (none before start), its platform, and the
+  // time a live script has come to, in ms.
+  Juego* juego() { return juego_.get(); }
+  PlataformaGuion& plataforma() { return plataforma_; }
 
  private:
   void Comando(const std::vector<std::string>& w);

@@ -43,6 +43,7 @@ bool PlataformaGuion::abrir(const std::string& destino) {
 }
 
 int PlataformaGuion::aleatorio(Sorteo sorteo, int n) {
+  if (aleatorios.empty() && azarLibre) return azarLibre(n);
   if (aleatorios.empty()) {
     throw ErrorGuion(std::string("no random value queued for ") + NombreSorteo(sorteo));
   }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -37,6 +38,9 @@ class PlataformaGuion : public Plataforma {
   // ---- Scripted inputs -------------------------------------------------------
   Fecha fecha{2000, 1, 1};
   std::deque<int> aleatorios;
+  // Draws beyond the queued ones (none: a fault of the script), as a game
+  // taken over from a replay makes them.
+  std::function<int(int n)> azarLibre;
   std::deque<bool> respuestas;
   std::deque<int> ventanas;  // positions 1..296, or kEscape
   int64_t milisegundos = 0;  // the clock, from 0 at the start of the script

@@ -52,6 +52,8 @@ DialogoRepeticiones::DialogoRepeticiones(AlmacenRepeticiones* almacen, QWidget* 
   lista_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
   auto* botones = new QDialogButtonBox(this);
+  ver_ = botones->addButton(QStringLiteral("Ver"), QDialogButtonBox::ActionRole);
+  ver_->setObjectName(QStringLiteral("ver"));
   borrar_ = botones->addButton(QStringLiteral("Borrar"), QDialogButtonBox::ActionRole);
   borrar_->setObjectName(QStringLiteral("borrar"));
   guardar_ = botones->addButton(QStringLiteral("Guardar como..."), QDialogButtonBox::ActionRole);
@@ -61,6 +63,10 @@ DialogoRepeticiones::DialogoRepeticiones(AlmacenRepeticiones* almacen, QWidget* 
   QPushButton* cerrar = botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
   cerrar->setDefault(true);
   abrir->setEnabled(almacen_ != nullptr);
+  connect(ver_, &QPushButton::clicked, this, [this] {
+    if (!Elegida().empty()) emit ver(Elegida());
+  });
+  connect(lista_, &QTreeWidget::itemActivated, ver_, &QPushButton::click);
   connect(borrar_, &QPushButton::clicked, this, &DialogoRepeticiones::PreguntarBorrar);
   connect(guardar_, &QPushButton::clicked, this, [this] { ElegirArchivo(true); });
   connect(abrir, &QPushButton::clicked, this, [this] { ElegirArchivo(false); });
@@ -69,6 +75,7 @@ DialogoRepeticiones::DialogoRepeticiones(AlmacenRepeticiones* almacen, QWidget* 
     const bool legible = lista_->currentItem() != nullptr && lista_->currentItem()->data(0, Qt::UserRole + 1).toBool();
     borrar_->setEnabled(lista_->currentItem() != nullptr);
     guardar_->setEnabled(legible);
+    ver_->setEnabled(legible);
   });
 
   auto* columna = new QVBoxLayout(this);
@@ -160,15 +167,15 @@ void DialogoRepeticiones::ElegirArchivo(bool guardar) {
   if (guardar) ventana->selectFile(Texto(elegida));
   ventana->setAttribute(Qt::WA_DeleteOnClose);
   connect(ventana, &QFileDialog::fileSelected, this, [this, guardar](const QString& ruta) {
-    guardar ? static_cast<void>(GuardarComo(ruta)) : Abrir(ruta);
+    guardar ? GuardarComo(ruta) : Abrir(ruta);
   });
   ventana->open();
 }
 
-void DialogoRepeticiones::Abrir(const QString& ruta) {
+bool DialogoRepeticiones::Abrir(const QString& ruta) {
   const QString nombre = QFileInfo(ruta).fileName();
   const std::string camino = ruta.toStdString();
-  if (almacen_ == nullptr) return Avisar(QStringLiteral("No hay carpeta donde guardar repeticiones."));
+  if (almacen_ == nullptr) return Avisar(QStringLiteral("No hay carpeta donde guardar repeticiones.")), false;
   // A file of any size may be given: one too large is not read.
   const auto sello = SelloArchivo(camino);
   std::string texto;
@@ -176,16 +183,18 @@ void DialogoRepeticiones::Abrir(const QString& ruta) {
   if (sello && sello->existe && sello->tamano > kLargoMaximoRepeticion) {
     leida.fallo = FalloRepeticion::Grande;
   } else if (LeerArchivoEntero(camino, texto) != Lectura::Leida) {
-    return Avisar(QStringLiteral("No se puede leer «%1».").arg(nombre));
+    return Avisar(QStringLiteral("No se puede leer «%1».").arg(nombre)), false;
   } else {
     leida = LeerRepeticion(texto, almacen_->huella());
   }
-  if (!leida.Valida()) return Avisar(Texto(TextoFallo(leida, nombre.toStdString())));
+  if (!leida.Valida()) return Avisar(Texto(TextoFallo(leida, nombre.toStdString()))), false;
   std::string guardada;
   if (!almacen_->Guardar(leida.grabacion, &guardada)) {
-    return Avisar(QStringLiteral("No se puede guardar la repetición en la carpeta %1.").arg(Texto(almacen_->carpeta())));
+    Avisar(QStringLiteral("No se puede guardar la repetición en la carpeta %1.").arg(Texto(almacen_->carpeta())));
+    return false;
   }
   Actualizar(guardada);
+  return true;
 }
 
 bool DialogoRepeticiones::GuardarComo(const QString& ruta) {

@@ -29,13 +29,18 @@ class DialogoRepeticiones : public QDialog {
   // The list as the folder holds it now, with `elegir` chosen (by default
   // the one chosen before, else the first).
   void Actualizar(const std::string& elegir = {});
-  // The replay file at `ruta` joins the list, or a box says why it cannot.
-  void Abrir(const QString& ruta);
+  // The replay file at `ruta` joins the list, chosen, or a box says why it
+  // cannot (false).
+  bool Abrir(const QString& ruta);
   // The replay chosen, written at `ruta`; false, and a box says so, when it
   // cannot be.
   bool GuardarComo(const QString& ruta);
   // The file of the replay chosen ("" when none is).
   std::string Elegida() const;
+
+ signals:
+  // "Ver": the replay chosen, its file in the store, is to be watched.
+  void ver(const std::string& archivo);
 
  private:
   void PreguntarBorrar();
@@ -46,6 +51,7 @@ class DialogoRepeticiones : public QDialog {
   QTreeWidget* lista_;
   QPushButton* borrar_;
   QPushButton* guardar_;
+  QPushButton* ver_;
 };
 
 }  // namespace tumbla::ui

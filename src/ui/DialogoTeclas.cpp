@@ -80,6 +80,18 @@ DialogoTeclas::DialogoTeclas(Grabadora& grabadora, QWidget* parent)
   columna->addLayout(rejilla);
   columna->addWidget(aviso_);
   columna->addLayout(sostenida);
+  // While a replay is watched its keys are the game's own: listed, not chosen.
+  auto* visor = new QFormLayout;
+  visor->addRow(new QLabel(QStringLiteral("Al ver una repetición:"), this));
+  for (const Entrada& e : Entradas()) {
+    if (e.enVisor == nullptr) continue;
+    QStringList teclas;
+    for (const int t : e.visor) {
+      if (t != 0) teclas << QString::fromStdString(NombreVisible(t));
+    }
+    visor->addRow(Texto(e.enVisor), new QLabel(teclas.join(QStringLiteral(", ")), this));
+  }
+  columna->addLayout(visor);
   columna->addWidget(pie);
   // The buttons take no key: a key pressed while an action waits is its key.
   for (QPushButton* b : botones_) b->installEventFilter(this);

@@ -29,6 +29,7 @@
 #include "ui/Sonidos.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaCreditos.h"
+#include "ui/Visor.h"
 
 namespace tumbla::ui {
 
@@ -227,11 +228,23 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
       break;
     }
     case TipoPeticion::Repeticiones: {
-      auto* lista = new DialogoRepeticiones(almacen_, ventana_);
-      connect(lista, &QDialog::finished, this, [this, numero] { Contestar(numero, true); });
+      // Closed, or a replay chosen to watch.
+      auto* lista = new DialogoRepeticiones(visor_ != nullptr ? visor_->almacen() : nullptr, ventana_);
+      connect(lista, &QDialog::finished, this, [this, numero] { Contestar(numero, false); });
+      connect(lista, &DialogoRepeticiones::ver, this, [this, numero](const std::string& archivo) {
+        if (visor_ != nullptr && visor_->Elegir(archivo)) Contestar(numero, true);
+      });
       abierta_ = lista;
       break;
     }
+    case TipoPeticion::Visor:
+      // In the main window itself, until the player leaves it.
+      if (visor_ != nullptr) {
+        visor_->Mostrar([this, numero] { Contestar(numero, true); });
+      } else {
+        QTimer::singleShot(0, this, [this, numero] { Contestar(numero, true); });
+      }
+      return;
   }
   // A box that opens by itself during play must not take the keys of play.
   if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && !juego_->vista().SinNivel()) {
@@ -263,6 +276,7 @@ void PlataformaQt::ContestarSelector(int numero, const Eleccion& eleccion) {
 
 void PlataformaQt::Cerrar() {
   mostrada_ = 0;
+  if (visor_ != nullptr) visor_->Cerrar();
   QPointer<QDialog> ventana = abierta_;
   abierta_ = nullptr;
   if (!ventana) return;

@@ -39,6 +39,7 @@ struct Eleccion;
 namespace tumbla::ui {
 
 class ReproductorSonidos;
+class Visor;
 class VentanaAyuda;
 
 class PlataformaQt : public QObject, public Plataforma {
@@ -52,8 +53,9 @@ class PlataformaQt : public QObject, public Plataforma {
   // the answers go to, and what the window does after each call into it
   // (show what changed on screen).
   void Conectar(Grabadora* grabadora, std::function<void()> trasLlamada);
-  // The player's replays, which "Repeticiones..." lists (none: an empty list).
-  void PonerAlmacen(AlmacenRepeticiones* almacen) { almacen_ = almacen; }
+  // The player's replays, which "Repeticiones..." lists and the game's
+  // replay shows.
+  void PonerVisor(Visor* visor) { visor_ = visor; }
 
   // Every call into the game goes through here: the timer events due by now
   // first, then `llamada` on the game's recorder, then Atender.
@@ -123,7 +125,7 @@ class PlataformaQt : public QObject, public Plataforma {
   QWidget* ventana_;
   Grabadora* grabadora_ = nullptr;
   Juego* juego_ = nullptr;
-  AlmacenRepeticiones* almacen_ = nullptr;
+  Visor* visor_ = nullptr;
   std::function<void()> trasLlamada_;
   Agenda agenda_;
   std::array<bool, 3> retenidos_{};

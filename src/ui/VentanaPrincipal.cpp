@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -34,6 +35,7 @@
 #include "motor/Ayuda.h"
 #include "motor/Entradas.h"
 #include "ui/DialogoRepeticiones.h"
+#include "ui/Visor.h"
 #include "ui/Escenario.h"
 #include "ui/Mando.h"
 #include "ui/PlataformaQt.h"
@@ -114,21 +116,15 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
   juego_->PonerConsejero(pista_.get());
   CrearMenus();
   // Each level played is recorded, and kept with the player's replays.
-  if (!carpetaRepeticiones.isEmpty()) {
-    almacen_ = std::make_unique<AlmacenRepeticiones>(carpetaRepeticiones.toStdString(),
-                                                     HuellaNiveles(juego_->niveles()));
+  visor_ = new Visor(carpetaRepeticiones, HuellaNiveles(juego_->niveles()), *escenario_, juego_->pantalla(), this);
+  if (visor_->almacen() != nullptr) {
     grabadora_->Conectar(
-        juego_.get(),
-        [this](Grabacion g) {
-          // Stored once the call into the game is over.
-          porGuardar_.push_back(std::move(g));
-          QTimer::singleShot(0, this, &VentanaPrincipal::GuardarRepeticiones);
-        },
+        juego_.get(), [this](Grabacion g) { visor_->Guardar(std::move(g)); },
         [] { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(); });
   } else {
     grabadora_->Conectar(juego_.get());
   }
-  plataforma_->PonerAlmacen(almacen_.get());
+  plataforma_->PonerVisor(visor_);
   plataforma_->Conectar(grabadora_.get(), [this] { TrasLlamada(); });
   // A pad's buttons are commands, as menu items are.
   connect(mando_, &Mando::comando, this, &VentanaPrincipal::Orden);
@@ -202,7 +198,7 @@ VentanaPrincipal::~VentanaPrincipal() {
   demo_.reset();
   juego_->PonerConsejero(nullptr);
   grabadora_->Terminar();
-  GuardarRepeticiones();
+  visor_->GuardarPendientes(/*avisar=*/false);
   grabadora_->Conectar(nullptr);
   juego_.reset();
 }
@@ -305,30 +301,18 @@ void VentanaPrincipal::TrasLlamada() {
     const QString ruta = std::exchange(abrirRepeticion_, QString());
     QTimer::singleShot(0, this, [this, ruta] {
       Orden(Comando::Repeticiones);
-      if (auto* lista = qobject_cast<DialogoRepeticiones*>(plataforma_->Abierta())) lista->Abrir(ruta);
+      // Taken into the list, it plays at once.
+      auto* lista = qobject_cast<DialogoRepeticiones*>(plataforma_->Abierta());
+      if (lista != nullptr && lista->Abrir(ruta)) lista->findChild<QPushButton*>(QStringLiteral("ver"))->click();
     });
   }
 }
 
+AlmacenRepeticiones* VentanaPrincipal::almacen() { return visor_->almacen(); }
+
 void VentanaPrincipal::AbrirRepeticion(const QString& ruta) {
   abrirRepeticion_ = ruta;
   if (arrancado_) plataforma_->Llamar([](Grabadora&) {});
-}
-
-void VentanaPrincipal::GuardarRepeticiones() {
-  for (Grabacion& g : std::exchange(porGuardar_, {})) {
-    if (!almacen_ || almacen_->Guardar(g) || avisadoRepeticiones_) continue;
-    avisadoRepeticiones_ = true;
-    if (plataforma_->Terminando()) continue;
-    // The window's own box: the game has long gone on.
-    auto* caja = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kTituloVentana),
-                                 QStringLiteral("No se puede guardar la repetición en la carpeta:\n\n%1\n\nEl juego sigue, "
-                                                "pero sus partidas no se guardarán para verlas después.")
-                                     .arg(QString::fromStdString(almacen_->carpeta())),
-                                 QMessageBox::Ok, this);
-    caja->setAttribute(Qt::WA_DeleteOnClose);
-    caja->open();
-  }
 }
 
 void VentanaPrincipal::SeguirDemostracion() {
@@ -546,6 +530,11 @@ bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
   if (codigo == 0 && !juego_->vista().EnDemostracion()) return false;
   // A held key is the game's to repeat, never the desktop's: a key acts
   // once a press, and the moves again at the player's pace.
+  // A replay watched has the keys, as the input table reads them there.
+  if (visor_->Activo()) {
+    visor_->Tecla(codigo, evento.isAutoRepeat(), juego_->teclado());
+    return true;
+  }
   const Comando c = juego_->teclado().Resolver(codigo, false, Contexto::Tablero);
   if (!sostenidas_->Bajada(evento, codigo, RitmoDe(c, juego_->teclado().repeticion()))) return true;
   // The shutter holds the focus while it is up: it sees the key after the
@@ -578,7 +567,7 @@ void VentanaPrincipal::Terminar() {
   // and the program ends.
   RecordarSitio();
   grabadora_->Terminar();
-  GuardarRepeticiones();
+  visor_->GuardarPendientes(/*avisar=*/false);
   plataforma_->Terminar();
   QCoreApplication::quit();
 }

@@ -36,6 +36,7 @@ struct Pantalla;
 namespace tumbla::ui {
 
 class Escenario;
+class Visor;
 class Mando;
 class PlataformaQt;
 class TeclasSostenidas;
@@ -60,7 +61,8 @@ class VentanaPrincipal : public QMainWindow {
   Juego& juego() { return *juego_; }
   Grabadora& grabadora() { return *grabadora_; }
   PlataformaQt& plataforma() { return *plataforma_; }
-  AlmacenRepeticiones* almacen() { return almacen_.get(); }
+  AlmacenRepeticiones* almacen();
+  Visor& visor() { return *visor_; }
   // A replay file to open (given to the program): the list of replays
   // opens with it as soon as the game waits for nothing.
   void AbrirRepeticion(const QString& ruta);
@@ -114,12 +116,8 @@ class VentanaPrincipal : public QMainWindow {
   // demo is on.
   void SeguirDemostracion();
   void PasoDemostracion();
-  // The levels recorded since the last save go to the player's replays; the
-  // player hears once of a replay that cannot be stored.
-  void GuardarRepeticiones();
 
   PlataformaQt* plataforma_;
-  std::unique_ptr<AlmacenRepeticiones> almacen_;
   std::unique_ptr<Grabadora> grabadora_;
   std::unique_ptr<Juego> juego_;
   std::unique_ptr<Pista> pista_;
@@ -145,8 +143,7 @@ class VentanaPrincipal : public QMainWindow {
   QRect plana_;           // the last place and size as a plain window
   TeclasSostenidas* sostenidas_;
 
-  std::vector<Grabacion> porGuardar_;
-  bool avisadoRepeticiones_ = false;
+  Visor* visor_;
   QString abrirRepeticion_;
 
   std::unique_ptr<Conductor> demo_;

@@ -22,6 +22,7 @@
 #include "grabacion/AlmacenRepeticiones.h"
 #include "levels/Niveles.h"
 #include "replay/EjecutorGuion.h"
+#include "replay/Reproductor.h"
 
 namespace fs = std::filesystem;
 
@@ -66,6 +67,39 @@ TEST(Repeticiones, cadaPartidaDelComprobadorSeJuegaIgualComoRepeticion) {
     }
   }
   EXPECT_EQ(grupos.size(), 8u);
+}
+
+TEST(Repeticiones, unaRepeticionVistaLlegaACadaMomentoComoFue) {
+  // Watched: the end shows the board the game ended with; a piece forward twice and back once is a piece forward
+  // once; a moment reached going back (played from the start) is that moment reached going forward.
+  for (const int posicion : {2, 49}) {
+    const Grabacion g = Jugada(posicion, /*persona=*/true);
+    Reproductor r(g);
+    ASSERT_GT(r.Duracion(), 0);
+    const auto Huella = [&r] {
+      const Mesa& m = r.juego().vista().mesa();
+      return HuellaTablero(m.tablero, m.hayFicha ? &m.ficha : nullptr);
+    };
+    r.Ir(r.Duracion());
+    EXPECT_EQ(Huella(), g.resumen.tablero) << posicion;
+    EXPECT_EQ(r.juego().vista().marcador().PuntosNivel(), g.resumen.puntos);
+    r.Ir(0);
+    const int32_t primera = r.juego().vista().mesa().fichasEntradas;
+    r.Pieza(1);
+    const uint64_t una = Huella();
+    const int64_t cuando = r.Ahora();
+    r.Pieza(1);
+    EXPECT_EQ(r.juego().vista().mesa().fichasEntradas, primera + 2);
+    r.Pieza(-1);
+    EXPECT_EQ(r.Ahora(), cuando);
+    EXPECT_EQ(Huella(), una);
+    const int64_t mitad = r.Duracion() / 2;
+    r.Ir(mitad);
+    const uint64_t adelante = Huella();
+    r.Ir(r.Duracion());
+    r.Ir(mitad);
+    EXPECT_EQ(Huella(), adelante);
+  }
 }
 
 TEST(Repeticiones, unNivelSeguidoConIntroEmpiezaDondeLoDejoElAnterior) {

@@ -9,13 +9,16 @@
 
 #include "Archivos.h"
 #include "grabacion/AlmacenRepeticiones.h"
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
 #include "replay/EjecutorGuion.h"
+#include "replay/Reproductor.h"
 #include "ui/DialogoNiveles.h"
 #include "ui/DialogoRepeticiones.h"
 #include "ui/Escenario.h"
 #include "ui/PlataformaQt.h"
 #include "ui/VentanaPrincipal.h"
+#include "ui/Visor.h"
 
 using namespace tumbla;
 using namespace tumbla::ui;
@@ -102,6 +105,62 @@ class RepeticionesVentanaTest : public QObject {
     QCOMPARE(Lista().size(), size_t{1});
     lista->close();
     QTRY_VERIFY(!Abierta() && V().peticion().tipo == TipoPeticion::Ninguna);
+  }
+
+  void unaRepeticionSeVeEnLaVentanaYSeSigueDesdeUnMomento() {
+    // Watched from the list with its keys: a piece forward twice and back once, the end, where the board is the
+    // one the game ended with, and a seek; taken over from there ("Seguir desde aquí"), the level goes on from that
+    // very board, and leaving it stores nothing: the list and the settings file stay as they were.
+    Abrir();
+    Jugar(2);
+    for (int n = 0; n < 40 && V().mesa().fichasEntradas < 5; ++n) {  // a few pieces dropped, going on after a pause
+      QApplication::setActiveWindow(v_.get());
+      QTest::keyClick(&v_->escenario(), V().Pausado() ? Qt::Key_F3 : Qt::Key_Space);
+      QTest::qWait(150);
+    }
+    v_->findChild<QAction*>(QStringLiteral("mnuAbandonar"))->trigger();
+    QTRY_COMPARE(Lista().size(), size_t{1});
+    const Resumen jugada = Lista()[0].resumen;
+    qobject_cast<QMessageBox*>(Abierta())->buttons().first()->click();  // GAME OVER
+    QTRY_VERIFY(qobject_cast<DialogoNiveles*>(Abierta()));
+    QTest::keyClick(Abierta(), Qt::Key_Escape);
+    QTRY_VERIFY(!Abierta());
+    v_->findChild<QAction*>(QStringLiteral("mnuRepeticiones"))->trigger();
+    qobject_cast<DialogoRepeticiones*>(Abierta())->findChild<QPushButton*>(QStringLiteral("ver"))->click();
+    QTRY_VERIFY(v_->visor().Activo() && std::holds_alternative<flujo::Repeticion>(V().situacion()));
+    QCOMPARE(v_->escenario().pantalla().lblDemo.texto, std::string("REPETICIÓN"));
+    const auto Tecla = [this](Qt::Key k) { QTest::keyClick(&v_->escenario(), k); };
+    Reproductor& r = *v_->visor().reproductor();
+    const auto Huella = [&r] {
+      const Mesa& m = r.juego().vista().mesa();
+      return HuellaTablero(m.tablero, m.hayFicha ? &m.ficha : nullptr);
+    };
+    Tecla(Qt::Key_Home);
+    const int32_t primera = r.juego().vista().mesa().fichasEntradas;
+    Tecla(Qt::Key_Right);
+    const int64_t cuando = r.Ahora();
+    Tecla(Qt::Key_Right);
+    QCOMPARE(r.juego().vista().mesa().fichasEntradas, primera + 2);
+    Tecla(Qt::Key_Left);
+    QVERIFY(r.juego().vista().mesa().fichasEntradas == primera + 1 && r.Ahora() == cuando && v_->visor().EnPausa());
+    Tecla(Qt::Key_End);
+    QVERIFY(r.Ahora() == r.Duracion() && Huella() == jugada.tablero);
+    QCOMPARE(r.juego().vista().marcador().PuntosNivel(), jugada.puntos);
+    const std::string ini = Contenido(Ruta("tumbla.ini").toStdString());
+    auto* momento = v_->escenario().findChild<QSlider*>(QStringLiteral("momento"));
+    momento->setValue(static_cast<int>(cuando));
+    QCOMPARE(r.Ahora(), cuando);
+    const uint64_t visto = Huella();
+    Tecla(Qt::Key_Return);  // "Seguir desde aquí"
+    QVERIFY(r.Practicando() && Huella() == visto);
+    QCOMPARE(v_->escenario().pantalla().lblDemo.texto, std::string("PRÁCTICA"));
+    Tecla(Qt::Key_Space);  // the piece in play dropped: the next one comes in
+    QTRY_VERIFY(r.juego().vista().mesa().fichasEntradas > primera + 1);
+    Tecla(Qt::Key_Escape);
+    QTRY_VERIFY(!v_->visor().Activo() && std::holds_alternative<flujo::SinNivel>(V().situacion()));
+    QTest::qWait(100);
+    QCOMPARE(Lista().size(), size_t{1});
+    QCOMPARE(Contenido(Ruta("tumbla.ini").toStdString()), ini);
   }
 
   void alTerminarElJuegoElNivelQuedaComoEstaba() {
