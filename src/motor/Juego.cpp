@@ -283,7 +283,7 @@ void Juego::Paso(const std::function<void(Suceso&)>& paso) {
 void Juego::Presentar() {
   // The hint: where the computer player would put a new piece, worked out
   // once, when the piece is in play and moves.
-  if (consejero_ != nullptr && ajustes_.Pista() && mesa_.hayFicha && vista_.EnJuego()) {
+  if (consejero_ != nullptr && (ajustes_.Pista() || vista_.EnDemostracion()) && mesa_.hayFicha && vista_.EnJuego()) {
     const std::pair<int, long> pieza{nivelActual_, mesa_.fichasEntradas};
     if (pieza != consejoPara_) {
       consejoPara_ = pieza;

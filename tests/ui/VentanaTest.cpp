@@ -328,7 +328,8 @@ class VentanaTest : public QObject {
   }
 
   void demostracionJuegaSolaHastaUnaTeclaOUnClic() {
-    // After "Acerca de...": the computer plays a level till a key or click, then the first board; nothing stored.
+    // After "Acerca de...": the computer plays a level, its aim outlined, till a key or click, then the first board;
+    // nothing stored.
     Abrir();
     const QList<QAction*> juego = v_->findChild<QMenu*>(QStringLiteral("menuJuego"))->actions();
     QCOMPARE(juego.indexOf(Accion("MnuDemo")), juego.indexOf(Accion("MnuAbout")) + 1);
@@ -341,6 +342,7 @@ class VentanaTest : public QObject {
       QApplication::setActiveWindow(v_.get());
       QVERIFY(QTest::qWaitForWindowActive(v_.get()));
       QVERIFY(V().EnDemostracion() && P().lblDemo.visible && !Abierta());
+      QTRY_COMPARE(P().pista.count(), size_t{4});  // where the computer means to put the piece, the hint off
       const long fichas = V().mesa().fichasEntradas;
       QTRY_VERIFY_WITH_TIMEOUT(V().mesa().fichasEntradas >= fichas + 2, 8000);  // falling alone, 2 pieces take 13 s
       tecla ? QTest::keyClick(&S(), Qt::Key_Left) : QTest::mouseClick(&S(), Qt::LeftButton);
