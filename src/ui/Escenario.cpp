@@ -350,8 +350,14 @@ void Escenario::PintarPanel(QPainter& p) {
   PintarMarcador(p, escena::Record(), QStringLiteral("Récord"), s.lblRecord);
   if (s.lblDemo.visible) {
     p.setPen(kPausa);
-    p.setFont(Letra(font(), 20, true));
-    p.drawText(escena::Demo(), Qt::AlignCenter, Texto(s.lblDemo.texto));
+    // "DEMO" large; a longer word as large as the panel takes.
+    const QString texto = Texto(s.lblDemo.texto);
+    QFont letra = Letra(font(), 20, true);
+    const double cabe = escena::Demo().width() * 0.95;
+    const double mide = QFontMetricsF(letra).horizontalAdvance(texto);
+    if (mide > cabe) letra.setPixelSize(std::max(8, static_cast<int>(letra.pixelSize() * cabe / mide)));
+    p.setFont(letra);
+    p.drawText(escena::Demo(), Qt::AlignCenter, texto);
   } else if (s.lblPista.visible) {
     p.setPen(kPista);
     p.setFont(Letra(font(), 11, true));
