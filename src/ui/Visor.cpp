@@ -121,6 +121,9 @@ void Visor::Mostrar(std::function<void()> salir) {
   }
   barra_->show();
   barra_->raise();
+  // The keys come to the board, whatever window the desktop last activated.
+  ventana_->activateWindow();
+  escenario_.setFocus();
   escenario_.Mostrar(pantalla_);
   Refrescar();
   pasado_.start();

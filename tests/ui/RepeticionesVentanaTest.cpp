@@ -161,6 +161,23 @@ class RepeticionesVentanaTest : public QObject {
     QTest::qWait(100);
     QCOMPARE(Lista().size(), size_t{1});
     QCOMPARE(Contenido(Ruta("tumbla.ini").toStdString()), ini);
+
+    // Watched during another level, which waits paused under it: that level's own replay, watching and all, still
+    // plays again to its end.
+    QApplication::setActiveWindow(v_.get());
+    Jugar(1);
+    v_->findChild<QAction*>(QStringLiteral("mnuRepeticiones"))->trigger();
+    qobject_cast<DialogoRepeticiones*>(Abierta())->findChild<QPushButton*>(QStringLiteral("ver"))->click();
+    QTRY_VERIFY(v_->visor().Activo());
+    Tecla(Qt::Key_Escape);
+    QTRY_VERIFY(!v_->visor().Activo() && V().Pausado());
+    v_->findChild<QAction*>(QStringLiteral("mnuAbandonar"))->trigger();
+    QTRY_COMPARE(Lista().size(), size_t{2});
+    std::string texto;
+    QCOMPARE(v_->almacen()->Leer(Lista()[0].archivo, texto), Lectura::Leida);
+    QVERIFY2(texto.find("command repeticiones\n") < texto.find(" reply ok\n"), texto.c_str());
+    std::ostringstream informe, errores;
+    QCOMPARE(ComprobarRepeticion(texto, Lista()[0].archivo, informe, errores), 0);
   }
 
   void alTerminarElJuegoElNivelQuedaComoEstaba() {
