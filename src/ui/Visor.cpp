@@ -121,9 +121,11 @@ void Visor::Mostrar(std::function<void()> salir) {
   }
   barra_->show();
   barra_->raise();
-  // The keys come to the board, whatever window the desktop last activated.
+  // The keys come to the board, whatever window the desktop last activated
+  // (the list, which may only now be going).
   ventana_->activateWindow();
   escenario_.setFocus();
+  QTimer::singleShot(250, ventana_, [v = ventana_] { v->activateWindow(); });
   escenario_.Mostrar(pantalla_);
   Refrescar();
   pasado_.start();
