@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "replay/EjecutorGuion.h"
+#include "replay/PlataformaGuion.h"
 
 namespace tumbla {
 
@@ -17,14 +20,38 @@ std::string Segundos(int64_t ms) {
   return texto;
 }
 
+// Whole milliseconds of a script's seconds; the runner refuses what is no
+// such number, and so does this.
 int64_t Milisegundos(const std::string& t) {
   const auto punto = t.find('.');
-  int64_t ms = std::stoll(t.substr(0, punto)) * 1000;
+  const std::string entera = t.substr(0, punto);
+  if (entera.empty() || entera.size() > 9 || entera.find_first_not_of("0123456789") != std::string::npos) {
+    throw ErrorGuion("bad time '" + t + "'");
+  }
+  int64_t ms = std::stoll(entera) * 1000;
   if (punto != std::string::npos) {
     int64_t escala = 100;
-    for (size_t k = punto + 1; k < t.size() && escala > 0; ++k, escala /= 10) ms += (t[k] - '0') * escala;
+    for (size_t k = punto + 1; k < t.size() && escala > 0; ++k, escala /= 10) {
+      if (t[k] < '0' || t[k] > '9') throw ErrorGuion("bad time '" + t + "'");
+      ms += (t[k] - '0') * escala;
+    }
   }
   return ms;
+}
+
+// A line's words, as the runner reads them (a comment cut off).
+std::vector<std::string> Palabras(std::string linea) {
+  linea = linea.substr(0, linea.find('#'));
+  std::vector<std::string> w;
+  std::string palabra;
+  for (char c : linea + ' ') {
+    if (c == ' ' || c == '\t' || c == '\r') {
+      if (!palabra.empty()) w.push_back(std::exchange(palabra, {}));
+    } else {
+      palabra += c;
+    }
+  }
+  return w;
 }
 
 constexpr int64_t kPasoPieza = 10;  // ms: how finely a piece is looked for
@@ -39,28 +66,29 @@ Reproductor::Reproductor(Grabacion grabacion) : grabacion_(std::move(grabacion))
   while (inicio < guion.size()) {
     size_t fin = guion.find('\n', inicio);
     if (fin == std::string::npos) fin = guion.size();
-    std::string linea = guion.substr(inicio, fin - inicio);
+    std::vector<std::string> w = Palabras(guion.substr(inicio, fin - inicio));
     inicio = fin + 1;
     int64_t antes = 0;
     int veces = 1;
-    if (!linea.empty() && linea[0] == '+') {
-      const size_t espacio = linea.find(' ');
-      if (espacio == std::string::npos) continue;
-      antes = Milisegundos(linea.substr(1, espacio - 1));
-      linea.erase(0, espacio + 1);
+    if (!w.empty() && w[0][0] == '+') {
+      antes = Milisegundos(w[0].substr(1));
+      w.erase(w.begin());
     }
-    if (const size_t estrella = linea.rfind(" *"); estrella != std::string::npos) {
-      veces = std::max(1, std::atoi(linea.c_str() + estrella + 2));
-      linea.erase(estrella);
+    if (w.size() > 1 && w.back()[0] == '*') {
+      veces = std::clamp(std::atoi(w.back().c_str() + 1), 1, 1000000);
+      w.pop_back();
     }
-    if (linea.rfind("run ", 0) == 0) {
-      t += antes + Milisegundos(linea.substr(4));
+    if (w.empty()) continue;
+    if (w[0] == "run" && w.size() == 2) {
+      t += antes + Milisegundos(w[1]);
       pasos_.push_back({t, {}});
       continue;
     }
+    std::string orden = w[0];
+    for (size_t k = 1; k < w.size(); ++k) orden += " " + w[k];
     for (int n = 0; n < veces; ++n) {
       t += antes;
-      pasos_.push_back({t, linea});
+      pasos_.push_back({t, orden});
     }
   }
   duracion_ = t;

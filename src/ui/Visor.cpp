@@ -100,11 +100,7 @@ void Visor::Mostrar(std::function<void()> salir) {
     if (elegida_) reproductor_ = std::make_unique<Reproductor>(*elegida_);
   } catch (const std::exception& e) {
     reproductor_.reset();
-    auto* caja = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kTituloVentana),
-                                 QStringLiteral("No se puede ver esta repetición: %1").arg(Texto(e.what())),
-                                 QMessageBox::Ok, ventana_);
-    caja->setAttribute(Qt::WA_DeleteOnClose);
-    caja->open();
+    Avisar(Texto(e.what()));
   }
   if (!reproductor_) {
     // Nothing to watch: the game goes back at once.
@@ -147,20 +143,37 @@ void Visor::Cerrar() {
 
 double Visor::Velocidad() const { return kVelocidades[static_cast<size_t>(velocidad_)]; }
 
+void Visor::Avisar(const QString& texto) {
+  auto* caja = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kTituloVentana),
+                               QStringLiteral("No se puede ver esta repetición: %1").arg(texto), QMessageBox::Ok,
+                               ventana_);
+  caja->setAttribute(Qt::WA_DeleteOnClose);
+  caja->open();
+}
+
+void Visor::Intentar(const std::function<void(Reproductor&)>& paso) {
+  if (!reproductor_) return;
+  try {
+    paso(*reproductor_);
+    Refrescar();
+  } catch (const std::exception& e) {
+    Avisar(Texto(e.what()));
+    if (salir_) salir_();
+  }
+}
+
 void Visor::Tecla(int codigo, bool repeticion, const Teclado& teclado) {
   if (!reproductor_) return;
   const Comando c = teclado.Resolver(codigo, repeticion, Contexto::Visor);
   // In practice the keys play, but Escape.
   if (reproductor_->Practicando() && c != Comando::Cancelar) {
-    reproductor_->Tecla(codigo, repeticion);
-    return Refrescar();
+    return Intentar([codigo, repeticion](Reproductor& r) { r.Tecla(codigo, repeticion); });
   }
   Orden(c);
 }
 
 void Visor::Orden(Comando c) {
   if (!reproductor_) return;
-  Reproductor& r = *reproductor_;
   switch (c) {
     case Comando::Pausa:
       pausa_ = !pausa_;
@@ -172,18 +185,13 @@ void Visor::Orden(Comando c) {
       break;
     case Comando::PiezaAnterior:
     case Comando::PiezaSiguiente:
-      r.Pieza(c == Comando::PiezaSiguiente ? 1 : -1);
       pausa_ = true;
       break;
-    case Comando::Primero:
-      r.Ir(0);
-      break;
-    case Comando::Ultimo:
-      r.Ir(r.Duracion());
-      break;
     case Comando::SeguirAqui:
-      r.Practicar();
       pausa_ = false;
+      break;
+    case Comando::Primero:
+    case Comando::Ultimo:
       break;
     case Comando::Cancelar:
       if (salir_) salir_();  // the game takes the answer and withdraws the replay
@@ -192,28 +200,27 @@ void Visor::Orden(Comando c) {
       return;
   }
   pasado_.restart();
-  Refrescar();
+  Intentar([c](Reproductor& r) {
+    if (c == Comando::PiezaAnterior || c == Comando::PiezaSiguiente) r.Pieza(c == Comando::PiezaSiguiente ? 1 : -1);
+    if (c == Comando::Primero) r.Ir(0);
+    if (c == Comando::Ultimo) r.Ir(r.Duracion());
+    if (c == Comando::SeguirAqui) r.Practicar();
+  });
 }
 
 void Visor::Buscar(int64_t ms) {
   if (!reproductor_ || reproductor_->Practicando()) return;
-  reproductor_->Ir(ms);
-  Refrescar();
+  Intentar([ms](Reproductor& r) { r.Ir(ms); });
 }
 
 void Visor::Paso() {
-  if (!reproductor_) return;
+  if (!reproductor_ || (pausa_ && !reproductor_->Practicando())) return;
   const int64_t pasado = pasado_.restart();
-  Reproductor& r = *reproductor_;
-  if (r.Practicando()) {
-    r.Correr(pasado);
-  } else if (!pausa_) {
+  Intentar([this, pasado](Reproductor& r) {
+    if (r.Practicando()) return r.Correr(pasado);
     r.Ir(r.Ahora() + std::llround(static_cast<double>(pasado) * Velocidad()));
     if (r.Ahora() >= r.Duracion()) pausa_ = true;  // the end stays on screen
-  } else {
-    return;
-  }
-  Refrescar();
+  });
 }
 
 void Visor::Refrescar() {

@@ -72,6 +72,10 @@ class Visor : public QObject {
  private:
   // The replay's clock moves on by the time passed, at its speed.
   void Paso();
+  // Runs `paso` on the replay: a script that stops partway (a damaged or
+  // hostile file) ends the watching with a box that says so.
+  void Intentar(const std::function<void(Reproductor&)>& paso);
+  void Avisar(const QString& texto);
   // The screen shown: the replay's, with the player's options and its label.
   void Refrescar();
 

@@ -3,7 +3,8 @@
 // written again. Inputs that begin with '!' are a script instead, which goes
 // into a valid file: read, it is that script (or refused as no text), and
 // played and checked under low limits it ends as recorded, differs, or stops
-// with a message, never with an internal error.
+// with a message, never with an internal error; watched, it goes to its end,
+// a piece back and to its start, or stops with the runner's message.
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "grabacion/ArchivoRepeticion.h"
 #include "levels/Niveles.h"
 #include "replay/EjecutorGuion.h"
+#include "replay/Reproductor.h"
 
 using namespace tumbla;
 
@@ -42,5 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
   const int salida = ComprobarRepeticion(EscribirRepeticion(g, huella), "x.tumbla", informe, errores,
                                          LimitesGuion{5000, 5000});
   if (salida < 0 || salida > 2) std::abort();
+  if (salida == 2) return 0;
+  try {
+    Reproductor r(l.grabacion);
+    r.Ir(r.Duracion());
+    r.Pieza(-1);
+    r.Ir(0);
+  } catch (const ErrorGuion&) {
+  }
   return 0;
 }
