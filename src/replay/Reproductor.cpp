@@ -93,6 +93,7 @@ Reproductor::Reproductor(Grabacion grabacion) : grabacion_(std::move(grabacion))
   }
   duracion_ = t;
   Empezar();
+  if (ejecutor_->juego() == nullptr) throw ErrorGuion("the replay starts no game");
 }
 
 Reproductor::~Reproductor() = default;
