@@ -36,7 +36,7 @@ QString Reloj(int64_t ms) {
 
 Visor::Visor(const QString& carpeta, uint64_t huellaNiveles, Escenario& escenario, const Pantalla& jugador,
              QWidget* ventana)
-    : escenario_(escenario), jugador_(jugador), ventana_(ventana) {
+    : QObject(ventana), escenario_(escenario), jugador_(jugador), ventana_(ventana) {
   if (!carpeta.isEmpty()) almacen_ = std::make_unique<AlmacenRepeticiones>(carpeta.toStdString(), huellaNiveles);
   reloj_.setInterval(16);
   connect(&reloj_, &QTimer::timeout, this, &Visor::Paso);
