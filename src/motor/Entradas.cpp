@@ -31,7 +31,7 @@ constexpr Entrada kEntradas[] = {
     {.comando = Comando::GirarCuadrado4, .nombre = "Girar el tablero a la derecha", .clave = "TAULA_ESKUIN",
      .teclas = {k4}},
     {.comando = Comando::Pausa, .nombre = "Pausa", .menu = "&Pausa", .guion = "pausa", .clave = "PAUSA",
-     .teclas = {kF3}},
+     .teclas = {kF3}, .visor = {kEspacio, kF3}, .enVisor = "Pausa, y seguir"},
     // The shutter's S switches the sound too, whatever key the player chose.
     {.comando = Comando::Sonido, .nombre = "Sonido", .menu = "S&onido (S)", .guion = "sonido", .clave = "SOINUA",
      .teclas = {kS}, .persiana = kS},
@@ -41,6 +41,7 @@ constexpr Entrada kEntradas[] = {
     {.comando = Comando::Ayuda, .menu = "A&yuda", .guion = "ayuda", .atajo = kF1, .reserva = true},
     {.comando = Comando::AcercaDe, .menu = "&Acerca de...", .guion = "acerca"},
     {.comando = Comando::Demostracion, .menu = "&Demostración", .guion = "demostracion"},
+    {.comando = Comando::Repeticiones, .menu = "&Repeticiones...", .guion = "repeticiones"},
     {.comando = Comando::Abandonar, .menu = "A&bandonar el nivel", .guion = "abandonar"},
     {.comando = Comando::Salir, .menu = "&Salir", .guion = "salir"},
     // "Opciones".
@@ -65,10 +66,17 @@ constexpr Entrada kEntradas[] = {
     {.comando = Comando::Arriba, .selector = {kArriba}, .repite = Repite::Mueve},
     {.comando = Comando::PaginaAnterior, .selector = {kRePag}, .repite = Repite::Mueve},
     {.comando = Comando::PaginaSiguiente, .selector = {kAvPag}, .repite = Repite::Mueve},
-    {.comando = Comando::Primero, .selector = {kInicio}},
-    {.comando = Comando::Ultimo, .selector = {kFin}},
+    {.comando = Comando::Primero, .selector = {kInicio}, .visor = {kInicio}, .enVisor = "Al principio"},
+    {.comando = Comando::Ultimo, .selector = {kFin}, .visor = {kFin}, .enVisor = "Al final"},
     {.comando = Comando::Aceptar, .selector = {kIntro, kEspacio}},
-    {.comando = Comando::Cancelar, .selector = {kEscape}, .caja = kEscape, .reserva = true},
+    {.comando = Comando::Cancelar, .selector = {kEscape}, .caja = kEscape, .visor = {kEscape},
+     .enVisor = "Salir de la repetición", .reserva = true},
+    // A replay watched: its own keys.
+    {.comando = Comando::MasDespacio, .visor = {kAbajo}, .enVisor = "Más despacio"},
+    {.comando = Comando::MasDeprisa, .visor = {kArriba}, .enVisor = "Más deprisa"},
+    {.comando = Comando::PiezaAnterior, .visor = {kIzquierda}, .enVisor = "Una pieza atrás"},
+    {.comando = Comando::PiezaSiguiente, .visor = {kDerecha}, .enVisor = "Una pieza adelante"},
+    {.comando = Comando::SeguirAqui, .visor = {kIntro}, .enVisor = "Seguir desde aquí"},
 };
 
 constexpr int AccionesTecla() {
@@ -151,6 +159,7 @@ Comando ComandoFijo(int codigo, Contexto contexto) {
                     : contexto == Contexto::Persiana ? e.persiana == codigo
                     : contexto == Contexto::Selector ? Tiene(e.selector, codigo)
                     : contexto == Contexto::Caja     ? e.caja == codigo
+                    : contexto == Contexto::Visor    ? Tiene(e.visor, codigo)
                                                      : false;
     if (da) return e.comando;
   }

@@ -96,6 +96,10 @@ void Juego::EjecutarAccion(Comando c) {
       PausarYa();
       Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
       break;
+    case Comando::Repeticiones:
+      PausarYa();
+      Pedir(Peticion{TipoPeticion::Repeticiones, Icono::Informacion, "Repeticiones", ""}, flujo::Despues::Ver);
+      break;
     case Comando::Abandonar:
       // Given up: lost as any lost level, with no minute and no record.
       if (vista_.Jugando()) FinPartida(Derrota::Abandono);

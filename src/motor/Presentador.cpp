@@ -42,7 +42,8 @@ void PresentarTablero(const Vista& v, const std::optional<Pieza>& consejo, Panta
     for (int k = 0; k < abajo.NumCeldas(); ++k) p.sombra.set(static_cast<size_t>(abajo.Celda(k)));
   }
   // Where the computer would put it, when the player asks for a hint.
-  if (v.ajustes().Pista() && m.hayFicha && v.EnJuego() && consejo) {
+  // A demo always shows where the computer means to put the piece.
+  if ((v.ajustes().Pista() || v.EnDemostracion()) && m.hayFicha && v.EnJuego() && consejo) {
     for (int k = 0; k < consejo->NumCeldas(); ++k) {
       const int i = consejo->Celda(k);
       if (i >= 0 && i < kCeldas) p.pista.set(static_cast<size_t>(i));
