@@ -311,7 +311,7 @@ void Juego::Presentar() {
       consejo_ = consejero_->Consejo(vista_.panorama());
     }
   }
-  Pantalla ahora = tumbla::Presentar(vista_, Registros(), consejo_);
+  Pantalla ahora = tumbla::Presentar(vista_, Registros(), consejo_, ajenos_ ? ajeno_ + 1 : 0);
   Comparar(pantalla_, ahora, cambios_);
   pantalla_ = std::move(ahora);
 }

@@ -58,13 +58,22 @@ void PresentarTablero(const Vista& v, const std::optional<Pieza>& consejo, Panta
   }
 }
 
-void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p) {
+// What the panel calls the level: the game's own by its number. One from
+// outside plays at its group's first position, which is not its number: a
+// pack's shows its place in the pack, and one tried from the editor says so.
+std::string NumeroEnPanel(const Vista& v, int enPaquete) {
+  if (flujo::En<flujo::Prueba>(v.situacion()) != nullptr) return "PRUEBA";
+  if (enPaquete > 0) return "Nº " + std::to_string(enPaquete);
+  return TresCifras(v.nivel().posicion);
+}
+
+void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, int enPaquete, Pantalla& p) {
   const bool enPantalla = !v.SinNivel();
   const Nivel& nivel = v.nivel();
   const Mesa& m = v.mesa();
   if (nivel.posicion != 0) {
     const Grupo* g = BuscarGrupo(GrupoDeClave(niveles.Clave(nivel.posicion)));
-    p.lblTipoJuego = {TresCifras(nivel.posicion) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
+    p.lblTipoJuego = {NumeroEnPanel(v, enPaquete) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
     if (g != nullptr) p.colorTipoJuego = g->color;
   }
   if (m.reglas != nullptr && nivel.posicion != 0) {
@@ -92,10 +101,11 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
 
 }  // namespace
 
-Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo) {
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo,
+                   int enPaquete) {
   Pantalla p;
   PresentarTablero(v, consejo, p);
-  PresentarNivel(v, niveles, p);
+  PresentarNivel(v, niveles, enPaquete, p);
   const bool arrancado = !std::holds_alternative<flujo::Apagado>(v.situacion());
   // A menu's hold is no pause the player must end.
   p.lblPausa.visible = v.pausa() == flujo::Pausa::Pausado;

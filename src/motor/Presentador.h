@@ -13,7 +13,11 @@ namespace tumbla {
 
 // The screen as the game seen through `v` shows it; `consejo` is where the
 // computer player would put the piece in play, which the hint outlines.
-Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo);
+// `enPaquete`: the board shows a level from outside the game's, the one of
+// that place (from 1) in a pack of the player's or the one tried from the
+// editor (which the flow tells); 0 for the game's own.
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo,
+                   int enPaquete = 0);
 
 // What differs between two screens.
 void Comparar(const Pantalla& antes, const Pantalla& ahora, Cambios& cambios);

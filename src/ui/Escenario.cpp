@@ -406,9 +406,15 @@ void Escenario::PintarTipoJuego(QPainter& p) {
   p.setBrush(ColorGrupo(paleta(), pantalla_->colorTipoJuego));
   p.drawRoundedRect(r, 3, 3);
   p.setPen(kTextoOscuro);
-  const QFont letra = Letra(font(), 11, true);
+  // A name longer than the game's own levels' (a level tried, a pack's)
+  // takes a smaller letter.
+  const QString texto = Texto(tipo.texto);
+  QFont letra = Letra(font(), 11, true);
+  while (letra.pixelSize() > 8 && QFontMetricsF(letra).horizontalAdvance(texto) > r.width() - 6) {
+    letra.setPixelSize(letra.pixelSize() - 1);
+  }
   p.setFont(letra);
-  p.drawText(r, Qt::AlignCenter, QFontMetricsF(letra).elidedText(Texto(tipo.texto), Qt::ElideRight, r.width() - 6));
+  p.drawText(r, Qt::AlignCenter, QFontMetricsF(letra).elidedText(texto, Qt::ElideRight, r.width() - 6));
 }
 
 void Escenario::PintarMarcador(QPainter& p, const QRectF& sitio, const QString& rotulo, const Etiqueta& valor) {

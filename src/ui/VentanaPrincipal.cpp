@@ -188,6 +188,9 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
+  // The editor, a window of its own, goes with the game's (its try calls
+  // into it).
+  delete editor_.data();
   // The widgets that outlive this part of the window (hidden as it goes,
   // they lose the focus) call back into it no more.
   escenario_->alPulsarTecla = nullptr;
@@ -346,6 +349,13 @@ void VentanaPrincipal::SeguirPrueba() {
     editor_->FinPrueba(v.derrota() == Derrota::Ninguna, v.derrota());
   }
   probando_ = probando;
+  // A pack's level comes in front of the editor left open.
+  const bool dePaquete = flujo::En<flujo::DePaquete>(v.situacion()) != nullptr;
+  if (dePaquete && !dePaquete_ && editor_ && editor_->isVisible()) {
+    raise();
+    activateWindow();
+  }
+  dePaquete_ = dePaquete;
 }
 
 void VentanaPrincipal::PasoDemostracion() {
@@ -501,8 +511,12 @@ void VentanaPrincipal::AbrirEditor() {
   // A window over the board: a level in play pauses, as for any other.
   Orden(Comando::Ausencia);
   // Closed, it only hides: the level in it and a check in progress stay.
+  // A window of its own, beside the game's: the game's comes in front of it
+  // when clicked, and the board of a level played shows whole.
   if (!editor_) {
-    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), this);
+    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), nullptr);
+    editor_->setWindowFlags(Qt::Window);
+    editor_->setWindowIcon(windowIcon());
     editor_->PonerProbar([this](NivelAjeno nivel) {
       bool empezado = false;
       plataforma_->Llamar([&](Grabadora& g) { empezado = g.juego().Probar(std::move(nivel)); });

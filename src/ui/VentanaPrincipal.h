@@ -146,6 +146,7 @@ class VentanaPrincipal : public QMainWindow {
   QList<QMenu*> menus_;
   bool arrancado_ = false;
   bool probando_ = false;  // a level tried from the editor was in play at the last call
+  bool dePaquete_ = false;  // and a level of a pack of the player's
   QTimer recordarSitio_;  // the window's place is stored once it stops moving
   QTimer ausencia_;       // the focus is looked at once it settles
   QRect plana_;           // the last place and size as a plain window
