@@ -53,9 +53,13 @@ class PlataformaQt : public QObject, public Plataforma {
   // the answers go to, and what the window does after each call into it
   // (show what changed on screen).
   void Conectar(Grabadora* grabadora, std::function<void()> trasLlamada);
-  // The player's replays, which "Repeticiones..." lists and the game's
-  // replay shows.
-  void PonerVisor(Visor* visor) { visor_ = visor; }
+  // The player's data folder, whose packs the level window shows, and the
+  // player's replays, which "Repeticiones..." lists and the game's replay
+  // shows.
+  void PonerDatos(const QString& carpeta, Visor* visor) {
+    carpetaDatos_ = carpeta;
+    visor_ = visor;
+  }
 
   // Every call into the game goes through here: the timer events due by now
   // first, then `llamada` on the game's recorder, then Atender.
@@ -80,8 +84,6 @@ class PlataformaQt : public QObject, public Plataforma {
   // cannot open, because it fails or is not there, shows in the game's own
   // help window instead. Windows opens files through the shell.
   void PonerAbridor(const QString& programa) { abridor_ = programa; }
-  // The player's data folder: the level window shows its packs.
-  void PonerCarpetaDatos(const QString& carpeta) { carpetaDatos_ = carpeta; }
   VentanaAyuda* Ayuda() const;  // the help window, once shown
 
   Agenda& agenda() { return agenda_; }

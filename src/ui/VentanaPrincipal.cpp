@@ -111,7 +111,6 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
       carpetaDatos_(carpetaDatos.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                                            : carpetaDatos) {
   setObjectName(QStringLiteral("frmMain"));
-  plataforma_->PonerCarpetaDatos(carpetaDatos_);
   new CorrectorRepeticiones(this);
   sostenidas_ = new TeclasSostenidas(this);
   connect(sostenidas_, &TeclasSostenidas::repeticion, this, [this](int codigo) {
@@ -122,7 +121,9 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
   juego_->PonerConsejero(pista_.get());
   CrearMenus();
   // Each level played is recorded, and kept with the player's replays.
-  visor_ = new Visor(carpetaDatos.isEmpty() ? QString() : QDir(carpetaDatos).filePath(QStringLiteral("repeticiones")), HuellaNiveles(juego_->niveles()), *escenario_, juego_->pantalla(), this);
+  const QString carpetaRepeticiones =
+      carpetaDatos.isEmpty() ? QString() : QDir(carpetaDatos).filePath(QStringLiteral("repeticiones"));
+  visor_ = new Visor(carpetaRepeticiones, HuellaNiveles(juego_->niveles()), *escenario_, juego_->pantalla(), this);
   if (visor_->almacen() != nullptr) {
     grabadora_->Conectar(
         juego_.get(), [this](Grabacion g) { visor_->Guardar(std::move(g)); },
@@ -130,7 +131,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
   } else {
     grabadora_->Conectar(juego_.get());
   }
-  plataforma_->PonerVisor(visor_);
+  plataforma_->PonerDatos(carpetaDatos_, visor_);
   plataforma_->Conectar(grabadora_.get(), [this] { TrasLlamada(); });
   // A pad's buttons are commands, as menu items are.
   connect(mando_, &Mando::comando, this, &VentanaPrincipal::Orden);
@@ -398,8 +399,8 @@ void VentanaPrincipal::CrearMenus() {
   connect(editor, &QAction::triggered, this, &VentanaPrincipal::AbrirEditor);
   Accion(juego, Comando::Repeticiones, "mnuRepeticiones");
   juego->addSeparator();
-  mnuPausa_ = Accion(juego, Comando::Pausa, "mnuPausa", true);
-  mnuAbandonar_ = Accion(juego, Comando::Abandonar, "mnuAbandonar");
+  mnu_.pausa = Accion(juego, Comando::Pausa, "mnuPausa", true);
+  mnu_.abandonar = Accion(juego, Comando::Abandonar, "mnuAbandonar");
   juego->addSeparator();
   // Ctrl+Q ends the game from any window of the game's, whatever shows: the
   // window closes, and its closing stops the game (Terminar).
@@ -412,33 +413,33 @@ void VentanaPrincipal::CrearMenus() {
 
   QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
   opciones->setObjectName(QStringLiteral("menuOpciones"));
-  mnuNormal_ = Accion(opciones, Comando::Normal, "MnuBloq0", true);
-  mnuDificil_ = Accion(opciones, Comando::Dificil, "MnuBloq1", true);
+  mnu_.normal = Accion(opciones, Comando::Normal, "MnuBloq0", true);
+  mnu_.dificil = Accion(opciones, Comando::Dificil, "MnuBloq1", true);
   auto* piezas = new QActionGroup(this);
-  piezas->addAction(mnuNormal_);
-  piezas->addAction(mnuDificil_);
+  piezas->addAction(mnu_.normal);
+  piezas->addAction(mnu_.dificil);
   opciones->addSeparator();
-  mnuSonido_ = Accion(opciones, Comando::Sonido, "MSound", true);
+  mnu_.sonido = Accion(opciones, Comando::Sonido, "MSound", true);
   opciones->addSeparator();
   // The extra-minute count: a caption, not a command.
-  mnuMinutos_ = opciones->addAction(QString());
-  mnuMinutos_->setObjectName(QStringLiteral("mnuMinutos"));
+  mnu_.minutos = opciones->addAction(QString());
+  mnu_.minutos->setObjectName(QStringLiteral("mnuMinutos"));
   opciones->addSeparator();
   Accion(opciones, Comando::Reset, "mnuReset");
   opciones->addSeparator();
-  mnuSombra_ = Accion(opciones, Comando::Sombra, "mnuSombra", true);
-  mnuPista_ = Accion(opciones, Comando::Pista, "mnuPista", true);
+  mnu_.sombra = Accion(opciones, Comando::Sombra, "mnuSombra", true);
+  mnu_.pista = Accion(opciones, Comando::Pista, "mnuPista", true);
   QMenu* colores = opciones->addMenu(QString::fromUtf8(kMenuColores));
   colores->setObjectName(QStringLiteral("mnuColores"));
   auto* paletas = new QActionGroup(this);
   for (size_t k = 0; k < kColores.size(); ++k) {
-    mnuColores_[k] = Accion(colores, kColores[k].first, kColores[k].second, true);
-    paletas->addAction(mnuColores_[k]);
+    mnu_.colores[k] = Accion(colores, kColores[k].first, kColores[k].second, true);
+    paletas->addAction(mnu_.colores[k]);
   }
-  mnuDestellos_ = Accion(opciones, Comando::MenosDestellos, "mnuDestellos", true);
+  mnu_.destellos = Accion(opciones, Comando::MenosDestellos, "mnuDestellos", true);
   opciones->addSeparator();
   Accion(opciones, Comando::Teclas, "mnuTeclas");
-  mnuCompleta_ = Accion(opciones, Comando::PantallaCompleta, "mnuPantallaCompleta", true);
+  mnu_.completa = Accion(opciones, Comando::PantallaCompleta, "mnuPantallaCompleta", true);
   menus_ = {juego, opciones};
   for (QMenu* menu : menus_) {
     // A menu over the board holds play (and the pads) until it closes; then
@@ -475,17 +476,17 @@ void VentanaPrincipal::CrearMenus() {
 }
 
 void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
-  mnuNormal_->setChecked(p.menuNormal);
-  mnuDificil_->setChecked(p.menuDificil);
-  mnuSonido_->setChecked(p.menuSonido);
-  mnuMinutos_->setText(Texto(p.menuMinutos));
-  mnuSombra_->setChecked(p.menuSombra);
-  mnuPista_->setChecked(p.menuPista);
-  mnuCompleta_->setChecked(p.menuPantallaCompleta);
-  for (size_t k = 0; k < mnuColores_.size(); ++k) {
-    mnuColores_[k]->setChecked(static_cast<size_t>(p.aspecto.colores) == k);
+  mnu_.normal->setChecked(p.menuNormal);
+  mnu_.dificil->setChecked(p.menuDificil);
+  mnu_.sonido->setChecked(p.menuSonido);
+  mnu_.minutos->setText(Texto(p.menuMinutos));
+  mnu_.sombra->setChecked(p.menuSombra);
+  mnu_.pista->setChecked(p.menuPista);
+  mnu_.completa->setChecked(p.menuPantallaCompleta);
+  for (size_t k = 0; k < mnu_.colores.size(); ++k) {
+    mnu_.colores[k]->setChecked(static_cast<size_t>(p.aspecto.colores) == k);
   }
-  mnuDestellos_->setChecked(p.aspecto.menosDestellos);
+  mnu_.destellos->setChecked(p.aspecto.menosDestellos);
   const QKeySequence sonido(TeclaQt(juego_->teclado().TeclaDe(Comando::Sonido)));
   if (teclaSonido_->shortcut() != sonido) teclaSonido_->setShortcut(sonido);
   // "Pausa" is checked while paused (not merely held by the open menu), and
@@ -494,10 +495,10 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   const Vista& v = juego_->vista();
   const QString pausa = QString::fromUtf8(EntradaDe(Comando::Pausa)->menu) + QLatin1Char('\t') +
                         QKeySequence(TeclaQt(juego_->teclado().TeclaDe(Comando::Pausa))).toString(QKeySequence::NativeText);
-  if (mnuPausa_->text() != pausa) mnuPausa_->setText(pausa);
-  mnuPausa_->setChecked(v.pausa() == flujo::Pausa::Pausado);
-  mnuPausa_->setEnabled(v.Jugando());
-  mnuAbandonar_->setEnabled(v.Jugando());
+  if (mnu_.pausa->text() != pausa) mnu_.pausa->setText(pausa);
+  mnu_.pausa->setChecked(v.pausa() == flujo::Pausa::Pausado);
+  mnu_.pausa->setEnabled(v.Jugando());
+  mnu_.abandonar->setEnabled(v.Jugando());
   // A pad's held directions keep the pace of held keys.
   const Repeticion& r = juego_->teclado().repeticion();
   const auto ms = [](int porSegundo) { return std::chrono::milliseconds(1000 / porSegundo); };

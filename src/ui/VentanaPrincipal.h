@@ -131,17 +131,20 @@ class VentanaPrincipal : public QMainWindow {
   Escenario* escenario_;
   Mando* mando_;
 
-  QAction* mnuNormal_ = nullptr;
-  QAction* mnuDificil_ = nullptr;
-  QAction* mnuSonido_ = nullptr;
-  QAction* mnuMinutos_ = nullptr;
-  QAction* mnuSombra_ = nullptr;
-  QAction* mnuPista_ = nullptr;
-  QAction* mnuCompleta_ = nullptr;
-  std::array<QAction*, 3> mnuColores_{};  // the game's own, colour-blind, high contrast
-  QAction* mnuDestellos_ = nullptr;
-  QAction* mnuPausa_ = nullptr;
-  QAction* mnuAbandonar_ = nullptr;
+  // The menu items whose check marks and captions follow the game.
+  struct Menus {
+    QAction* normal = nullptr;
+    QAction* dificil = nullptr;
+    QAction* sonido = nullptr;
+    QAction* minutos = nullptr;
+    QAction* sombra = nullptr;
+    QAction* pista = nullptr;
+    QAction* completa = nullptr;
+    std::array<QAction*, 3> colores{};  // the game's own, colour-blind, high contrast
+    QAction* destellos = nullptr;
+    QAction* pausa = nullptr;
+    QAction* abandonar = nullptr;
+  } mnu_;
   QAction* teclaSonido_ = nullptr;
   QList<QMenu*> menus_;
   bool arrancado_ = false;
