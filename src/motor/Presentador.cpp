@@ -9,7 +9,7 @@ namespace tumbla {
 
 namespace {
 
-constexpr const char* kTextoPersiana = "Pulsa <INTRO> para continuar.";
+constexpr const char* kTextoPersiana = TUMBLA_TEXTO("Pantalla", "Pulsa <INTRO> para continuar.");
 
 // The picture that shows a cell value: the block picture of the same number.
 int8_t ImagenDeValor(int16_t valor) {
@@ -91,8 +91,11 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
 
 }  // namespace
 
-Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo) {
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo,
+                   const Traductor& tr) {
+  const auto t = [&tr](const char* fuente) { return tr.traducir("Pantalla", fuente); };
   Pantalla p;
+  for (Etiqueta* e : {&p.lblPausa, &p.lblPista, &p.lblInicio}) e->texto = t(e->texto.c_str());
   PresentarTablero(v, consejo, p);
   PresentarNivel(v, niveles, p);
   const bool arrancado = !std::holds_alternative<flujo::Apagado>(v.situacion());
@@ -106,15 +109,16 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::op
   const flujo::Persiana* persiana = v.persiana();
   p.persianaVisible = persiana != nullptr;
   p.filasPersiana = persiana != nullptr ? persiana->filas : 0;
-  p.textoPersiana = persiana != nullptr && !persiana->bajando ? kTextoPersiana : "";
+  p.textoPersiana = persiana != nullptr && !persiana->bajando ? t(kTextoPersiana) : "";
   p.menuNormal = v.ajustes().Fichas() == 0;
   p.menuDificil = v.ajustes().Fichas() == 1;
   p.menuSonido = v.ajustes().Sonido();
   p.menuSombra = v.ajustes().Sombra();
   p.menuPista = v.ajustes().Pista();
   p.menuPantallaCompleta = v.ajustes().PantallaCompleta();
-  p.aspecto = {v.ajustes().Paleta(), v.ajustes().MenosDestellos()};
-  p.menuMinutos = arrancado ? "Minutos extra: " + std::to_string(v.MinutosExtra()) : "Minutos";
+  p.aspecto = {v.ajustes().Paleta(), v.ajustes().MenosDestellos(), v.ajustes().Lengua()};
+  p.menuMinutos = arrancado ? Formato(t(TUMBLA_TEXTO("Pantalla", "Minutos extra: %1")), {std::to_string(v.MinutosExtra())})
+                            : t(TUMBLA_TEXTO("Pantalla", "Minutos"));
   return p;
 }
 

@@ -13,7 +13,8 @@ namespace tumbla {
 
 // The screen as the game seen through `v` shows it; `consejo` is where the
 // computer player would put the piece in play, which the hint outlines.
-Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo);
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo,
+                   const Traductor& tr = SinTraducir());
 
 // What differs between two screens.
 void Comparar(const Pantalla& antes, const Pantalla& ahora, Cambios& cambios);

@@ -98,14 +98,15 @@ void Teclado::GuardarRepeticion(Almacen& almacen) const {
   almacen.Escribir(kSeccionTeclas, kClaveAbajo, std::to_string(repeticion_.abajoPorSegundo));
 }
 
-TeclasAyuda Teclado::ParaAyuda() const {
+TeclasAyuda Teclado::ParaAyuda(const Traductor& tr) const {
   TeclasAyuda ayuda;
   for (size_t a = 0; a < teclas_.size(); ++a) {
     std::string nombres;
     for (int codigo : Teclas(Accion(a).comando)) {
-      if (codigo != 0) nombres += (nombres.empty() ? "" : ", ") + NombreVisible(codigo);
+      if (codigo != 0) nombres += (nombres.empty() ? "" : ", ") + tr.traducir("Entradas", NombreVisible(codigo).c_str());
     }
-    ayuda.acciones.emplace_back(Accion(a).nombre, nombres.empty() ? "(ninguna)" : nombres);
+    ayuda.acciones.emplace_back(tr.traducir("Entradas", Accion(a).nombre),
+                                nombres.empty() ? tr.traducir("Entradas", TUMBLA_TEXTO("Entradas", "(ninguna)")) : nombres);
   }
   ayuda.retardo = repeticion_.retardo;
   ayuda.porSegundo = repeticion_.porSegundo;

@@ -17,12 +17,14 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "motor/Juego.h"
 #include "motor/Ayuda.h"
 #include "motor/SelectorNiveles.h"
 #include "ui/DialogoNiveles.h"
 #include "ui/DialogoTeclas.h"
+#include "ui/Idiomas.h"
 #include "ui/Sonidos.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaCreditos.h"
@@ -258,9 +260,9 @@ QMessageBox* PlataformaQt::Caja(Icono icono, const std::string& titulo, const st
   auto* caja = new QMessageBox(IconoCaja(icono), Texto(titulo), Texto(texto), QMessageBox::NoButton, ventana_);
   caja->setObjectName(QStringLiteral("caja"));
   caja->setTextFormat(Qt::PlainText);
-  QAbstractButton* aceptar = caja->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+  QAbstractButton* aceptar = caja->addButton(tr("Aceptar"), QMessageBox::AcceptRole);
   if (conCancelar) {
-    QPushButton* cancelar = caja->addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton* cancelar = caja->addButton(tr("Cancelar"), QMessageBox::RejectRole);
     caja->setDefaultButton(cancelar);
     caja->setEscapeButton(cancelar);
   } else {
@@ -321,7 +323,7 @@ void PlataformaQt::MostrarDocumento(const QString& ruta) {
   if (!ayuda_->Cargar(ruta)) {
     // The window's own box, not the game's: the game has long gone on.
     QMessageBox* caja =
-        Caja(Icono::Exclamacion, kTituloVentana, "No se ha podido abrir la ayuda: " + ruta.toStdString(), false);
+        Caja(Icono::Exclamacion, kTituloVentana, Formato(traducir("Juego", kNoSeAbreLaAyuda), {ruta.toStdString()}), false);
     connect(caja, &QDialog::finished, caja, &QObject::deleteLater);
     caja->open();
     return;
@@ -345,6 +347,14 @@ double PlataformaQt::reloj() { return static_cast<double>(reloj_.nsecsElapsed())
 Fecha PlataformaQt::hoy() {
   const QDate d = QDate::currentDate();
   return Fecha{d.year(), d.month(), d.day()};
+}
+
+void PlataformaQt::idioma(Idioma i) {
+  if (!PonerIdioma(i)) std::fprintf(stderr, "tumbla: the translation could not be loaded\n");
+}
+
+std::string PlataformaQt::traducir(const char* contexto, const char* fuente) const {
+  return TraductorQt().traducir(contexto, fuente);
 }
 
 int PlataformaQt::aleatorio(Sorteo, int n) {

@@ -1,7 +1,7 @@
 // The game's host services on Qt: three timers, sound effects, the desktop,
 // the monotonic clock, the date and random numbers, and what the game waits
-// for: boxes with Spanish buttons, the level window, the credits and the
-// shutter's steps. Each shows without blocking anything (no window here runs
+// for: boxes, the level window, the credits and the shutter's steps; and
+// the game's texts in the player's language (Idiomas.h). Each shows without blocking anything (no window here runs
 // a loop of its own) and is answered through the game's entry points when
 // the player is done with it.
 #pragma once
@@ -76,6 +76,8 @@ class PlataformaQt : public QObject, public Plataforma {
   double reloj() override;
   Fecha hoy() override;
   int aleatorio(Sorteo sorteo, int n) override;
+  void idioma(Idioma i) override;
+  std::string traducir(const char* contexto, const char* fuente) const override;
 
  signals:
   // A box or window shows for the game, over the main window; then it has
@@ -93,7 +95,7 @@ class PlataformaQt : public QObject, public Plataforma {
   void ContestarSelector(int numero, const Eleccion& eleccion);
   // Whatever shows for the game goes, unanswered.
   void Cerrar();
-  // A box with Spanish buttons, deleted once closed.
+  // A box with the buttons "Aceptar" (and "Cancelar"), deleted once closed.
   QMessageBox* Caja(Icono icono, const std::string& titulo, const std::string& texto, bool conCancelar);
   // Hands a local file to the desktop; when that fails, shows it ourselves.
   void AbrirArchivo(const QString& ruta);

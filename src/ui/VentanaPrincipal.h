@@ -75,6 +75,8 @@ class VentanaPrincipal : public QMainWindow {
 
  private:
   void CrearMenus();
+  // Every caption in the language in force.
+  void Rotular();
   QAction* Accion(QMenu* menu, Comando c, const char* nombre, bool marcable = false);
   void ActualizarMenus(const Pantalla& p);
   // Once no menu is open, the keys go back to the board.
@@ -118,6 +120,7 @@ class VentanaPrincipal : public QMainWindow {
   QAction* mnuPista_ = nullptr;
   QAction* mnuCompleta_ = nullptr;
   std::array<QAction*, 3> mnuColores_{};  // the game's own, colour-blind, high contrast
+  std::array<QAction*, 2> mnuIdiomas_{};  // Spanish, English
   QAction* mnuDestellos_ = nullptr;
   QAction* mnuPausa_ = nullptr;
   QAction* mnuAbandonar_ = nullptr;
