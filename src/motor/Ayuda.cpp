@@ -203,7 +203,8 @@ std::string SeccionesNuevas(const TeclasAyuda& teclas, const Traductor& tr, cons
   std::string d;
   d += std::string("<p>&nbsp;</p>") + fin;
   d += "<p><b>" + t(TUMBLA_TEXTO("Ayuda", "TUS TECLAS")) + "</b></p>" + fin;
-  d += "<p>" + t(TUMBLA_TEXTO("Ayuda", "Las teclas que tienes ahora (se cambian en Opciones > Teclas...):")) + br + lista +
+  d += "<p>" + t(TUMBLA_TEXTO("Ayuda", "Las teclas que tienes ahora (se cambian en Opciones > Teclas...):")) + br +
+       lista +
        t(TUMBLA_TEXTO("Ayuda",
                       "• F1: Ayuda. F2: Nueva partida. F10, o Alt y la letra subrayada: abrir los menús. F11: Pantalla "
                       "completa. Ctrl+Q: Salir. Escape: cerrar un menú o una ventana.")) +

@@ -159,7 +159,8 @@ void Juego::MenuAyuda() {
   std::string ruta;
   if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_,
                      teclado_.ParaAyuda(plataforma_), ruta, plataforma_)) {
-    Mensaje(Icono::Exclamacion, Formato(Texto(TUMBLA_TEXTO("Juego", "No se ha podido escribir la ayuda: %1")), {kArchivoAyuda}),
+    Mensaje(Icono::Exclamacion,
+            Formato(Texto(TUMBLA_TEXTO("Juego", "No se ha podido escribir la ayuda: %1")), {kArchivoAyuda}),
             kTituloVentana);
   } else if (!plataforma_.abrir(ruta)) {
     Mensaje(Icono::Exclamacion, Formato(Texto(kNoSeAbreLaAyuda), {ruta}), kTituloVentana);
@@ -178,7 +179,8 @@ void Juego::MenuReset() {
             kTituloVentana);
     return;
   }
-  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana, Texto(TUMBLA_TEXTO("Juego", "¿Quieres resetear el juego?"))},
+  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana,
+                 Texto(TUMBLA_TEXTO("Juego", "¿Quieres resetear el juego?"))},
         flujo::Despues::Reset);
 }
 

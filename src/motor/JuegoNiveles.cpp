@@ -164,7 +164,8 @@ void Juego::FinPartida(Derrota derrota) {
   const bool perdida = derrota != Derrota::Ninguna;
   if (perdida) Sonar(sonido::kFinPartida);
   Pasar(flujo::Perdido{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
-                        perdida ? "GAME OVER" : Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas conseguido acabar el juego!"))},
+                        perdida ? "GAME OVER"
+                                : Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas conseguido acabar el juego!"))},
                        derrota, conFicha});
 }
 

@@ -55,7 +55,8 @@ bool Juego::RelojDelNivel() {
     return false;
   }
   Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana,
-                 Formato(Texto(TUMBLA_TEXTO("Juego", "Te quedan %1 minutos extra.\r\r¿Quieres usar uno para continuar?")),
+                 Formato(Texto(TUMBLA_TEXTO("Juego",
+                                            "Te quedan %1 minutos extra.\r\r¿Quieres usar uno para continuar?")),
                          {std::to_string(progreso_.MinutosExtra())})},
         flujo::Despues::MinutoExtra);
   return false;

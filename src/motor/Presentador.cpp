@@ -117,8 +117,9 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::op
   p.menuPista = v.ajustes().Pista();
   p.menuPantallaCompleta = v.ajustes().PantallaCompleta();
   p.aspecto = {v.ajustes().Paleta(), v.ajustes().MenosDestellos(), v.ajustes().Lengua()};
-  p.menuMinutos = arrancado ? Formato(t(TUMBLA_TEXTO("Pantalla", "Minutos extra: %1")), {std::to_string(v.MinutosExtra())})
-                            : t(TUMBLA_TEXTO("Pantalla", "Minutos"));
+  p.menuMinutos = arrancado
+                      ? Formato(t(TUMBLA_TEXTO("Pantalla", "Minutos extra: %1")), {std::to_string(v.MinutosExtra())})
+                      : t(TUMBLA_TEXTO("Pantalla", "Minutos"));
   return p;
 }
 

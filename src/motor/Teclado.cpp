@@ -103,10 +103,11 @@ TeclasAyuda Teclado::ParaAyuda(const Traductor& tr) const {
   for (size_t a = 0; a < teclas_.size(); ++a) {
     std::string nombres;
     for (int codigo : Teclas(Accion(a).comando)) {
-      if (codigo != 0) nombres += (nombres.empty() ? "" : ", ") + tr.traducir("Entradas", NombreVisible(codigo).c_str());
+      if (codigo == 0) continue;
+      nombres += (nombres.empty() ? "" : ", ") + tr.traducir("Entradas", NombreVisible(codigo).c_str());
     }
-    ayuda.acciones.emplace_back(tr.traducir("Entradas", Accion(a).nombre),
-                                nombres.empty() ? tr.traducir("Entradas", TUMBLA_TEXTO("Entradas", "(ninguna)")) : nombres);
+    if (nombres.empty()) nombres = tr.traducir("Entradas", TUMBLA_TEXTO("Entradas", "(ninguna)"));
+    ayuda.acciones.emplace_back(tr.traducir("Entradas", Accion(a).nombre), nombres);
   }
   ayuda.retardo = repeticion_.retardo;
   ayuda.porSegundo = repeticion_.porSegundo;

@@ -420,7 +420,9 @@ QString Escenario::AyudaEn(const QPointF& punto) const {
   const Pantalla& s = pantalla_;
   for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
     const int imagen = s.imgObstaculo[static_cast<size_t>(k)];
-    if (imagen != kSinImagen && AWidget(escena::Obstaculo(k)).contains(punto)) return Texto(AyudaObstaculo(imagen, TraductorQt()));
+    if (imagen != kSinImagen && AWidget(escena::Obstaculo(k)).contains(punto)) {
+      return Texto(AyudaObstaculo(imagen, TraductorQt()));
+    }
   }
   // The objective: its pictures and the count beside them.
   const int primera = s.imgObjetivo[0];

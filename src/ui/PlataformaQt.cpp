@@ -322,8 +322,8 @@ void PlataformaQt::MostrarDocumento(const QString& ruta) {
   if (!ayuda_) ayuda_ = new VentanaAyuda(ventana_);
   if (!ayuda_->Cargar(ruta)) {
     // The window's own box, not the game's: the game has long gone on.
-    QMessageBox* caja =
-        Caja(Icono::Exclamacion, kTituloVentana, Formato(traducir("Juego", kNoSeAbreLaAyuda), {ruta.toStdString()}), false);
+    QMessageBox* caja = Caja(Icono::Exclamacion, kTituloVentana,
+                             Formato(traducir("Juego", kNoSeAbreLaAyuda), {ruta.toStdString()}), false);
     connect(caja, &QDialog::finished, caja, &QObject::deleteLater);
     caja->open();
     return;
