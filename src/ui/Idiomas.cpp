@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <cstdio>
+
 namespace tumbla::ui {
 
 namespace {
@@ -51,6 +53,14 @@ QString Traducido(const char* contexto, const char* fuente) {
 
 std::string TraducidoUtf8(const char* contexto, const char* fuente) {
   return Traducido(contexto, fuente).toStdString();
+}
+
+void PlataformaTraducida::idioma(Idioma i) {
+  if (!PonerIdioma(i)) std::fprintf(stderr, "tumbla: the translation could not be loaded\n");
+}
+
+std::string PlataformaTraducida::traducir(const char* contexto, const char* fuente) const {
+  return TraducidoUtf8(contexto, fuente);
 }
 
 const Traductor& TraductorQt() {

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "motor/Plataforma.h"
 #include "motor/Textos.h"
 #include "progress/Ajustes.h"
 
@@ -25,5 +26,13 @@ QString Traducido(const char* contexto, const char* fuente);
 std::string TraducidoUtf8(const char* contexto, const char* fuente);
 // The same, for the game's functions that compose texts.
 const Traductor& TraductorQt();
+
+// The part of the game's host that speaks the player's language: the
+// player's choice put in force, and the game's texts in it.
+class PlataformaTraducida : public Plataforma {
+ public:
+  void idioma(Idioma i) override;
+  std::string traducir(const char* contexto, const char* fuente) const override;
+};
 
 }  // namespace tumbla::ui

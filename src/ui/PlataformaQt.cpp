@@ -17,7 +17,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "motor/Juego.h"
 #include "motor/Ayuda.h"
@@ -347,14 +346,6 @@ double PlataformaQt::reloj() { return static_cast<double>(reloj_.nsecsElapsed())
 Fecha PlataformaQt::hoy() {
   const QDate d = QDate::currentDate();
   return Fecha{d.year(), d.month(), d.day()};
-}
-
-void PlataformaQt::idioma(Idioma i) {
-  if (!PonerIdioma(i)) std::fprintf(stderr, "tumbla: the translation could not be loaded\n");
-}
-
-std::string PlataformaQt::traducir(const char* contexto, const char* fuente) const {
-  return TraductorQt().traducir(contexto, fuente);
 }
 
 int PlataformaQt::aleatorio(Sorteo, int n) {

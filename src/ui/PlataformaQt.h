@@ -1,7 +1,7 @@
 // The game's host services on Qt: three timers, sound effects, the desktop,
 // the monotonic clock, the date and random numbers, and what the game waits
 // for: boxes, the level window, the credits and the shutter's steps; and
-// the game's texts in the player's language (Idiomas.h). Each shows without blocking anything (no window here runs
+// the game's texts in the player's language (PlataformaTraducida). Each shows without blocking anything (no window here runs
 // a loop of its own) and is answered through the game's entry points when
 // the player is done with it.
 #pragma once
@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "motor/Plataforma.h"
+#include "ui/Idiomas.h"
 
 class QMessageBox;
 class QWidget;
@@ -31,7 +32,7 @@ namespace tumbla::ui {
 class ReproductorSonidos;
 class VentanaAyuda;
 
-class PlataformaQt : public QObject, public Plataforma {
+class PlataformaQt : public QObject, public PlataformaTraducida {
   Q_OBJECT
  public:
   // Boxes and windows open over `ventana`.
@@ -76,8 +77,6 @@ class PlataformaQt : public QObject, public Plataforma {
   double reloj() override;
   Fecha hoy() override;
   int aleatorio(Sorteo sorteo, int n) override;
-  void idioma(Idioma i) override;
-  std::string traducir(const char* contexto, const char* fuente) const override;
 
  signals:
   // A box or window shows for the game, over the main window; then it has
