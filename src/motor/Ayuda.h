@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "motor/Textos.h"
+#include "game/Textos.h"
 
 namespace tumbla {
 

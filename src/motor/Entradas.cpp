@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "motor/CodigosTecla.h"
-#include "motor/Textos.h"
+#include "game/Textos.h"
 
 namespace tumbla {
 

@@ -6,7 +6,7 @@
 // settings file stores them, and as the window's toolkit reads them) and
 // how they show to the player. The texts a player sees are plain UTF-8 here
 // and nowhere else, in Spanish, marked for translation in context
-// "Entradas" (Textos.h), and translated where they are shown.
+// "Entradas" (game/Textos.h), and translated where they are shown.
 //
 // Teclado (Teclado.h) adds the player's own keys and turns a key into a
 // command; the window's shortcuts, menus and key dialog, the level window,

@@ -12,7 +12,7 @@
 #include "game/Imagen.h"
 #include "game/Tablero.h"
 #include "levels/Niveles.h"
-#include "motor/Textos.h"
+#include "game/Textos.h"
 #include "progress/Ajustes.h"
 
 namespace tumbla {

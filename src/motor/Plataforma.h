@@ -10,7 +10,7 @@
 #include <string>
 
 #include "game/Azar.h"
-#include "motor/Textos.h"
+#include "game/Textos.h"
 #include "progress/Ajustes.h"
 #include "progress/Progreso.h"
 

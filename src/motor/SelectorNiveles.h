@@ -15,7 +15,7 @@
 
 #include "game/Comando.h"
 #include "levels/Niveles.h"
-#include "motor/Textos.h"
+#include "game/Textos.h"
 
 namespace tumbla {
 

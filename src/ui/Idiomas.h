@@ -9,7 +9,7 @@
 #include <string>
 
 #include "motor/Plataforma.h"
-#include "motor/Textos.h"
+#include "game/Textos.h"
 #include "progress/Ajustes.h"
 
 namespace tumbla::ui {

@@ -1,4 +1,4 @@
-#include "motor/Textos.h"
+#include "game/Textos.h"
 
 #include <vector>
 
