@@ -65,7 +65,8 @@ std::string Segundos(int64_t ms) {
 // gives (no extra minute is ever spent: the game starts with none).
 class Anfitrion : public Plataforma {
  public:
-  Anfitrion(uint64_t semilla, std::ostream* guion) : azar_(semilla), guion_(guion) {}
+  Anfitrion(uint64_t semilla, std::ostream* guion, const std::vector<int>* sorteos)
+      : azar_(semilla), guion_(guion), sorteos_(sorteos) {}
 
   int64_t ahora = 0;
   int ventana = 0;  // the level window's next answer: a position, 0 for Escape
@@ -102,10 +103,16 @@ class Anfitrion : public Plataforma {
   double reloj() override { return static_cast<double>(ahora) / 1000.0; }
   Fecha hoy() override { return {2000, 1, 1}; }
   int aleatorio(Sorteo, int n) override {
-    const int v = n <= 1 ? 0 : static_cast<int>((azar_() >> 11) % static_cast<uint64_t>(n));
-    sorteos_ += " " + std::to_string(v);
+    int v = n <= 1 ? 0 : static_cast<int>((azar_() >> 11) % static_cast<uint64_t>(n));
+    if (sorteos_ != nullptr) {
+      const bool hay = sacados_ < sorteos_->size() && (*sorteos_)[sacados_] >= 0 && (*sorteos_)[sacados_] < n;
+      sinSorteos = sinSorteos || !hay;
+      v = hay ? (*sorteos_)[sacados_++] : 0;
+    }
+    escritos_ += " " + std::to_string(v);
     return v;
   }
+  bool sinSorteos = false;  // a draw the list did not hold
 
   // Answers what the game waits for: boxes close, the extra minute is
   // refused, the level window takes its answer, the shutter slides at once.
@@ -136,7 +143,7 @@ class Anfitrion : public Plataforma {
   // answers and level-window choices the event took, then its command.
   template <typename F>
   void Evento(Juego& juego, const std::string& comando, F accion) {
-    sorteos_.clear();
+    escritos_.clear();
     respuestas_.clear();
     ventanas_.clear();
     accion();
@@ -145,7 +152,7 @@ class Anfitrion : public Plataforma {
     std::ostream& g = *guion_;
     if (ahora > escrito_) g << "wait " << Segundos(ahora - escrito_) << '\n';
     escrito_ = ahora;
-    if (!sorteos_.empty()) g << "rand" << sorteos_ << '\n';
+    if (!escritos_.empty()) g << "rand" << escritos_ << '\n';
     if (!respuestas_.empty()) g << "answer" << respuestas_ << '\n';
     if (!ventanas_.empty() && comando.rfind("play", 0) != 0) g << "window" << ventanas_ << '\n';
     g << comando << '\n';
@@ -154,8 +161,10 @@ class Anfitrion : public Plataforma {
  private:
   std::mt19937_64 azar_;
   std::ostream* guion_;
+  const std::vector<int>* sorteos_;
+  size_t sacados_ = 0;
   int64_t escrito_ = 0;
-  std::string sorteos_;
+  std::string escritos_;  // the event's draws, as the script writes them
   std::string respuestas_;
   std::string ventanas_;
 };
@@ -204,7 +213,7 @@ std::filesystem::path EscribirArranque(const OpcionesPartida& o, const CarpetaTe
 ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   CarpetaTemporal carpeta;
   const auto ini = EscribirArranque(o, carpeta);
-  Anfitrion anfitrion(o.semilla, o.guion);
+  Anfitrion anfitrion(o.semilla, o.guion, o.sorteos);
   Juego juego(anfitrion, ini.string(),
               o.registros.empty() ? CatalogoNiveles() : CatalogoNiveles(o.registros));
   juego.Inicializar();
@@ -229,7 +238,10 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   int64_t proximaTecla = inicio;
   int teclasSeguidas = 0;
 
-  while (vista.Jugando() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000) {
+  const auto parada = [&] {
+    return anfitrion.sinSorteos || (o.cancelar != nullptr && o.cancelar->load(std::memory_order_relaxed));
+  };
+  while (vista.Jugando() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000 && !parada()) {
     // A hand that keeps pressing at one instant gets no more keys there: the
     // game moves on to its next timer event.
     const bool teclea = teclasSeguidas < kTeclasPorInstante;
@@ -257,10 +269,10 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   }
   r.teclas = conductor.Teclas();
 
-  r.ganada = vista.NivelTerminado();
+  r.ganada = vista.NivelTerminado() && !parada();
   r.piezas = vista.mesa().fichasEntradas;
   r.segundos = static_cast<double>(anfitrion.ahora - inicio) / 1000.0;
-  if (!r.ganada) r.motivo = Motivo(vista.derrota());
+  if (!r.ganada) r.motivo = anfitrion.sinSorteos ? "sorteo" : parada() ? "cancelada" : Motivo(vista.derrota());
   if (o.guion != nullptr) *o.guion << "dump\n";
   return r;
 }

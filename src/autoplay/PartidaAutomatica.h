@@ -9,10 +9,12 @@
 // plays to the same end.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "game/Comando.h"
 
@@ -39,8 +41,14 @@ struct OpcionesPartida {
   // Level records to play instead of the built-in ones (a designer trying
   // boards, in which FaltaEnRegistros finds no fault); empty for the game's own.
   std::string registros;
-  // Another hand than the computer player's (tests).
+  // Another hand than the computer player's (tests, a game played again).
   Mano mano;
+  // The draws to take instead of the seed's, in order: a game played again
+  // from what it drew. A draw beyond them, or out of its range, stops the
+  // game ("sorteo").
+  const std::vector<int>* sorteos = nullptr;
+  // Set from another thread: the game stops at its next event ("cancelada").
+  const std::atomic<bool>* cancelar = nullptr;
 };
 
 struct ResultadoPartida {
@@ -48,7 +56,8 @@ struct ResultadoPartida {
   // Why a game was lost: "tiempo" (the clock ran out), "desborde" (a block
   // or the plant above the square after a landing), "planta" (the plant's
   // tip in the top row), "entrada" (no room for the next piece), "limite"
-  // (stopped after limiteSegundos).
+  // (stopped after limiteSegundos), "sorteo" or "cancelada" (stopped, see
+  // OpcionesPartida).
   std::string motivo;
   long piezas = 0;
   double segundos = 0;         // of play, from the level's start to its end

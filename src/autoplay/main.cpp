@@ -34,6 +34,7 @@
 
 #include "autoplay/Informe.h"
 #include "autoplay/PartidaAutomatica.h"
+#include "levels/FaltasRegistro.h"
 #include "levels/Niveles.h"
 
 namespace {

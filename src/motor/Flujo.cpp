@@ -14,19 +14,21 @@ constexpr std::size_t kSituaciones = std::variant_size_v<Situacion>;
 // may go from each: row "from", column "to", in that order. A request is
 // answered or withdrawn by going back to what it stood over (Debajo); the
 // request that follows is a transition of its own.
-constexpr const char* kNombres[] = {"Apagado",  "SinNivel", "Jugando",   "Introduccion", "Persiana",
-                                    "Perdido",  "Selector", "Esperando", "Demostracion"};
+constexpr const char* kNombres[] = {"Apagado",   "SinNivel",     "Jugando", "Introduccion", "Persiana", "Perdido",
+                                    "Selector",  "Esperando",    "Demostracion", "Prueba", "DePaquete"};
 constexpr std::string_view kPermitidas[] = {
-    // ApSNJuInPePdSeEsDe
-    "010000000",  // Apagado: start-up
-    "101100111",  // SinNivel: "Salir", a level chosen (or its introduction, or a demo), the window, a box
-    "101111111",  // Jugando: "Salir", its pause and orders, another level, won, lost, the window, a box
-    "001000000",  // Introduccion: closed
-    "101111111",  // Persiana: "Salir", ENTER, another level, a row, the last level won, the window, a box
-    "010000000",  // Perdido: its box closed
-    "011010000",  // Selector: back to what it stands over
-    "011010001",  // Esperando: back to what it stands over
-    "010000011",  // Demostracion: its end, a box, its level's steps
+    // ApSNJuInPePdSeEsDePrDP
+    "01000000000",  // Apagado: start-up
+    "10110011111",  // SinNivel: "Salir", a level chosen (or its introduction, a demo, a try, a pack's), the window, a box
+    "10111111101",  // Jugando: "Salir", its pause and orders, another level, won, lost, the window, a box
+    "00100000000",  // Introduccion: closed
+    "10111111101",  // Persiana: "Salir", ENTER, another level, a row, the last level won, the window, a box
+    "01000000000",  // Perdido: its box closed
+    "01101000011",  // Selector: back to what it stands over
+    "01101000111",  // Esperando: back to what it stands over
+    "01000001100",  // Demostracion: its end, a box, its level's steps
+    "11110111111",  // Prueba: "Salir", its end, another level (a demo, a pack's), lost, the window, a box, its steps
+    "11110111111",  // DePaquete: as Prueba; won, ENTER goes on to the pack's next level
 };
 static_assert(std::size(kNombres) == kSituaciones && std::size(kPermitidas) == kSituaciones);
 constexpr bool FilasCompletas() {
@@ -89,7 +91,7 @@ bool Permitida(const Situacion& de, const Situacion& a) { return kPermitidas[de.
 const char* Nombre(const Situacion& s) { return kNombres[s.index()]; }
 
 bool GuardaNada(const Situacion& s) {
-  if (En<Demostracion>(s) != nullptr) return true;
+  if (En<Demostracion>(s) != nullptr || En<Prueba>(s) != nullptr) return true;
   if (const auto* v = std::get_if<Selector>(&s); v != nullptr && v->para == Para::Demostracion) return true;
   const Jugando* j = En<Jugando>(s);
   return j != nullptr && j->orden == Orden::Demostracion;

@@ -64,8 +64,25 @@ struct Demostracion {
   std::variant<Jugando, Persiana> nivel;
 };
 
+// "Probar": the level the editor holds, played in the main window at once,
+// on the records it came with (Juego::Probar). It stores nothing; its end
+// (lost, or won and ENTER) gives the screen back cleared.
+struct Prueba {
+  int16_t nivelAntes = 0;  // the position to go back to when it ends
+  std::variant<Jugando, Persiana> nivel;
+};
+
+// A level of one of the player's packs, chosen in the level window's page
+// for them: won, ENTER goes on to the pack's next level. Its progress and
+// records are the pack's own, apart from the game's levels'.
+struct DePaquete {
+  int16_t nivelAntes = 0;  // the game's own position, back when the pack's play ends
+  int indice = 0;          // the level's place in its pack, from 0
+  std::variant<Jugando, Persiana> nivel;
+};
+
 // What a request can stand over.
-using Fondo = std::variant<SinNivel, Jugando, Persiana, Demostracion>;
+using Fondo = std::variant<SinNivel, Jugando, Persiana, Demostracion, Prueba, DePaquete>;
 
 // A group's introduction: nothing moves while the player reads its box; the
 // level clock starts when it closes.
@@ -108,8 +125,8 @@ struct Esperando {
   Fondo fondo;
 };
 
-using Situacion =
-    std::variant<Apagado, SinNivel, Jugando, Introduccion, Persiana, Perdido, Selector, Esperando, Demostracion>;
+using Situacion = std::variant<Apagado, SinNivel, Jugando, Introduccion, Persiana, Perdido, Selector, Esperando,
+                               Demostracion, Prueba, DePaquete>;
 
 // What the game waits for in `s` (TipoPeticion::Ninguna: nothing).
 Peticion PeticionDe(const Situacion& s);
@@ -120,7 +137,8 @@ Situacion Debajo(const Situacion& s);
 // Whether the engine may go from `de` to `a` (the table in Flujo.cpp).
 bool Permitida(const Situacion& de, const Situacion& a);
 const char* Nombre(const Situacion& s);
-// A demo runs or is asked for: the game stores nothing meanwhile.
+// A demo runs or is asked for, or a level is tried from the editor: the
+// game stores nothing meanwhile.
 bool GuardaNada(const Situacion& s);
 
 // A situation that plays a level on someone's behalf (the demo) keeps the
@@ -151,8 +169,8 @@ const T* De(const X& x) {
     return nullptr;
   }
 }
-// The situation of kind T (SinNivel, Jugando, Persiana or Demostracion)
-// that acts now: `v` itself, or the level a demo plays. Null when there is
+// The situation of kind T (SinNivel, Jugando, Persiana, Demostracion...)
+// that acts now: `v` itself, or the level a demo, a try or a pack plays. Null when there is
 // none, or when `v` waits for an answer.
 template <typename T, typename V>
 const T* Aqui(const V& v) {

@@ -143,8 +143,16 @@ void Juego::Elegir(const Eleccion& eleccion) {
   if (abierto == nullptr || eleccion.tipo == Eleccion::Ninguna) return;
   const flujo::Selector selector = *abierto;
   Pasar(flujo::Debajo(flujo_));
+  const bool demo = selector.para == flujo::Para::Demostracion;
+  // A pack's level is open once those before it are completed.
+  const auto& p = eleccion.paquete;
+  const bool dePaquete = eleccion.tipo == Eleccion::Paquete && !demo && p && eleccion.posicion >= 0 &&
+                         eleccion.posicion < static_cast<int>(p->niveles.size()) &&
+                         eleccion.posicion <= progreso_.SuperadosPaquete(p->seccion);
   if (eleccion.tipo == Eleccion::Jugar) {
-    JugarNivel(eleccion.posicion, eleccion.gris, selector.para == flujo::Para::Demostracion);
+    JugarNivel(eleccion.posicion, eleccion.gris, demo);
+  } else if (dePaquete) {
+    JugarAjeno(p, eleccion.posicion, false);
   } else {
     // The time spent in the window does not count against the level clock.
     reloj_.Reanudar(plataforma_.reloj());
@@ -154,6 +162,19 @@ void Juego::Elegir(const Eleccion& eleccion) {
   if (selector.para == flujo::Para::Reintentar && !vista_.Jugando()) nivelActual_ = 0;
   AvisarAjustes();
   Presentar();
+}
+
+bool Juego::Probar(NivelAjeno nivel) {
+  if (flujo::PeticionDe(flujo_).tipo != TipoPeticion::Ninguna || !vista_.SinNivel() ||
+      std::holds_alternative<flujo::Apagado>(flujo_)) {
+    return false;
+  }
+  auto prueba = std::make_shared<PaqueteJugable>();
+  prueba->nombre = nivel.nombre;
+  prueba->niveles.push_back(std::move(nivel));
+  JugarAjeno(std::move(prueba), 0, true);
+  Presentar();
+  return true;
 }
 
 void Juego::RecordarVentana(const Geometria& g) {
@@ -291,7 +312,7 @@ void Juego::Presentar() {
       consejo_ = consejero_->Consejo(vista_.panorama());
     }
   }
-  Pantalla ahora = tumbla::Presentar(vista_, niveles_, consejo_, plataforma_);
+  Pantalla ahora = tumbla::Presentar(vista_, Registros(), consejo_, plataforma_);
   Comparar(pantalla_, ahora, cambios_);
   pantalla_ = std::move(ahora);
 }

@@ -76,6 +76,11 @@ class Juego {
   void Responder(bool aceptar);
   // The level window's answer.
   void Elegir(const Eleccion& eleccion);
+  // "Probar" in the editor: `nivel` played at once, storing nothing; its
+  // end (lost, or won and ENTER) clears the screen as before. False, and
+  // nothing done, while a level is in play, a demo runs or the game waits
+  // for the player.
+  bool Probar(NivelAjeno nivel);
   // The player's own keys ("Teclas..."): a key for an action, refused when
   // another action has it (`ocupada`) or the game keeps it; the game's own.
   bool AsignarTecla(Comando c, int codigo, Comando& ocupada);
@@ -96,6 +101,8 @@ class Juego {
   // The level window's model, which the window paints and feeds.
   SelectorNiveles& selector() { return selector_; }
   const CatalogoNiveles& niveles() const { return niveles_; }
+  // The progress and records of the player's packs.
+  const Progreso& progreso() const { return progreso_; }
   const Teclado& teclado() const { return teclado_; }
   const std::string& rutaIni() const { return ini_.ruta(); }
   // Folders to write the help document to, the first that takes it wins. By
@@ -173,6 +180,14 @@ class Juego {
   // ---- JuegoNiveles.cpp ------------------------------------------------------
   // Sets up the next position; false when the game ended there instead.
   bool EmpezarNivel();
+  // Sets up the level at nivelActual_ of the records in play.
+  void MontarNivel(int32_t record);
+  // The records played now: the game's, or a tried or a pack's level's.
+  const CatalogoNiveles& Registros() const;
+  // A pack's level (`indice` in it), or the tried level when `prueba`.
+  void JugarAjeno(std::shared_ptr<const PaqueteJugable> paquete, int indice, bool prueba);
+  // The screen cleared as before any level, at position `antes`.
+  void VolverSinNivel(int16_t antes, Derrota derrota);
   void JugarNivel(int posicion, bool gris, bool demo);
   void NivelCompletado();
   void GuardarNivelGanado(bool gris);
@@ -194,6 +209,9 @@ class Juego {
   Plataforma& plataforma_;
   AzarJuego azar_;
   CatalogoNiveles niveles_;
+  // The tried level or the pack being played, and which of its levels.
+  std::shared_ptr<const PaqueteJugable> ajenos_;
+  int ajeno_ = 0;
   AlmacenIni ini_;
   flujo::Situacion flujo_;
   AlmacenJuego almacen_;

@@ -192,10 +192,14 @@ void Juego::MenuDemostracion() {
 void Juego::TerminarDemostracion(Derrota derrota) {
   const flujo::Demostracion* demo = flujo::En<flujo::Demostracion>(flujo_);
   if (demo == nullptr) return;
-  const int16_t antes = demo->nivelAntes;
+  VolverSinNivel(demo->nivelAntes, derrota);
+}
+
+void Juego::VolverSinNivel(int16_t antes, Derrota derrota) {
   Retirar();
   tiempos_.Parar();
   Pasar(flujo::SinNivel{derrota});
+  ajenos_.reset();
   nivelActual_ = antes;
   RetirarFicha(mesa_);
   marcador_.puntos = 0;

@@ -45,6 +45,7 @@ void Juego::AbrirSelector(flujo::Para para) {
 
 void Juego::JugarNivel(int posicion, bool gris, bool demo) {
   const int16_t antes = nivelActual_;
+  ajenos_.reset();
   reloj_.Apagar();
   marcador_.Empezar();
   nivelActual_ = static_cast<int16_t>(posicion - 1);
@@ -77,17 +78,47 @@ bool Juego::EmpezarNivel() {
     FinPartida(Derrota::Ninguna);
     return false;
   }
-  nivel_ = EmpezarMesa(mesa_, niveles_, nivelActual_, azar_);
+  MontarNivel(progreso_.Record(nivelActual_));
+  return true;
+}
+
+const CatalogoNiveles& Juego::Registros() const {
+  return ajenos_ ? ajenos_->niveles[static_cast<size_t>(ajeno_)].registros : niveles_;
+}
+
+void Juego::MontarNivel(int32_t record) {
+  nivel_ = EmpezarMesa(mesa_, Registros(), nivelActual_, azar_);
   tiempos_.Poner(Temporizador::BloqueExtra, true, nivel_.periodoBloques * 1000);
   tiempos_.Activar(Temporizador::Gota, nivel_.conGota);
   reloj_.Empezar(mesa_.reglas->SegundosReloj(), plataforma_.reloj());
   marcador_.EmpezarNivel();
-  marcador_.record = progreso_.Record(nivelActual_);
+  marcador_.record = record;
   marcador_.conPista = ajustes_.Pista();
   // A level tried again starts its pieces' count again: the hint's outline
   // is worked out anew.
   consejoPara_ = {-1, -1};
-  return true;
+}
+
+void Juego::JugarAjeno(std::shared_ptr<const PaqueteJugable> paquete, int indice, bool prueba) {
+  // No introduction: the player knows the level's group from the editor or
+  // the pack.
+  // The pack's next level keeps the score, and the position the game's own
+  // levels go on from.
+  const auto* seguido = std::get_if<flujo::DePaquete>(&flujo_);
+  const int16_t antes = seguido != nullptr ? seguido->nivelAntes : nivelActual_;
+  reloj_.Apagar();
+  if (seguido == nullptr) marcador_.Empezar();
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
+  ajenos_ = std::move(paquete);
+  ajeno_ = indice;
+  const NivelAjeno& n = ajenos_->niveles[static_cast<size_t>(indice)];
+  nivelActual_ = static_cast<int16_t>(n.posicion);
+  MontarNivel(prueba ? 0 : progreso_.RecordPaquete(ajenos_->seccion, indice + 1));
+  if (prueba) {
+    Pasar(flujo::Prueba{antes, flujo::Jugando{}});
+  } else {
+    Pasar(flujo::DePaquete{antes, indice, flujo::Jugando{}});
+  }
 }
 
 void Juego::NivelCompletado() {
@@ -110,8 +141,14 @@ void Juego::GuardarNivelGanado(bool gris) {
   // Stored the moment the level is won, with the points the shutter and the
   // level will bring: quitting while the shutter comes down loses nothing.
   if (vista_.EnDemostracion()) return;  // no minute, no progress and no record from a demo
+  if (flujo::En<flujo::Prueba>(flujo_) != nullptr) return;  // nor from a level tried in the editor
   // A level played with the hint counts as progress, but makes no record.
   const int32_t puntos = marcador_.PuntosAlSuperar(FilasPersiana(mesa_.tablero));
+  if (const flujo::DePaquete* d = flujo::En<flujo::DePaquete>(flujo_)) {
+    // A pack's progress is its own: no minute, nothing of the game's levels.
+    progreso_.PaqueteSuperado(ajenos_->seccion, d->indice + 1, marcador_.conPista ? -1 : puntos);
+    return;
+  }
   progreso_.NivelSuperado(nivelActual_, !gris, marcador_.conPista ? -1 : puntos);
 }
 
@@ -135,7 +172,7 @@ void Juego::TerminarNivel(const flujo::Persiana& p) {
     Pasar(flujo::Demostracion{demo->nivelAntes, plataforma_.reloj(), abajo});
     return;
   }
-  Pasar(abajo);
+  PasarNivel(abajo);
   // The panel shows the record the win made, stored already.
   if (!marcador_.conPista) marcador_.record = std::max(marcador_.record, marcador_.PuntosNivel());
 }
@@ -145,7 +182,18 @@ void Juego::Continuar() {
   const flujo::Persiana* p = flujo::Aqui<flujo::Persiana>(flujo_);
   if (p == nullptr || p->bajando) return;
   const bool gris = p->gris;
-  if (EmpezarNivel()) PasarNivel(flujo::Jugando{.gris = gris});
+  if (const auto* prueba = std::get_if<flujo::Prueba>(&flujo_)) {
+    VolverSinNivel(prueba->nivelAntes, Derrota::Ninguna);
+  } else if (const auto* d = std::get_if<flujo::DePaquete>(&flujo_)) {
+    // The pack's next level, or the pack done.
+    if (d->indice + 1 < static_cast<int>(ajenos_->niveles.size())) {
+      JugarAjeno(ajenos_, d->indice + 1, false);
+    } else {
+      FinPartida(Derrota::Ninguna);
+    }
+  } else if (EmpezarNivel()) {
+    PasarNivel(flujo::Jugando{.gris = gris});
+  }
 }
 
 void Juego::FinPartida(Derrota derrota) {
@@ -163,9 +211,20 @@ void Juego::FinPartida(Derrota derrota) {
   }
   const bool perdida = derrota != Derrota::Ninguna;
   if (perdida) Sonar(sonido::kFinPartida);
+  // A level tried in the editor ends at once: the editor tells how.
+  if (const auto* prueba = std::get_if<flujo::Prueba>(&flujo_)) {
+    VolverSinNivel(prueba->nivelAntes, derrota);
+    return;
+  }
+  const auto* deUnPaquete = std::get_if<flujo::DePaquete>(&flujo_);
+  const bool paquete = deUnPaquete != nullptr;
+  // After a pack's level the level window offers the game's own position.
+  if (paquete) nivelActual_ = deUnPaquete->nivelAntes;
   Pasar(flujo::Perdido{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
-                        perdida ? "GAME OVER"
-                                : Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas conseguido acabar el juego!"))},
+                        perdida    ? "GAME OVER"
+                        : paquete ? Formato(Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas acabado el paquete «%1»!")),
+                                            {ajenos_->nombre})
+                                  : Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas conseguido acabar el juego!"))},
                        derrota, conFicha});
 }
 

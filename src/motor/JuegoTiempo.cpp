@@ -50,7 +50,9 @@ bool Juego::RelojDelNivel() {
   if (!reloj_.Existe()) return true;
   if (reloj_.Correr(plataforma_.reloj()) >= 1) return true;
   // Time is up: an extra minute, if the player has one and wants it.
-  if (progreso_.MinutosExtra() < 1 || vista_.EnDemostracion()) {
+  // The extra minutes are the game's levels' own: a demo, a tried level and
+  // a pack's spend none.
+  if (progreso_.MinutosExtra() < 1 || vista_.EnDemostracion() || ajenos_) {
     FinPartida(Derrota::Tiempo);
     return false;
   }

@@ -211,12 +211,12 @@ Eleccion SelectorNiveles::Elegir(int i) {
   // Levels beyond the frontier can be played; only their completion is not
   // recorded.
   abierto_ = false;
-  return {Eleccion::Jugar, nivel, b.color == kColorGris};
+  return {.tipo = Eleccion::Jugar, .posicion = nivel, .gris = b.color == kColorGris};
 }
 
 Eleccion SelectorNiveles::Continuar() {
   abierto_ = false;
-  return {Eleccion::Continuar, 0, false};
+  return {.tipo = Eleccion::Continuar};
 }
 
 }  // namespace tumbla

@@ -14,17 +14,19 @@
 #include <string>
 
 #include "game/Comando.h"
-#include "levels/Niveles.h"
 #include "game/Textos.h"
+#include "levels/Niveles.h"
+#include "motor/Ajenos.h"
 
 namespace tumbla {
 
 // What the window answers the game.
 struct Eleccion {
-  enum Tipo { Ninguna, Jugar, Continuar };
+  enum Tipo { Ninguna, Jugar, Continuar, Paquete };
   Tipo tipo = Ninguna;
-  int posicion = 0;   // Jugar: 1..296
+  int posicion = 0;   // Jugar: 1..296; Paquete: the level's place in the pack, from 0
   bool gris = false;  // chosen beyond the open levels: its completion is not stored
+  std::shared_ptr<const PaqueteJugable> paquete = nullptr;  // Paquete: the pack chosen from
   bool operator==(const Eleccion&) const = default;
 };
 

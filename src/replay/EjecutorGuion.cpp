@@ -125,13 +125,14 @@ std::streamsize InformeContado::xsputn(const char* s, std::streamsize n) {
   return destino_.sputn(s, n);
 }
 
-EjecutorGuion::EjecutorGuion(std::ostream& informe, LimitesGuion limites)
+EjecutorGuion::EjecutorGuion(std::ostream& informe, LimitesGuion limites, CatalogoNiveles niveles)
     : limites_(limites),
       contado_(informe),
       informe_(&contado_),
       plataforma_(informe_),
       carpeta_(CarpetaNueva()),
-      ini_(carpeta_ / "tumbla.ini") {}
+      ini_(carpeta_ / "tumbla.ini"),
+      niveles_(std::move(niveles)) {}
 
 EjecutorGuion::~EjecutorGuion() {
   juego_.reset();
@@ -289,7 +290,7 @@ void EjecutorGuion::Empezar() {
     for (const auto& l : lineasIni_) f << l << '\n';
     if (!f) throw ErrorGuion("could not write the settings file");
   }
-  juego_ = std::make_unique<Juego>(plataforma_, TextoRuta(ini_));
+  juego_ = std::make_unique<Juego>(plataforma_, TextoRuta(ini_), niveles_);
   juego_->Inicializar();
   plataforma_.Atender(*juego_);
 }

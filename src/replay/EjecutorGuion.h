@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "levels/Niveles.h"
 #include "replay/PlataformaGuion.h"
 
 namespace tumbla {
@@ -44,13 +45,18 @@ struct LimitesGuion {
 
 class EjecutorGuion {
  public:
-  explicit EjecutorGuion(std::ostream& informe, LimitesGuion limites = {});
+  // `niveles`: the level records the game plays (a level of a player's own
+  // in place of a built-in one, when its proof is played again).
+  explicit EjecutorGuion(std::ostream& informe, LimitesGuion limites = {},
+                         CatalogoNiveles niveles = CatalogoNiveles());
   ~EjecutorGuion();  // removes the settings folder
   EjecutorGuion(const EjecutorGuion&) = delete;
   EjecutorGuion& operator=(const EjecutorGuion&) = delete;
 
   // One line of the script, comments and blank lines included.
   void Linea(std::string_view texto);
+  // The game, once the script has started it.
+  const Juego* juego() const { return juego_.get(); }
 
  private:
   void Comando(const std::vector<std::string>& w);
@@ -80,6 +86,7 @@ class EjecutorGuion {
   std::filesystem::path carpeta_;    // a fresh temporary folder of this run
   std::filesystem::path ini_;        // the settings file inside it
   std::vector<std::string> lineasIni_;  // KEY=VALUE lines to write before start-up
+  CatalogoNiveles niveles_;
   std::unique_ptr<Juego> juego_;
 };
 

@@ -19,9 +19,12 @@
 
 class QAbstractButton;
 class QLabel;
+class QPushButton;
 class QScrollBar;
 
 namespace tumbla::ui {
+
+class PaginaPaquetes;
 
 class DialogoNiveles : public QDialog {
   Q_OBJECT
@@ -29,6 +32,10 @@ class DialogoNiveles : public QDialog {
   // Painted in the palette of `colores`; its keys are the input table's
   // (`teclado`).
   DialogoNiveles(SelectorNiveles& modelo, const Teclado& teclado, QWidget* parent, Colores colores = Colores::Propios);
+  // The page of the player's packs, reached with "Mis paquetes..." in a
+  // strip under the levels; it answers through `eleccion` too.
+  void PonerPaquetes(PaginaPaquetes* pagina);
+  PaginaPaquetes* paquetes() const { return pagina_; }
 
   // The window's close button: back to the game as it was.
   void reject() override;
@@ -66,6 +73,9 @@ class DialogoNiveles : public QDialog {
   std::array<QAbstractButton*, 50> cmdNivel_{};
   QScrollBar* scrNiveles_ = nullptr;
   QLabel* lblDatos_ = nullptr;
+  PaginaPaquetes* pagina_ = nullptr;
+  QPushButton* botonPaquetes_ = nullptr;
+  int franja_ = 0;       // pixels under the levels' layout for the packs' button
   double escala_ = 1.0;  // pixels per twip
   bool copiando_ = false;  // the scroll bar is being set from the model
   int punteroSobre_ = -2;  // button under the pointer, -1 background

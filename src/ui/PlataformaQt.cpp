@@ -22,6 +22,7 @@
 #include "motor/Ayuda.h"
 #include "motor/SelectorNiveles.h"
 #include "ui/DialogoNiveles.h"
+#include "ui/PaginaPaquetes.h"
 #include "ui/DialogoTeclas.h"
 #include "ui/Idiomas.h"
 #include "ui/Sonidos.h"
@@ -194,6 +195,11 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
     }
     case TipoPeticion::Selector: {
       auto* niveles = new DialogoNiveles(juego_->selector(), juego_->teclado(), ventana_, juego_->pantalla().aspecto.colores);
+      // A demo plays the game's levels only.
+      const auto* selector = std::get_if<flujo::Selector>(&juego_->vista().situacion());
+      if (!carpetaDatos_.isEmpty() && selector != nullptr && selector->para != flujo::Para::Demostracion) {
+        niveles->PonerPaquetes(new PaginaPaquetes(carpetaDatos_, juego_->progreso(), niveles));
+      }
       connect(niveles, &DialogoNiveles::eleccion, this,
               [this, numero](const Eleccion& e) { ContestarSelector(numero, e); });
       abierta_ = niveles;

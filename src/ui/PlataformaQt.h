@@ -63,6 +63,8 @@ class PlataformaQt : public QObject, public PlataformaTraducida {
   // cannot open, because it fails or is not there, shows in the game's own
   // help window instead. Windows opens files through the shell.
   void PonerAbridor(const QString& programa) { abridor_ = programa; }
+  // The player's data folder: the level window shows its packs.
+  void PonerCarpetaDatos(const QString& carpeta) { carpetaDatos_ = carpeta; }
   VentanaAyuda* Ayuda() const;  // the help window, once shown
 
   QTimer& Reloj(Temporizador t) { return timers_[static_cast<size_t>(t)]; }
@@ -114,6 +116,7 @@ class PlataformaQt : public QObject, public PlataformaTraducida {
   int mostrada_ = 0;   // the request on screen, 0 when none
   QPointer<QDialog> abierta_;
   QPointer<VentanaAyuda> ayuda_;
+  QString carpetaDatos_;
   QString abridor_;
   bool terminando_ = false;
 };

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
@@ -29,6 +30,7 @@
 #include "motor/Juego.h"
 #include "motor/Ayuda.h"
 #include "motor/Entradas.h"
+#include "ui/EditorNiveles.h"
 #include "ui/Escenario.h"
 #include "ui/Idiomas.h"
 #include "ui/Mando.h"
@@ -98,7 +100,7 @@ TeclasSostenidas::Ritmo RitmoDe(Comando c, const Repeticion& r) {
 }
 }  // namespace
 
-VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
+VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpetaDatos, QWidget* parent)
     : QMainWindow(parent),
       plataforma_(new PlataformaQt(this)),
       // The core opens the file with narrow-character paths: the local
@@ -106,8 +108,11 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
       juego_(std::make_unique<Juego>(*plataforma_, rutaIni.toStdString())),
       pista_(std::make_unique<Pista>()),
       escenario_(new Escenario(juego_->pantalla(), this)),
-      mando_(new Mando(this)) {
+      mando_(new Mando(this)),
+      carpetaDatos_(carpetaDatos.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                           : carpetaDatos) {
   setObjectName(QStringLiteral("frmMain"));
+  plataforma_->PonerCarpetaDatos(carpetaDatos_);
   new CorrectorRepeticiones(this);
   sostenidas_ = new TeclasSostenidas(this);
   connect(sostenidas_, &TeclasSostenidas::repeticion, this, [this](int codigo) {
@@ -290,6 +295,7 @@ void VentanaPrincipal::Orden(Comando c) {
 
 void VentanaPrincipal::TrasLlamada() {
   SeguirDemostracion();
+  SeguirPrueba();
   Refrescar();
 }
 
@@ -305,6 +311,18 @@ void VentanaPrincipal::SeguirDemostracion() {
     relojDemo_.stop();
     demo_.reset();
   }
+}
+
+void VentanaPrincipal::SeguirPrueba() {
+  // A level tried from the editor that ends with the screen cleared (lost,
+  // or won and ENTER) gives the editor back; one left for another level
+  // leaves it hidden until the menu opens it again.
+  const Vista& v = juego_->vista();
+  const bool probando = flujo::En<flujo::Prueba>(v.situacion()) != nullptr;
+  if (probando_ && !probando && editor_ && v.SinNivel() && v.peticion().tipo == TipoPeticion::Ninguna) {
+    editor_->FinPrueba(v.derrota() == Derrota::Ninguna, v.derrota());
+  }
+  probando_ = probando;
 }
 
 void VentanaPrincipal::PasoDemostracion() {
@@ -338,6 +356,9 @@ void VentanaPrincipal::CrearMenus() {
   Accion(juego, Comando::Ayuda, "MnuComo");
   Accion(juego, Comando::AcercaDe, "MnuAbout");
   Accion(juego, Comando::Demostracion, "MnuDemo");
+  QAction* editor = juego->addAction(QStringLiteral("&Editor de niveles..."));
+  editor->setObjectName(QStringLiteral("mnuEditor"));
+  connect(editor, &QAction::triggered, this, &VentanaPrincipal::AbrirEditor);
   juego->addSeparator();
   mnuPausa_ = Accion(juego, Comando::Pausa, "mnuPausa", true);
   mnuAbandonar_ = Accion(juego, Comando::Abandonar, "mnuAbandonar");
@@ -467,6 +488,30 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   const auto ms = [](int porSegundo) { return std::chrono::milliseconds(1000 / porSegundo); };
   mando_->PonerRitmo(std::chrono::milliseconds(r.retardo), ms(r.porSegundo), ms(r.abajoPorSegundo));
   PantallaCompleta(p.menuPantallaCompleta);
+}
+
+EditorNiveles* VentanaPrincipal::editor() const { return editor_; }
+
+void VentanaPrincipal::AbrirEditor() {
+  // A window over the board: a level in play pauses, as for any other.
+  Orden(Comando::Ausencia);
+  // Closed, it only hides: the level in it and a check in progress stay.
+  if (!editor_) {
+    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), this);
+    editor_->PonerProbar([this](NivelAjeno nivel) {
+      bool empezado = false;
+      plataforma_->Llamar([&](Juego& juego) { empezado = juego.Probar(std::move(nivel)); });
+      if (empezado) {
+        raise();
+        activateWindow();
+        escenario_->setFocus();
+      }
+      return empezado;
+    });
+  }
+  editor_->show();
+  editor_->raise();
+  editor_->activateWindow();
 }
 
 void VentanaPrincipal::DevolverTeclas() {

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -31,6 +32,7 @@ struct Pantalla;
 
 namespace tumbla::ui {
 
+class EditorNiveles;
 class Escenario;
 class Mando;
 class PlataformaQt;
@@ -40,8 +42,10 @@ class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
  public:
   // `rutaIni` is the settings file: beside the program for players, a
-  // folder of their own for tests.
-  explicit VentanaPrincipal(const QString& rutaIni, QWidget* parent = nullptr);
+  // folder of their own for tests. `carpetaDatos` is the player's data
+  // folder, where the level editor keeps its packs (empty: the desktop's
+  // data folder for the game).
+  explicit VentanaPrincipal(const QString& rutaIni, const QString& carpetaDatos = {}, QWidget* parent = nullptr);
   ~VentanaPrincipal() override;
 
   // The game's start-up, once the window is on screen, placed and painted:
@@ -55,6 +59,9 @@ class VentanaPrincipal : public QMainWindow {
   PlataformaQt& plataforma() { return *plataforma_; }
   Escenario& escenario() { return *escenario_; }
   Mando& mando() { return *mando_; }
+  // "Editor de niveles...": opens the editor, or brings it to the front.
+  void AbrirEditor();
+  EditorNiveles* editor() const;
 
   // Before it shows: where the game remembers the window, and whether full
   // screen.
@@ -104,6 +111,7 @@ class VentanaPrincipal : public QMainWindow {
   // The demo: the computer's keys at a person's pace, while the game says a
   // demo is on.
   void SeguirDemostracion();
+  void SeguirPrueba();
   void PasoDemostracion();
 
   PlataformaQt* plataforma_;
@@ -127,10 +135,14 @@ class VentanaPrincipal : public QMainWindow {
   QAction* teclaSonido_ = nullptr;
   QList<QMenu*> menus_;
   bool arrancado_ = false;
+  bool probando_ = false;  // a level tried from the editor was in play at the last call
   QTimer recordarSitio_;  // the window's place is stored once it stops moving
   QTimer ausencia_;       // the focus is looked at once it settles
   QRect plana_;           // the last place and size as a plain window
   TeclasSostenidas* sostenidas_;
+
+  QString carpetaDatos_;
+  QPointer<EditorNiveles> editor_;
 
   std::unique_ptr<Conductor> demo_;
   QTimer relojDemo_;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "PlataformaFalsa.h"
+#include "levels/FaltasRegistro.h"
 #include "motor/Juego.h"
 #include "motor/CodigosTecla.h"
 

@@ -19,7 +19,7 @@ namespace {
 
 int Veces(const std::vector<int>& v, int x) { return static_cast<int>(std::count(v.begin(), v.end(), x)); }
 Eleccion Posicion(int p) {
-  return Eleccion{Eleccion::Jugar, p, false};
+  return Eleccion{.tipo = Eleccion::Jugar, .posicion = p};
 }
 
 TEST(Juego, unaEntradaBloqueadaNoDejaFichaYElTickSiguientePierde) {
