@@ -345,6 +345,10 @@
         <source>Te quedan %1 minutos extra.<byte value="xd"/><byte value="xd"/>¿Quieres usar uno para continuar?</source>
         <translation>Time&apos;s up! Extra minutes left: %1.<byte value="xd"/><byte value="xd"/>Do you want to use one to keep playing?</translation>
     </message>
+    <message>
+        <source>FELICIDADES!<byte value="xd"/><byte value="xd"/>Has acabado el paquete «%1»!</source>
+        <translation>CONGRATULATIONS!<byte value="xd"/><byte value="xd"/>You&apos;ve finished the pack “%1”!</translation>
+    </message>
 </context>
 <context>
     <name>Niveles</name>
@@ -399,6 +403,40 @@ no record</translation>
     </message>
 </context>
 <context>
+    <name>tumbla::ui</name>
+    <message>
+        <source>Carpeta:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Archivo:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Tipo:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>tumbla::ui::DialogoNiveles</name>
+    <message>
+        <source>Mis &amp;paquetes...</source>
+        <translation>My &amp;Packs...</translation>
+    </message>
+</context>
+<context>
     <name>tumbla::ui::DialogoTeclas</name>
     <message>
         <source>Teclas</source>
@@ -446,6 +484,269 @@ no record</translation>
     </message>
 </context>
 <context>
+    <name>tumbla::ui::EditorNiveles</name>
+    <message>
+        <source>ninguna</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>fila %1, columna %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>Paquetes de niveles (*.tumbla-niveles)</source>
+        <translation>Level packs (*.tumbla-niveles)</translation>
+    </message>
+    <message>
+        <source>1 nivel</source>
+        <translation>1 level</translation>
+    </message>
+    <message>
+        <source>%1 niveles</source>
+        <translation>%1 levels</translation>
+    </message>
+    <message>
+        <source>Editor de niveles</source>
+        <translation>Level Editor</translation>
+    </message>
+    <message>
+        <source>Paquete</source>
+        <translation>Pack</translation>
+    </message>
+    <message>
+        <source>Nombre del paquete</source>
+        <translation>Pack name</translation>
+    </message>
+    <message>
+        <source>Autor</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Nuevo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Bloques</source>
+        <translation>Blocks</translation>
+    </message>
+    <message>
+        <source>Gota azul</source>
+        <translation>Blue drop</translation>
+    </message>
+    <message>
+        <source>Gota rosa</source>
+        <translation>Pink drop</translation>
+    </message>
+    <message>
+        <source>Maceta</source>
+        <translation>Flowerpot</translation>
+    </message>
+    <message>
+        <source>Copiar del nivel…</source>
+        <translation>Copy from level…</translation>
+    </message>
+    <message>
+        <source>Tablero vacío</source>
+        <translation>Empty board</translation>
+    </message>
+    <message>
+        <source>Probar</source>
+        <translation>Try</translation>
+    </message>
+    <message>
+        <source>Comprobar</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Código para compartir</source>
+        <translation>Sharing code</translation>
+    </message>
+    <message>
+        <source>Copiar código</source>
+        <translation>Copy code</translation>
+    </message>
+    <message>
+        <source>Abrir código</source>
+        <translation>Open code</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Líneas</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Bloque extra cada (s)</source>
+        <translation>Extra block every (s)</translation>
+    </message>
+    <message>
+        <source>Subida cada (filas)</source>
+        <translation>Rise every (rows)</translation>
+    </message>
+    <message>
+        <source>Filas que se borran juntas</source>
+        <translation>Rows cleared together</translation>
+    </message>
+    <message>
+        <source>Tablero</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Descripción</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>1 bloque</source>
+        <translation>1 block</translation>
+    </message>
+    <message>
+        <source>%1 bloques</source>
+        <translation>%1 blocks</translation>
+    </message>
+    <message>
+        <source>Ganable: tiene la prueba de una partida ganada.</source>
+        <translation>Winnable: it has the proof of a game won.</translation>
+    </message>
+    <message>
+        <source>Borrador: sin prueba de que se pueda ganar.</source>
+        <translation>Draft: no proof yet that it can be won.</translation>
+    </message>
+    <message>
+        <source>Copiar del nivel</source>
+        <translation>Copy from level</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>El ordenador juega el nivel...</source>
+        <translation>The computer is playing the level...</translation>
+    </message>
+    <message>
+        <source>Para probar el nivel, termina antes lo que hay en la ventana del juego.</source>
+        <translation>To try the level, first finish what&apos;s going on in the game&apos;s window.</translation>
+    </message>
+    <message>
+        <source>Probando el nivel en la ventana del juego...</source>
+        <translation>Trying the level in the game&apos;s window...</translation>
+    </message>
+    <message>
+        <source>Prueba: nivel ganado.</source>
+        <translation>Try: level won.</translation>
+    </message>
+    <message>
+        <source>Prueba: sin acabar.</source>
+        <translation>Try: unfinished.</translation>
+    </message>
+    <message>
+        <source>Prueba: nivel perdido (%1).</source>
+        <translation>Try: level lost (%1).</translation>
+    </message>
+    <message>
+        <source>El nombre del paquete </source>
+        <translation>The pack&apos;s name </translation>
+    </message>
+    <message>
+        <source>No se ha guardado: </source>
+        <translation>Not saved: </translation>
+    </message>
+    <message>
+        <source>No se ha borrado: </source>
+        <translation>Not deleted: </translation>
+    </message>
+    <message>
+        <source> (borrador)</source>
+        <translation> (draft)</translation>
+    </message>
+    <message>
+        <source>Ningún nivel guardado tiene prueba de que se pueda ganar: compruébalos y guárdalos antes de exportar.</source>
+        <translation>None of the saved levels has a proof that it can be won: check them and save them before exporting.</translation>
+    </message>
+    <message>
+        <source>Exportar el paquete</source>
+        <translation>Export the pack</translation>
+    </message>
+    <message>
+        <source>No se ha podido escribir </source>
+        <translation>Couldn&apos;t write </translation>
+    </message>
+    <message>
+        <source>Exportado %1 a %2.</source>
+        <translation>Exported %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Exportados %1 a %2.</source>
+        <translation>Exported %1 to %2.</translation>
+    </message>
+    <message>
+        <source>
+Sin prueba, se quedan fuera: </source>
+        <translation>
+Left out, with no proof: </translation>
+    </message>
+    <message>
+        <source>Importar un paquete</source>
+        <translation>Import a pack</translation>
+    </message>
+    <message>
+        <source>Importando: se juega otra vez la prueba de cada nivel...</source>
+        <translation>Importing: replaying each level&apos;s proof...</translation>
+    </message>
+    <message>
+        <source>No se ha importado: </source>
+        <translation>Not imported: </translation>
+    </message>
+    <message>
+        <source>No se ha importado ningún nivel.</source>
+        <translation>No level was imported.</translation>
+    </message>
+    <message>
+        <source>No se ha guardado el paquete: </source>
+        <translation>The pack wasn&apos;t saved: </translation>
+    </message>
+    <message>
+        <source>Importado «%1»: %2.</source>
+        <translation>Imported “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>
+Rechazado: </source>
+        <translation>
+Turned down: </translation>
+    </message>
+    <message>
+        <source>No hay código: </source>
+        <translation>No code: </translation>
+    </message>
+    <message>
+        <source>No se ha abierto el código: </source>
+        <translation>The code couldn&apos;t be opened: </translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>tumbla::ui::Escenario</name>
     <message>
         <source>Puntos</source>
@@ -461,6 +762,37 @@ no record</translation>
     </message>
 </context>
 <context>
+    <name>tumbla::ui::PaginaPaquetes</name>
+    <message>
+        <source>Paquete y nivel</source>
+        <translation>Pack and level</translation>
+    </message>
+    <message>
+        <source>Récord</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Jugar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Niveles del juego</source>
+        <translation>The game&apos;s levels</translation>
+    </message>
+    <message>
+        <source>%1 — %2 (%3 de %4)</source>
+        <translation>%1 — %2 (%3 of %4)</translation>
+    </message>
+    <message>
+        <source>sin autor</source>
+        <translation>no author</translation>
+    </message>
+    <message>
+        <source>No hay paquetes: haz niveles en el editor o importa un paquete.</source>
+        <translation>No packs yet: make levels in the editor or import a pack.</translation>
+    </message>
+</context>
+<context>
     <name>tumbla::ui::PlataformaQt</name>
     <message>
         <source>Aceptar</source>
@@ -469,6 +801,13 @@ no record</translation>
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>tumbla::ui::TableroEditor</name>
+    <message>
+        <source>Tablero inicial</source>
+        <translation>Starting board</translation>
     </message>
 </context>
 <context>
@@ -514,6 +853,10 @@ Got an idea, found a bug, or stuck on an impossible level? Write to us or pay us
     <message>
         <source>Idio&amp;ma</source>
         <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Editor de niveles...</source>
+        <translation>Level &amp;Editor...</translation>
     </message>
 </context>
 </TS>

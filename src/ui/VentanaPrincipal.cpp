@@ -356,7 +356,7 @@ void VentanaPrincipal::CrearMenus() {
   Accion(juego, Comando::Ayuda, "MnuComo");
   Accion(juego, Comando::AcercaDe, "MnuAbout");
   Accion(juego, Comando::Demostracion, "MnuDemo");
-  QAction* editor = juego->addAction(QStringLiteral("&Editor de niveles..."));
+  QAction* editor = juego->addAction(QString());
   editor->setObjectName(QStringLiteral("mnuEditor"));
   connect(editor, &QAction::triggered, this, &VentanaPrincipal::AbrirEditor);
   juego->addSeparator();
@@ -451,6 +451,7 @@ void VentanaPrincipal::Rotular() {
   menus_[1]->setTitle(tr("&Opciones"));
   findChild<QMenu*>(QStringLiteral("mnuColores"))->setTitle(tr("Co&lores"));
   findChild<QMenu*>(QStringLiteral("mnuIdioma"))->setTitle(tr("Idio&ma"));
+  findChild<QAction*>(QStringLiteral("mnuEditor"))->setText(tr("&Editor de niveles..."));
   for (QAction* a : findChildren<QAction*>()) {
     if (a->data().isValid()) a->setText(Rotulo(static_cast<Comando>(a->data().toInt())));
   }
