@@ -745,6 +745,18 @@ Turned down: </translation>
         <source>Aceptar</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Nivel %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>Exportar...</source>
+        <translation>Export...</translation>
+    </message>
+    <message>
+        <source>Importar...</source>
+        <translation>Import...</translation>
+    </message>
 </context>
 <context>
     <name>tumbla::ui::Escenario</name>

@@ -106,13 +106,13 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
   auto* fila1 = new QHBoxLayout, *fila2 = new QHBoxLayout;
   boton(tr("Nuevo"), "nuevo", fila1, [this] {
     NivelPropio n = NivelVacio(*GrupoDe(nivel_));
-    n.nombre = "Nivel " + std::to_string(propio_.niveles.size() + 1);
+    n.nombre = tr("Nivel %1").arg(propio_.niveles.size() + 1).toStdString();
     Cargar({n, {}}, -1);
   });
   guardar_ = boton(tr("Guardar"), "guardar", fila1, &EditorNiveles::Guardar);
   boton(tr("Borrar"), "borrar", fila1, &EditorNiveles::Borrar);
-  boton(QStringLiteral("Exportar..."), "exportar", fila2, &EditorNiveles::Exportar);
-  boton(QStringLiteral("Importar..."), "importar", fila2, &EditorNiveles::Importar);
+  boton(tr("Exportar..."), "exportar", fila2, &EditorNiveles::Exportar);
+  boton(tr("Importar..."), "importar", fila2, &EditorNiveles::Importar);
   botonesPaquete->addLayout(fila1, 0, 0);
   botonesPaquete->addLayout(fila2, 1, 0);
   columnaPaquete->addLayout(botonesPaquete);
@@ -206,7 +206,7 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
     SeguirImportacion();
   });
   LlenarLista();
-  nivel_.nombre = "Nivel " + std::to_string(propio_.niveles.size() + 1);
+  nivel_.nombre = tr("Nivel %1").arg(propio_.niveles.size() + 1).toStdString();
   Cargar({nivel_, {}}, -1);
   tablero_->setFocus();
 }
