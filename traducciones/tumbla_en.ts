@@ -294,6 +294,46 @@
         <source>(ninguna)</source>
         <translation>(none)</translation>
     </message>
+    <message>
+        <source>Pausa, y seguir</source>
+        <translation>Pause, and go on</translation>
+    </message>
+    <message>
+        <source>&amp;Repeticiones...</source>
+        <translation>&amp;Replays...</translation>
+    </message>
+    <message>
+        <source>Al principio</source>
+        <translation>To the start</translation>
+    </message>
+    <message>
+        <source>Al final</source>
+        <translation>To the end</translation>
+    </message>
+    <message>
+        <source>Salir de la repetición</source>
+        <translation>Leave the replay</translation>
+    </message>
+    <message>
+        <source>Más despacio</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Más deprisa</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Una pieza atrás</source>
+        <translation>One piece back</translation>
+    </message>
+    <message>
+        <source>Una pieza adelante</source>
+        <translation>One piece forward</translation>
+    </message>
+    <message>
+        <source>Seguir desde aquí</source>
+        <translation>Play on from here</translation>
+    </message>
 </context>
 <context>
     <name>Juego</name>
@@ -349,6 +389,10 @@
         <source>FELICIDADES!<byte value="xd"/><byte value="xd"/>Has acabado el paquete «%1»!</source>
         <translation>CONGRATULATIONS!<byte value="xd"/><byte value="xd"/>You&apos;ve finished the pack “%1”!</translation>
     </message>
+    <message>
+        <source>Repeticiones</source>
+        <translation>Replays</translation>
+    </message>
 </context>
 <context>
     <name>Niveles</name>
@@ -401,6 +445,45 @@ no record</translation>
         <source>Minutos</source>
         <translation>Minutes</translation>
     </message>
+    <message>
+        <source>PRUEBA</source>
+        <translation>TRY</translation>
+    </message>
+    <message>
+        <source>Nº %1</source>
+        <translation>No. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Repeticiones</name>
+    <message>
+        <source>Ganado</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Sin acabar</source>
+        <translation>Unfinished</translation>
+    </message>
+    <message>
+        <source>Abandonado</source>
+        <translation>Given up</translation>
+    </message>
+    <message>
+        <source>Perdido (tiempo)</source>
+        <translation>Lost (time)</translation>
+    </message>
+    <message>
+        <source>Perdido (planta)</source>
+        <translation>Lost (plant)</translation>
+    </message>
+    <message>
+        <source>Perdido (desborde)</source>
+        <translation>Lost (overflow)</translation>
+    </message>
+    <message>
+        <source>Perdido (sin sitio)</source>
+        <translation>Lost (no room)</translation>
+    </message>
 </context>
 <context>
     <name>tumbla::ui</name>
@@ -434,6 +517,129 @@ no record</translation>
     <message>
         <source>Mis &amp;paquetes...</source>
         <translation>My &amp;Packs...</translation>
+    </message>
+</context>
+<context>
+    <name>tumbla::ui::DialogoRepeticiones</name>
+    <message>
+        <source>Repeticiones de Tumbla (*.tumbla)</source>
+        <translation>Tumbla replays (*.tumbla)</translation>
+    </message>
+    <message>
+        <source>Repeticiones</source>
+        <translation>Replays</translation>
+    </message>
+    <message>
+        <source>Nivel</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Puntos</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Tiempo</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Ver</source>
+        <translation>Watch</translation>
+    </message>
+    <message>
+        <source>Borrar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Guardar como...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Abrir...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Ilegible</source>
+        <translation>Unreadable</translation>
+    </message>
+    <message>
+        <source>Demo: </source>
+        <translation>Demo: </translation>
+    </message>
+    <message>
+        <source> (récord)</source>
+        <translation> (record)</translation>
+    </message>
+    <message>
+        <source>¿Borrar la repetición «%1» (%2)?</source>
+        <translation>Delete the replay “%1” (%2)?</translation>
+    </message>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>No se ha podido borrar «%1».</source>
+        <translation>Couldn&apos;t delete “%1”.</translation>
+    </message>
+    <message>
+        <source>Guardar la repetición</source>
+        <translation>Save the replay</translation>
+    </message>
+    <message>
+        <source>Abrir una repetición</source>
+        <translation>Open a replay</translation>
+    </message>
+    <message>
+        <source>Buscar en:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Tipo:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Guardar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>No hay carpeta donde guardar repeticiones.</source>
+        <translation>There is no folder to keep replays in.</translation>
+    </message>
+    <message>
+        <source>No se puede leer «%1».</source>
+        <translation>“%1” can&apos;t be read.</translation>
+    </message>
+    <message>
+        <source>No se puede guardar la repetición en la carpeta %1.</source>
+        <translation>The replay can&apos;t be saved in the folder %1.</translation>
+    </message>
+    <message>
+        <source>No se puede guardar la repetición en «%1».</source>
+        <translation>The replay can&apos;t be saved to “%1”.</translation>
     </message>
 </context>
 <context>
@@ -481,6 +687,10 @@ no record</translation>
     <message>
         <source>«%1» no se puede usar: el juego la necesita.</source>
         <translation>“%1” can&apos;t be used: the game needs it.</translation>
+    </message>
+    <message>
+        <source>Al ver una repetición:</source>
+        <translation>While watching a replay:</translation>
     </message>
 </context>
 <context>
@@ -869,6 +1079,33 @@ Got an idea, found a bug, or stuck on an impossible level? Write to us or pay us
     <message>
         <source>&amp;Editor de niveles...</source>
         <translation>Level &amp;Editor...</translation>
+    </message>
+</context>
+<context>
+    <name>tumbla::ui::Visor</name>
+    <message>
+        <source>No se puede guardar la repetición en la carpeta:
+
+%1
+
+El juego sigue, pero sus partidas no se guardarán para verlas después.</source>
+        <translation>The replay can&apos;t be saved in the folder:
+
+%1
+
+The game goes on, but its games won&apos;t be kept to watch later.</translation>
+    </message>
+    <message>
+        <source>No se puede ver esta repetición: %1</source>
+        <translation>This replay can&apos;t be watched: %1</translation>
+    </message>
+    <message>
+        <source>Práctica: no se guarda nada</source>
+        <translation>Practice: nothing is saved</translation>
+    </message>
+    <message>
+        <source>PAUSA</source>
+        <translation>PAUSED</translation>
     </message>
 </context>
 </TS>

@@ -13,6 +13,7 @@
 
 #include "autoplay/Conductor.h"
 #include "game/Reglas.h"
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
 
 namespace tumbla {
@@ -62,8 +63,10 @@ std::string Segundos(int64_t ms) {
 
 // The host: a clock of whole milliseconds that only moves from one event to
 // the next, the three timers, seeded draws, and the answers a careful player
-// gives (no extra minute is ever spent: the game starts with none).
-class Anfitrion : public Plataforma {
+// gives (no extra minute is ever spent: the game starts with none). Every
+// call into the game goes through the recorder, which records it only when
+// asked to.
+class Anfitrion : public Plataforma, public Horario {
  public:
   Anfitrion(uint64_t semilla, std::ostream* guion, const std::vector<int>* sorteos)
       : azar_(semilla), guion_(guion), sorteos_(sorteos) {}
@@ -96,6 +99,16 @@ class Anfitrion : public Plataforma {
     r.activo = marcha;
     r.intervalo = intervaloMs;
   }
+  int64_t Falta(Temporizador t) const override {
+    const Reloj& r = relojes[static_cast<size_t>(t)];
+    return r.activo ? std::max<int64_t>(0, r.proximo - ahora) : -1;
+  }
+  bool Desfasar(Temporizador t, int64_t ms) override {
+    Reloj& r = relojes[static_cast<size_t>(t)];
+    if (r.activo) r.proximo = ahora + ms;
+    return r.activo;
+  }
+
   void pedir(const Peticion&) override {}
   void retirar() override {}
   void sonido(int, bool) override {}
@@ -116,24 +129,25 @@ class Anfitrion : public Plataforma {
 
   // Answers what the game waits for: boxes close, the extra minute is
   // refused, the level window takes its answer, the shutter slides at once.
-  void Atender(Juego& juego) {
+  void Atender(Grabadora& grabadora) {
+    Juego& juego = grabadora.juego();
     for (;;) {
       switch (juego.vista().peticion().tipo) {
         case TipoPeticion::Ninguna:
           return;
         case TipoPeticion::Pregunta:
           respuestas_ += " cancel";
-          juego.Responder(false);
+          grabadora.Responder(false);
           break;
         case TipoPeticion::Selector: {
           const int p = std::exchange(ventana, 0);
           ventanas_ += p == 0 ? " escape" : " " + std::to_string(p);
           SelectorNiveles& selector = juego.selector();
-          juego.Elegir(p == 0 ? selector.Continuar() : selector.ElegirPosicion(p));
+          grabadora.Elegir(p == 0 ? selector.Continuar() : selector.ElegirPosicion(p));
           break;
         }
         default:
-          juego.Responder(true);
+          grabadora.Responder(true);
           break;
       }
     }
@@ -142,12 +156,12 @@ class Anfitrion : public Plataforma {
   // One event with its script lines: the clock's advance, the draws,
   // answers and level-window choices the event took, then its command.
   template <typename F>
-  void Evento(Juego& juego, const std::string& comando, F accion) {
+  void Evento(Grabadora& grabadora, const std::string& comando, F accion) {
     escritos_.clear();
     respuestas_.clear();
     ventanas_.clear();
     accion();
-    Atender(juego);
+    Atender(grabadora);
     if (guion_ == nullptr) return;
     std::ostream& g = *guion_;
     if (ahora > escrito_) g << "wait " << Segundos(ahora - escrito_) << '\n';
@@ -214,12 +228,14 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   CarpetaTemporal carpeta;
   const auto ini = EscribirArranque(o, carpeta);
   Anfitrion anfitrion(o.semilla, o.guion, o.sorteos);
-  Juego juego(anfitrion, ini.string(),
+  Grabadora grabadora(anfitrion, anfitrion);
+  Juego juego(grabadora, ini.string(),
               o.registros.empty() ? CatalogoNiveles() : CatalogoNiveles(o.registros));
-  juego.Inicializar();
-  anfitrion.Atender(juego);
+  grabadora.Conectar(&juego, o.repeticion);
+  grabadora.Inicializar();
+  anfitrion.Atender(grabadora);
   anfitrion.ventana = o.posicion;
-  anfitrion.Evento(juego, "play " + std::to_string(o.posicion), [&] { juego.Ejecutar(Comando::Nuevo); });
+  anfitrion.Evento(grabadora, "play " + std::to_string(o.posicion), [&] { grabadora.Ejecutar(Comando::Nuevo); });
 
   const Vista& vista = juego.vista();
   ResultadoPartida r;
@@ -228,8 +244,8 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   // The computer's commands go to the game as its own; a replay script
   // knows only keys, so it writes each down as the key a person would press.
   const auto dar = [&](Comando c) {
-    anfitrion.Evento(juego, "key " + std::to_string(juego.teclado().TeclaDe(c)),
-                     [&] { juego.Ejecutar(c, Quien::Maquina); });
+    anfitrion.Evento(grabadora, "key " + std::to_string(juego.teclado().TeclaDe(c)),
+                     [&] { grabadora.Ejecutar(c, Quien::Maquina); });
   };
   Conductor conductor(juego, dar, o.ritmoPersona, o.pensarMs, o.teclaMs);
   const Mano mano = o.mano ? o.mano : Mano([&](const Juego&, const std::function<void(Comando)>&, int64_t ahora,
@@ -265,7 +281,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
     teclasSeguidas = 0;
     if (proximaTecla == Conductor::kNunca) proximaTecla = anfitrion.ahora;
     const auto t = static_cast<Temporizador>(cual);
-    anfitrion.Evento(juego, std::string("tick ") + NombreTemporizador(t), [&] { juego.Disparar(t); });
+    anfitrion.Evento(grabadora, std::string("tick ") + NombreTemporizador(t), [&] { grabadora.Disparar(t); });
   }
   r.teclas = conductor.Teclas();
 
@@ -274,6 +290,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   r.segundos = static_cast<double>(anfitrion.ahora - inicio) / 1000.0;
   if (!r.ganada) r.motivo = anfitrion.sinSorteos ? "sorteo" : parada() ? "cancelada" : Motivo(vista.derrota());
   if (o.guion != nullptr) *o.guion << "dump\n";
+  grabadora.Terminar();  // a game stopped at its limit
   return r;
 }
 

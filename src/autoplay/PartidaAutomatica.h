@@ -6,7 +6,7 @@
 // think when a piece appears, then a delay before each command.
 //
 // Every game can be written down as a replay script that tumbla-replay
-// plays to the same end.
+// plays to the same end, and recorded as a player's game is.
 #pragma once
 
 #include <atomic>
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "game/Comando.h"
+#include "grabacion/ArchivoRepeticion.h"
 
 namespace tumbla {
 
@@ -38,6 +39,8 @@ struct OpcionesPartida {
   bool dificil = false;        // the "Difícil" piece set
   int limiteSegundos = 1800;   // a game that goes on longer is stopped
   std::ostream* guion = nullptr;  // where to write the replay script, if anywhere
+  // Where the game goes recorded as a player's replay, if anywhere.
+  std::function<void(Grabacion)> repeticion;
   // Level records to play instead of the built-in ones (a designer trying
   // boards, in which FaltaEnRegistros finds no fault); empty for the game's own.
   std::string registros;

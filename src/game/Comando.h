@@ -54,6 +54,15 @@ enum class Comando : uint8_t {
   Ultimo,
   Aceptar,          // choose the selected level
   Cancelar,         // Escape: leave without choosing
+  Repeticiones,     // "Repeticiones...": the games kept, to watch, keep or share
+  // A replay watched: slower and faster, one piece back and forward, and the
+  // player takes over from the moment shown (Pausa, Primero, Ultimo and
+  // Cancelar serve there too).
+  MasDespacio,
+  MasDeprisa,
+  PiezaAnterior,
+  PiezaSiguiente,
+  SeguirAqui,
   // Not commands a player gives but what the window tells: the board is out
   // of the player's sight (another window took the focus, the window was
   // minimised); a menu opened over the board, and the menus closed.

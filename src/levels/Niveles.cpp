@@ -225,4 +225,23 @@ const CamposRegistro& CatalogoNiveles::Campos(int registro) const {
   return DatosNivel[static_cast<size_t>(registro)];
 }
 
+uint64_t HuellaNiveles(const CatalogoNiveles& niveles) {
+  uint64_t h = 14695981039346656037ull;  // FNV-1a, 64 bits
+  const auto mezclar = [&h](std::string_view texto) {
+    for (unsigned char c : texto) h = (h ^ c) * 1099511628211ull;
+  };
+  for (int p = 1; p <= kNumNiveles; ++p) {
+    const std::string& clave = niveles.Clave(p);
+    mezclar(clave);
+    const Grupo* g = BuscarGrupo(GrupoDeClave(clave));
+    const int r = g != nullptr ? niveles.Buscar(g->tipo, NumeroDeClave(clave)) : -1;
+    for (int c = 0; r >= 0 && c < kNumCampos; ++c) {
+      mezclar("|");
+      mezclar(niveles.Dato(r, c));
+    }
+    mezclar("\n");
+  }
+  return h;
+}
+
 }  // namespace tumbla

@@ -93,6 +93,12 @@ class CatalogoNiveles {
   std::vector<std::string> SecuenciaNiveles;
 };
 
+// A fingerprint of what the 296 positions play: each position's key and the
+// fields of its record. Two sets of records with the same fingerprint set
+// every level up alike; a replay names the fingerprint of the records it
+// was played with.
+uint64_t HuellaNiveles(const CatalogoNiveles& niveles);
+
 // Leading decimal digits of a text (after blanks), 0 when there are none;
 // stops short of overflowing.
 int LeerNumero(std::string_view texto);

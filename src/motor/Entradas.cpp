@@ -34,7 +34,8 @@ constexpr Entrada kEntradas[] = {
     {.comando = Comando::GirarCuadrado4, .nombre = TUMBLA_TEXTO("Entradas", "Girar el tablero a la derecha"),
      .clave = "TAULA_ESKUIN", .teclas = {k4}},
     {.comando = Comando::Pausa, .nombre = TUMBLA_TEXTO("Entradas", "Pausa"), .menu = TUMBLA_TEXTO("Entradas", "&Pausa"),
-     .guion = "pausa", .clave = "PAUSA", .teclas = {kF3}},
+     .guion = "pausa", .clave = "PAUSA", .teclas = {kF3}, .visor = {kEspacio, kF3},
+     .enVisor = TUMBLA_TEXTO("Entradas", "Pausa, y seguir")},
     // The shutter's S switches the sound too, whatever key the player chose.
     {.comando = Comando::Sonido, .nombre = TUMBLA_TEXTO("Entradas", "Sonido"),
      .menu = TUMBLA_TEXTO("Entradas", "S&onido (S)"), .guion = "sonido", .clave = "SOINUA", .teclas = {kS},
@@ -47,6 +48,7 @@ constexpr Entrada kEntradas[] = {
      .reserva = true},
     {.comando = Comando::AcercaDe, .menu = TUMBLA_TEXTO("Entradas", "&Acerca de..."), .guion = "acerca"},
     {.comando = Comando::Demostracion, .menu = TUMBLA_TEXTO("Entradas", "&Demostración"), .guion = "demostracion"},
+    {.comando = Comando::Repeticiones, .menu = TUMBLA_TEXTO("Entradas", "&Repeticiones..."), .guion = "repeticiones"},
     {.comando = Comando::Abandonar, .menu = TUMBLA_TEXTO("Entradas", "A&bandonar el nivel"), .guion = "abandonar"},
     {.comando = Comando::Salir, .menu = TUMBLA_TEXTO("Entradas", "&Salir"), .guion = "salir"},
     // "Opciones".
@@ -75,10 +77,17 @@ constexpr Entrada kEntradas[] = {
     {.comando = Comando::Arriba, .selector = {kArriba}, .repite = Repite::Mueve},
     {.comando = Comando::PaginaAnterior, .selector = {kRePag}, .repite = Repite::Mueve},
     {.comando = Comando::PaginaSiguiente, .selector = {kAvPag}, .repite = Repite::Mueve},
-    {.comando = Comando::Primero, .selector = {kInicio}},
-    {.comando = Comando::Ultimo, .selector = {kFin}},
+    {.comando = Comando::Primero, .selector = {kInicio}, .visor = {kInicio}, .enVisor = TUMBLA_TEXTO("Entradas", "Al principio")},
+    {.comando = Comando::Ultimo, .selector = {kFin}, .visor = {kFin}, .enVisor = TUMBLA_TEXTO("Entradas", "Al final")},
     {.comando = Comando::Aceptar, .selector = {kIntro, kEspacio}},
-    {.comando = Comando::Cancelar, .selector = {kEscape}, .caja = kEscape, .reserva = true},
+    {.comando = Comando::Cancelar, .selector = {kEscape}, .caja = kEscape, .visor = {kEscape},
+     .enVisor = TUMBLA_TEXTO("Entradas", "Salir de la repetición"), .reserva = true},
+    // A replay watched: its own keys.
+    {.comando = Comando::MasDespacio, .visor = {kAbajo}, .enVisor = TUMBLA_TEXTO("Entradas", "Más despacio")},
+    {.comando = Comando::MasDeprisa, .visor = {kArriba}, .enVisor = TUMBLA_TEXTO("Entradas", "Más deprisa")},
+    {.comando = Comando::PiezaAnterior, .visor = {kIzquierda}, .enVisor = TUMBLA_TEXTO("Entradas", "Una pieza atrás")},
+    {.comando = Comando::PiezaSiguiente, .visor = {kDerecha}, .enVisor = TUMBLA_TEXTO("Entradas", "Una pieza adelante")},
+    {.comando = Comando::SeguirAqui, .visor = {kIntro}, .enVisor = TUMBLA_TEXTO("Entradas", "Seguir desde aquí")},
 };
 
 constexpr int AccionesTecla() {
@@ -161,6 +170,7 @@ Comando ComandoFijo(int codigo, Contexto contexto) {
                     : contexto == Contexto::Persiana ? e.persiana == codigo
                     : contexto == Contexto::Selector ? Tiene(e.selector, codigo)
                     : contexto == Contexto::Caja     ? e.caja == codigo
+                    : contexto == Contexto::Visor    ? Tiene(e.visor, codigo)
                                                      : false;
     if (da) return e.comando;
   }

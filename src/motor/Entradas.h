@@ -30,6 +30,7 @@ enum class Contexto : uint8_t {
   Persiana,  // the shutter, which has the focus while it shows: its own keys, then the board's
   Selector,  // the level window
   Caja,      // a box or window of the game's, which has the keys: only Escape leaves it
+  Visor,     // a replay watched in the main window
 };
 
 // Whether a held key gives its command again, at the pace of a held move or
@@ -47,6 +48,8 @@ struct Entrada {
   int persiana = 0;               // the shutter's own key
   std::array<int, 2> selector{};  // its keys in the level window
   int caja = 0;                   // its key in a box or window of the game's
+  std::array<int, 2> visor{};     // its keys while a replay is watched,
+  const char* enVisor = nullptr;  // and what they do there, as "Teclas..." lists them
   bool reserva = false;           // its fixed keys are the game's: no key of play may take them
   Repite repite = Repite::No;
 };

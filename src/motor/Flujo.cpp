@@ -14,21 +14,22 @@ constexpr std::size_t kSituaciones = std::variant_size_v<Situacion>;
 // may go from each: row "from", column "to", in that order. A request is
 // answered or withdrawn by going back to what it stood over (Debajo); the
 // request that follows is a transition of its own.
-constexpr const char* kNombres[] = {"Apagado",   "SinNivel",     "Jugando", "Introduccion", "Persiana", "Perdido",
-                                    "Selector",  "Esperando",    "Demostracion", "Prueba", "DePaquete"};
+constexpr const char* kNombres[] = {"Apagado",  "SinNivel",     "Jugando", "Introduccion", "Persiana",  "Perdido",
+                                    "Selector", "Esperando",    "Demostracion", "Prueba", "DePaquete", "Repeticion"};
 constexpr std::string_view kPermitidas[] = {
-    // ApSNJuInPePdSeEsDePrDP
-    "01000000000",  // Apagado: start-up
-    "10110011111",  // SinNivel: "Salir", a level chosen (or its introduction, a demo, a try, a pack's), the window, a box
-    "10111111101",  // Jugando: "Salir", its pause and orders, another level, won, lost, the window, a box
-    "00100000000",  // Introduccion: closed
-    "10111111101",  // Persiana: "Salir", ENTER, another level, a row, the last level won, the window, a box
-    "01000000000",  // Perdido: its box closed
-    "01101000011",  // Selector: back to what it stands over
-    "01101000111",  // Esperando: back to what it stands over
-    "01000001100",  // Demostracion: its end, a box, its level's steps
-    "11110111111",  // Prueba: "Salir", its end, another level (a demo, a pack's), lost, the window, a box, its steps
-    "11110111111",  // DePaquete: as Prueba; won, ENTER goes on to the pack's next level
+    // ApSNJuInPePdSeEsDePrDPRe
+    "010000000000",  // Apagado: start-up
+    "101100111111",  // SinNivel: "Salir", a level chosen (or its introduction, a demo, a try, a pack's), the window, a box, a replay
+    "101111111011",  // Jugando: "Salir", its pause and orders, another level, won, lost, the window, a box, a replay
+    "001000000000",  // Introduccion: closed
+    "101111111011",  // Persiana: "Salir", ENTER, another level, a row, the last level won, the window, a box, a replay
+    "010000000000",  // Perdido: its box closed
+    "011010000110",  // Selector: back to what it stands over
+    "011010001110",  // Esperando: back to what it stands over
+    "010000011000",  // Demostracion: its end, a box, its level's steps
+    "111101111111",  // Prueba: "Salir", its end, another level (a demo, a pack's), lost, the window, a box, its steps, a replay
+    "111101111111",  // DePaquete: as Prueba; won, ENTER goes on to the pack's next level
+    "011010000110",  // Repeticion: left, back to what it stands over
 };
 static_assert(std::size(kNombres) == kSituaciones && std::size(kPermitidas) == kSituaciones);
 constexpr bool FilasCompletas() {
@@ -55,6 +56,8 @@ Peticion PeticionDe(const Situacion& s) {
           return x.ventana;
         } else if constexpr (std::is_same_v<X, Esperando>) {
           return x.peticion;
+        } else if constexpr (std::is_same_v<X, Repeticion>) {
+          return x.visor;
         } else {
           const Persiana* p = De<Persiana>(x);
           return p != nullptr ? DeLaPersiana(*p) : Peticion{};

@@ -118,6 +118,7 @@ enum class Despues : uint8_t {
   Reset,        // "¿Quieres resetear el juego?"
   ResetSeguro,  // "¿Estás seguro/a?"
   Aviso,        // the box saying that the settings cannot be stored
+  Ver,          // "Repeticiones...": a replay chosen to watch
 };
 struct Esperando {
   Peticion peticion;
@@ -125,8 +126,17 @@ struct Esperando {
   Fondo fondo;
 };
 
+// A replay watched in the main window: the host plays it, and has the keys
+// (the input table's Contexto::Visor) until the player leaves it. What the
+// player was doing waits under it as under a box (a level paused), and is
+// where leaving goes back to.
+struct Repeticion {
+  Peticion visor;
+  Fondo fondo;
+};
+
 using Situacion = std::variant<Apagado, SinNivel, Jugando, Introduccion, Persiana, Perdido, Selector, Esperando,
-                               Demostracion, Prueba, DePaquete>;
+                               Demostracion, Prueba, DePaquete, Repeticion>;
 
 // What the game waits for in `s` (TipoPeticion::Ninguna: nothing).
 Peticion PeticionDe(const Situacion& s);

@@ -118,6 +118,10 @@ void Juego::Responder(bool aceptar) {
         // Only the progress goes; extra minutes and options stay.
         if (aceptar) progreso_.Reset();
         break;
+      case flujo::Despues::Ver:
+        // The replay chosen plays where the board was; leaving it comes back here.
+        if (aceptar) Pasar(flujo::Repeticion{{TipoPeticion::Visor, Icono::Informacion, "REPETICIÓN", ""}, Fondo()});
+        break;
     }
   } else if (const auto* p = std::get_if<flujo::Perdido>(&antes)) {
     // The screen is cleared; the board values stay as they were. After a
@@ -305,14 +309,14 @@ void Juego::Paso(const std::function<void(Suceso&)>& paso) {
 void Juego::Presentar() {
   // The hint: where the computer player would put a new piece, worked out
   // once, when the piece is in play and moves.
-  if (consejero_ != nullptr && ajustes_.Pista() && mesa_.hayFicha && vista_.EnJuego()) {
+  if (consejero_ != nullptr && (ajustes_.Pista() || vista_.EnDemostracion()) && mesa_.hayFicha && vista_.EnJuego()) {
     const std::pair<int, long> pieza{nivelActual_, mesa_.fichasEntradas};
     if (pieza != consejoPara_) {
       consejoPara_ = pieza;
       consejo_ = consejero_->Consejo(vista_.panorama());
     }
   }
-  Pantalla ahora = tumbla::Presentar(vista_, Registros(), consejo_, plataforma_);
+  Pantalla ahora = tumbla::Presentar(vista_, Registros(), consejo_, ajenos_ ? ajeno_ + 1 : 0, plataforma_);
   Comparar(pantalla_, ahora, cambios_);
   pantalla_ = std::move(ahora);
 }

@@ -46,6 +46,18 @@
 
 namespace tumbla {
 
+// A level as the game goes on to it once the level before is won (ENTER on
+// the shutter, or a demo going on by itself): no introduction, the running
+// score and pace as that level left them. A replay of a level the player
+// reached that way begins with one.
+struct Continuacion {
+  int posicion = 1;          // 1..296
+  int32_t puntos = 0;        // the running total it begins with
+  int intervalo = 300;       // the pace: ms between two gravity steps
+  bool gris = false;         // its completion is not stored as progress
+  bool demo = false;         // the computer plays it
+};
+
 class Juego {
  public:
   // `rutaIni` is the settings file (UTF-8); it is created on the first write.
@@ -81,6 +93,9 @@ class Juego {
   // nothing done, while a level is in play, a demo runs or the game waits
   // for the player.
   bool Probar(NivelAjeno nivel);
+  // Begins a level as the game goes on to it (above); only with no level on
+  // and nothing waited for.
+  void Retomar(const Continuacion& c);
   // The player's own keys ("Teclas..."): a key for an action, refused when
   // another action has it (`ocupada`) or the game keeps it; the game's own.
   bool AsignarTecla(Comando c, int codigo, Comando& ocupada);
@@ -104,7 +119,8 @@ class Juego {
   // The progress and records of the player's packs.
   const Progreso& progreso() const { return progreso_; }
   const Teclado& teclado() const { return teclado_; }
-  const std::string& rutaIni() const { return ini_.ruta(); }
+  // The settings file: where it is, and whether it takes what changes.
+  const AlmacenIni& ini() const { return ini_; }
   // Folders to write the help document to, the first that takes it wins. By
   // default the settings file's folder, then the temporary folder.
   void PonerCarpetasAyuda(std::vector<std::string> carpetas) { carpetasAyuda_ = std::move(carpetas); }

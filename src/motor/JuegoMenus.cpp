@@ -104,6 +104,11 @@ void Juego::EjecutarAccion(Comando c) {
       PausarYa();
       Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, Texto(TUMBLA_TEXTO("Juego", "Teclas")), ""});
       break;
+    case Comando::Repeticiones:
+      PausarYa();
+      Pedir(Peticion{TipoPeticion::Repeticiones, Icono::Informacion, Texto(TUMBLA_TEXTO("Juego", "Repeticiones")), ""},
+            flujo::Despues::Ver);
+      break;
     case Comando::Abandonar:
       // Given up: lost as any lost level, with no minute and no record.
       if (vista_.Jugando()) FinPartida(Derrota::Abandono);

@@ -71,6 +71,24 @@ void Juego::JugarNivel(int posicion, bool gris, bool demo) {
   Pasar(intro);
 }
 
+void Juego::Retomar(const Continuacion& c) {
+  if (!std::holds_alternative<flujo::SinNivel>(flujo_) || c.posicion < 1 || c.posicion > kNumNiveles) return;
+  const int16_t antes = nivelActual_;
+  reloj_.Apagar();
+  marcador_.Seguir(c.puntos, c.intervalo);
+  nivelActual_ = static_cast<int16_t>(c.posicion - 1);
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
+  if (EmpezarNivel()) {
+    if (c.demo) {
+      Pasar(flujo::Demostracion{antes, 0, flujo::Jugando{.gris = c.gris}});
+    } else {
+      Pasar(flujo::Jugando{.gris = c.gris});
+    }
+  }
+  AvisarAjustes();
+  Presentar();
+}
+
 bool Juego::EmpezarNivel() {
   // Past the last position the whole game is done.
   nivelActual_ = static_cast<int16_t>(nivelActual_ + 1);
@@ -87,7 +105,9 @@ const CatalogoNiveles& Juego::Registros() const {
 }
 
 void Juego::MontarNivel(int32_t record) {
+  const int32_t orden = nivel_.orden + 1;  // every level begun, the pack's and the tried ones too
   nivel_ = EmpezarMesa(mesa_, Registros(), nivelActual_, azar_);
+  nivel_.orden = orden;
   tiempos_.Poner(Temporizador::BloqueExtra, true, nivel_.periodoBloques * 1000);
   tiempos_.Activar(Temporizador::Gota, nivel_.conGota);
   reloj_.Empezar(mesa_.reglas->SegundosReloj(), plataforma_.reloj());

@@ -35,6 +35,8 @@ enum class TipoPeticion : uint8_t {
   Selector,   // the level window (its model: Juego::selector()); answered by Juego::Elegir
   Creditos,   // the credits window, closed by the player
   Teclas,     // the "Teclas..." window, closed by the player
+  Repeticiones,  // the "Repeticiones..." list: closed (false), or a replay to watch chosen (true)
+  Visor,      // a replay watched in the main window: left by the player
   Persiana,   // the shutter's slide: answered once `segundos` have passed
 };
 

@@ -42,7 +42,8 @@ void PresentarTablero(const Vista& v, const std::optional<Pieza>& consejo, Panta
     for (int k = 0; k < abajo.NumCeldas(); ++k) p.sombra.set(static_cast<size_t>(abajo.Celda(k)));
   }
   // Where the computer would put it, when the player asks for a hint.
-  if (v.ajustes().Pista() && m.hayFicha && v.EnJuego() && consejo) {
+  // A demo always shows where the computer means to put the piece.
+  if ((v.ajustes().Pista() || v.EnDemostracion()) && m.hayFicha && v.EnJuego() && consejo) {
     for (int k = 0; k < consejo->NumCeldas(); ++k) {
       const int i = consejo->Celda(k);
       if (i >= 0 && i < kCeldas) p.pista.set(static_cast<size_t>(i));
@@ -57,13 +58,22 @@ void PresentarTablero(const Vista& v, const std::optional<Pieza>& consejo, Panta
   }
 }
 
-void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p) {
+// What the panel calls the level: the game's own by its number. One from
+// outside plays at its group's first position, which is not its number: a
+// pack's shows its place in the pack, and one tried from the editor says so.
+std::string NumeroEnPanel(const Vista& v, int enPaquete, const Traductor& tr) {
+  if (flujo::En<flujo::Prueba>(v.situacion()) != nullptr) return tr.traducir("Pantalla", TUMBLA_TEXTO("Pantalla", "PRUEBA"));
+  if (enPaquete > 0) return Formato(tr.traducir("Pantalla", TUMBLA_TEXTO("Pantalla", "Nº %1")), {std::to_string(enPaquete)});
+  return TresCifras(v.nivel().posicion);
+}
+
+void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, int enPaquete, const Traductor& tr, Pantalla& p) {
   const bool enPantalla = !v.SinNivel();
   const Nivel& nivel = v.nivel();
   const Mesa& m = v.mesa();
   if (nivel.posicion != 0) {
     const Grupo* g = BuscarGrupo(GrupoDeClave(niveles.Clave(nivel.posicion)));
-    p.lblTipoJuego = {TresCifras(nivel.posicion) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
+    p.lblTipoJuego = {NumeroEnPanel(v, enPaquete, tr) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
     if (g != nullptr) p.colorTipoJuego = g->color;
   }
   if (m.reglas != nullptr && nivel.posicion != 0) {
@@ -92,12 +102,12 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
 }  // namespace
 
 Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo,
-                   const Traductor& tr) {
+                   int enPaquete, const Traductor& tr) {
   const auto t = [&tr](const char* fuente) { return tr.traducir("Pantalla", fuente); };
   Pantalla p;
   for (Etiqueta* e : {&p.lblPausa, &p.lblPista, &p.lblInicio}) e->texto = t(e->texto.c_str());
   PresentarTablero(v, consejo, p);
-  PresentarNivel(v, niveles, p);
+  PresentarNivel(v, niveles, enPaquete, tr, p);
   const bool arrancado = !std::holds_alternative<flujo::Apagado>(v.situacion());
   // A menu's hold is no pause the player must end.
   p.lblPausa.visible = v.pausa() == flujo::Pausa::Pausado;

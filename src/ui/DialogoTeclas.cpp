@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
 #include "ui/Idiomas.h"
 #include "ui/Teclas.h"
@@ -33,7 +34,8 @@ QString Nombre(Comando c) {
 
 }  // namespace
 
-DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), juego_(juego) {
+DialogoTeclas::DialogoTeclas(Grabadora& grabadora, QWidget* parent)
+    : QDialog(parent), grabadora_(grabadora), juego_(grabadora.juego()) {
   setObjectName(QStringLiteral("DialogoTeclas"));
   setWindowTitle(tr("Teclas"));
   auto* rejilla = new QGridLayout;
@@ -71,7 +73,7 @@ DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), j
   predeterminadas->setObjectName(QStringLiteral("predeterminadas"));
   QPushButton* cerrar = pie->addButton(tr("Cerrar"), QDialogButtonBox::RejectRole);
   connect(predeterminadas, &QPushButton::clicked, this, [this] {
-    juego_.TeclasPredeterminadas();
+    grabadora_.TeclasPredeterminadas();
     aviso_->clear();
     esperando_ = -1;
     Actualizar();
@@ -81,6 +83,18 @@ DialogoTeclas::DialogoTeclas(Juego& juego, QWidget* parent) : QDialog(parent), j
   columna->addLayout(rejilla);
   columna->addWidget(aviso_);
   columna->addLayout(sostenida);
+  // While a replay is watched its keys are the game's own: listed, not chosen.
+  auto* visor = new QFormLayout;
+  visor->addRow(new QLabel(tr("Al ver una repetición:"), this));
+  for (const Entrada& e : Entradas()) {
+    if (e.enVisor == nullptr) continue;
+    QStringList teclas;
+    for (const int t : e.visor) {
+      if (t != 0) teclas << Visible(t);
+    }
+    visor->addRow(Texto(e.enVisor), new QLabel(teclas.join(QStringLiteral(", ")), this));
+  }
+  columna->addLayout(visor);
   columna->addWidget(pie);
   // The buttons take no key: a key pressed while an action waits is its key.
   for (QPushButton* b : botones_) b->installEventFilter(this);
@@ -126,7 +140,7 @@ void DialogoTeclas::Asignar(int codigo) {
   const Comando c = Accion(esperando_).comando;
   const QString tecla = codigo != 0 ? Visible(codigo) : tr("Esa tecla");
   Comando ocupada = Comando::Ninguno;
-  if (codigo != 0 && juego_.AsignarTecla(c, codigo, ocupada)) {
+  if (codigo != 0 && grabadora_.AsignarTecla(c, codigo, ocupada)) {
     aviso_->clear();
   } else if (ocupada != Comando::Ninguno) {
     aviso_->setText(tr("La tecla «%1» ya es de «%2».").arg(tecla, Nombre(ocupada)));

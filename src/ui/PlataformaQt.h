@@ -1,9 +1,16 @@
 // The game's host services on Qt: three timers, sound effects, the desktop,
-// the monotonic clock, the date and random numbers, and what the game waits
-// for: boxes, the level window, the credits and the shutter's steps; and
-// the game's texts in the player's language (PlataformaTraducida). Each shows without blocking anything (no window here runs
-// a loop of its own) and is answered through the game's entry points when
-// the player is done with it.
+// the clock, the date and random numbers, and what the game waits for: boxes,
+// the level window, the credits, the keys, the replays and the shutter's
+// steps; and the game's texts in the player's language (PlataformaTraducida). Each shows without blocking anything (no window
+// here runs a loop of its own) and is answered through the game's entry
+// points when the player is done with it.
+//
+// The timers run from a schedule (grabacion/Agenda.h): one Qt timer wakes
+// the game when the next event falls due, and before any call into the game
+// every event due by then happens first, each at its own time on the game's
+// clock. So the wall clock's jitter never reaches the game, and the recorder
+// in front of it (every call into the game goes through it) keeps only the
+// calls and their times.
 #pragma once
 
 #include <QDialog>
@@ -16,6 +23,7 @@
 #include <array>
 #include <functional>
 
+#include "grabacion/Agenda.h"
 #include "motor/Plataforma.h"
 #include "ui/Idiomas.h"
 
@@ -23,6 +31,8 @@ class QMessageBox;
 class QWidget;
 
 namespace tumbla {
+class AlmacenRepeticiones;
+class Grabadora;
 class Juego;
 struct Eleccion;
 }  // namespace tumbla
@@ -30,6 +40,7 @@ struct Eleccion;
 namespace tumbla::ui {
 
 class ReproductorSonidos;
+class Visor;
 class VentanaAyuda;
 
 class PlataformaQt : public QObject, public PlataformaTraducida {
@@ -39,16 +50,23 @@ class PlataformaQt : public QObject, public PlataformaTraducida {
   explicit PlataformaQt(QWidget* ventana);
   ~PlataformaQt() override;
 
-  // The game the timers feed and the answers go to, and what the window
-  // does after each call into it (show what changed on screen).
-  void Conectar(Juego* juego, std::function<void()> trasLlamada);
+  // What stands before the game (its recorder), which the timers feed and
+  // the answers go to, and what the window does after each call into it
+  // (show what changed on screen).
+  void Conectar(Grabadora* grabadora, std::function<void()> trasLlamada);
+  // The player's replays, which "Repeticiones..." lists and the game's
+  // replay shows.
+  void PonerVisor(Visor* visor) { visor_ = visor; }
 
-  // Every call into the game goes through here: `llamada` runs on the game,
-  // then Atender.
-  void Llamar(const std::function<void(Juego&)>& llamada);
+  // Every call into the game goes through here: the timer events due by now
+  // first, then `llamada` on the game's recorder, then Atender.
+  void Llamar(const std::function<void(Grabadora&)>& llamada);
   // After a call into the game: the screen shows what changed, then what
-  // the game now waits for shows.
+  // the game now waits for shows, and the next timer event is awaited.
   void Atender();
+  // The timer events due by now reach the game at once, and then the screen
+  // (for the demo's driver, which looks at the game as it is).
+  void Adelantar();
 
   // The program is ending: timers stop, whatever shows closes unanswered,
   // and nothing reaches the game from now on.
@@ -67,7 +85,9 @@ class PlataformaQt : public QObject, public PlataformaTraducida {
   void PonerCarpetaDatos(const QString& carpeta) { carpetaDatos_ = carpeta; }
   VentanaAyuda* Ayuda() const;  // the help window, once shown
 
-  QTimer& Reloj(Temporizador t) { return timers_[static_cast<size_t>(t)]; }
+  Agenda& agenda() { return agenda_; }
+  // Tests: a held timer's events go by without reaching the game.
+  void Retener(Temporizador t, bool retenido) { retenidos_[static_cast<size_t>(t)] = retenido; }
   ReproductorSonidos& Sonidos() { return *sonidos_; }
 
   // Plataforma
@@ -87,7 +107,10 @@ class PlataformaQt : public QObject, public PlataformaTraducida {
   void cerrada();
 
  private:
-  void Tick(Temporizador t);
+  // The timer events due by now reach the game, each at its time.
+  void Avanzar();
+  // The wake-up for the next timer event.
+  void Despertar();
   // Shows request `numero`, which the game asked for last.
   void Mostrar(const Peticion& p, int numero);
   // The player is done with request `numero`: ignored when the game has
@@ -103,9 +126,13 @@ class PlataformaQt : public QObject, public PlataformaTraducida {
   void MostrarDocumento(const QString& ruta);
 
   QWidget* ventana_;
+  Grabadora* grabadora_ = nullptr;
   Juego* juego_ = nullptr;
+  Visor* visor_ = nullptr;
   std::function<void()> trasLlamada_;
-  std::array<QTimer, 3> timers_;
+  Agenda agenda_;
+  std::array<bool, 3> retenidos_{};
+  QTimer despertador_;
   QElapsedTimer reloj_;
   QRandomGenerator azar_;
   ReproductorSonidos* sonidos_;

@@ -7,12 +7,16 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QGuiApplication>
+#include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -27,10 +31,14 @@
 
 #include "autoplay/Conductor.h"
 #include "autoplay/Pista.h"
+#include "grabacion/AlmacenRepeticiones.h"
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
 #include "motor/Ayuda.h"
 #include "motor/Entradas.h"
 #include "ui/EditorNiveles.h"
+#include "ui/DialogoRepeticiones.h"
+#include "ui/Visor.h"
 #include "ui/Escenario.h"
 #include "ui/Idiomas.h"
 #include "ui/Mando.h"
@@ -103,9 +111,10 @@ TeclasSostenidas::Ritmo RitmoDe(Comando c, const Repeticion& r) {
 VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpetaDatos, QWidget* parent)
     : QMainWindow(parent),
       plataforma_(new PlataformaQt(this)),
+      grabadora_(std::make_unique<Grabadora>(*plataforma_, plataforma_->agenda())),
       // The core opens the file with narrow-character paths: the local
       // 8-bit encoding is what the C library expects.
-      juego_(std::make_unique<Juego>(*plataforma_, rutaIni.toStdString())),
+      juego_(std::make_unique<Juego>(*grabadora_, rutaIni.toStdString())),
       pista_(std::make_unique<Pista>()),
       escenario_(new Escenario(juego_->pantalla(), this)),
       mando_(new Mando(this)),
@@ -116,13 +125,23 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
   new CorrectorRepeticiones(this);
   sostenidas_ = new TeclasSostenidas(this);
   connect(sostenidas_, &TeclasSostenidas::repeticion, this, [this](int codigo) {
-    plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo, Contexto::Tablero, /*repeticion=*/true); });
+    plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo, Contexto::Tablero, /*repeticion=*/true); });
   });
   setWindowTitle(QString::fromUtf8(kTituloVentana));
   setCentralWidget(escenario_);
   juego_->PonerConsejero(pista_.get());
   CrearMenus();
-  plataforma_->Conectar(juego_.get(), [this] { TrasLlamada(); });
+  // Each level played is recorded, and kept with the player's replays.
+  visor_ = new Visor(carpetaDatos.isEmpty() ? QString() : QDir(carpetaDatos).filePath(QStringLiteral("repeticiones")), HuellaNiveles(juego_->niveles()), *escenario_, juego_->pantalla(), this);
+  if (visor_->almacen() != nullptr) {
+    grabadora_->Conectar(
+        juego_.get(), [this](Grabacion g) { visor_->Guardar(std::move(g)); },
+        [] { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(); });
+  } else {
+    grabadora_->Conectar(juego_.get());
+  }
+  plataforma_->PonerVisor(visor_);
+  plataforma_->Conectar(grabadora_.get(), [this] { TrasLlamada(); });
   // A pad's buttons are commands, as menu items are.
   connect(mando_, &Mando::comando, this, &VentanaPrincipal::Orden);
   // When a box or window of the game closes, the arrows move the piece again.
@@ -158,7 +177,7 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
   // During a demo a click anywhere on the board only ends it.
   escenario_->alHacerClic = [this] {
     if (!juego_->vista().EnDemostracion()) return false;
-    plataforma_->Llamar([](Juego& juego) { juego.Clic(); });
+    plataforma_->Llamar([](Grabadora& g) { g.Clic(); });
     return true;
   };
   relojDemo_.setInterval(15);
@@ -179,6 +198,9 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpet
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
+  // The editor, a window of its own, goes with the game's (its try calls
+  // into it).
+  delete editor_.data();
   // The widgets that outlive this part of the window (hidden as it goes,
   // they lose the focus) call back into it no more.
   escenario_->alPulsarTecla = nullptr;
@@ -194,6 +216,9 @@ VentanaPrincipal::~VentanaPrincipal() {
   relojDemo_.stop();
   demo_.reset();
   juego_->PonerConsejero(nullptr);
+  grabadora_->Terminar();
+  visor_->GuardarPendientes(/*avisar=*/false);
+  grabadora_->Conectar(nullptr);
   juego_.reset();
 }
 
@@ -290,13 +315,30 @@ void VentanaPrincipal::PantallaCompleta(bool completa) {
 }
 
 void VentanaPrincipal::Orden(Comando c) {
-  plataforma_->Llamar([c](Juego& juego) { juego.Ejecutar(c); });
+  plataforma_->Llamar([c](Grabadora& g) { g.Ejecutar(c); });
 }
 
 void VentanaPrincipal::TrasLlamada() {
   SeguirDemostracion();
   SeguirPrueba();
   Refrescar();
+  // A replay file given to the program opens once the game waits for nothing.
+  if (!abrirRepeticion_.isEmpty() && arrancado_ && juego_->vista().peticion().tipo == TipoPeticion::Ninguna) {
+    const QString ruta = std::exchange(abrirRepeticion_, QString());
+    QTimer::singleShot(0, this, [this, ruta] {
+      Orden(Comando::Repeticiones);
+      // Taken into the list, it plays at once.
+      auto* lista = qobject_cast<DialogoRepeticiones*>(plataforma_->Abierta());
+      if (lista != nullptr && lista->Abrir(ruta)) lista->findChild<QPushButton*>(QStringLiteral("ver"))->click();
+    });
+  }
+}
+
+AlmacenRepeticiones* VentanaPrincipal::almacen() { return visor_->almacen(); }
+
+void VentanaPrincipal::AbrirRepeticion(const QString& ruta) {
+  abrirRepeticion_ = ruta;
+  if (arrancado_) plataforma_->Llamar([](Grabadora&) {});
 }
 
 void VentanaPrincipal::SeguirDemostracion() {
@@ -304,7 +346,7 @@ void VentanaPrincipal::SeguirDemostracion() {
   if (activa && !demo_) {
     // The computer's commands are its own: they do not end the demo.
     demo_ = std::make_unique<Conductor>(
-        *juego_, [this](Comando c) { juego_->Ejecutar(c, Quien::Maquina); }, /*ritmoPersona=*/true);
+        *juego_, [this](Comando c) { grabadora_->Ejecutar(c, Quien::Maquina); }, /*ritmoPersona=*/true);
     tiempoDemo_.start();
     relojDemo_.start();
   } else if (!activa && demo_) {
@@ -323,10 +365,21 @@ void VentanaPrincipal::SeguirPrueba() {
     editor_->FinPrueba(v.derrota() == Derrota::Ninguna, v.derrota());
   }
   probando_ = probando;
+  // A pack's level comes in front of the editor left open.
+  const bool dePaquete = flujo::En<flujo::DePaquete>(v.situacion()) != nullptr;
+  if (dePaquete && !dePaquete_ && editor_ && editor_->isVisible()) {
+    raise();
+    activateWindow();
+  }
+  dePaquete_ = dePaquete;
 }
 
 void VentanaPrincipal::PasoDemostracion() {
   if (plataforma_->Terminando() || !demo_) return;
+  // The computer looks at the game with its timer events due by now; they
+  // may end the demo.
+  plataforma_->Adelantar();
+  if (!demo_) return;
   // The game's own timers repaint what they change; a step repaints only
   // when the computer pressed a key.
   int64_t siguiente = 0;
@@ -359,6 +412,7 @@ void VentanaPrincipal::CrearMenus() {
   QAction* editor = juego->addAction(QString());
   editor->setObjectName(QStringLiteral("mnuEditor"));
   connect(editor, &QAction::triggered, this, &VentanaPrincipal::AbrirEditor);
+  Accion(juego, Comando::Repeticiones, "mnuRepeticiones");
   juego->addSeparator();
   mnuPausa_ = Accion(juego, Comando::Pausa, "mnuPausa", true);
   mnuAbandonar_ = Accion(juego, Comando::Abandonar, "mnuAbandonar");
@@ -439,7 +493,7 @@ void VentanaPrincipal::CrearMenus() {
   teclaSonido_->setAutoRepeat(false);
   connect(teclaSonido_, &QAction::triggered, this, [this] {
     const int codigo = juego_->teclado().TeclaDe(Comando::Sonido);
-    plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
+    plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo); });
   });
   addAction(teclaSonido_);
 
@@ -497,11 +551,15 @@ void VentanaPrincipal::AbrirEditor() {
   // A window over the board: a level in play pauses, as for any other.
   Orden(Comando::Ausencia);
   // Closed, it only hides: the level in it and a check in progress stay.
+  // A window of its own, beside the game's: the game's comes in front of it
+  // when clicked, and the board of a level played shows whole.
   if (!editor_) {
-    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), this);
+    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), nullptr);
+    editor_->setWindowFlags(Qt::Window);
+    editor_->setWindowIcon(windowIcon());
     editor_->PonerProbar([this](NivelAjeno nivel) {
       bool empezado = false;
-      plataforma_->Llamar([&](Juego& juego) { empezado = juego.Probar(std::move(nivel)); });
+      plataforma_->Llamar([&](Grabadora& g) { empezado = g.juego().Probar(std::move(nivel)); });
       if (empezado) {
         raise();
         activateWindow();
@@ -550,7 +608,7 @@ void VentanaPrincipal::Arrancar() {
   }
   arrancado_ = true;
   Encajar();
-  plataforma_->Llamar([](Juego& juego) { juego.Inicializar(); });
+  plataforma_->Llamar([](Grabadora& g) { g.Inicializar(); });
   // The sounds load once the stored switch is known, and only when it is on.
   if (juego_->pantalla().menuSonido && !plataforma_->Terminando()) plataforma_->Sonidos().Precargar();
 }
@@ -572,11 +630,16 @@ bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
   if (codigo == 0 && !juego_->vista().EnDemostracion()) return false;
   // A held key is the game's to repeat, never the desktop's: a key acts
   // once a press, and the moves again at the player's pace.
+  // A replay watched has the keys, as the input table reads them there.
+  if (visor_->Activo()) {
+    visor_->Tecla(codigo, evento.isAutoRepeat(), juego_->teclado());
+    return true;
+  }
   const Comando c = juego_->teclado().Resolver(codigo, false, Contexto::Tablero);
   if (!sostenidas_->Bajada(evento, codigo, RitmoDe(c, juego_->teclado().repeticion()))) return true;
   // The shutter holds the focus while it is up: it sees the key after the
   // window.
-  plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
+  plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo); });
   return true;
 }
 
@@ -599,9 +662,12 @@ void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
 
 void VentanaPrincipal::Terminar() {
   // What the game must keep was stored as it happened; only the window's
-  // place is stored now. Whatever shows for the game closes unanswered, the
-  // timers stop, and the program ends.
+  // place is stored now, and the level in play kept as a replay as it
+  // stands. Whatever shows for the game closes unanswered, the timers stop,
+  // and the program ends.
   RecordarSitio();
+  grabadora_->Terminar();
+  visor_->GuardarPendientes(/*avisar=*/false);
   plataforma_->Terminar();
   QCoreApplication::quit();
 }

@@ -16,15 +16,19 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
 class QMenu;
 
 #include "game/Comando.h"
+#include "grabacion/ArchivoRepeticion.h"
 
 namespace tumbla {
+class AlmacenRepeticiones;
 class Conductor;
+class Grabadora;
 class Juego;
 class Pista;
 struct Pantalla;
@@ -34,6 +38,7 @@ namespace tumbla::ui {
 
 class EditorNiveles;
 class Escenario;
+class Visor;
 class Mando;
 class PlataformaQt;
 class TeclasSostenidas;
@@ -43,8 +48,9 @@ class VentanaPrincipal : public QMainWindow {
  public:
   // `rutaIni` is the settings file: beside the program for players, a
   // folder of their own for tests. `carpetaDatos` is the player's data
-  // folder, where the level editor keeps its packs (empty: the desktop's
-  // data folder for the game).
+  // folder: the level editor keeps its packs there (none: the desktop's data
+  // folder for the game), and the player's replays go into its folder
+  // "repeticiones" (none: no level is recorded).
   explicit VentanaPrincipal(const QString& rutaIni, const QString& carpetaDatos = {}, QWidget* parent = nullptr);
   ~VentanaPrincipal() override;
 
@@ -56,7 +62,13 @@ class VentanaPrincipal : public QMainWindow {
   void Orden(Comando c);
 
   Juego& juego() { return *juego_; }
+  Grabadora& grabadora() { return *grabadora_; }
   PlataformaQt& plataforma() { return *plataforma_; }
+  AlmacenRepeticiones* almacen();
+  Visor& visor() { return *visor_; }
+  // A replay file to open (given to the program): the list of replays
+  // opens with it as soon as the game waits for nothing.
+  void AbrirRepeticion(const QString& ruta);
   Escenario& escenario() { return *escenario_; }
   Mando& mando() { return *mando_; }
   // "Editor de niveles...": opens the editor, or brings it to the front.
@@ -115,6 +127,7 @@ class VentanaPrincipal : public QMainWindow {
   void PasoDemostracion();
 
   PlataformaQt* plataforma_;
+  std::unique_ptr<Grabadora> grabadora_;
   std::unique_ptr<Juego> juego_;
   std::unique_ptr<Pista> pista_;
   Escenario* escenario_;
@@ -136,6 +149,7 @@ class VentanaPrincipal : public QMainWindow {
   QList<QMenu*> menus_;
   bool arrancado_ = false;
   bool probando_ = false;  // a level tried from the editor was in play at the last call
+  bool dePaquete_ = false;  // and a level of a pack of the player's
   QTimer recordarSitio_;  // the window's place is stored once it stops moving
   QTimer ausencia_;       // the focus is looked at once it settles
   QRect plana_;           // the last place and size as a plain window
@@ -143,6 +157,8 @@ class VentanaPrincipal : public QMainWindow {
 
   QString carpetaDatos_;
   QPointer<EditorNiveles> editor_;
+  Visor* visor_;
+  QString abrirRepeticion_;
 
   std::unique_ptr<Conductor> demo_;
   QTimer relojDemo_;

@@ -13,6 +13,8 @@ namespace {
 constexpr int kGota = 4;  // the drop's first level: won by a step of the drop below
 NivelAjeno Ajeno() { return {CatalogoNiveles(), kGota, "Gota"}; }
 
+std::string Tipo(Escena& s) { return s.juego->pantalla().lblTipoJuego.texto; }
+
 // The level won at once, then the shutter down and asking for ENTER.
 void Ganar(Escena& s) {
   s.Tablero(22, {"....b......", "..........."}).Gota(22 * kAncho + 5);
@@ -28,6 +30,8 @@ TEST(Ajenos, unNivelProbadoNoGuardaNadaYAlAcabarDejaLaPantallaComoAntes) {
   const std::string ini = Contenido(s.carpeta / "tumbla.ini");
   ASSERT_TRUE(s.juego->Probar(Ajeno()));
   EXPECT_TRUE(std::holds_alternative<flujo::Prueba>(s.v().situacion()));
+  // The panel names no level of the game's: this one plays at the drop's first position.
+  EXPECT_EQ(Tipo(s), "PRUEBA: GOTEATOR");
   EXPECT_FALSE(s.juego->Probar(Ajeno()));  // one at a time
   Ganar(s);
   s.Tecla(tecla::kIntro);
@@ -45,6 +49,7 @@ TEST(Ajenos, unNivelProbadoNoGuardaNadaYAlAcabarDejaLaPantallaComoAntes) {
   s.plataforma.alMostrarSelector = [](SelectorNiveles& sel) { return sel.ElegirPosicion(1); };
   s.Orden(Comando::Nuevo);
   ASSERT_TRUE(s.v().Jugando());
+  EXPECT_EQ(Tipo(s), "001: CLASIC");
   EXPECT_FALSE(s.juego->Probar(Ajeno()));
 }
 
@@ -63,6 +68,7 @@ TEST(Ajenos, losNivelesDeUnPaqueteSeAbrenEnOrdenYGuardanSuProgresoAparte) {
   elegido = 0;
   s.Orden(Comando::Nuevo);
   ASSERT_TRUE(std::holds_alternative<flujo::DePaquete>(s.v().situacion()));
+  EXPECT_EQ(Tipo(s), "Nº 1: GOTEATOR");
   Ganar(s);
   s.Tecla(tecla::kIntro);  // on to the pack's next level
   const auto* d = std::get_if<flujo::DePaquete>(&s.v().situacion());
@@ -75,6 +81,7 @@ TEST(Ajenos, losNivelesDeUnPaqueteSeAbrenEnOrdenYGuardanSuProgresoAparte) {
   s.Tecla(tecla::kIntro);
   ASSERT_FALSE(s.plataforma.cajas.empty());
   EXPECT_EQ(s.plataforma.cajas.back().texto, "FELICIDADES!\r\rHas acabado el paquete «Prueba»!");
+  EXPECT_EQ(Tipo(s), "Nº 2: GOTEATOR");  // under the box, the level the pack ended on
   EXPECT_EQ(s.juego->progreso().SuperadosPaquete("PAQUETE prueba"), 2);
   // The game's own keys are as they were: only the pack's section is new.
   std::string despues = Contenido(s.carpeta / "tumbla.ini");

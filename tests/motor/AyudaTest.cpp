@@ -33,7 +33,7 @@ TEST(Ayuda, cadaPeticionReescribeElDocumentoEsperadoJuntoALosAjustes) {
   for (int vez = 0; vez < 2; ++vez) {
     Guardar(archivo, "viejo");
     std::string ruta;
-    ASSERT_TRUE(EscribirAyuda({otras[0], otras[1], CarpetasAyuda(s.juego->rutaIni()).front()}, teclas, ruta));
+    ASSERT_TRUE(EscribirAyuda({otras[0], otras[1], CarpetasAyuda(s.juego->ini().ruta()).front()}, teclas, ruta));
     EXPECT_TRUE(fs::path(ruta).is_absolute());
     EXPECT_TRUE(fs::equivalent(ruta, archivo));
     EXPECT_EQ(Contenido(archivo), esperado);

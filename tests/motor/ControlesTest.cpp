@@ -46,7 +46,7 @@ TEST(Teclas, cadaAccionTomaLaTeclaQueElJugadorLeDaYElArchivoLaGuarda) {
   EXPECT_NE(ajustes.find("EZKERRA=J"), std::string::npos);
   EXPECT_NE(ajustes.find("PAUSA=O"), std::string::npos);
 
-  Juego otro(s.plataforma, s.juego->rutaIni());
+  Juego otro(s.plataforma, s.juego->ini().ruta());
   otro.Inicializar();
   EXPECT_EQ(otro.teclado().Resolver('J', false, Contexto::Tablero), Comando::Izquierda);
   EXPECT_EQ(otro.teclado().Resolver(tecla::kO, false, Contexto::Tablero), Comando::Pausa);
@@ -194,7 +194,7 @@ TEST(Juego, laPantallaCompletaYElSitioDeLaVentanaSeRecuerdan) {
   EXPECT_TRUE(s.p().menuPantallaCompleta);
   s.juego->RecordarVentana({40, 30, 0, 500});
   s.juego->RecordarVentana({40, 30, 350, 500});
-  Juego otro(s.plataforma, s.juego->rutaIni());
+  Juego otro(s.plataforma, s.juego->ini().ruta());
   otro.Inicializar();
   EXPECT_TRUE(otro.vista().ajustes().PantallaCompleta());
   EXPECT_EQ(otro.vista().ajustes().Ventana(), (Geometria{40, 30, 350, 500}));
@@ -211,8 +211,8 @@ TEST(Juego, losColoresYLosDestellosSeRecuerdan) {
        {std::tuple(std::string(), Colores::Contraste, true),
         {"[OROKORRA]\nKOLOREAK=D\nDISTIRA_GUTXIAGO=N\n", Colores::Daltonismo, false},
         {"[OROKORRA]\nKOLOREAK=d\nDISTIRA_GUTXIAGO=1\n", Colores::Propios, false}}) {
-    if (!ajustes.empty()) Guardar(s.juego->rutaIni(), ajustes);
-    Juego otro(s.plataforma, s.juego->rutaIni());
+    if (!ajustes.empty()) Guardar(s.juego->ini().ruta(), ajustes);
+    Juego otro(s.plataforma, s.juego->ini().ruta());
     otro.Inicializar();
     EXPECT_EQ(otro.pantalla().aspecto, (Aspecto{colores, menos}));
   }
