@@ -40,6 +40,8 @@ enum class Comando : uint8_t {
   ColoresDaltonismo,  // apart for colour-blind eyes,
   ColoresContraste,   // or high contrast
   MenosDestellos,   // "Reducir destellos"
+  IdiomaEspanol,    // "Idioma": Spanish,
+  IdiomaIngles,     // or English
   Abandonar,        // "Abandonar el nivel": the level in play ends as lost
   Salir,            // "Salir": the game ends, whatever shows
   Menus,            // F10: the menu bar takes the keys (the window's own)

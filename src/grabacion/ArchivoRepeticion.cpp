@@ -8,6 +8,7 @@
 #include "game/Marcador.h"
 #include "game/Reglas.h"
 #include "levels/Niveles.h"
+#include "game/Textos.h"
 
 namespace tumbla {
 
@@ -332,20 +333,20 @@ std::string TextoFallo(const LecturaRepeticion& l, const std::string& nombre) {
 std::string TextoResultado(const Resumen& r) {
   switch (r.resultado) {
     case Resultado::Ganado:
-      return "Ganado";
+      return TUMBLA_TEXTO("Repeticiones", "Ganado");
     case Resultado::SinAcabar:
-      return "Sin acabar";
+      return TUMBLA_TEXTO("Repeticiones", "Sin acabar");
     case Resultado::Perdido:
       break;
   }
   switch (r.derrota) {
-    case Derrota::Abandono: return "Abandonado";
-    case Derrota::Tiempo: return "Perdido (tiempo)";
-    case Derrota::Planta: return "Perdido (planta)";
-    case Derrota::Desborde: return "Perdido (desborde)";
+    case Derrota::Abandono: return TUMBLA_TEXTO("Repeticiones", "Abandonado");
+    case Derrota::Tiempo: return TUMBLA_TEXTO("Repeticiones", "Perdido (tiempo)");
+    case Derrota::Planta: return TUMBLA_TEXTO("Repeticiones", "Perdido (planta)");
+    case Derrota::Desborde: return TUMBLA_TEXTO("Repeticiones", "Perdido (desborde)");
     default: break;
   }
-  return "Perdido (sin sitio)";
+  return TUMBLA_TEXTO("Repeticiones", "Perdido (sin sitio)");
 }
 
 }  // namespace tumbla

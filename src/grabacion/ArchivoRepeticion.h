@@ -96,6 +96,8 @@ LecturaRepeticion LeerRepeticion(std::string_view texto, uint64_t huellaNiveles)
 std::string TextoFallo(const LecturaRepeticion& lectura, const std::string& nombre);
 
 // How the list and the report name a result: "Ganado", "Perdido (tiempo)", "Sin acabar".
+// The result as the list of replays shows it, in Spanish (marked for
+// translation in context "Repeticiones").
 std::string TextoResultado(const Resumen& r);
 // FNV-1a, 64 bits: the fingerprints of scripts and boards.
 uint64_t Huella(std::string_view texto, uint64_t h = 14695981039346656037ull);

@@ -67,7 +67,7 @@ struct Grabadora::EnCurso {
 };
 
 Grabadora::Grabadora(Plataforma& anfitrion, Horario& horario)
-    : anfitrion_(anfitrion), horario_(horario), visto_(std::make_unique<Visto>()) {}
+    : DelanteDe(anfitrion), anfitrion_(anfitrion), horario_(horario), visto_(std::make_unique<Visto>()) {}
 
 Grabadora::~Grabadora() = default;
 

@@ -33,7 +33,21 @@
 
 namespace tumbla {
 
-class Grabadora : public Plataforma {
+// A host in front of another: the language and the texts are the other's,
+// and nothing of them is recorded.
+class DelanteDe : public Plataforma {
+ public:
+  explicit DelanteDe(Plataforma& detras) : detras_(detras) {}
+  void idioma(Idioma i) override { detras_.idioma(i); }
+  std::string traducir(const char* contexto, const char* fuente) const override {
+    return detras_.traducir(contexto, fuente);
+  }
+
+ private:
+  Plataforma& detras_;
+};
+
+class Grabadora : public DelanteDe {
  public:
   Grabadora(Plataforma& anfitrion, Horario& horario);
   ~Grabadora() override;
@@ -73,6 +87,7 @@ class Grabadora : public Plataforma {
   double reloj() override { return anfitrion_.reloj(); }
   Fecha hoy() override { return anfitrion_.hoy(); }
   int aleatorio(Sorteo sorteo, int n) override;
+
 
  private:
   struct EnCurso;

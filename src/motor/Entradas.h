@@ -5,7 +5,8 @@
 // the keys the game knows: their codes, their portable names (as the
 // settings file stores them, and as the window's toolkit reads them) and
 // how they show to the player. The texts a player sees are plain UTF-8 here
-// and nowhere else, ready to be translated where they are shown.
+// and nowhere else, in Spanish, marked for translation in context
+// "Entradas" (game/Textos.h), and translated where they are shown.
 //
 // Teclado (Teclado.h) adds the player's own keys and turns a key into a
 // command; the window's shortcuts, menus and key dialog, the level window,
@@ -70,7 +71,7 @@ Repite ComoRepite(Comando c);
 // others as "Left", "PgUp", "Space", ";".
 std::string NombreTecla(int codigo);
 int CodigoTecla(std::string_view nombre);
-// How a key shows to the player ("Flecha izquierda", "Espacio", "J").
+// How a key shows to the player ("Flecha izquierda", "Espacio", "J"), in Spanish.
 std::string NombreVisible(int codigo);
 // A key the game keeps for itself (F1, F2, F10, F11, ENTER, Escape).
 bool Reservada(int codigo);

@@ -25,6 +25,7 @@ Juego::Juego(Plataforma& plataforma, std::string rutaIni, CatalogoNiveles nivele
       vista_({&mesa_, &flujo_, &nivelActual_, &nivel_, &reloj_, &marcador_, &ajustes_, &progreso_, &tiempos_}) {
   // Where the window stood: the host places it before anything shows.
   ajustes_.CargarVentana();
+  plataforma_.idioma(ajustes_.Lengua());
   Presentar();
   cambios_.panel = true;
 }
@@ -108,7 +109,8 @@ void Juego::Responder(bool aceptar) {
         break;
       case flujo::Despues::Reset:
         if (aceptar) {
-          Pedir(Peticion{TipoPeticion::Pregunta, Icono::Exclamacion, kTituloVentana, "¿Estás seguro/a?"},
+          Pedir(Peticion{TipoPeticion::Pregunta, Icono::Exclamacion, kTituloVentana,
+                         Texto(TUMBLA_TEXTO("Juego", "¿Estás seguro/a?"))},
                 flujo::Despues::ResetSeguro);
         }
         break;
@@ -259,13 +261,16 @@ void Juego::AvisarAjustes() {
   }
   avisado_ = true;
   Mensaje(Icono::Exclamacion,
-          estado == AlmacenIni::Estado::SinLeer
-              ? "No se puede leer el archivo de ajustes:\r\r" + ini_.ruta() +
-                    "\r\rPuedes seguir jugando, pero sin el progreso, los récords ni las opciones que guarda. Lo de "
-                    "esta sesión tampoco se guardará; el archivo se queda como está."
-              : "No se puede guardar en el archivo de ajustes:\r\r" + ini_.ruta() +
-                    "\r\rPuedes seguir jugando, pero el progreso, los récords y las opciones de esta sesión no se "
-                    "guardarán. Lo guardado antes se queda como está.",
+          Formato(Texto(estado == AlmacenIni::Estado::SinLeer
+                            ? TUMBLA_TEXTO("Juego",
+                                           "No se puede leer el archivo de ajustes:\r\r%1\r\rPuedes seguir jugando, "
+                                           "pero sin el progreso, los récords ni las opciones que guarda. Lo de esta "
+                                           "sesión tampoco se guardará; el archivo se queda como está.")
+                            : TUMBLA_TEXTO("Juego",
+                                           "No se puede guardar en el archivo de ajustes:\r\r%1\r\rPuedes seguir "
+                                           "jugando, pero el progreso, los récords y las opciones de esta sesión no se "
+                                           "guardarán. Lo guardado antes se queda como está.")),
+                  {ini_.ruta()}),
           kTituloVentana, flujo::Despues::Aviso);
 }
 
@@ -311,7 +316,7 @@ void Juego::Presentar() {
       consejo_ = consejero_->Consejo(vista_.panorama());
     }
   }
-  Pantalla ahora = tumbla::Presentar(vista_, Registros(), consejo_, ajenos_ ? ajeno_ + 1 : 0);
+  Pantalla ahora = tumbla::Presentar(vista_, Registros(), consejo_, ajenos_ ? ajeno_ + 1 : 0, plataforma_);
   Comparar(pantalla_, ahora, cambios_);
   pantalla_ = std::move(ahora);
 }

@@ -168,6 +168,8 @@ class Juego {
   void Pedir(const Peticion& p, flujo::Despues despues = flujo::Despues::Nada);
   void Mensaje(Icono icono, const std::string& texto, const std::string& titulo,
                flujo::Despues despues = flujo::Despues::Nada);
+  // A text of the engine's (context "Juego"), in the player's language.
+  std::string Texto(const char* fuente) const { return plataforma_.traducir("Juego", fuente); }
   // What the game waits for is withdrawn, unanswered.
   void Retirar();
   // Settings that cannot be stored: the player is told once, as soon as the

@@ -14,13 +14,15 @@ void Juego::Inicializar() {
   ini_.Abrir();
   const bool premio = progreso_.PremioDiario(plataforma_.hoy());
   ajustes_.Cargar();
+  plataforma_.idioma(ajustes_.Lengua());
   teclado_.Cargar(almacen_);
   mesa_.fichas = ajustes_.JuegoDeFichas();
   marcador_.puntos = 0;
   if (premio) {
     Mensaje(Icono::Informacion,
-            "Enhorabuena! Acabas de obtener otro minuto extra.\r\rYa tienes " +
-                std::to_string(progreso_.MinutosExtra()) + " minutos extra acumulados.",
+            Formato(Texto(TUMBLA_TEXTO("Juego", "Enhorabuena! Acabas de obtener otro minuto extra.\r\rYa tienes %1 "
+                                                "minutos extra acumulados.")),
+                    {std::to_string(progreso_.MinutosExtra())}),
             kTituloVentana);
   }
   AvisarAjustes();
@@ -58,7 +60,7 @@ void Juego::EjecutarAccion(Comando c) {
       break;
     case Comando::AcercaDe:
       PausarYa();
-      Pedir(Peticion{TipoPeticion::Creditos, Icono::Informacion, "Acerca de Tumbla", ""});
+      Pedir(Peticion{TipoPeticion::Creditos, Icono::Informacion, Texto(TUMBLA_TEXTO("Juego", "Acerca de Tumbla")), ""});
       break;
     case Comando::Demostracion:
       MenuDemostracion();
@@ -92,13 +94,20 @@ void Juego::EjecutarAccion(Comando c) {
     case Comando::MenosDestellos:
       ajustes_.CambiarMenosDestellos();
       break;
+    case Comando::IdiomaEspanol:
+    case Comando::IdiomaIngles:
+      // The host speaks it before the screen is presented again.
+      ajustes_.ElegirIdioma(c == Comando::IdiomaIngles ? Idioma::Ingles : Idioma::Espanol);
+      plataforma_.idioma(ajustes_.Lengua());
+      break;
     case Comando::Teclas:
       PausarYa();
-      Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
+      Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, Texto(TUMBLA_TEXTO("Juego", "Teclas")), ""});
       break;
     case Comando::Repeticiones:
       PausarYa();
-      Pedir(Peticion{TipoPeticion::Repeticiones, Icono::Informacion, "Repeticiones", ""}, flujo::Despues::Ver);
+      Pedir(Peticion{TipoPeticion::Repeticiones, Icono::Informacion, Texto(TUMBLA_TEXTO("Juego", "Repeticiones")), ""},
+            flujo::Despues::Ver);
       break;
     case Comando::Abandonar:
       // Given up: lost as any lost level, with no minute and no record.
@@ -153,10 +162,13 @@ void Juego::TeclasPredeterminadas() { teclado_.Predeterminadas(almacen_); }
 
 void Juego::MenuAyuda() {
   std::string ruta;
-  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_, teclado_.ParaAyuda(), ruta)) {
-    Mensaje(Icono::Exclamacion, std::string("No se ha podido escribir la ayuda: ") + kArchivoAyuda, kTituloVentana);
+  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_,
+                     teclado_.ParaAyuda(plataforma_), ruta, plataforma_)) {
+    Mensaje(Icono::Exclamacion,
+            Formato(Texto(TUMBLA_TEXTO("Juego", "No se ha podido escribir la ayuda: %1")), {kArchivoAyuda}),
+            kTituloVentana);
   } else if (!plataforma_.abrir(ruta)) {
-    Mensaje(Icono::Exclamacion, "No se ha podido abrir la ayuda: " + ruta, kTituloVentana);
+    Mensaje(Icono::Exclamacion, Formato(Texto(kNoSeAbreLaAyuda), {ruta}), kTituloVentana);
   }
 }
 
@@ -168,10 +180,12 @@ void Juego::MenuPiezas(int indice) {
 
 void Juego::MenuReset() {
   if (vista_.Jugando() || vista_.NivelTerminado()) {
-    Mensaje(Icono::Exclamacion, "Para esta opción debes haber finalizado la partida.", kTituloVentana);
+    Mensaje(Icono::Exclamacion, Texto(TUMBLA_TEXTO("Juego", "Para esta opción debes haber finalizado la partida.")),
+            kTituloVentana);
     return;
   }
-  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana, "¿Quieres resetear el juego?"},
+  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana,
+                 Texto(TUMBLA_TEXTO("Juego", "¿Quieres resetear el juego?"))},
         flujo::Despues::Reset);
 }
 

@@ -34,13 +34,13 @@ void Juego::AbrirSelector(flujo::Para para) {
   const bool enJuego = vista_.Jugando() || vista_.NivelTerminado();
   const bool demo = para == flujo::Para::Demostracion;
   Pasar(flujo::Selector{{TipoPeticion::Selector, Icono::Informacion, kTituloVentana,
-                          SelectorNiveles::TituloPara(enJuego, nivelActual_, demo)},
+                          SelectorNiveles::TituloPara(enJuego, nivelActual_, demo, plataforma_)},
                          para,
                          bloques,
                          Fondo()});
   // Its model is set up once the flow says what the window is for: one
   // opened for a demo stores nothing, not even the progress's first value.
-  selector_.Activar(progreso_.Superados(), enJuego, nivelActual_, demo);
+  selector_.Activar(progreso_.Superados(), enJuego, nivelActual_, demo, plataforma_);
 }
 
 void Juego::JugarNivel(int posicion, bool gris, bool demo) {
@@ -57,7 +57,7 @@ void Juego::JugarNivel(int posicion, bool gris, bool demo) {
   }
   std::string titulo;
   std::string texto;
-  if (!TextoIntroduccion(nivelActual_, titulo, texto)) {
+  if (!TextoIntroduccion(nivelActual_, titulo, texto, plataforma_)) {
     Pasar(flujo::Jugando{.gris = gris});
     return;
   }
@@ -242,8 +242,9 @@ void Juego::FinPartida(Derrota derrota) {
   if (paquete) nivelActual_ = deUnPaquete->nivelAntes;
   Pasar(flujo::Perdido{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
                         perdida    ? "GAME OVER"
-                        : paquete ? "FELICIDADES!\r\rHas acabado el paquete «" + ajenos_->nombre + "»!"
-                                   : "FELICIDADES!\r\rHas conseguido acabar el juego!"},
+                        : paquete ? Formato(Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas acabado el paquete «%1»!")),
+                                            {ajenos_->nombre})
+                                  : Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas conseguido acabar el juego!"))},
                        derrota, conFicha});
 }
 

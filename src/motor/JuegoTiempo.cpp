@@ -57,8 +57,9 @@ bool Juego::RelojDelNivel() {
     return false;
   }
   Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana,
-                 "Te quedan " + std::to_string(progreso_.MinutosExtra()) +
-                     " minutos extra.\r\r¿Quieres usar uno para continuar?"},
+                 Formato(Texto(TUMBLA_TEXTO("Juego",
+                                            "Te quedan %1 minutos extra.\r\r¿Quieres usar uno para continuar?")),
+                         {std::to_string(progreso_.MinutosExtra())})},
         flujo::Despues::MinutoExtra);
   return false;
 }

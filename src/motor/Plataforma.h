@@ -10,6 +10,8 @@
 #include <string>
 
 #include "game/Azar.h"
+#include "game/Textos.h"
+#include "progress/Ajustes.h"
 #include "progress/Progreso.h"
 
 namespace tumbla {
@@ -47,9 +49,14 @@ struct Peticion {
   bool operator==(const Peticion&) const = default;
 };
 
-class Plataforma {
+// It also translates the game's texts (Traductor): none by default.
+class Plataforma : public Traductor {
  public:
-  virtual ~Plataforma() = default;
+  ~Plataforma() override = default;
+
+  // The language the player chose (Sistema: the desktop's), told at once
+  // and whenever it changes, before any text is translated in it.
+  virtual void idioma(Idioma) {}
 
   // A timer's state changed. An interval of 0 never fires.
   virtual void temporizador(Temporizador t, bool activo, int intervaloMs) = 0;

@@ -9,7 +9,7 @@ namespace tumbla {
 
 namespace {
 
-constexpr const char* kTextoPersiana = "Pulsa <INTRO> para continuar.";
+constexpr const char* kTextoPersiana = TUMBLA_TEXTO("Pantalla", "Pulsa <INTRO> para continuar.");
 
 // The picture that shows a cell value: the block picture of the same number.
 int8_t ImagenDeValor(int16_t valor) {
@@ -61,19 +61,19 @@ void PresentarTablero(const Vista& v, const std::optional<Pieza>& consejo, Panta
 // What the panel calls the level: the game's own by its number. One from
 // outside plays at its group's first position, which is not its number: a
 // pack's shows its place in the pack, and one tried from the editor says so.
-std::string NumeroEnPanel(const Vista& v, int enPaquete) {
-  if (flujo::En<flujo::Prueba>(v.situacion()) != nullptr) return "PRUEBA";
-  if (enPaquete > 0) return "Nº " + std::to_string(enPaquete);
+std::string NumeroEnPanel(const Vista& v, int enPaquete, const Traductor& tr) {
+  if (flujo::En<flujo::Prueba>(v.situacion()) != nullptr) return tr.traducir("Pantalla", TUMBLA_TEXTO("Pantalla", "PRUEBA"));
+  if (enPaquete > 0) return Formato(tr.traducir("Pantalla", TUMBLA_TEXTO("Pantalla", "Nº %1")), {std::to_string(enPaquete)});
   return TresCifras(v.nivel().posicion);
 }
 
-void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, int enPaquete, Pantalla& p) {
+void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, int enPaquete, const Traductor& tr, Pantalla& p) {
   const bool enPantalla = !v.SinNivel();
   const Nivel& nivel = v.nivel();
   const Mesa& m = v.mesa();
   if (nivel.posicion != 0) {
     const Grupo* g = BuscarGrupo(GrupoDeClave(niveles.Clave(nivel.posicion)));
-    p.lblTipoJuego = {NumeroEnPanel(v, enPaquete) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
+    p.lblTipoJuego = {NumeroEnPanel(v, enPaquete, tr) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
     if (g != nullptr) p.colorTipoJuego = g->color;
   }
   if (m.reglas != nullptr && nivel.posicion != 0) {
@@ -102,10 +102,12 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, int enPaquet
 }  // namespace
 
 Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo,
-                   int enPaquete) {
+                   int enPaquete, const Traductor& tr) {
+  const auto t = [&tr](const char* fuente) { return tr.traducir("Pantalla", fuente); };
   Pantalla p;
+  for (Etiqueta* e : {&p.lblPausa, &p.lblPista, &p.lblInicio}) e->texto = t(e->texto.c_str());
   PresentarTablero(v, consejo, p);
-  PresentarNivel(v, niveles, enPaquete, p);
+  PresentarNivel(v, niveles, enPaquete, tr, p);
   const bool arrancado = !std::holds_alternative<flujo::Apagado>(v.situacion());
   // A menu's hold is no pause the player must end.
   p.lblPausa.visible = v.pausa() == flujo::Pausa::Pausado;
@@ -117,15 +119,17 @@ Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::op
   const flujo::Persiana* persiana = v.persiana();
   p.persianaVisible = persiana != nullptr;
   p.filasPersiana = persiana != nullptr ? persiana->filas : 0;
-  p.textoPersiana = persiana != nullptr && !persiana->bajando ? kTextoPersiana : "";
+  p.textoPersiana = persiana != nullptr && !persiana->bajando ? t(kTextoPersiana) : "";
   p.menuNormal = v.ajustes().Fichas() == 0;
   p.menuDificil = v.ajustes().Fichas() == 1;
   p.menuSonido = v.ajustes().Sonido();
   p.menuSombra = v.ajustes().Sombra();
   p.menuPista = v.ajustes().Pista();
   p.menuPantallaCompleta = v.ajustes().PantallaCompleta();
-  p.aspecto = {v.ajustes().Paleta(), v.ajustes().MenosDestellos()};
-  p.menuMinutos = arrancado ? "Minutos extra: " + std::to_string(v.MinutosExtra()) : "Minutos";
+  p.aspecto = {v.ajustes().Paleta(), v.ajustes().MenosDestellos(), v.ajustes().Lengua()};
+  p.menuMinutos = arrancado
+                      ? Formato(t(TUMBLA_TEXTO("Pantalla", "Minutos extra: %1")), {std::to_string(v.MinutosExtra())})
+                      : t(TUMBLA_TEXTO("Pantalla", "Minutos"));
   return p;
 }
 

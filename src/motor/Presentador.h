@@ -15,9 +15,10 @@ namespace tumbla {
 // computer player would put the piece in play, which the hint outlines.
 // `enPaquete`: the board shows a level from outside the game's, the one of
 // that place (from 1) in a pack of the player's or the one tried from the
-// editor (which the flow tells); 0 for the game's own.
+// editor (which the flow tells); 0 for the game's own. The texts in the
+// language of `tr`.
 Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo,
-                   int enPaquete = 0);
+                   int enPaquete = 0, const Traductor& tr = SinTraducir());
 
 // What differs between two screens.
 void Comparar(const Pantalla& antes, const Pantalla& ahora, Cambios& cambios);

@@ -32,15 +32,18 @@ SelectorNiveles::Marco SelectorNiveles::MarcoSeleccion() const {
           kLadoBoton + kSeparacion, kLadoBoton + kSeparacion};
 }
 
-std::string SelectorNiveles::TituloPara(bool enJuego, int nivelActual, bool paraDemo) {
-  if (paraDemo) return "Demostración: elige el nivel que jugará el ordenador";
-  if (enJuego) return "Juego pausado. Pulsa ESCAPE para continuar.";
-  return nivelActual != 0 ? "¿Volver a intentarlo?" : "Selecciona un nivel";
+std::string SelectorNiveles::TituloPara(bool enJuego, int nivelActual, bool paraDemo, const Traductor& tr) {
+  const char* titulo = paraDemo  ? TUMBLA_TEXTO("Niveles", "Demostración: elige el nivel que jugará el ordenador")
+                       : enJuego ? TUMBLA_TEXTO("Niveles", "Juego pausado. Pulsa ESCAPE para continuar.")
+                       : nivelActual != 0 ? TUMBLA_TEXTO("Niveles", "¿Volver a intentarlo?")
+                                          : TUMBLA_TEXTO("Niveles", "Selecciona un nivel");
+  return tr.traducir("Niveles", titulo);
 }
 
-void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool paraDemo) {
+void SelectorNiveles::Activar(int superados, bool enJuego, int nivelActual, bool paraDemo, const Traductor& tr) {
+  tr_ = &tr;
   Superados_ = superados;
-  titulo_ = TituloPara(enJuego, nivelActual, paraDemo);
+  titulo_ = TituloPara(enJuego, nivelActual, paraDemo, tr);
   int objetivo = enJuego || nivelActual != 0 ? nivelActual : std::min(Superados_ + 1, kNumNiveles);
   objetivo = std::clamp(objetivo, 1, kNumNiveles);
 
@@ -84,13 +87,11 @@ void SelectorNiveles::MostrarDatos(int i) {
   if (b.texto.empty()) {
     lblDatos_.clear();
   } else {
-    lblDatos_ = "Nivel: " + b.texto + " - ";
+    // The group's line is its name: the same in every language.
     const int n = scrNiveles_ * kPorFila + i + 1;
-    if (n <= kNumNiveles) {
-      if (const Grupo* g = BuscarGrupo(std::string_view(niveles_.Clave(n)).substr(0, 5))) {
-        lblDatos_ += g->textoDatos;
-      }
-    }
+    const Grupo* g = n <= kNumNiveles ? BuscarGrupo(std::string_view(niveles_.Clave(n)).substr(0, 5)) : nullptr;
+    lblDatos_ = Formato(tr_->traducir("Niveles", TUMBLA_TEXTO("Niveles", "Nivel: %1 - %2")),
+                        {b.texto, g != nullptr ? g->textoDatos : ""});
   }
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "game/Comando.h"
+#include "game/Textos.h"
 #include "levels/Niveles.h"
 #include "motor/Ajenos.h"
 
@@ -81,7 +82,7 @@ class SelectorNiveles {
   // "Juego pausado. Pulsa ESCAPE para continuar." or, for a demo,
   // "Demostración: elige el nivel que jugará el ordenador".
   const std::string& Titulo() const { return titulo_; }
-  static std::string TituloPara(bool enJuego, int nivelActual, bool paraDemo);
+  static std::string TituloPara(bool enJuego, int nivelActual, bool paraDemo, const Traductor& tr = SinTraducir());
   const std::string& lblDatos() const { return lblDatos_; }
   // "AMAITUTAKOA" as read at the last activation, clamped to 0..296.
   int Superados() const { return Superados_; }
@@ -91,8 +92,10 @@ class SelectorNiveles {
   // ---- Input from the window -------------------------------------------------
   // Every time the game shows the window: the progress stored, whether a
   // level is in play (or waits behind the shutter), the current position,
-  // and whether the level chosen is for the computer to play.
-  void Activar(int superados, bool enJuego, int nivelActual, bool paraDemo = false);
+  // whether the level chosen is for the computer to play, and the language
+  // of its texts (until the next activation).
+  void Activar(int superados, bool enJuego, int nivelActual, bool paraDemo = false,
+               const Traductor& tr = SinTraducir());
   // A command of the level window's keys (Contexto::Selector in the input
   // table): the arrows move the selection, a page (PaginaAnterior,
   // PaginaSiguiente) moves it five rows, Primero and Ultimo go to the first
@@ -123,6 +126,7 @@ class SelectorNiveles {
   Eleccion Elegir(int i);
 
   const CatalogoNiveles& niveles_;
+  const Traductor* tr_ = &SinTraducir();
   std::array<BotonNivel, kBotones> cmdNivel_{};
   int scrNiveles_ = 0;
   int maximo_ = 0;

@@ -98,14 +98,16 @@ void Teclado::GuardarRepeticion(Almacen& almacen) const {
   almacen.Escribir(kSeccionTeclas, kClaveAbajo, std::to_string(repeticion_.abajoPorSegundo));
 }
 
-TeclasAyuda Teclado::ParaAyuda() const {
+TeclasAyuda Teclado::ParaAyuda(const Traductor& tr) const {
   TeclasAyuda ayuda;
   for (size_t a = 0; a < teclas_.size(); ++a) {
     std::string nombres;
     for (int codigo : Teclas(Accion(a).comando)) {
-      if (codigo != 0) nombres += (nombres.empty() ? "" : ", ") + NombreVisible(codigo);
+      if (codigo == 0) continue;
+      nombres += (nombres.empty() ? "" : ", ") + tr.traducir("Entradas", NombreVisible(codigo).c_str());
     }
-    ayuda.acciones.emplace_back(Accion(a).nombre, nombres.empty() ? "(ninguna)" : nombres);
+    if (nombres.empty()) nombres = tr.traducir("Entradas", TUMBLA_TEXTO("Entradas", "(ninguna)"));
+    ayuda.acciones.emplace_back(tr.traducir("Entradas", Accion(a).nombre), nombres);
   }
   ayuda.retardo = repeticion_.retardo;
   ayuda.porSegundo = repeticion_.porSegundo;

@@ -48,8 +48,8 @@ class Teclado {
   void Predeterminadas(Almacen& almacen);
   const Repeticion& repeticion() const { return repeticion_; }
   void PonerRepeticion(Almacen& almacen, const Repeticion& r);
-  // The player's keys as the help tells them.
-  TeclasAyuda ParaAyuda() const;
+  // The player's keys as the help tells them, in the language of `tr`.
+  TeclasAyuda ParaAyuda(const Traductor& tr = SinTraducir()) const;
 
   // The command of a key-down in `contexto`: on the board the player's keys;
   // in the main window its shortcuts first, on the shutter its own keys

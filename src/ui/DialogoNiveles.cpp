@@ -162,7 +162,7 @@ void DialogoNiveles::PonerPaquetes(PaginaPaquetes* pagina) {
   pagina_->setParent(this);
   pagina_->hide();
   franja_ = kFranja;
-  botonPaquetes_ = new QPushButton(QStringLiteral("Mis &paquetes..."), this);
+  botonPaquetes_ = new QPushButton(tr("Mis &paquetes..."), this);
   botonPaquetes_->setObjectName(QStringLiteral("mnuPaquetes"));
   botonPaquetes_->setFocusPolicy(Qt::NoFocus);
   connect(botonPaquetes_, &QPushButton::clicked, this, [this] {

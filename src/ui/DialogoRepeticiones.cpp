@@ -15,6 +15,7 @@
 
 #include "grabacion/AlmacenRepeticiones.h"
 #include "motor/Ayuda.h"
+#include "ui/Idiomas.h"
 
 namespace tumbla::ui {
 
@@ -22,7 +23,7 @@ namespace {
 
 QString Texto(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const QString kFiltro = QStringLiteral("Repeticiones de Tumbla (*.tumbla)");
+constexpr const char* kFiltro = QT_TRANSLATE_NOOP("tumbla::ui::DialogoRepeticiones", "Repeticiones de Tumbla (*.tumbla)");
 
 // "013: CLASIC", as the panel names a level.
 QString Nivel(const Resumen& r) {
@@ -41,26 +42,26 @@ QString Duracion(int64_t ms) {
 DialogoRepeticiones::DialogoRepeticiones(AlmacenRepeticiones* almacen, QWidget* parent)
     : QDialog(parent), almacen_(almacen) {
   setObjectName(QStringLiteral("DialogoRepeticiones"));
-  setWindowTitle(QStringLiteral("Repeticiones"));
+  setWindowTitle(tr("Repeticiones"));
   lista_ = new QTreeWidget(this);
   lista_->setObjectName(QStringLiteral("listaRepeticiones"));
   lista_->setRootIsDecorated(false);
   lista_->setAllColumnsShowFocus(true);
-  lista_->setHeaderLabels({QStringLiteral("Nivel"), QStringLiteral("Fecha"), QStringLiteral("Resultado"),
-                           QStringLiteral("Puntos"), QStringLiteral("Tiempo")});
+  lista_->setHeaderLabels({tr("Nivel"), tr("Fecha"), tr("Resultado"),
+                           tr("Puntos"), tr("Tiempo")});
   lista_->header()->setStretchLastSection(false);
   lista_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
   auto* botones = new QDialogButtonBox(this);
-  ver_ = botones->addButton(QStringLiteral("Ver"), QDialogButtonBox::ActionRole);
+  ver_ = botones->addButton(tr("Ver"), QDialogButtonBox::ActionRole);
   ver_->setObjectName(QStringLiteral("ver"));
-  borrar_ = botones->addButton(QStringLiteral("Borrar"), QDialogButtonBox::ActionRole);
+  borrar_ = botones->addButton(tr("Borrar"), QDialogButtonBox::ActionRole);
   borrar_->setObjectName(QStringLiteral("borrar"));
-  guardar_ = botones->addButton(QStringLiteral("Guardar como..."), QDialogButtonBox::ActionRole);
+  guardar_ = botones->addButton(tr("Guardar como..."), QDialogButtonBox::ActionRole);
   guardar_->setObjectName(QStringLiteral("guardarComo"));
-  QPushButton* abrir = botones->addButton(QStringLiteral("Abrir..."), QDialogButtonBox::ActionRole);
+  QPushButton* abrir = botones->addButton(tr("Abrir..."), QDialogButtonBox::ActionRole);
   abrir->setObjectName(QStringLiteral("abrir"));
-  QPushButton* cerrar = botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+  QPushButton* cerrar = botones->addButton(tr("Cerrar"), QDialogButtonBox::RejectRole);
   cerrar->setDefault(true);
   abrir->setEnabled(almacen_ != nullptr);
   connect(ver_, &QPushButton::clicked, this, [this] {
@@ -96,7 +97,7 @@ void DialogoRepeticiones::Actualizar(const std::string& elegir) {
       if (!g.legible) {
         // Listed, and left for the player to delete.
         fila->setText(0, Texto(g.archivo));
-        fila->setText(2, QStringLiteral("Ilegible"));
+        fila->setText(2, tr("Ilegible"));
         for (int c = 0; c < lista_->columnCount(); ++c) {
           fila->setToolTip(c, Texto(g.fallo));
           fila->setForeground(c, palette().brush(QPalette::Disabled, QPalette::Text));
@@ -106,8 +107,8 @@ void DialogoRepeticiones::Actualizar(const std::string& elegir) {
       const Resumen& r = g.resumen;
       fila->setText(0, Nivel(r));
       fila->setText(1, Texto(r.jugada.substr(0, 16)));
-      fila->setText(2, (r.demo ? QStringLiteral("Demo: ") : QString()) + Texto(TextoResultado(r)) +
-                           (g.mejor ? QStringLiteral(" (récord)") : QString()));
+      fila->setText(2, (r.demo ? tr("Demo: ") : QString()) + Traducido("Repeticiones", TextoResultado(r).c_str()) +
+                           (g.mejor ? tr(" (récord)") : QString()));
       fila->setText(3, QString::number(r.puntos));
       fila->setText(4, Duracion(r.duracionMs));
       fila->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
@@ -134,16 +135,16 @@ void DialogoRepeticiones::PreguntarBorrar() {
   if (fila == nullptr || almacen_ == nullptr) return;
   const std::string archivo = Elegida();
   auto* caja = new QMessageBox(QMessageBox::Question, windowTitle(),
-                               QStringLiteral("¿Borrar la repetición «%1» (%2)?")
+                               tr("¿Borrar la repetición «%1» (%2)?")
                                    .arg(fila->text(0), fila->text(1).isEmpty() ? fila->text(2) : fila->text(1)),
                                QMessageBox::NoButton, this);
   caja->setObjectName(QStringLiteral("caja"));
-  caja->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
-  caja->setDefaultButton(caja->addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole));
+  caja->addButton(tr("Aceptar"), QMessageBox::AcceptRole);
+  caja->setDefaultButton(caja->addButton(tr("Cancelar"), QMessageBox::RejectRole));
   caja->setAttribute(Qt::WA_DeleteOnClose);
   connect(caja, &QMessageBox::finished, this, [this, caja, archivo] {
     if (caja->buttonRole(caja->clickedButton()) != QMessageBox::AcceptRole) return;
-    if (!almacen_->Borrar(archivo)) Avisar(QStringLiteral("No se ha podido borrar «%1».").arg(Texto(archivo)));
+    if (!almacen_->Borrar(archivo)) Avisar(tr("No se ha podido borrar «%1».").arg(Texto(archivo)));
     Actualizar();
   });
   caja->open();
@@ -154,13 +155,13 @@ void DialogoRepeticiones::ElegirArchivo(bool guardar) {
   QString carpeta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (!QFileInfo(carpeta).isDir()) carpeta = QDir::homePath();
   auto* ventana = new QFileDialog(
-      this, guardar ? QStringLiteral("Guardar la repetición") : QStringLiteral("Abrir una repetición"), carpeta, kFiltro);
+      this, guardar ? tr("Guardar la repetición") : tr("Abrir una repetición"), carpeta, tr(kFiltro));
   // Qt's own window (where the desktop has none) in the game's words.
-  ventana->setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
-  ventana->setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
-  ventana->setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
-  ventana->setLabelText(QFileDialog::Accept, guardar ? QStringLiteral("Guardar") : QStringLiteral("Abrir"));
-  ventana->setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+  ventana->setLabelText(QFileDialog::LookIn, tr("Buscar en:"));
+  ventana->setLabelText(QFileDialog::FileName, tr("Nombre:"));
+  ventana->setLabelText(QFileDialog::FileType, tr("Tipo:"));
+  ventana->setLabelText(QFileDialog::Accept, guardar ? tr("Guardar") : tr("Abrir"));
+  ventana->setLabelText(QFileDialog::Reject, tr("Cancelar"));
   ventana->setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   ventana->setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   ventana->setDefaultSuffix(QStringLiteral("tumbla"));
@@ -175,7 +176,7 @@ void DialogoRepeticiones::ElegirArchivo(bool guardar) {
 bool DialogoRepeticiones::Abrir(const QString& ruta) {
   const QString nombre = QFileInfo(ruta).fileName();
   const std::string camino = ruta.toStdString();
-  if (almacen_ == nullptr) return Avisar(QStringLiteral("No hay carpeta donde guardar repeticiones.")), false;
+  if (almacen_ == nullptr) return Avisar(tr("No hay carpeta donde guardar repeticiones.")), false;
   // A file of any size may be given: one too large is not read.
   const auto sello = SelloArchivo(camino);
   std::string texto;
@@ -183,14 +184,14 @@ bool DialogoRepeticiones::Abrir(const QString& ruta) {
   if (sello && sello->existe && sello->tamano > kLargoMaximoRepeticion) {
     leida.fallo = FalloRepeticion::Grande;
   } else if (LeerArchivoEntero(camino, texto) != Lectura::Leida) {
-    return Avisar(QStringLiteral("No se puede leer «%1».").arg(nombre)), false;
+    return Avisar(tr("No se puede leer «%1».").arg(nombre)), false;
   } else {
     leida = LeerRepeticion(texto, almacen_->huella());
   }
   if (!leida.Valida()) return Avisar(Texto(TextoFallo(leida, nombre.toStdString()))), false;
   std::string guardada;
   if (!almacen_->Guardar(leida.grabacion, &guardada)) {
-    Avisar(QStringLiteral("No se puede guardar la repetición en la carpeta %1.").arg(Texto(almacen_->carpeta())));
+    Avisar(tr("No se puede guardar la repetición en la carpeta %1.").arg(Texto(almacen_->carpeta())));
     return false;
   }
   Actualizar(guardada);
@@ -201,7 +202,7 @@ bool DialogoRepeticiones::GuardarComo(const QString& ruta) {
   std::string texto;
   if (almacen_ == nullptr || Elegida().empty() || almacen_->Leer(Elegida(), texto) != Lectura::Leida ||
       !CambiarArchivo(ruta.toStdString(), [&texto](const std::string&) { return &texto; })) {
-    Avisar(QStringLiteral("No se puede guardar la repetición en «%1».").arg(ruta));
+    Avisar(tr("No se puede guardar la repetición en «%1».").arg(ruta));
     return false;
   }
   return true;
@@ -210,7 +211,7 @@ bool DialogoRepeticiones::GuardarComo(const QString& ruta) {
 void DialogoRepeticiones::Avisar(const QString& texto) {
   auto* caja = new QMessageBox(QMessageBox::Warning, windowTitle(), texto, QMessageBox::NoButton, this);
   caja->setObjectName(QStringLiteral("caja"));
-  caja->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+  caja->addButton(tr("Aceptar"), QMessageBox::AcceptRole);
   caja->setAttribute(Qt::WA_DeleteOnClose);
   caja->open();
 }

@@ -12,15 +12,17 @@
 
 #include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
+#include "ui/Idiomas.h"
 #include "ui/Teclas.h"
 
 namespace tumbla::ui {
 
 namespace {
 
-QString Texto(const char* s) { return QString::fromUtf8(s); }
+// The input table's texts, in the player's language.
+QString Texto(const char* s) { return Traducido("Entradas", s); }
 
-QString Visible(int codigo) { return QString::fromStdString(NombreVisible(codigo)); }
+QString Visible(int codigo) { return Texto(NombreVisible(codigo).c_str()); }
 
 // The keys of play, the first entries of the input table.
 const Entrada& Accion(int a) { return Entradas()[static_cast<size_t>(a)]; }
@@ -35,7 +37,7 @@ QString Nombre(Comando c) {
 DialogoTeclas::DialogoTeclas(Grabadora& grabadora, QWidget* parent)
     : QDialog(parent), grabadora_(grabadora), juego_(grabadora.juego()) {
   setObjectName(QStringLiteral("DialogoTeclas"));
-  setWindowTitle(QStringLiteral("Teclas"));
+  setWindowTitle(tr("Teclas"));
   auto* rejilla = new QGridLayout;
   for (int a = 0; a < kAccionesTecla; ++a) {
     rejilla->addWidget(new QLabel(Texto(Accion(a).nombre), this), a, 0);
@@ -51,7 +53,8 @@ DialogoTeclas::DialogoTeclas(Grabadora& grabadora, QWidget* parent)
   aviso_->setWordWrap(true);
   // How a held key repeats, timed by the game whatever the desktop's setting.
   auto* sostenida = new QFormLayout;
-  const char* rotulos[] = {"Espera antes de repetir", "Repeticiones por segundo", "Filas por segundo al bajar"};
+  const char* rotulos[] = {QT_TR_NOOP("Espera antes de repetir"), QT_TR_NOOP("Repeticiones por segundo"),
+                           QT_TR_NOOP("Filas por segundo al bajar")};
   for (size_t k = 0; k < ritmo_.size(); ++k) {
     auto* campo = new QSpinBox(this);
     campo->setObjectName(QStringLiteral("ritmo%1").arg(k));
@@ -62,13 +65,13 @@ DialogoTeclas::DialogoTeclas(Grabadora& grabadora, QWidget* parent)
     }
     connect(campo, &QSpinBox::valueChanged, this, &DialogoTeclas::CambiarRitmo);
     campo->installEventFilter(this);
-    sostenida->addRow(Texto(rotulos[k]), campo);
+    sostenida->addRow(tr(rotulos[k]), campo);
     ritmo_[k] = campo;
   }
   auto* pie = new QDialogButtonBox(this);
-  QPushButton* predeterminadas = pie->addButton(QStringLiteral("Predeterminadas"), QDialogButtonBox::ResetRole);
+  QPushButton* predeterminadas = pie->addButton(tr("Predeterminadas"), QDialogButtonBox::ResetRole);
   predeterminadas->setObjectName(QStringLiteral("predeterminadas"));
-  QPushButton* cerrar = pie->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+  QPushButton* cerrar = pie->addButton(tr("Cerrar"), QDialogButtonBox::RejectRole);
   connect(predeterminadas, &QPushButton::clicked, this, [this] {
     grabadora_.TeclasPredeterminadas();
     aviso_->clear();
@@ -82,12 +85,12 @@ DialogoTeclas::DialogoTeclas(Grabadora& grabadora, QWidget* parent)
   columna->addLayout(sostenida);
   // While a replay is watched its keys are the game's own: listed, not chosen.
   auto* visor = new QFormLayout;
-  visor->addRow(new QLabel(QStringLiteral("Al ver una repetición:"), this));
+  visor->addRow(new QLabel(tr("Al ver una repetición:"), this));
   for (const Entrada& e : Entradas()) {
     if (e.enVisor == nullptr) continue;
     QStringList teclas;
     for (const int t : e.visor) {
-      if (t != 0) teclas << QString::fromStdString(NombreVisible(t));
+      if (t != 0) teclas << Visible(t);
     }
     visor->addRow(Texto(e.enVisor), new QLabel(teclas.join(QStringLiteral(", ")), this));
   }
@@ -115,7 +118,7 @@ void DialogoTeclas::Actualizar() {
   for (int a = 0; a < kAccionesTecla; ++a) {
     QPushButton* boton = botones_[static_cast<size_t>(a)];
     if (a == esperando_) {
-      boton->setText(QStringLiteral("Pulsa una tecla…"));
+      boton->setText(tr("Pulsa una tecla…"));
       continue;
     }
     const auto teclas = juego_.teclado().Teclas(Accion(a).comando);
@@ -123,27 +126,26 @@ void DialogoTeclas::Actualizar() {
     for (int codigo : teclas) {
       if (codigo != 0) nombres << Visible(codigo);
     }
-    boton->setText(nombres.isEmpty() ? QStringLiteral("(ninguna)") : nombres.join(QStringLiteral(", ")));
+    boton->setText(nombres.isEmpty() ? Texto("(ninguna)") : nombres.join(QStringLiteral(", ")));
   }
 }
 
 void DialogoTeclas::Esperar(int accion) {
   esperando_ = accion;
-  aviso_->setText(QStringLiteral("Pulsa la tecla para «%1» (Escape: dejarla como está).")
-                      .arg(Texto(Accion(accion).nombre)));
+  aviso_->setText(tr("Pulsa la tecla para «%1» (Escape: dejarla como está).").arg(Texto(Accion(accion).nombre)));
   Actualizar();
 }
 
 void DialogoTeclas::Asignar(int codigo) {
   const Comando c = Accion(esperando_).comando;
-  const QString tecla = codigo != 0 ? Visible(codigo) : QStringLiteral("Esa tecla");
+  const QString tecla = codigo != 0 ? Visible(codigo) : tr("Esa tecla");
   Comando ocupada = Comando::Ninguno;
   if (codigo != 0 && grabadora_.AsignarTecla(c, codigo, ocupada)) {
     aviso_->clear();
   } else if (ocupada != Comando::Ninguno) {
-    aviso_->setText(QStringLiteral("La tecla «%1» ya es de «%2».").arg(tecla, Nombre(ocupada)));
+    aviso_->setText(tr("La tecla «%1» ya es de «%2».").arg(tecla, Nombre(ocupada)));
   } else {
-    aviso_->setText(QStringLiteral("«%1» no se puede usar: el juego la necesita.").arg(tecla));
+    aviso_->setText(tr("«%1» no se puede usar: el juego la necesita.").arg(tecla));
   }
   esperando_ = -1;
   Actualizar();

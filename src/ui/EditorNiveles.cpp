@@ -1,5 +1,6 @@
 #include "ui/EditorNiveles.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -44,26 +45,31 @@ QString NombreGrupo(const Grupo& g) {
 }
 
 QString Celda(int c) {
-  return c <= 0 ? QStringLiteral("ninguna") : QStringLiteral("fila %1, columna %2").arg(Fila(c)).arg(Columna(c));
+  return c <= 0 ? QCoreApplication::translate("tumbla::ui::EditorNiveles", "ninguna")
+                : QCoreApplication::translate("tumbla::ui::EditorNiveles", "fila %1, columna %2").arg(Fila(c)).arg(Columna(c));
 }
 
-constexpr const char* kFiltro = "Paquetes de niveles (*.tumbla-niveles)";
+constexpr const char* kFiltro = QT_TRANSLATE_NOOP("tumbla::ui::EditorNiveles", "Paquetes de niveles (*.tumbla-niveles)");
 
-QString Niveles(size_t n) { return n == 1 ? QStringLiteral("1 nivel") : QStringLiteral("%1 niveles").arg(n); }
+QString Niveles(size_t n) {
+  return n == 1 ? QCoreApplication::translate("tumbla::ui::EditorNiveles", "1 nivel")
+                : QCoreApplication::translate("tumbla::ui::EditorNiveles", "%1 niveles").arg(n);
+}
 
 // A file chooser over the editor, in the game's language, answered later.
 QFileDialog* Selector(QWidget* padre, const QString& titulo, const char* nombre, bool guardar) {
-  auto* d = new QFileDialog(padre, titulo, QString(), QString::fromLatin1(kFiltro));
+  const auto tr = [](const char* texto) { return QCoreApplication::translate("tumbla::ui::EditorNiveles", texto); };
+  auto* d = new QFileDialog(padre, titulo, QString(), tr(kFiltro));
   d->setObjectName(QString::fromLatin1(nombre));
   d->setOption(QFileDialog::DontUseNativeDialog);
   d->setAttribute(Qt::WA_DeleteOnClose);
   d->setAcceptMode(guardar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   d->setFileMode(guardar ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  d->setLabelText(QFileDialog::LookIn, QStringLiteral("Carpeta:"));
-  d->setLabelText(QFileDialog::FileName, QStringLiteral("Archivo:"));
-  d->setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
-  d->setLabelText(QFileDialog::Accept, guardar ? QStringLiteral("Guardar") : QStringLiteral("Abrir"));
-  d->setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+  d->setLabelText(QFileDialog::LookIn, tr("Carpeta:"));
+  d->setLabelText(QFileDialog::FileName, tr("Archivo:"));
+  d->setLabelText(QFileDialog::FileType, tr("Tipo:"));
+  d->setLabelText(QFileDialog::Accept, guardar ? tr("Guardar") : tr("Abrir"));
+  d->setLabelText(QFileDialog::Reject, tr("Cancelar"));
   return d;
 }
 
@@ -72,17 +78,17 @@ QFileDialog* Selector(QWidget* padre, const QString& titulo, const char* nombre,
 EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidget* parent)
     : QDialog(parent), carpeta_(Utf8(carpetaDatos)), propio_(carpeta_.Propio()), paleta_(PaletaDe(colores)) {
   setObjectName(QStringLiteral("EditorNiveles"));
-  setWindowTitle(QStringLiteral("Editor de niveles"));
+  setWindowTitle(tr("Editor de niveles"));
 
   // The player's pack: its name and author, its levels.
-  auto* paquete = new QGroupBox(QStringLiteral("Paquete"), this);
+  auto* paquete = new QGroupBox(tr("Paquete"), this);
   auto* columnaPaquete = new QVBoxLayout(paquete);
   nombrePaquete_ = new QLineEdit(Texto(propio_.nombre), paquete);
   nombrePaquete_->setObjectName(QStringLiteral("nombrePaquete"));
-  nombrePaquete_->setPlaceholderText(QStringLiteral("Nombre del paquete"));
+  nombrePaquete_->setPlaceholderText(tr("Nombre del paquete"));
   autor_ = new QLineEdit(Texto(propio_.autor), paquete);
   autor_->setObjectName(QStringLiteral("autor"));
-  autor_->setPlaceholderText(QStringLiteral("Autor"));
+  autor_->setPlaceholderText(tr("Autor"));
   lista_ = new QListWidget(paquete);
   lista_->setObjectName(QStringLiteral("lista"));
   columnaPaquete->addWidget(nombrePaquete_);
@@ -98,15 +104,15 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
   };
   auto* botonesPaquete = new QGridLayout;
   auto* fila1 = new QHBoxLayout, *fila2 = new QHBoxLayout;
-  boton(QStringLiteral("Nuevo"), "nuevo", fila1, [this] {
+  boton(tr("Nuevo"), "nuevo", fila1, [this] {
     NivelPropio n = NivelVacio(*GrupoDe(nivel_));
-    n.nombre = "Nivel " + std::to_string(propio_.niveles.size() + 1);
+    n.nombre = tr("Nivel %1").arg(propio_.niveles.size() + 1).toStdString();
     Cargar({n, {}}, -1);
   });
-  guardar_ = boton(QStringLiteral("Guardar"), "guardar", fila1, &EditorNiveles::Guardar);
-  boton(QStringLiteral("Borrar"), "borrar", fila1, &EditorNiveles::Borrar);
-  boton(QStringLiteral("Exportar..."), "exportar", fila2, &EditorNiveles::Exportar);
-  boton(QStringLiteral("Importar..."), "importar", fila2, &EditorNiveles::Importar);
+  guardar_ = boton(tr("Guardar"), "guardar", fila1, &EditorNiveles::Guardar);
+  boton(tr("Borrar"), "borrar", fila1, &EditorNiveles::Borrar);
+  boton(tr("Exportar..."), "exportar", fila2, &EditorNiveles::Exportar);
+  boton(tr("Importar..."), "importar", fila2, &EditorNiveles::Importar);
   botonesPaquete->addLayout(fila1, 0, 0);
   botonesPaquete->addLayout(fila2, 1, 0);
   columnaPaquete->addLayout(botonesPaquete);
@@ -119,9 +125,10 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
   columnaTablero->addWidget(tablero_);
   auto* filaHerramientas = new QHBoxLayout;
   auto* grupoHerramientas = new QButtonGroup(this);
-  const char* herramientas[] = {"Bloques", "Gota azul", "Gota rosa", "Maceta"};
+  const char* herramientas[] = {QT_TR_NOOP("Bloques"), QT_TR_NOOP("Gota azul"), QT_TR_NOOP("Gota rosa"),
+                                QT_TR_NOOP("Maceta")};
   for (size_t k = 0; k < herramientas_.size(); ++k) {
-    herramientas_[k] = new QRadioButton(QString::fromUtf8(herramientas[k]), this);
+    herramientas_[k] = new QRadioButton(tr(herramientas[k]), this);
     herramientas_[k]->setObjectName(QStringLiteral("herramienta%1").arg(k));
     grupoHerramientas->addButton(herramientas_[k]);
     filaHerramientas->addWidget(herramientas_[k]);
@@ -140,8 +147,8 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
   CrearFormulario(formulario_);
   columnaCampos->addLayout(formulario_);
   auto* filaCopia = new QHBoxLayout;
-  boton(QStringLiteral("Copiar del nivel…"), "copiarNivel", filaCopia, &EditorNiveles::CopiarDelNivel);
-  boton(QStringLiteral("Tablero vacío"), "vaciar", filaCopia, [this] {
+  boton(tr("Copiar del nivel…"), "copiarNivel", filaCopia, &EditorNiveles::CopiarDelNivel);
+  boton(tr("Tablero vacío"), "vaciar", filaCopia, [this] {
     Cambiar([](NivelPropio& n) {
       const NivelPropio vacio = NivelVacio(*GrupoDe(n));
       n.bloques.clear();
@@ -152,13 +159,13 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
 
   // "Comprobar", its progress and report.
   auto* filaComprobar = new QHBoxLayout;
-  probar_boton_ = boton(QStringLiteral("Probar"), "probar", filaComprobar, &EditorNiveles::Probar);
-  comprobar_ = boton(QStringLiteral("Comprobar"), "comprobar", filaComprobar, &EditorNiveles::Comprobar);
+  probar_boton_ = boton(tr("Probar"), "probar", filaComprobar, &EditorNiveles::Probar);
+  comprobar_ = boton(tr("Comprobar"), "comprobar", filaComprobar, &EditorNiveles::Comprobar);
   progreso_ = new QProgressBar(this);
   progreso_->setObjectName(QStringLiteral("progreso"));
   progreso_->setValue(0);
   filaComprobar->addWidget(progreso_, 1);
-  cancelar_ = boton(QStringLiteral("Cancelar"), "cancelar", filaComprobar, [this] {
+  cancelar_ = boton(tr("Cancelar"), "cancelar", filaComprobar, [this] {
     if (comprobacion_) comprobacion_->Cancelar();
   });
   cancelar_->setEnabled(false);
@@ -175,10 +182,10 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
   auto* filaCodigo = new QHBoxLayout;
   codigo_ = new QLineEdit(this);
   codigo_->setObjectName(QStringLiteral("codigo"));
-  codigo_->setPlaceholderText(QStringLiteral("Código para compartir"));
+  codigo_->setPlaceholderText(tr("Código para compartir"));
   filaCodigo->addWidget(codigo_, 1);
-  boton(QStringLiteral("Copiar código"), "copiarCodigo", filaCodigo, &EditorNiveles::CopiarCodigo);
-  boton(QStringLiteral("Abrir código"), "abrirCodigo", filaCodigo, &EditorNiveles::AbrirCodigo);
+  boton(tr("Copiar código"), "copiarCodigo", filaCodigo, &EditorNiveles::CopiarCodigo);
+  boton(tr("Abrir código"), "abrirCodigo", filaCodigo, &EditorNiveles::AbrirCodigo);
   columnaCampos->addLayout(filaCodigo);
   columnaCampos->addStretch(1);
 
@@ -199,7 +206,7 @@ EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidg
     SeguirImportacion();
   });
   LlenarLista();
-  nivel_.nombre = "Nivel " + std::to_string(propio_.niveles.size() + 1);
+  nivel_.nombre = tr("Nivel %1").arg(propio_.niveles.size() + 1).toStdString();
   Cargar({nivel_, {}}, -1);
   tablero_->setFocus();
 }
@@ -216,7 +223,7 @@ void EditorNiveles::CrearFormulario(QFormLayout* f) {
   grupo_->setObjectName(QStringLiteral("grupo"));
   for (const Grupo& g : Grupos()) grupo_->addItem(NombreGrupo(g), QString::fromLatin1(g.codigo));
   connect(grupo_, &QComboBox::currentIndexChanged, this, &EditorNiveles::CambiarGrupo);
-  f->addRow(QStringLiteral("Grupo"), grupo_);
+  f->addRow(tr("Grupo"), grupo_);
 
   // A row of the form: the editor and what is wrong with its field beside it.
   const auto fila = [&](const QString& rotulo, QWidget* editor, const char* nombre) {
@@ -246,21 +253,21 @@ void EditorNiveles::CrearFormulario(QFormLayout* f) {
     });
     campo(c, rotulo, spin, nombre);
   };
-  numero(CampoNivel::Lineas, QStringLiteral("Líneas"), "lineas", 999, &NivelPropio::lineas);
-  numero(CampoNivel::BloquesExtra, QStringLiteral("Bloque extra cada (s)"), "bloquesExtra", 3600,
+  numero(CampoNivel::Lineas, tr("Líneas"), "lineas", 999, &NivelPropio::lineas);
+  numero(CampoNivel::BloquesExtra, tr("Bloque extra cada (s)"), "bloquesExtra", 3600,
          &NivelPropio::bloquesExtra);
-  numero(CampoNivel::Subida, QStringLiteral("Subida cada (filas)"), "subida", 999, &NivelPropio::subida);
-  numero(CampoNivel::BorrarCada, QStringLiteral("Filas que se borran juntas"), "borrarCada", kAlto - 1,
+  numero(CampoNivel::Subida, tr("Subida cada (filas)"), "subida", 999, &NivelPropio::subida);
+  numero(CampoNivel::BorrarCada, tr("Filas que se borran juntas"), "borrarCada", kAlto - 1,
          &NivelPropio::borrarCada);
-  campo(CampoNivel::Gota, QStringLiteral("Gota azul"), new QLabel(this), "gota");
-  campo(CampoNivel::GotaRosa, QStringLiteral("Gota rosa"), new QLabel(this), "gotaRosa");
-  campo(CampoNivel::Maceta, QStringLiteral("Maceta"), new QLabel(this), "maceta");
-  campo(CampoNivel::Tablero, QStringLiteral("Tablero"), new QLabel(this), "bloques");
+  campo(CampoNivel::Gota, tr("Gota azul"), new QLabel(this), "gota");
+  campo(CampoNivel::GotaRosa, tr("Gota rosa"), new QLabel(this), "gotaRosa");
+  campo(CampoNivel::Maceta, tr("Maceta"), new QLabel(this), "maceta");
+  campo(CampoNivel::Tablero, tr("Tablero"), new QLabel(this), "bloques");
 
   nombre_ = new QLineEdit(this);
   descripcion_ = new QLineEdit(this);
-  faltaNombre_ = fila(QStringLiteral("Nombre"), nombre_, "nombre");
-  faltaDescripcion_ = fila(QStringLiteral("Descripción"), descripcion_, "descripcion");
+  faltaNombre_ = fila(tr("Nombre"), nombre_, "nombre");
+  faltaDescripcion_ = fila(tr("Descripción"), descripcion_, "descripcion");
   for (QLineEdit* e : {nombre_, descripcion_}) {
     connect(e, &QLineEdit::textEdited, this, [this] {
       Cambiar([this](NivelPropio& n) {
@@ -326,7 +333,7 @@ void EditorNiveles::Actualizar() {
   static_cast<QLabel*>(campos_[Indice(CampoNivel::GotaRosa)].editor)->setText(Celda(nivel_.gotaRosa));
   static_cast<QLabel*>(campos_[Indice(CampoNivel::Maceta)].editor)->setText(Celda(nivel_.maceta));
   static_cast<QLabel*>(campos_[Indice(CampoNivel::Tablero)].editor)
-      ->setText(nivel_.bloques.size() == 1 ? QStringLiteral("1 bloque") : QStringLiteral("%1 bloques").arg(nivel_.bloques.size()));
+      ->setText(nivel_.bloques.size() == 1 ? tr("1 bloque") : tr("%1 bloques").arg(nivel_.bloques.size()));
   if (nombre_->text() != Texto(nivel_.nombre)) nombre_->setText(Texto(nivel_.nombre));
   if (descripcion_->text() != Texto(nivel_.descripcion)) descripcion_->setText(Texto(nivel_.descripcion));
 
@@ -356,8 +363,8 @@ void EditorNiveles::Actualizar() {
   comprobar_->setEnabled(faltas.empty() && !comprobacion_);
   probar_boton_->setEnabled(faltas.empty());
   guardar_->setEnabled(valido);
-  estado_->setText(Probado() ? QStringLiteral("Ganable: tiene la prueba de una partida ganada.")
-                             : QStringLiteral("Borrador: sin prueba de que se pueda ganar."));
+  estado_->setText(Probado() ? tr("Ganable: tiene la prueba de una partida ganada.")
+                             : tr("Borrador: sin prueba de que se pueda ganar."));
   tablero_->update();
 }
 
@@ -365,7 +372,7 @@ void EditorNiveles::CopiarDelNivel() {
   // A list of the game's levels; the one chosen comes in as a new level.
   auto* eleccion = new QDialog(this);
   eleccion->setObjectName(QStringLiteral("copiarDe"));
-  eleccion->setWindowTitle(QStringLiteral("Copiar del nivel"));
+  eleccion->setWindowTitle(tr("Copiar del nivel"));
   eleccion->setAttribute(Qt::WA_DeleteOnClose);
   auto* lista = new QListWidget(eleccion);
   lista->setObjectName(QStringLiteral("niveles"));
@@ -375,7 +382,7 @@ void EditorNiveles::CopiarDelNivel() {
     lista->addItem(QStringLiteral("%1  %2  %3").arg(p, 3, 10, QLatin1Char('0')).arg(Texto(niveles.Clave(p)), NombreGrupo(g)));
   }
   lista->setCurrentRow(0);
-  auto* copiar = new QPushButton(QStringLiteral("Copiar"), eleccion);
+  auto* copiar = new QPushButton(tr("Copiar"), eleccion);
   auto* capa = new QVBoxLayout(eleccion);
   capa->addWidget(lista);
   capa->addWidget(copiar);
@@ -397,7 +404,7 @@ void EditorNiveles::Comprobar() {
   comprobacion_ = std::make_unique<Comprobacion>(nivel_, o);
   progreso_->setRange(0, comprobacion_->Previstas());
   progreso_->setValue(0);
-  informe_->setText(QStringLiteral("El ordenador juega el nivel..."));
+  informe_->setText(tr("El ordenador juega el nivel..."));
   cancelar_->setEnabled(true);
   comprobar_->setEnabled(false);
   tablero_->setFocus();
@@ -407,9 +414,9 @@ void EditorNiveles::Comprobar() {
 void EditorNiveles::Probar() {
   if (!Faltas(nivel_).empty() || !probar_) return;
   if (!probar_(AjenoDe(nivel_))) {
-    return Avisar(QStringLiteral("Para probar el nivel, termina antes lo que hay en la ventana del juego."));
+    return Avisar(tr("Para probar el nivel, termina antes lo que hay en la ventana del juego."));
   }
-  informe_->setText(QStringLiteral("Probando el nivel en la ventana del juego..."));
+  informe_->setText(tr("Probando el nivel en la ventana del juego..."));
   hide();
 }
 
@@ -423,10 +430,10 @@ void EditorNiveles::FinPrueba(bool ganado, Derrota derrota) {
     case Derrota::Abandono: motivo = "abandonado"; break;
     case Derrota::Ninguna: break;
   }
-  informe_->setText(ganado ? QStringLiteral("Prueba: nivel ganado.")
+  informe_->setText(ganado ? tr("Prueba: nivel ganado.")
                     : derrota == Derrota::Ninguna
-                        ? QStringLiteral("Prueba: sin acabar.")
-                        : QStringLiteral("Prueba: nivel perdido (%1).").arg(QString::fromUtf8(motivo)));
+                        ? tr("Prueba: sin acabar.")
+                        : tr("Prueba: nivel perdido (%1).").arg(QString::fromUtf8(motivo)));
   show();
   raise();
   activateWindow();
@@ -462,9 +469,9 @@ void EditorNiveles::Guardar() {
   }
   std::string error;
   if (const std::string f = FaltaEnTexto(nuevo.nombre, kLargoNombre, true); !f.empty()) {
-    return Avisar(QStringLiteral("El nombre del paquete ") + Texto(f) + QLatin1Char('.'));
+    return Avisar(tr("El nombre del paquete ") + Texto(f) + QLatin1Char('.'));
   }
-  if (!carpeta_.GuardarPropio(nuevo, error)) return Avisar(QStringLiteral("No se ha guardado: ") + Texto(error));
+  if (!carpeta_.GuardarPropio(nuevo, error)) return Avisar(tr("No se ha guardado: ") + Texto(error));
   propio_ = std::move(nuevo);
   indice_ = indice;
   LlenarLista();
@@ -475,7 +482,7 @@ void EditorNiveles::Borrar() {
   Paquete nuevo = propio_;
   nuevo.niveles.erase(nuevo.niveles.begin() + indice_);
   std::string error;
-  if (!carpeta_.GuardarPropio(nuevo, error)) return Avisar(QStringLiteral("No se ha borrado: ") + Texto(error));
+  if (!carpeta_.GuardarPropio(nuevo, error)) return Avisar(tr("No se ha borrado: ") + Texto(error));
   propio_ = std::move(nuevo);
   LlenarLista();
   indice_ = -1;
@@ -486,7 +493,7 @@ void EditorNiveles::LlenarLista() {
   const QSignalBlocker bloqueo(lista_);
   lista_->clear();
   for (const NivelDePaquete& n : propio_.niveles) {
-    lista_->addItem(Texto(n.nivel.nombre) + (n.Probado() ? QString() : QStringLiteral(" (borrador)")));
+    lista_->addItem(Texto(n.nivel.nombre) + (n.Probado() ? QString() : tr(" (borrador)")));
   }
   lista_->setCurrentRow(indice_);
 }
@@ -494,10 +501,10 @@ void EditorNiveles::LlenarLista() {
 void EditorNiveles::Exportar() {
   // Only levels with a proof of their own leave the editor.
   if (std::none_of(propio_.niveles.begin(), propio_.niveles.end(), [](const auto& n) { return n.Probado(); })) {
-    return Avisar(QStringLiteral("Ningún nivel guardado tiene prueba de que se pueda ganar: compruébalos y "
-                                 "guárdalos antes de exportar."));
+    return Avisar(tr("Ningún nivel guardado tiene prueba de que se pueda ganar: compruébalos y "
+                     "guárdalos antes de exportar."));
   }
-  QFileDialog* d = Selector(this, QStringLiteral("Exportar el paquete"), "archivoExportar", true);
+  QFileDialog* d = Selector(this, tr("Exportar el paquete"), "archivoExportar", true);
   d->setDefaultSuffix(QStringLiteral("tumbla-niveles"));
   d->selectFile(Texto(NombreDeArchivo(propio_.nombre) + kExtensionPaquete));
   connect(d, &QFileDialog::fileSelected, this, &EditorNiveles::Escribir);
@@ -517,22 +524,22 @@ void EditorNiveles::Escribir(const QString& ruta) {
   }
   const std::string texto = EscribirPaquete(p);
   if (!CambiarArchivo(Utf8(ruta), [&](const std::string&) { return &texto; })) {
-    return Avisar(QStringLiteral("No se ha podido escribir ") + ruta);
+    return Avisar(tr("No se ha podido escribir ") + ruta);
   }
-  QString aviso = QStringLiteral("Exportado%1 %2 a %3.")
-                      .arg(p.niveles.size() == 1 ? QString() : QStringLiteral("s"), Niveles(p.niveles.size()), ruta);
-  if (!fuera.isEmpty()) aviso += QStringLiteral("\nSin prueba, se quedan fuera: ") + fuera.join(QStringLiteral(", "));
+  QString aviso = (p.niveles.size() == 1 ? tr("Exportado %1 a %2.") : tr("Exportados %1 a %2."))
+                      .arg(Niveles(p.niveles.size()), ruta);
+  if (!fuera.isEmpty()) aviso += tr("\nSin prueba, se quedan fuera: ") + fuera.join(QStringLiteral(", "));
   Avisar(aviso);
 }
 
 void EditorNiveles::Importar() {
   if (importacion_.valid()) return;
-  QFileDialog* d = Selector(this, QStringLiteral("Importar un paquete"), "archivoImportar", false);
+  QFileDialog* d = Selector(this, tr("Importar un paquete"), "archivoImportar", false);
   connect(d, &QFileDialog::fileSelected, this, [this](const QString& ruta) {
     // Each proof is played again: in the background, the window answers.
     importacion_ = std::async(std::launch::async,
                               [this, ruta = Utf8(ruta)] { return ImportarArchivo(ruta, &cancelarImportacion_); });
-    estado_->setText(QStringLiteral("Importando: se juega otra vez la prueba de cada nivel..."));
+    estado_->setText(tr("Importando: se juega otra vez la prueba de cada nivel..."));
     sondeo_.start();
   });
   d->open();
@@ -543,31 +550,31 @@ void EditorNiveles::SeguirImportacion() {
   const LecturaPaquete l = importacion_.get();
   if (!comprobacion_) sondeo_.stop();
   Actualizar();
-  if (!l.error.empty()) return Avisar(QStringLiteral("No se ha importado: ") + Texto(l.error) + QLatin1Char('.'));
+  if (!l.error.empty()) return Avisar(tr("No se ha importado: ") + Texto(l.error) + QLatin1Char('.'));
   QString aviso;
   std::string ruta, error;
   if (l.paquete.niveles.empty()) {
-    aviso = QStringLiteral("No se ha importado ningún nivel.");
+    aviso = tr("No se ha importado ningún nivel.");
   } else if (!carpeta_.GuardarImportado(l.paquete, ruta, error)) {
-    aviso = QStringLiteral("No se ha guardado el paquete: ") + Texto(error);
+    aviso = tr("No se ha guardado el paquete: ") + Texto(error);
   } else {
-    aviso = QStringLiteral("Importado «%1»: %2.").arg(Texto(l.paquete.nombre), Niveles(l.paquete.niveles.size()));
+    aviso = tr("Importado «%1»: %2.").arg(Texto(l.paquete.nombre), Niveles(l.paquete.niveles.size()));
   }
-  for (const std::string& r : l.rechazos) aviso += QStringLiteral("\nRechazado: ") + Texto(r);
+  for (const std::string& r : l.rechazos) aviso += tr("\nRechazado: ") + Texto(r);
   Avisar(aviso);
 }
 
 void EditorNiveles::CopiarCodigo() {
   std::string error;
   const std::string codigo = CodigoDeNivel({nivel_, prueba_}, error);
-  if (codigo.empty()) return Avisar(QStringLiteral("No hay código: ") + Texto(error) + QLatin1Char('.'));
+  if (codigo.empty()) return Avisar(tr("No hay código: ") + Texto(error) + QLatin1Char('.'));
   codigo_->setText(Texto(codigo));
   QApplication::clipboard()->setText(codigo_->text());
 }
 
 void EditorNiveles::AbrirCodigo() {
   const LecturaCodigo l = LeerCodigo(Utf8(codigo_->text()));
-  if (!l.error.empty()) return Avisar(QStringLiteral("No se ha abierto el código: ") + Texto(l.error) + QLatin1Char('.'));
+  if (!l.error.empty()) return Avisar(tr("No se ha abierto el código: ") + Texto(l.error) + QLatin1Char('.'));
   const QString codigo = codigo_->text();
   Cargar(l.nivel, -1);
   codigo_->setText(codigo);
@@ -578,7 +585,7 @@ void EditorNiveles::Avisar(const QString& texto) {
   caja->setObjectName(QStringLiteral("aviso"));
   caja->setTextFormat(Qt::PlainText);
   caja->setAttribute(Qt::WA_DeleteOnClose);
-  caja->button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+  caja->button(QMessageBox::Ok)->setText(tr("Aceptar"));
   caja->open();
 }
 

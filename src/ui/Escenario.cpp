@@ -14,6 +14,7 @@
 
 #include "motor/Ayuda.h"
 #include "ui/Dibujos.h"
+#include "ui/Idiomas.h"
 
 namespace tumbla::ui {
 
@@ -346,8 +347,8 @@ void Escenario::PintarPanel(QPainter& p) {
     p.drawText(escena::Pausa(), Qt::AlignCenter, Texto(s.lblPausa.texto));
   }
 
-  PintarMarcador(p, escena::Puntos(), QStringLiteral("Puntos"), s.lblPuntos);
-  PintarMarcador(p, escena::Record(), QStringLiteral("Récord"), s.lblRecord);
+  PintarMarcador(p, escena::Puntos(), tr("Puntos"), s.lblPuntos);
+  PintarMarcador(p, escena::Record(), tr("Récord"), s.lblRecord);
   if (s.lblDemo.visible) {
     p.setPen(kPausa);
     // "DEMO" large; a longer word as large as the panel takes.
@@ -369,7 +370,7 @@ void Escenario::PintarPanel(QPainter& p) {
 void Escenario::PintarSiguiente(QPainter& p) {
   p.setPen(QColor(paleta().textoClaro));
   p.setFont(Letra(font(), 11, true));
-  p.drawText(escena::TituloSiguiente(), Qt::AlignCenter, QStringLiteral("Siguiente"));
+  p.drawText(escena::TituloSiguiente(), Qt::AlignCenter, tr("Siguiente"));
   p.setPen(QPen(QColor(paleta().bordeSiguiente), 1));
   p.setBrush(QColor(paleta().fondoJuego));
   p.drawRect(escena::MarcoSiguiente().adjusted(0.5, 0.5, -0.5, -0.5));
@@ -438,13 +439,15 @@ QString Escenario::AyudaEn(const QPointF& punto) const {
   const Pantalla& s = *pantalla_;
   for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
     const int imagen = s.imgObstaculo[static_cast<size_t>(k)];
-    if (imagen != kSinImagen && AWidget(escena::Obstaculo(k)).contains(punto)) return Texto(AyudaObstaculo(imagen));
+    if (imagen != kSinImagen && AWidget(escena::Obstaculo(k)).contains(punto)) {
+      return Texto(AyudaObstaculo(imagen, TraductorQt()));
+    }
   }
   // The objective: its pictures and the count beside them.
   const int primera = s.imgObjetivo[0];
   if (primera == kSinImagen) return {};
   const QRectF objetivo(escena::Objetivo(0).topLeft(), QPointF(escena::Panel().right(), escena::Objetivo(0).bottom()));
-  if (AWidget(objetivo).contains(punto)) return Texto(AyudaObjetivo(primera, s.imgObjetivo[1]));
+  if (AWidget(objetivo).contains(punto)) return Texto(AyudaObjetivo(primera, s.imgObjetivo[1], TraductorQt()));
   return {};
 }
 

@@ -28,13 +28,13 @@ PaginaPaquetes::PaginaPaquetes(const QString& carpetaDatos, const Progreso& prog
   arbol_->setObjectName(QStringLiteral("arbolPaquetes"));
   arbol_->setColumnCount(2);
   setFocusProxy(arbol_);
-  arbol_->setHeaderLabels({QStringLiteral("Paquete y nivel"), QStringLiteral("Récord")});
+  arbol_->setHeaderLabels({tr("Paquete y nivel"), tr("Récord")});
   arbol_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   arbol_->header()->setStretchLastSection(false);
-  jugar_ = new QPushButton(QStringLiteral("Jugar"), this);
+  jugar_ = new QPushButton(tr("Jugar"), this);
   jugar_->setObjectName(QStringLiteral("jugarPaquete"));
   jugar_->setAutoDefault(false);
-  auto* volver = new QPushButton(QStringLiteral("Niveles del juego"), this);
+  auto* volver = new QPushButton(tr("Niveles del juego"), this);
   volver->setObjectName(QStringLiteral("volverNiveles"));
   volver->setAutoDefault(false);
   auto* botones = new QHBoxLayout;
@@ -76,15 +76,15 @@ void PaginaPaquetes::Llenar(const Progreso& progreso) {
       item->setDisabled(numero > superados);
       ++numero;
     }
-    raiz->setText(0, QStringLiteral("%1 — %2 (%3 de %4)")
-                         .arg(Texto(paquete.nombre), paquete.autor.empty() ? QStringLiteral("sin autor") : Texto(paquete.autor))
+    raiz->setText(0, tr("%1 — %2 (%3 de %4)")
+                         .arg(Texto(paquete.nombre), paquete.autor.empty() ? tr("sin autor") : Texto(paquete.autor))
                          .arg(std::min(superados, numero))
                          .arg(numero));
     raiz->setExpanded(true);
   }
   if (paquetes_.empty()) {
     auto* vacio = new QTreeWidgetItem(arbol_);
-    vacio->setText(0, QStringLiteral("No hay paquetes: haz niveles en el editor o importa un paquete."));
+    vacio->setText(0, tr("No hay paquetes: haz niveles en el editor o importa un paquete."));
     vacio->setDisabled(true);
   }
   jugar_->setEnabled(false);

@@ -27,6 +27,7 @@
 #include "ui/DialogoRepeticiones.h"
 #include "ui/PaginaPaquetes.h"
 #include "ui/DialogoTeclas.h"
+#include "ui/Idiomas.h"
 #include "ui/Sonidos.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaCreditos.h"
@@ -299,9 +300,9 @@ QMessageBox* PlataformaQt::Caja(Icono icono, const std::string& titulo, const st
   auto* caja = new QMessageBox(IconoCaja(icono), Texto(titulo), Texto(texto), QMessageBox::NoButton, ventana_);
   caja->setObjectName(QStringLiteral("caja"));
   caja->setTextFormat(Qt::PlainText);
-  QAbstractButton* aceptar = caja->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+  QAbstractButton* aceptar = caja->addButton(tr("Aceptar"), QMessageBox::AcceptRole);
   if (conCancelar) {
-    QPushButton* cancelar = caja->addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton* cancelar = caja->addButton(tr("Cancelar"), QMessageBox::RejectRole);
     caja->setDefaultButton(cancelar);
     caja->setEscapeButton(cancelar);
   } else {
@@ -361,8 +362,8 @@ void PlataformaQt::MostrarDocumento(const QString& ruta) {
   if (!ayuda_) ayuda_ = new VentanaAyuda(ventana_);
   if (!ayuda_->Cargar(ruta)) {
     // The window's own box, not the game's: the game has long gone on.
-    QMessageBox* caja =
-        Caja(Icono::Exclamacion, kTituloVentana, "No se ha podido abrir la ayuda: " + ruta.toStdString(), false);
+    QMessageBox* caja = Caja(Icono::Exclamacion, kTituloVentana,
+                             Formato(traducir("Juego", kNoSeAbreLaAyuda), {ruta.toStdString()}), false);
     connect(caja, &QDialog::finished, caja, &QObject::deleteLater);
     caja->open();
     return;

@@ -1,7 +1,7 @@
 // The game's host services on Qt: three timers, sound effects, the desktop,
-// the clock, the date and random numbers, and what the game waits for: boxes
-// with Spanish buttons, the level window, the credits, the keys, the replays
-// and the shutter's steps. Each shows without blocking anything (no window
+// the clock, the date and random numbers, and what the game waits for: boxes,
+// the level window, the credits, the keys, the replays and the shutter's
+// steps; and the game's texts in the player's language (PlataformaTraducida). Each shows without blocking anything (no window
 // here runs a loop of its own) and is answered through the game's entry
 // points when the player is done with it.
 //
@@ -25,6 +25,7 @@
 
 #include "grabacion/Agenda.h"
 #include "motor/Plataforma.h"
+#include "ui/Idiomas.h"
 
 class QMessageBox;
 class QWidget;
@@ -42,7 +43,7 @@ class ReproductorSonidos;
 class Visor;
 class VentanaAyuda;
 
-class PlataformaQt : public QObject, public Plataforma {
+class PlataformaQt : public QObject, public PlataformaTraducida {
   Q_OBJECT
  public:
   // Boxes and windows open over `ventana`.
@@ -120,7 +121,7 @@ class PlataformaQt : public QObject, public Plataforma {
   void ContestarSelector(int numero, const Eleccion& eleccion);
   // Whatever shows for the game goes, unanswered.
   void Cerrar();
-  // A box with Spanish buttons, deleted once closed.
+  // A box with the buttons "Aceptar" (and "Cancelar"), deleted once closed.
   QMessageBox* Caja(Icono icono, const std::string& titulo, const std::string& texto, bool conCancelar);
   // Hands a local file to the desktop; when that fails, shows it ourselves.
   void AbrirArchivo(const QString& ruta);

@@ -27,7 +27,7 @@ TableroEditor::TableroEditor(NivelPropio& nivel, const Paleta& paleta, QWidget* 
   setObjectName(QStringLiteral("tablero"));
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(kColumnas * 12, kFilas * 12);
-  setAccessibleName(QStringLiteral("Tablero inicial"));
+  setAccessibleName(tr("Tablero inicial"));
 }
 
 QSize TableroEditor::sizeHint() const { return {kColumnas * kLadoNatural, kFilas * kLadoNatural}; }

@@ -40,6 +40,7 @@
 #include "ui/DialogoRepeticiones.h"
 #include "ui/Visor.h"
 #include "ui/Escenario.h"
+#include "ui/Idiomas.h"
 #include "ui/Mando.h"
 #include "ui/PlataformaQt.h"
 #include "ui/Sonidos.h"
@@ -52,13 +53,22 @@ namespace {
 QString Texto(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 constexpr const char* kLogo = ":/pictures/tumbla.svg";
 
-// "Opciones" > "Colores": its caption, and its items' commands and object names.
-constexpr const char* kMenuColores = "Co&lores";
+// "Opciones" > "Colores" and "Idioma": their items' commands and object names.
 constexpr std::array<std::pair<Comando, const char*>, 3> kColores{{
     {Comando::ColoresPropios, "mnuColoresPropios"},
     {Comando::ColoresDaltonismo, "mnuColoresDaltonismo"},
     {Comando::ColoresContraste, "mnuColoresContraste"},
 }};
+constexpr std::array<std::pair<Comando, const char*>, 2> kIdiomas{{
+    {Comando::IdiomaEspanol, "mnuEspanol"},
+    {Comando::IdiomaIngles, "mnuIngles"},
+}};
+
+// A menu item's caption, as the input table gives it, in the language in force.
+QString Rotulo(Comando c) {
+  const Entrada* e = EntradaDe(c);
+  return e != nullptr && e->menu != nullptr ? Traducido("Entradas", e->menu) : QString();
+}
 
 // A command's shortcut in the main window, as the input table gives it.
 QKeySequence Atajo(Comando c) {
@@ -281,6 +291,12 @@ void VentanaPrincipal::changeEvent(QEvent* evento) {
   }
   if (evento->type() == QEvent::ActivationChange && !isActiveWindow()) sostenidas_->Soltar();
   if (evento->type() == QEvent::WindowStateChange) AnotarSitio();
+  // The player chose another language: the menus speak it at once (the
+  // game's own texts follow as it presents them again).
+  if (evento->type() == QEvent::LanguageChange && !menus_.isEmpty()) {
+    Rotular();
+    ActualizarMenus(juego_->pantalla());
+  }
 }
 
 void VentanaPrincipal::MirarFoco() {
@@ -377,8 +393,8 @@ void VentanaPrincipal::PasoDemostracion() {
 
 QAction* VentanaPrincipal::Accion(QMenu* menu, Comando c, const char* nombre, bool marcable) {
   // Its caption and shortcut are the input table's.
-  const Entrada* e = EntradaDe(c);
-  QAction* a = menu->addAction(QString::fromUtf8(e != nullptr && e->menu != nullptr ? e->menu : ""));
+  QAction* a = menu->addAction(Rotulo(c));
+  a->setData(static_cast<int>(c));
   a->setObjectName(QString::fromLatin1(nombre));
   a->setShortcut(Atajo(c));
   a->setCheckable(marcable);
@@ -388,13 +404,13 @@ QAction* VentanaPrincipal::Accion(QMenu* menu, Comando c, const char* nombre, bo
 
 void VentanaPrincipal::CrearMenus() {
   // Alt and the underlined letter open a menu, as F10 opens the first.
-  QMenu* juego = menuBar()->addMenu(QStringLiteral("&Juego"));
+  QMenu* juego = menuBar()->addMenu(QString());
   juego->setObjectName(QStringLiteral("menuJuego"));
   Accion(juego, Comando::Nuevo, "MnuNew");
   Accion(juego, Comando::Ayuda, "MnuComo");
   Accion(juego, Comando::AcercaDe, "MnuAbout");
   Accion(juego, Comando::Demostracion, "MnuDemo");
-  QAction* editor = juego->addAction(QStringLiteral("&Editor de niveles..."));
+  QAction* editor = juego->addAction(QString());
   editor->setObjectName(QStringLiteral("mnuEditor"));
   connect(editor, &QAction::triggered, this, &VentanaPrincipal::AbrirEditor);
   Accion(juego, Comando::Repeticiones, "mnuRepeticiones");
@@ -404,14 +420,15 @@ void VentanaPrincipal::CrearMenus() {
   juego->addSeparator();
   // Ctrl+Q ends the game from any window of the game's, whatever shows: the
   // window closes, and its closing stops the game (Terminar).
-  QAction* salir = juego->addAction(QString::fromUtf8(EntradaDe(Comando::Salir)->menu));
+  QAction* salir = juego->addAction(Rotulo(Comando::Salir));
+  salir->setData(static_cast<int>(Comando::Salir));
   salir->setObjectName(QStringLiteral("mnuSalir"));
   salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   salir->setShortcutContext(Qt::ApplicationShortcut);
   addAction(salir);
   connect(salir, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
+  QMenu* opciones = menuBar()->addMenu(QString());
   opciones->setObjectName(QStringLiteral("menuOpciones"));
   mnu_.normal = Accion(opciones, Comando::Normal, "MnuBloq0", true);
   mnu_.dificil = Accion(opciones, Comando::Dificil, "MnuBloq1", true);
@@ -429,7 +446,7 @@ void VentanaPrincipal::CrearMenus() {
   opciones->addSeparator();
   mnu_.sombra = Accion(opciones, Comando::Sombra, "mnuSombra", true);
   mnu_.pista = Accion(opciones, Comando::Pista, "mnuPista", true);
-  QMenu* colores = opciones->addMenu(QString::fromUtf8(kMenuColores));
+  QMenu* colores = opciones->addMenu(QString());
   colores->setObjectName(QStringLiteral("mnuColores"));
   auto* paletas = new QActionGroup(this);
   for (size_t k = 0; k < kColores.size(); ++k) {
@@ -440,7 +457,16 @@ void VentanaPrincipal::CrearMenus() {
   opciones->addSeparator();
   Accion(opciones, Comando::Teclas, "mnuTeclas");
   mnu_.completa = Accion(opciones, Comando::PantallaCompleta, "mnuPantallaCompleta", true);
+  opciones->addSeparator();
+  QMenu* idiomas = opciones->addMenu(QString());
+  idiomas->setObjectName(QStringLiteral("mnuIdioma"));
+  auto* lenguas = new QActionGroup(this);
+  for (size_t k = 0; k < kIdiomas.size(); ++k) {
+    mnu_.idiomas[k] = Accion(idiomas, kIdiomas[k].first, kIdiomas[k].second, true);
+    lenguas->addAction(mnu_.idiomas[k]);
+  }
   menus_ = {juego, opciones};
+  Rotular();
   for (QMenu* menu : menus_) {
     // A menu over the board holds play (and the pads) until it closes; then
     // the arrows move the piece again.
@@ -475,6 +501,17 @@ void VentanaPrincipal::CrearMenus() {
   ActualizarMenus(juego_->pantalla());
 }
 
+void VentanaPrincipal::Rotular() {
+  menus_[0]->setTitle(tr("&Juego"));
+  menus_[1]->setTitle(tr("&Opciones"));
+  findChild<QMenu*>(QStringLiteral("mnuColores"))->setTitle(tr("Co&lores"));
+  findChild<QMenu*>(QStringLiteral("mnuIdioma"))->setTitle(tr("Idio&ma"));
+  findChild<QAction*>(QStringLiteral("mnuEditor"))->setText(tr("&Editor de niveles..."));
+  for (QAction* a : findChildren<QAction*>()) {
+    if (a->data().isValid()) a->setText(Rotulo(static_cast<Comando>(a->data().toInt())));
+  }
+}
+
 void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
   mnu_.normal->setChecked(p.menuNormal);
   mnu_.dificil->setChecked(p.menuDificil);
@@ -487,13 +524,16 @@ void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
     mnu_.colores[k]->setChecked(static_cast<size_t>(p.aspecto.colores) == k);
   }
   mnu_.destellos->setChecked(p.aspecto.menosDestellos);
+  const bool ingles = IdiomaEfectivo(p.aspecto.idioma) == Idioma::Ingles;
+  mnu_.idiomas[0]->setChecked(!ingles);
+  mnu_.idiomas[1]->setChecked(ingles);
   const QKeySequence sonido(TeclaQt(juego_->teclado().TeclaDe(Comando::Sonido)));
   if (teclaSonido_->shortcut() != sonido) teclaSonido_->setShortcut(sonido);
   // "Pausa" is checked while paused (not merely held by the open menu), and
   // shows the player's pause key; it and "Abandonar el nivel" act on a
   // level in play.
   const Vista& v = juego_->vista();
-  const QString pausa = QString::fromUtf8(EntradaDe(Comando::Pausa)->menu) + QLatin1Char('\t') +
+  const QString pausa = Rotulo(Comando::Pausa) + QLatin1Char('\t') +
                         QKeySequence(TeclaQt(juego_->teclado().TeclaDe(Comando::Pausa))).toString(QKeySequence::NativeText);
   if (mnu_.pausa->text() != pausa) mnu_.pausa->setText(pausa);
   mnu_.pausa->setChecked(v.pausa() == flujo::Pausa::Pausado);

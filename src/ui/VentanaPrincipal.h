@@ -94,6 +94,8 @@ class VentanaPrincipal : public QMainWindow {
 
  private:
   void CrearMenus();
+  // Every caption in the language in force.
+  void Rotular();
   QAction* Accion(QMenu* menu, Comando c, const char* nombre, bool marcable = false);
   void ActualizarMenus(const Pantalla& p);
   // Once no menu is open, the keys go back to the board.
@@ -141,6 +143,7 @@ class VentanaPrincipal : public QMainWindow {
     QAction* pista = nullptr;
     QAction* completa = nullptr;
     std::array<QAction*, 3> colores{};  // the game's own, colour-blind, high contrast
+    std::array<QAction*, 2> idiomas{};  // Spanish, English
     QAction* destellos = nullptr;
     QAction* pausa = nullptr;
     QAction* abandonar = nullptr;

@@ -73,8 +73,8 @@ void Visor::GuardarPendientes(bool avisar) {
     if (!avisar) continue;
     // The window's own box: the game has long gone on.
     auto* caja = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kTituloVentana),
-                                 QStringLiteral("No se puede guardar la repetición en la carpeta:\n\n%1\n\nEl juego sigue, "
-                                                "pero sus partidas no se guardarán para verlas después.")
+                                 tr("No se puede guardar la repetición en la carpeta:\n\n%1\n\nEl juego sigue, "
+                                    "pero sus partidas no se guardarán para verlas después.")
                                      .arg(Texto(almacen_->carpeta())),
                                  QMessageBox::Ok, ventana_);
     caja->setAttribute(Qt::WA_DeleteOnClose);
@@ -145,7 +145,7 @@ double Visor::Velocidad() const { return kVelocidades[static_cast<size_t>(veloci
 
 void Visor::Avisar(const QString& texto) {
   auto* caja = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kTituloVentana),
-                               QStringLiteral("No se puede ver esta repetición: %1").arg(texto), QMessageBox::Ok,
+                               tr("No se puede ver esta repetición: %1").arg(texto), QMessageBox::Ok,
                                ventana_);
   caja->setAttribute(Qt::WA_DeleteOnClose);
   caja->open();
@@ -251,11 +251,11 @@ void Visor::Refrescar() {
     deslizador_->setValue(static_cast<int>(std::min<int64_t>(r.Ahora(), INT_MAX)));
     deslizador_->setEnabled(!r.Practicando());
   }
-  rotulo_->setText(r.Practicando() ? QStringLiteral("Práctica: no se guarda nada")
+  rotulo_->setText(r.Practicando() ? tr("Práctica: no se guarda nada")
                                    : QStringLiteral("%1 / %2  %3%4")
                                          .arg(Reloj(r.Ahora()), Reloj(r.Duracion()),
                                               QString::fromUtf8(kNombresVelocidad[velocidad_]),
-                                              pausa_ ? QStringLiteral("  PAUSA") : QString()));
+                                              pausa_ ? QStringLiteral("  ") + tr("PAUSA") : QString()));
 }
 
 }  // namespace tumbla::ui

@@ -67,7 +67,8 @@ fi
 mkdir -p "$T/bin"
 printf '#!/bin/sh\necho "$@" >>"%s/abiertos"\n' "$T" >"$T/bin/xdg-open"
 chmod +x "$T/bin/xdg-open"
-export PATH="$T/bin:$PATH" BROWSER="$T/bin/xdg-open" QT_QPA_PLATFORM=xcb
+# The desktop in Spanish, whatever the machine's: the windows are found by their Spanish titles.
+export PATH="$T/bin:$PATH" BROWSER="$T/bin/xdg-open" QT_QPA_PLATFORM=xcb LANGUAGE=es_ES
 
 # Waits until the program shows a window titled like $1 (other than $4) whose
 # height is $2..$3, and prints it.

@@ -70,7 +70,7 @@ TEST(Teclas, unValorQueNoEsTeclaOSeRepiteSeIgnora) {
 }
 
 TEST(Entradas, cadaElementoDeLosMenusSeLlamaEnUnGuionPorLaPrimeraPalabraDeSuTitulo) {
-  // In lower case, without accents, '&' or what follows the word; no two
+  // In lower case, without accents (ñ as n), '&' or what follows the word; no two
   // items share a name, and each is found by it.
   std::set<std::string> nombres;
   for (const Entrada& e : Entradas()) {
@@ -79,7 +79,7 @@ TEST(Entradas, cadaElementoDeLosMenusSeLlamaEnUnGuionPorLaPrimeraPalabraDeSuTitu
     for (std::string_view t = e.menu; !t.empty() && t[0] != ' ' && t[0] != '.'; t.remove_prefix(1)) {
       if (t.starts_with("\xC3")) {
         t.remove_prefix(1);
-        palabra += std::string_view("aeiou").at(std::string_view("\xA1\xA9\xAD\xB3\xBA").find(t[0]));
+        palabra += std::string_view("aeioun").at(std::string_view("\xA1\xA9\xAD\xB3\xBA\xB1").find(t[0]));
       } else if (t[0] != '&') {
         palabra += static_cast<char>(std::tolower(static_cast<unsigned char>(t[0])));
       }

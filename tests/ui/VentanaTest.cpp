@@ -11,6 +11,7 @@
 #include "ui/DialogoNiveles.h"
 #include "ui/Mando.h"
 #include "ui/Escenario.h"
+#include "ui/Idiomas.h"
 #include "ui/Paleta.h"
 #include "ui/PlataformaQt.h"
 #include "ui/Teclas.h"
@@ -56,6 +57,40 @@ QString Mirar() {
     botones << (b == caja->defaultButton() ? "*" : "") + b->text();
   return QString(w->metaObject()->className()).section("::", -1) + ": " + w->windowTitle() +
          (caja ? ": " + caja->text() + " [" + botones.join(' ') + "]" : QString()) + (mal ? " (MAL)" : "");
+}
+
+// The pieces of every Spanish text that English changes, as the translation file has them: cut at numbers (%1),
+// paragraphs and line breaks, without the menus' '&', long enough to mean something.
+QStringList PiezasEspanolas() {
+  QFile ts(QStringLiteral(TUMBLA_SOURCE_DIR "/traducciones/tumbla_en.ts"));
+  QStringList piezas;
+  if (!ts.open(QIODevice::ReadOnly)) return piezas;
+  static const QRegularExpression mensaje(u"<source>([^<]*)</source>\\s*<translation>([^<]*)</translation>"_qs),
+      corte(u"%\\d|&lt;&gt;|\n|&amp;"_qs);
+  const QString texto = QString::fromUtf8(ts.readAll()).replace(u"<byte value=\"xd\"/>"_qs, u"\n"_qs);
+  for (const QRegularExpressionMatch& m : mensaje.globalMatch(texto)) {
+    if (m.captured(1) == m.captured(2)) continue;
+    for (QString p : m.captured(1).split(corte))
+      if (p.trimmed().size() >= 5) piezas << p.replace(u"&lt;"_qs, u"<"_qs).replace(u"&apos;"_qs, u"'"_qs).trimmed();
+  }
+  return piezas;
+}
+
+// Every text the windows on screen show: titles, labels, buttons, boxes, the help's page and the menus' items.
+QString Visto() {
+  QStringList textos;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible()) continue;
+    textos << w->windowTitle();
+    for (QLabel* l : w->findChildren<QLabel*>()) textos << l->text();
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) textos << b->text();
+    for (QTextBrowser* t : w->findChildren<QTextBrowser*>()) textos << t->toPlainText();
+    for (QMenu* m : w->findChildren<QMenu*>()) {
+      textos << m->title();
+      for (QAction* a : m->actions()) textos << a->text();
+    }
+  }
+  return textos.join(u'\n');
 }
 
 // Clicks the button of that caption in a box, by default the open one.
@@ -124,7 +159,7 @@ class VentanaTest : public QObject {
 
  private slots:
   void init() { carpeta_ = std::make_unique<QTemporaryDir>(); }
-  void cleanup() { v_.reset(), carpeta_.reset(); }
+  void cleanup() { v_.reset(), carpeta_.reset(), PonerIdioma(Idioma::Sistema); }
 
   void teclasLleganAlJuego() {
     // Every key the input table names is a key of Qt's and back; on the board keys move, turn, pause (F3 once a
@@ -559,6 +594,53 @@ class VentanaTest : public QObject {
     QTest::keyClick(Abierta(), Qt::Key_Escape);
     Accion("mnuColoresDaltonismo")->trigger();
     QCOMPARE(marcas(), (QList<bool>{false, true, false, true}));
+  }
+
+  void enInglesNadaSeVeEnEspanolYElIdiomaElegidoSeGuarda() {
+    // The player chose English: nothing shown, from the menus to the boxes of a level's start and end, the level
+    // window, the key dialog, the credits and the help, is a Spanish text of the game's that has an English one.
+    // "Idioma" > "Español" brings the Spanish back at once, stored beside the other keys.
+    const QStringList piezas = PiezasEspanolas();
+    QVERIFY(piezas.size() > 100);
+    Abrir("[OROKORRA]\nLAGUNTZA=3\nHIZKUNTZA=en\nAZKENA=2000/01/01");  // the day's minute in a box
+    QTRY_VERIFY(Abierta());
+    QString visto = Visto();
+    Pulsar("OK");
+    Nivel(1);  // the level window, then the group's introduction
+    visto += Visto();
+    Pulsar("OK");
+    Tecla(Qt::Key_F3);
+    Accion("mnuAbandonar")->trigger();
+    visto += Visto() + QString::fromStdString(P().lblPausa.texto + P().lblInicio.texto + P().lblPista.texto);
+    Pulsar("OK");  // "GAME OVER", then "Try again?"
+    visto += Visto();
+    qobject_cast<DialogoNiveles*>(Abierta())->ElegirPosicion(2);
+    v_->plataforma().Retener(Temporizador::Juego, true);
+    Montaje(&J()).Tablero(23, {"11111.11111"}).Lineas(1).Ficha(63, 22 * kAncho + 6);  // a level won
+    v_->plataforma().Llamar([](Grabadora& g) { g.Disparar(Temporizador::Juego); });
+    QTRY_VERIFY(!P().textoPersiana.empty());
+    visto += QString::fromStdString(P().textoPersiana + P().menuMinutos);
+    Accion("mnuTeclas")->trigger();
+    Abierta()->findChild<QPushButton*>(QStringLiteral("tecla0"))->click();
+    visto += Visto();
+    QTest::keyClick(Abierta(), Qt::Key_F1);  // a key of the game's own
+    visto += Visto();
+    Pulsar("Close");
+    Accion("MnuAbout")->trigger();
+    visto += Visto();
+    Pulsar("Close");
+    v_->plataforma().PonerAbridor(carpeta_->filePath(QStringLiteral("no-hay")));
+    Tecla(Qt::Key_F1);
+    QTRY_VERIFY(v_->plataforma().Ayuda() && v_->plataforma().Ayuda()->isVisible());
+    visto += Visto();
+    QVERIFY(visto.contains("YOUR KEYS") && visto.contains("Left Arrow"));
+    for (const QString& p : piezas) QVERIFY2(!visto.contains(p), qPrintable("in Spanish: " + p));
+
+    Accion("mnuEspanol")->trigger();
+    QTRY_COMPARE(Accion("MnuNew")->text(), QStringLiteral("&Nuevo"));
+    QVERIFY(P().menuMinutos.starts_with("Minutos extra: "));
+    const std::string ini = Contenido(Ini());
+    QVERIFY2(ini.find("HIZKUNTZA=es") != std::string::npos && ini.find("AZKENA=") != std::string::npos, ini.c_str());
   }
 };
 
