@@ -655,6 +655,10 @@ Lost: %1.</translation>
         <source>El nombre del paquete tiene más de %1 caracteres.</source>
         <translation>The pack&apos;s name is longer than %1 characters.</translation>
     </message>
+    <message>
+        <source>Copia de %1</source>
+        <translation>Copy of %1</translation>
+    </message>
 </context>
 <context>
     <name>Niveles</name>
@@ -805,6 +809,10 @@ no record</translation>
     <message>
         <source>hay demasiados paquetes con el nombre &apos;%1&apos;</source>
         <translation>there are too many packs named &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Mis niveles</source>
+        <translation>My levels</translation>
     </message>
 </context>
 <context>

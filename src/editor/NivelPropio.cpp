@@ -95,12 +95,12 @@ NivelPropio NivelDeRegistro(const Grupo& grupo, const CamposRegistro& campos) {
   return n;
 }
 
-NivelPropio CopiaDelNivel(int posicion) {
+NivelPropio CopiaDelNivel(int posicion, const Traductor& t) {
   const CatalogoNiveles& niveles = Propios();
   const std::string& clave = niveles.Clave(posicion);
   const Grupo& grupo = *BuscarGrupo(GrupoDeClave(clave));
   NivelPropio n = NivelDeRegistro(grupo, niveles.Campos(niveles.Buscar(grupo.tipo, NumeroDeClave(clave))));
-  n.nombre = "Copia de " + clave;
+  n.nombre = Formato(t.traducir("NivelPropio", TUMBLA_TEXTO("NivelPropio", "Copia de %1")), {clave});
   return n;
 }
 

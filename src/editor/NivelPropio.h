@@ -47,7 +47,7 @@ bool UsaCampo(const Grupo& grupo, CampoNivel campo);
 // line target) in a place that plays.
 NivelPropio NivelVacio(const Grupo& grupo);
 // A copy of the built-in level at `posicion` (1..296).
-NivelPropio CopiaDelNivel(int posicion);
+NivelPropio CopiaDelNivel(int posicion, const Traductor& t = SinTraducir());
 // The level of a record played as `grupo`; fields the group does not use
 // are left at 0.
 NivelPropio NivelDeRegistro(const Grupo& grupo, const CamposRegistro& campos);

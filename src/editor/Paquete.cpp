@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kCabecera = "tumbla-niveles";
 constexpr const char* kArchivoPropio = "propio";
-constexpr const char* kNombrePropio = "Mis niveles";
 
 std::string Hex(uint64_t v) {
   char t[17];
@@ -303,7 +302,7 @@ Paquete CarpetaPaquetes::Propio() const {
     if (l.error.empty()) return l.paquete;
   }
   Paquete p;
-  p.nombre = kNombrePropio;
+  p.nombre = Texto(*t_, TUMBLA_TEXTO("Paquete", "Mis niveles"));
   return p;
 }
 

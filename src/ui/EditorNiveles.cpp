@@ -393,7 +393,7 @@ void EditorNiveles::CopiarDelNivel() {
   capa->addWidget(copiar);
   const auto elegir = [this, eleccion, lista] {
     if (lista->currentRow() < 0) return;
-    Cargar({CopiaDelNivel(lista->currentRow() + 1), {}}, -1);
+    Cargar({CopiaDelNivel(lista->currentRow() + 1, TraductorQt()), {}}, -1);
     eleccion->close();
   };
   connect(copiar, &QPushButton::clicked, eleccion, elegir);
