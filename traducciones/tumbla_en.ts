@@ -121,6 +121,122 @@
     </message>
 </context>
 <context>
+    <name>CodigoCompartir</name>
+    <message>
+        <source>el nivel no tiene prueba de que se pueda ganar</source>
+        <translation>the level has no proof that it can be won</translation>
+    </message>
+    <message>
+        <source>su prueba no es una partida de teclas de juego</source>
+        <translation>its proof isn&apos;t a game played with the game&apos;s keys</translation>
+    </message>
+    <message>
+        <source>su prueba no se puede volver a jugar con sus teclas</source>
+        <translation>its proof can&apos;t be replayed from its keys</translation>
+    </message>
+    <message>
+        <source>el código es demasiado largo</source>
+        <translation>the code is too long</translation>
+    </message>
+    <message>
+        <source>no es un código de nivel de Tumbla</source>
+        <translation>it isn&apos;t a Tumbla level code</translation>
+    </message>
+    <message>
+        <source>es un código de otra versión del juego (este lee la %1)</source>
+        <translation>it&apos;s a code from another version of the game (this one reads version %1)</translation>
+    </message>
+    <message>
+        <source>el código tiene caracteres que no son suyos</source>
+        <translation>the code has characters that don&apos;t belong in it</translation>
+    </message>
+    <message>
+        <source>el código está incompleto</source>
+        <translation>the code is incomplete</translation>
+    </message>
+    <message>
+        <source>el código está incompleto o mal copiado</source>
+        <translation>the code is incomplete or was copied wrong</translation>
+    </message>
+    <message>
+        <source>el código no describe un nivel</source>
+        <translation>the code doesn&apos;t describe a level</translation>
+    </message>
+    <message>
+        <source>el nivel no vale: %1</source>
+        <translation>the level isn&apos;t valid: %1</translation>
+    </message>
+    <message>
+        <source>su prueba no vale: %1</source>
+        <translation>its proof isn&apos;t valid: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Comprobacion</name>
+    <message>
+        <source>Comprobación cancelada. </source>
+        <translation>Check stopped. </translation>
+    </message>
+    <message>
+        <source>Ganadas %1 de %2 partidas.</source>
+        <translation>Won %1 of %2 games.</translation>
+    </message>
+    <message>
+        <source> Una victoria lleva %1 piezas y %2 segundos (medianas).</source>
+        <translation> A win takes %1 pieces and %2 seconds (medians).</translation>
+    </message>
+    <message>
+        <source>se acabó el tiempo</source>
+        <translation>time ran out</translation>
+    </message>
+    <message>
+        <source>quedaron bloques sobre el tablero cuadrado</source>
+        <translation>blocks were left above the square board</translation>
+    </message>
+    <message>
+        <source>la planta llegó arriba</source>
+        <translation>the plant reached the top</translation>
+    </message>
+    <message>
+        <source>no cabía la pieza siguiente</source>
+        <translation>the next piece didn&apos;t fit</translation>
+    </message>
+    <message>
+        <source>duraba más de %1 minutos</source>
+        <translation>it lasted more than %1 minutes</translation>
+    </message>
+    <message>
+        <source>
+Perdidas: %1.</source>
+        <translation>
+Lost: %1.</translation>
+    </message>
+    <message>
+        <source>No se ha jugado ninguna partida.</source>
+        <translation>No game has been played.</translation>
+    </message>
+    <message>
+        <source>Demasiado difícil: el ordenador lo gana en menos de una partida de cada diez.</source>
+        <translation>Too hard: the computer wins it in fewer than one game in ten.</translation>
+    </message>
+    <message>
+        <source>Cumple la regla de los niveles del juego: se gana al menos una partida de cada diez.</source>
+        <translation>It meets the rule for the game&apos;s levels: at least one game in ten is won.</translation>
+    </message>
+    <message>
+        <source>Aún no se puede decir si se gana una partida de cada diez.</source>
+        <translation>It&apos;s too early to tell whether one game in ten is won.</translation>
+    </message>
+    <message>
+        <source>Es ganable: la partida ganada más corta queda como su prueba.</source>
+        <translation>Winnable: the shortest game won is kept as its proof.</translation>
+    </message>
+    <message>
+        <source>No es ganable: sin una partida ganada no tiene prueba.</source>
+        <translation>Not winnable: with no game won, it has no proof.</translation>
+    </message>
+</context>
+<context>
     <name>Entradas</name>
     <message>
         <source>Mover a la izquierda</source>
@@ -336,6 +452,85 @@
     </message>
 </context>
 <context>
+    <name>FaltasRegistro</name>
+    <message>
+        <source>el registro es de tipo &apos;%1&apos; y el grupo %2 juega registros %3</source>
+        <translation>the record is of type &apos;%1&apos; and group %2 plays %3 records</translation>
+    </message>
+    <message>
+        <source>las celdas &apos;%1&apos; no son números de tres cifras</source>
+        <translation>the cells &apos;%1&apos; aren&apos;t three-digit numbers</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; no es un número</source>
+        <translation>&apos;%1&apos; isn&apos;t a number</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; es demasiado grande</source>
+        <translation>&apos;%1&apos; is too large</translation>
+    </message>
+    <message>
+        <source>la gota &apos;%1&apos; está fuera del tablero</source>
+        <translation>the drop &apos;%1&apos; is off the board</translation>
+    </message>
+    <message>
+        <source>hay que hacer al menos una línea</source>
+        <translation>at least one line must be made</translation>
+    </message>
+    <message>
+        <source>falta la gota</source>
+        <translation>the drop is missing</translation>
+    </message>
+    <message>
+        <source>la gota está fuera del tablero cuadrado</source>
+        <translation>the drop is outside the square board</translation>
+    </message>
+    <message>
+        <source>la gota está dentro del montón</source>
+        <translation>the drop is inside the pile</translation>
+    </message>
+    <message>
+        <source>falta la maceta</source>
+        <translation>the pot is missing</translation>
+    </message>
+    <message>
+        <source>la maceta no está en el suelo</source>
+        <translation>the pot isn&apos;t on the floor</translation>
+    </message>
+    <message>
+        <source>la celda %1 (fila %2) está fuera del tablero</source>
+        <translation>cell %1 (row %2) is off the board</translation>
+    </message>
+    <message>
+        <source>la celda %1 (fila %2) está donde entran las piezas</source>
+        <translation>cell %1 (row %2) is where the pieces come in</translation>
+    </message>
+    <message>
+        <source>la celda %1 (fila %2) está sobre el tablero cuadrado</source>
+        <translation>cell %1 (row %2) is above the square board</translation>
+    </message>
+    <message>
+        <source>la celda %1 (fila %2) está dos veces</source>
+        <translation>cell %1 (row %2) appears twice</translation>
+    </message>
+    <message>
+        <source>la celda %1 (fila %2) tapa la flor de la maceta</source>
+        <translation>cell %1 (row %2) covers the pot&apos;s flower</translation>
+    </message>
+    <message>
+        <source>la gota ya está en el suelo</source>
+        <translation>the drop is already on the floor</translation>
+    </message>
+    <message>
+        <source>no hay bloques que quitar</source>
+        <translation>there are no blocks to clear</translation>
+    </message>
+    <message>
+        <source>la fila %1 está llena desde el principio</source>
+        <translation>row %1 is full from the start</translation>
+    </message>
+</context>
+<context>
     <name>Juego</name>
     <message>
         <source>No se ha podido abrir la ayuda: %1</source>
@@ -392,6 +587,77 @@
     <message>
         <source>Repeticiones</source>
         <translation>Replays</translation>
+    </message>
+</context>
+<context>
+    <name>NivelPropio</name>
+    <message>
+        <source>el grupo &apos;%1&apos; no existe</source>
+        <translation>group &apos;%1&apos; doesn&apos;t exist</translation>
+    </message>
+    <message>
+        <source>solo puede llevar texto de una línea</source>
+        <translation>only one line of text is allowed</translation>
+    </message>
+    <message>
+        <source>no puede quedar vacío</source>
+        <translation>can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>tiene más de %1 caracteres</source>
+        <translation>is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>el nombre solo puede llevar texto de una línea</source>
+        <translation>the name can only be one line of text</translation>
+    </message>
+    <message>
+        <source>el nombre no puede quedar vacío</source>
+        <translation>the name can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>el nombre tiene más de %1 caracteres</source>
+        <translation>the name is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>la descripción solo puede llevar texto de una línea</source>
+        <translation>the description can only be one line of text</translation>
+    </message>
+    <message>
+        <source>la descripción no puede quedar vacía</source>
+        <translation>the description can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>la descripción tiene más de %1 caracteres</source>
+        <translation>the description is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>el autor solo puede llevar texto de una línea</source>
+        <translation>the author can only be one line of text</translation>
+    </message>
+    <message>
+        <source>el autor no puede quedar vacío</source>
+        <translation>the author can&apos;t be empty</translation>
+    </message>
+    <message>
+        <source>el autor tiene más de %1 caracteres</source>
+        <translation>the author is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>El nombre del paquete solo puede llevar texto de una línea.</source>
+        <translation>The pack&apos;s name can only be one line of text.</translation>
+    </message>
+    <message>
+        <source>El nombre del paquete no puede quedar vacío.</source>
+        <translation>The pack&apos;s name can&apos;t be empty.</translation>
+    </message>
+    <message>
+        <source>El nombre del paquete tiene más de %1 caracteres.</source>
+        <translation>The pack&apos;s name is longer than %1 characters.</translation>
+    </message>
+    <message>
+        <source>Copia de %1</source>
+        <translation>Copy of %1</translation>
     </message>
 </context>
 <context>
@@ -455,6 +721,144 @@ no record</translation>
     </message>
 </context>
 <context>
+    <name>Paquete</name>
+    <message>
+        <source>Nivel %1: %2.</source>
+        <translation>Level %1: %2.</translation>
+    </message>
+    <message>
+        <source>Nivel %1, «%2»: %3.</source>
+        <translation>Level %1, “%2”: %3.</translation>
+    </message>
+    <message>
+        <source>el grupo &apos;%1&apos; no existe</source>
+        <translation>group &apos;%1&apos; doesn&apos;t exist</translation>
+    </message>
+    <message>
+        <source>le falta el registro</source>
+        <translation>its record is missing</translation>
+    </message>
+    <message>
+        <source>su registro no vale: %1</source>
+        <translation>its record isn&apos;t valid: %1</translation>
+    </message>
+    <message>
+        <source>línea %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>es demasiado grande para ser un paquete de niveles</source>
+        <translation>it&apos;s too large to be a level pack</translation>
+    </message>
+    <message>
+        <source>no es un paquete de niveles de Tumbla</source>
+        <translation>it isn&apos;t a Tumbla level pack</translation>
+    </message>
+    <message>
+        <source>es un paquete de la versión &apos;%1&apos; del formato, y este juego lee la %2</source>
+        <translation>it&apos;s a pack in version &apos;%1&apos; of the format, and this game reads version %2</translation>
+    </message>
+    <message>
+        <source>es demasiado larga</source>
+        <translation>it&apos;s too long</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; aparece dos veces</source>
+        <translation>&apos;%1&apos; appears twice</translation>
+    </message>
+    <message>
+        <source>el paquete tiene más de %1 niveles</source>
+        <translation>the pack has more than %1 levels</translation>
+    </message>
+    <message>
+        <source>la prueba debe empezar con &apos;prueba HUELLA LINEAS&apos;</source>
+        <translation>the proof must start with &apos;prueba HUELLA LINEAS&apos;</translation>
+    </message>
+    <message>
+        <source>la prueba es demasiado larga</source>
+        <translation>the proof is too long</translation>
+    </message>
+    <message>
+        <source>la prueba acaba antes de sus %1 líneas</source>
+        <translation>the proof ends before its %1 lines</translation>
+    </message>
+    <message>
+        <source>no se entiende &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; isn&apos;t understood</translation>
+    </message>
+    <message>
+        <source>el paquete no tiene nombre</source>
+        <translation>the pack has no name</translation>
+    </message>
+    <message>
+        <source>no tiene prueba de que se pueda ganar</source>
+        <translation>it has no proof that it can be won</translation>
+    </message>
+    <message>
+        <source>el archivo es demasiado grande para ser un paquete de niveles</source>
+        <translation>the file is too large to be a level pack</translation>
+    </message>
+    <message>
+        <source>no se puede leer el archivo</source>
+        <translation>the file can&apos;t be read</translation>
+    </message>
+    <message>
+        <source>no se ha podido escribir %1</source>
+        <translation>%1 couldn&apos;t be written</translation>
+    </message>
+    <message>
+        <source>hay demasiados paquetes con el nombre &apos;%1&apos;</source>
+        <translation>there are too many packs named &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Mis niveles</source>
+        <translation>My levels</translation>
+    </message>
+</context>
+<context>
+    <name>Prueba</name>
+    <message>
+        <source>la prueba cambia la fecha o los ajustes de un jugador nuevo (línea %1)</source>
+        <translation>the proof changes the date or a new player&apos;s settings (line %1)</translation>
+    </message>
+    <message>
+        <source>la prueba usa el menú (línea %1)</source>
+        <translation>the proof uses the menu (line %1)</translation>
+    </message>
+    <message>
+        <source>la prueba gasta minutos extra (línea %1)</source>
+        <translation>the proof spends extra minutes (line %1)</translation>
+    </message>
+    <message>
+        <source>la prueba juega otro nivel (línea %1)</source>
+        <translation>the proof plays another level (line %1)</translation>
+    </message>
+    <message>
+        <source>el nivel tiene faltas</source>
+        <translation>the level has faults</translation>
+    </message>
+    <message>
+        <source>el nivel no es el que ganó su prueba: ha cambiado desde entonces</source>
+        <translation>the level isn&apos;t the one its proof won: it has changed since</translation>
+    </message>
+    <message>
+        <source>la prueba es demasiado larga</source>
+        <translation>the proof is too long</translation>
+    </message>
+    <message>
+        <source>la importación se ha cancelado</source>
+        <translation>the import was cancelled</translation>
+    </message>
+    <message>
+        <source>la prueba no gana el nivel: se detiene en su línea %1 (%2)</source>
+        <translation>the proof doesn&apos;t win the level: it stops at its line %1 (%2)</translation>
+    </message>
+    <message>
+        <source>la prueba no gana el nivel</source>
+        <translation>the proof doesn&apos;t win the level</translation>
+    </message>
+</context>
+<context>
     <name>Repeticiones</name>
     <message>
         <source>Ganado</source>
@@ -483,6 +887,118 @@ no record</translation>
     <message>
         <source>Perdido (sin sitio)</source>
         <translation>Lost (no room)</translation>
+    </message>
+    <message>
+        <source>No se puede leer «%1».</source>
+        <translation>“%1” can&apos;t be read.</translation>
+    </message>
+    <message>
+        <source>falta la línea «%1»</source>
+        <translation>the line “%1” is missing</translation>
+    </message>
+    <message>
+        <source>se esperaba la línea «%1»</source>
+        <translation>the line “%1” was expected</translation>
+    </message>
+    <message>
+        <source>no dice de qué versión es</source>
+        <translation>it doesn&apos;t say which version it is</translation>
+    </message>
+    <message>
+        <source>no dice con qué reglas se jugó</source>
+        <translation>it doesn&apos;t say which rules it was played with</translation>
+    </message>
+    <message>
+        <source>no dice con qué niveles se jugó</source>
+        <translation>it doesn&apos;t say which levels it was played with</translation>
+    </message>
+    <message>
+        <source>el nivel no es ninguno del juego</source>
+        <translation>the level isn&apos;t one of the game&apos;s</translation>
+    </message>
+    <message>
+        <source>la fecha no es AAAA-MM-DD HH:MM:SS</source>
+        <translation>the date isn&apos;t YYYY-MM-DD HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>el resultado no es ninguno del juego</source>
+        <translation>the result isn&apos;t one of the game&apos;s</translation>
+    </message>
+    <message>
+        <source>los puntos no son un número</source>
+        <translation>the points aren&apos;t a number</translation>
+    </message>
+    <message>
+        <source>las piezas no son un número</source>
+        <translation>the pieces aren&apos;t a number</translation>
+    </message>
+    <message>
+        <source>el reloj no es m:ss ni -</source>
+        <translation>the clock is neither m:ss nor -</translation>
+    </message>
+    <message>
+        <source>la duración no son segundos</source>
+        <translation>the duration isn&apos;t in seconds</translation>
+    </message>
+    <message>
+        <source>el tablero no es una huella</source>
+        <translation>the board isn&apos;t a fingerprint</translation>
+    </message>
+    <message>
+        <source>demo no es 0 ni 1</source>
+        <translation>demo is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>pista no es 0 ni 1</source>
+        <translation>pista is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>el guion no dice su largo y su huella</source>
+        <translation>the script doesn&apos;t give its length and fingerprint</translation>
+    </message>
+    <message>
+        <source>el guion está cortado</source>
+        <translation>the script is cut short</translation>
+    </message>
+    <message>
+        <source>hay algo tras el guion</source>
+        <translation>there is something after the script</translation>
+    </message>
+    <message>
+        <source>el guion no es el que se grabó</source>
+        <translation>the script isn&apos;t the one that was recorded</translation>
+    </message>
+    <message>
+        <source>el guion no es texto</source>
+        <translation>the script isn&apos;t text</translation>
+    </message>
+    <message>
+        <source>«%1» es demasiado grande para ser una repetición de Tumbla (más de 1 MB).</source>
+        <translation>“%1” is too large to be a Tumbla replay (over 1 MB).</translation>
+    </message>
+    <message>
+        <source>«%1» no es una repetición de Tumbla.</source>
+        <translation>“%1” isn&apos;t a Tumbla replay.</translation>
+    </message>
+    <message>
+        <source>«%1» es una repetición de otra versión de Tumbla (formato %2), que esta no sabe leer.</source>
+        <translation>“%1” is a replay from another version of Tumbla (format %2), which this one can&apos;t read.</translation>
+    </message>
+    <message>
+        <source>«%1» se grabó con otra versión de las reglas (la %2; esta versión juega con la %3): aquí no se jugaría igual, así que no se reproduce.</source>
+        <translation>“%1” was recorded under another version of the rules (version %2; this version plays version %3): it wouldn&apos;t play the same here, so it isn&apos;t replayed.</translation>
+    </message>
+    <message>
+        <source>«%1» se grabó con otros registros de niveles: con los de este juego no se jugaría igual, así que no se reproduce.</source>
+        <translation>“%1” was recorded with other level records: with this game&apos;s it wouldn&apos;t play the same, so it isn&apos;t replayed.</translation>
+    </message>
+    <message>
+        <source>«%1» está dañada (%2).</source>
+        <translation>“%1” is damaged (%2).</translation>
+    </message>
+    <message>
+        <source>«%1» está dañada (línea %2: %3).</source>
+        <translation>“%1” is damaged (line %2: %3).</translation>
     </message>
 </context>
 <context>
@@ -870,10 +1386,6 @@ no record</translation>
     <message>
         <source>Prueba: nivel perdido (%1).</source>
         <translation>Try: level lost (%1).</translation>
-    </message>
-    <message>
-        <source>El nombre del paquete </source>
-        <translation>The pack&apos;s name </translation>
     </message>
     <message>
         <source>No se ha guardado: </source>

@@ -189,24 +189,28 @@ ResultadoPartida JugarOtraVez(const NivelPropio& nivel, const Jugada& j, bool co
   return r;
 }
 
+std::string Texto(const Traductor& t, const char* plantilla, std::initializer_list<std::string_view> valores = {}) {
+  return Formato(t.traducir("CodigoCompartir", plantilla), valores);
+}
+
 }  // namespace
 
-std::string CodigoDeNivel(const NivelDePaquete& n, std::string& error) {
+std::string CodigoDeNivel(const NivelDePaquete& n, std::string& error, const Traductor& traductor) {
   const Grupo* grupo = GrupoDe(n.nivel);
   Jugada j;
   if (grupo == nullptr || !n.Probado()) {
-    error = "el nivel no tiene prueba de que se pueda ganar";
+    error = Texto(traductor, TUMBLA_TEXTO("CodigoCompartir", "el nivel no tiene prueba de que se pueda ganar"));
     return {};
   }
   // The seed that made the draws when it makes them again, else the draws.
   std::string guion;
   if (!LeerJugada(n.prueba->guion, j)) {
-    error = "su prueba no es una partida de teclas de juego";
+    error = Texto(traductor, TUMBLA_TEXTO("CodigoCompartir", "su prueba no es una partida de teclas de juego"));
     return {};
   }
   const bool conSemilla = j.semilla && JugarOtraVez(n.nivel, j, true, guion).ganada;
   if (!conSemilla && !JugarOtraVez(n.nivel, j, false, guion).ganada) {
-    error = "su prueba no se puede volver a jugar con sus teclas";
+    error = Texto(traductor, TUMBLA_TEXTO("CodigoCompartir", "su prueba no se puede volver a jugar con sus teclas"));
     return {};
   }
   std::string d;
@@ -242,36 +246,41 @@ std::string CodigoDeNivel(const NivelDePaquete& n, std::string& error) {
   return kPrefijoCodigo + Base64(d);
 }
 
-LecturaCodigo LeerCodigo(std::string_view codigo) {
+LecturaCodigo LeerCodigo(std::string_view codigo, const Traductor& t) {
   LecturaCodigo l;
   while (!codigo.empty() && std::isspace(static_cast<unsigned char>(codigo.front()))) codigo.remove_prefix(1);
   while (!codigo.empty() && std::isspace(static_cast<unsigned char>(codigo.back()))) codigo.remove_suffix(1);
   const std::string_view prefijo = kPrefijoCodigo;
-  const auto fallo = [&](const std::string& por) {
+  const auto fallo = [&](const char* plantilla, std::initializer_list<std::string_view> valores = {}) {
     l = {};
-    l.error = por;
+    l.error = Texto(t, plantilla, valores);
     return l;
   };
-  if (codigo.size() > kLargoCodigo) return fallo("el código es demasiado largo");
-  if (codigo.substr(0, 6) != prefijo.substr(0, 6)) return fallo("no es un código de nivel de Tumbla");
+  if (codigo.size() > kLargoCodigo) return fallo(TUMBLA_TEXTO("CodigoCompartir", "el código es demasiado largo"));
+  if (codigo.substr(0, 6) != prefijo.substr(0, 6)) {
+    return fallo(TUMBLA_TEXTO("CodigoCompartir", "no es un código de nivel de Tumbla"));
+  }
   if (codigo.substr(0, prefijo.size()) != prefijo) {
-    return fallo("es un código de otra versión del juego (este lee la " + std::to_string(kVersion) + ")");
+    return fallo(TUMBLA_TEXTO("CodigoCompartir", "es un código de otra versión del juego (este lee la %1)"),
+                 {std::to_string(kVersion)});
   }
   std::string d;
-  if (!DeBase64(codigo.substr(prefijo.size()), d)) return fallo("el código tiene caracteres que no son suyos");
-  if (d.size() < 5) return fallo("el código está incompleto");
+  if (!DeBase64(codigo.substr(prefijo.size()), d)) {
+    return fallo(TUMBLA_TEXTO("CodigoCompartir", "el código tiene caracteres que no son suyos"));
+  }
+  if (d.size() < 5) return fallo(TUMBLA_TEXTO("CodigoCompartir", "el código está incompleto"));
   uint32_t crc = 0;
   for (int k = 0; k < 4; ++k) crc |= static_cast<uint32_t>(static_cast<unsigned char>(d[d.size() - 4 + k])) << (8 * k);
   d.resize(d.size() - 4);
-  if (crc != Crc32(d)) return fallo("el código está incompleto o mal copiado");
-  return LeerBytesCodigo(d);
+  if (crc != Crc32(d)) return fallo(TUMBLA_TEXTO("CodigoCompartir", "el código está incompleto o mal copiado"));
+  return LeerBytesCodigo(d, t);
 }
 
-LecturaCodigo LeerBytesCodigo(std::string_view d) {
+LecturaCodigo LeerBytesCodigo(std::string_view d, const Traductor& traductor) {
   LecturaCodigo l;
-  const auto fallo = [&](const std::string& por) {
+  const auto fallo = [&](const char* plantilla, std::initializer_list<std::string_view> valores = {}) {
     l = {};
-    l.error = por;
+    l.error = Texto(traductor, plantilla, valores);
     return l;
   };
   Lector r(d);
@@ -310,13 +319,18 @@ LecturaCodigo LeerBytesCodigo(std::string_view d) {
     bien = bien && paso >= 0 && t <= kMaxMs;
     j.teclas.push_back({t, static_cast<Comando>((u & 7) + 1)});
   }
-  if (!bien || !r.AlFinal()) return fallo("el código no describe un nivel");
+  if (!bien || !r.AlFinal()) return fallo(TUMBLA_TEXTO("CodigoCompartir", "el código no describe un nivel"));
   v.grupo = Grupos()[static_cast<size_t>(grupo)].codigo;
-  if (std::string f = FaltaEnTexto(v.nombre, kLargoNombre, true); !f.empty()) return fallo("el nombre " + f);
-  if (std::string f = FaltaEnTexto(v.descripcion, kLargoDescripcion, false); !f.empty()) {
-    return fallo("la descripción " + f);
+  if (std::string f = FaltaEnTexto(v.nombre, kLargoNombre, true, TextoDe::Nombre, traductor); !f.empty()) {
+    return fallo("%1", {f});
   }
-  if (const auto faltas = Faltas(v); !faltas.empty()) return fallo("el nivel no vale: " + faltas.front().motivo);
+  if (std::string f = FaltaEnTexto(v.descripcion, kLargoDescripcion, false, TextoDe::Descripcion, traductor);
+      !f.empty()) {
+    return fallo("%1", {f});
+  }
+  if (const auto faltas = Faltas(v, traductor); !faltas.empty()) {
+    return fallo(TUMBLA_TEXTO("CodigoCompartir", "el nivel no vale: %1"), {faltas.front().motivo});
+  }
   // Fields the group does not use are 0, as the level's record has them.
   const std::string nombre = v.nombre, descripcion = v.descripcion;
   v = NivelDeRegistro(*GrupoDe(v), CamposDe(v));
@@ -324,7 +338,9 @@ LecturaCodigo LeerBytesCodigo(std::string_view d) {
   v.descripcion = descripcion;
   Prueba prueba{Huella(v), {}};
   JugarOtraVez(v, j, modo == 0, prueba.guion);
-  if (const std::string f = VerificarPrueba(v, prueba); !f.empty()) return fallo("su prueba no vale: " + f);
+  if (const std::string f = VerificarPrueba(v, prueba, nullptr, traductor); !f.empty()) {
+    return fallo(TUMBLA_TEXTO("CodigoCompartir", "su prueba no vale: %1"), {f});
+  }
   l.nivel.prueba = std::move(prueba);
   return l;
 }

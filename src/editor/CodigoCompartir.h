@@ -24,8 +24,9 @@ constexpr const char* kPrefijoCodigo = "tumbla1.";
 constexpr size_t kLargoCodigo = 200000;  // characters
 
 // The code of a level with a proof of its own; "" and `error` when it has
-// none, or its proof is no game of keys the host can play again.
-std::string CodigoDeNivel(const NivelDePaquete& nivel, std::string& error);
+// none, or its proof is no game of keys the host can play again. Every why
+// here comes in `t`'s language.
+std::string CodigoDeNivel(const NivelDePaquete& nivel, std::string& error, const Traductor& t = SinTraducir());
 
 struct LecturaCodigo {
   NivelDePaquete nivel;  // with its proof played again
@@ -33,8 +34,8 @@ struct LecturaCodigo {
 };
 // Reads a code from anyone: every size is limited, and the level comes with
 // a proof only when the replay runner finds that it wins.
-LecturaCodigo LeerCodigo(std::string_view codigo);
+LecturaCodigo LeerCodigo(std::string_view codigo, const Traductor& t = SinTraducir());
 // The level in a code's bytes, once out of base64url and past their CRC.
-LecturaCodigo LeerBytesCodigo(std::string_view datos);
+LecturaCodigo LeerBytesCodigo(std::string_view datos, const Traductor& t = SinTraducir());
 
 }  // namespace tumbla

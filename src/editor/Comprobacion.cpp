@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 namespace tumbla {
@@ -73,46 +74,53 @@ void Comprobacion::Ronda(int desde, int hasta) {
   for (auto& h : otros) h.join();
 }
 
-std::string DescribirInforme(const InformeComprobacion& i, const OpcionesComprobacion& opciones) {
-  std::ostringstream o;
-  o << (i.cancelada ? "Comprobación cancelada. " : "") << "Ganadas " << i.ganadas << " de " << i.partidas
-    << " partidas.";
+std::string DescribirInforme(const InformeComprobacion& i, const OpcionesComprobacion& opciones, const Traductor& t) {
+  const auto texto = [&t](const char* plantilla, std::initializer_list<std::string_view> valores = {}) {
+    return Formato(t.traducir("Comprobacion", plantilla), valores);
+  };
+  std::string o;
+  if (i.cancelada) o += texto(TUMBLA_TEXTO("Comprobacion", "Comprobación cancelada. "));
+  o += texto(TUMBLA_TEXTO("Comprobacion", "Ganadas %1 de %2 partidas."),
+             {std::to_string(i.ganadas), std::to_string(i.partidas)});
   if (i.ganadas > 0) {
-    char medianas[96];
-    std::snprintf(medianas, sizeof medianas, " Una victoria lleva %.0f piezas y %.1f segundos (medianas).",
-                  i.piezasMediana, i.segundosMediana);
-    o << medianas;
+    char piezas[32];
+    char segundos[32];
+    std::snprintf(piezas, sizeof piezas, "%.0f", i.piezasMediana);
+    std::snprintf(segundos, sizeof segundos, "%.1f", i.segundosMediana);
+    o += texto(TUMBLA_TEXTO("Comprobacion", " Una victoria lleva %1 piezas y %2 segundos (medianas)."),
+               {piezas, segundos});
   }
   if (!i.derrotas.empty()) {
-    o << "\nPerdidas:";
-    const char* separador = " ";
+    std::string lista;
     for (const auto& [motivo, n] : i.derrotas) {
-      const std::string texto = motivo == "tiempo"     ? "se acabó el tiempo"
-                                : motivo == "desborde" ? "quedaron bloques sobre el tablero cuadrado"
-                                : motivo == "planta"   ? "la planta llegó arriba"
-                                : motivo == "entrada"  ? "no cabía la pieza siguiente"
-                                : motivo == "limite"
-                                    ? "duraba más de " + std::to_string(opciones.limiteSegundos / 60) + " minutos"
-                                    : motivo;
-      o << separador << texto << " (" << n << ")";
-      separador = ", ";
+      const std::string porque =
+          motivo == "tiempo"     ? texto(TUMBLA_TEXTO("Comprobacion", "se acabó el tiempo"))
+          : motivo == "desborde" ? texto(TUMBLA_TEXTO("Comprobacion", "quedaron bloques sobre el tablero cuadrado"))
+          : motivo == "planta"   ? texto(TUMBLA_TEXTO("Comprobacion", "la planta llegó arriba"))
+          : motivo == "entrada"  ? texto(TUMBLA_TEXTO("Comprobacion", "no cabía la pieza siguiente"))
+          : motivo == "limite"   ? texto(TUMBLA_TEXTO("Comprobacion", "duraba más de %1 minutos"),
+                                         {std::to_string(opciones.limiteSegundos / 60)})
+                                 : motivo;
+      lista += (lista.empty() ? "" : ", ") + porque + " (" + std::to_string(n) + ")";
     }
-    o << '.';
+    o += texto(TUMBLA_TEXTO("Comprobacion", "\nPerdidas: %1."), {lista});
   }
-  o << '\n';
+  o += '\n';
   if (i.partidas == 0) {
-    o << "No se ha jugado ninguna partida.";
+    o += texto(TUMBLA_TEXTO("Comprobacion", "No se ha jugado ninguna partida."));
   } else if (i.juicio == Juicio::Incumple) {
-    o << "Demasiado difícil: el ordenador lo gana en menos de una partida de cada diez.";
+    o += texto(TUMBLA_TEXTO("Comprobacion",
+                            "Demasiado difícil: el ordenador lo gana en menos de una partida de cada diez."));
   } else if (i.juicio == Juicio::Cumple) {
-    o << "Cumple la regla de los niveles del juego: se gana al menos una partida de cada diez.";
+    o += texto(TUMBLA_TEXTO("Comprobacion",
+                            "Cumple la regla de los niveles del juego: se gana al menos una partida de cada diez."));
   } else {
-    o << "Aún no se puede decir si se gana una partida de cada diez.";
+    o += texto(TUMBLA_TEXTO("Comprobacion", "Aún no se puede decir si se gana una partida de cada diez."));
   }
-  o << '\n'
-    << (i.prueba ? "Es ganable: la partida ganada más corta queda como su prueba."
-                 : "No es ganable: sin una partida ganada no tiene prueba.");
-  return o.str();
+  o += '\n';
+  o += i.prueba ? texto(TUMBLA_TEXTO("Comprobacion", "Es ganable: la partida ganada más corta queda como su prueba."))
+                : texto(TUMBLA_TEXTO("Comprobacion", "No es ganable: sin una partida ganada no tiene prueba."));
+  return o;
 }
 
 }  // namespace tumbla

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "autoplay/Informe.h"
+#include "game/Textos.h"
 #include "editor/Prueba.h"
 
 namespace tumbla {
@@ -76,6 +77,8 @@ class Comprobacion {
 
 // The report in the player's words: games won, the medians of a win, why
 // the others were lost, and the verdict.
-std::string DescribirInforme(const InformeComprobacion& informe, const OpcionesComprobacion& opciones = {});
+// In `t`'s language.
+std::string DescribirInforme(const InformeComprobacion& informe, const OpcionesComprobacion& opciones = {},
+                             const Traductor& t = SinTraducir());
 
 }  // namespace tumbla

@@ -95,12 +95,12 @@ NivelPropio NivelDeRegistro(const Grupo& grupo, const CamposRegistro& campos) {
   return n;
 }
 
-NivelPropio CopiaDelNivel(int posicion) {
+NivelPropio CopiaDelNivel(int posicion, const Traductor& t) {
   const CatalogoNiveles& niveles = Propios();
   const std::string& clave = niveles.Clave(posicion);
   const Grupo& grupo = *BuscarGrupo(GrupoDeClave(clave));
   NivelPropio n = NivelDeRegistro(grupo, niveles.Campos(niveles.Buscar(grupo.tipo, NumeroDeClave(clave))));
-  n.nombre = "Copia de " + clave;
+  n.nombre = Formato(t.traducir("NivelPropio", TUMBLA_TEXTO("NivelPropio", "Copia de %1")), {clave});
   return n;
 }
 
@@ -132,18 +132,37 @@ CamposRegistro CamposDe(const NivelPropio& nivel, int numero) {
 
 std::string RegistroDe(const NivelPropio& nivel, int numero) { return EscribirRegistro(CamposDe(nivel, numero)); }
 
-std::vector<FaltaNivel> Faltas(const NivelPropio& nivel) {
+std::vector<FaltaNivel> Faltas(const NivelPropio& nivel, const Traductor& t) {
   const Grupo* grupo = GrupoDe(nivel);
-  if (grupo == nullptr) return {{CampoNivel::Tipo, "el grupo '" + nivel.grupo + "' no existe"}};
-  return FaltasEnRegistro(CamposDe(nivel), *grupo);
+  if (grupo == nullptr) {
+    const char* plantilla = TUMBLA_TEXTO("NivelPropio", "el grupo '%1' no existe");
+    return {{CampoNivel::Tipo, Formato(t.traducir("NivelPropio", plantilla), {nivel.grupo})}};
+  }
+  return FaltasEnRegistro(CamposDe(nivel), *grupo, t);
 }
 
-std::string FaltaEnTexto(std::string_view texto, size_t largo, bool obligatorio) {
+std::string FaltaEnTexto(std::string_view texto, size_t largo, bool obligatorio, TextoDe de, const Traductor& t) {
+  // Not one line, empty, too long: for each whose text.
+  static constexpr const char* kFaltas[][3] = {
+      {TUMBLA_TEXTO("NivelPropio", "solo puede llevar texto de una línea"),
+       TUMBLA_TEXTO("NivelPropio", "no puede quedar vacío"), TUMBLA_TEXTO("NivelPropio", "tiene más de %1 caracteres")},
+      {TUMBLA_TEXTO("NivelPropio", "el nombre solo puede llevar texto de una línea"),
+       TUMBLA_TEXTO("NivelPropio", "el nombre no puede quedar vacío"),
+       TUMBLA_TEXTO("NivelPropio", "el nombre tiene más de %1 caracteres")},
+      {TUMBLA_TEXTO("NivelPropio", "la descripción solo puede llevar texto de una línea"),
+       TUMBLA_TEXTO("NivelPropio", "la descripción no puede quedar vacía"),
+       TUMBLA_TEXTO("NivelPropio", "la descripción tiene más de %1 caracteres")},
+      {TUMBLA_TEXTO("NivelPropio", "el autor solo puede llevar texto de una línea"),
+       TUMBLA_TEXTO("NivelPropio", "el autor no puede quedar vacío"),
+       TUMBLA_TEXTO("NivelPropio", "el autor tiene más de %1 caracteres")},
+      {TUMBLA_TEXTO("NivelPropio", "El nombre del paquete solo puede llevar texto de una línea."),
+       TUMBLA_TEXTO("NivelPropio", "El nombre del paquete no puede quedar vacío."),
+       TUMBLA_TEXTO("NivelPropio", "El nombre del paquete tiene más de %1 caracteres.")},
+  };
   const long n = Caracteres(texto);
-  if (n < 0) return "solo puede llevar texto de una línea";
-  if (obligatorio && n == 0) return "no puede quedar vacío";
-  if (static_cast<size_t>(n) > largo) return "tiene más de " + std::to_string(largo) + " caracteres";
-  return {};
+  const int falta = n < 0 ? 0 : obligatorio && n == 0 ? 1 : static_cast<size_t>(n) > largo ? 2 : -1;
+  if (falta < 0) return {};
+  return Formato(t.traducir("NivelPropio", kFaltas[static_cast<int>(de)][falta]), {std::to_string(largo)});
 }
 
 uint64_t Huella(const NivelPropio& nivel) {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/Textos.h"
 #include "levels/FaltasRegistro.h"
 #include "levels/Niveles.h"
 
@@ -46,7 +47,7 @@ bool UsaCampo(const Grupo& grupo, CampoNivel campo);
 // line target) in a place that plays.
 NivelPropio NivelVacio(const Grupo& grupo);
 // A copy of the built-in level at `posicion` (1..296).
-NivelPropio CopiaDelNivel(int posicion);
+NivelPropio CopiaDelNivel(int posicion, const Traductor& t = SinTraducir());
 // The level of a record played as `grupo`; fields the group does not use
 // are left at 0.
 NivelPropio NivelDeRegistro(const Grupo& grupo, const CamposRegistro& campos);
@@ -56,10 +57,17 @@ std::string RegistroDe(const NivelPropio& nivel, int numero = 1);
 
 // What is wrong with the level, field by field, by the rules the game
 // applies to its own records (an unknown group is a fault of its type).
-std::vector<FaltaNivel> Faltas(const NivelPropio& nivel);
+// The reasons come in `t`'s language.
+std::vector<FaltaNivel> Faltas(const NivelPropio& nivel, const Traductor& t = SinTraducir());
+
+// Whose text a fault is told of: a field's own (the field is beside it), or
+// a level's name or description, a pack's author or its name.
+enum class TextoDe : uint8_t { Campo, Nombre, Descripcion, Autor, NombrePaquete };
 // What is wrong with a name or a description: "" when nothing. One line of
-// printable text of at most `largo` characters; a name is never empty.
-std::string FaltaEnTexto(std::string_view texto, size_t largo, bool obligatorio);
+// printable text of at most `largo` characters; a name is never empty. The
+// sentence names `de` and comes in `t`'s language.
+std::string FaltaEnTexto(std::string_view texto, size_t largo, bool obligatorio, TextoDe de = TextoDe::Campo,
+                         const Traductor& t = SinTraducir());
 
 // A print of what is played (the group and the record, not the name): a
 // proof made on one level holds for another only when their prints agree.

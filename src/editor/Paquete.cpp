@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kCabecera = "tumbla-niveles";
 constexpr const char* kArchivoPropio = "propio";
-constexpr const char* kNombrePropio = "Mis niveles";
 
 std::string Hex(uint64_t v) {
   char t[17];
@@ -63,20 +62,27 @@ struct Borrador {
   std::optional<Prueba> prueba;
 };
 
-// "Nivel 3, «Torre»": which level of the pack.
-std::string Cual(size_t numero, const std::string& titulo) {
-  return "Nivel " + std::to_string(numero) + (titulo.empty() ? "" : ", «" + titulo + "»");
+std::string Texto(const Traductor& t, const char* plantilla, std::initializer_list<std::string_view> valores = {}) {
+  return Formato(t.traducir("Paquete", plantilla), valores);
+}
+
+// "Nivel 3, «Torre»: why.": which level of the pack is left out, and why.
+std::string Rechazo(const Traductor& t, size_t numero, const std::string& titulo, const std::string& porque) {
+  if (titulo.empty()) return Texto(t, TUMBLA_TEXTO("Paquete", "Nivel %1: %2."), {std::to_string(numero), porque});
+  return Texto(t, TUMBLA_TEXTO("Paquete", "Nivel %1, «%2»: %3."), {std::to_string(numero), titulo, porque});
 }
 
 // The level a draft holds, or why there is none.
-std::string Comprobar(const Borrador& b, NivelDePaquete& n) {
+std::string Comprobar(const Borrador& b, NivelDePaquete& n, const Traductor& t) {
   const Grupo* grupo = BuscarGrupo(b.grupo);
-  if (grupo == nullptr) return "el grupo '" + b.grupo + "' no existe";
-  if (!b.hayRegistro) return "le falta el registro";
-  if (std::string f = FaltaEnTexto(b.titulo, kLargoNombre, true); !f.empty()) return "el nombre " + f;
-  if (std::string f = FaltaEnTexto(b.descripcion, kLargoDescripcion, false); !f.empty()) return "la descripción " + f;
-  const std::vector<FaltaNivel> faltas = FaltasEnRegistro(LeerCampos(b.registro), *grupo);
-  if (!faltas.empty()) return "su registro no vale: " + faltas.front().motivo;
+  if (grupo == nullptr) return Texto(t, TUMBLA_TEXTO("Paquete", "el grupo '%1' no existe"), {b.grupo});
+  if (!b.hayRegistro) return Texto(t, TUMBLA_TEXTO("Paquete", "le falta el registro"));
+  if (std::string f = FaltaEnTexto(b.titulo, kLargoNombre, true, TextoDe::Nombre, t); !f.empty()) return f;
+  if (std::string f = FaltaEnTexto(b.descripcion, kLargoDescripcion, false, TextoDe::Descripcion, t); !f.empty()) {
+    return f;
+  }
+  const std::vector<FaltaNivel> faltas = FaltasEnRegistro(LeerCampos(b.registro), *grupo, t);
+  if (!faltas.empty()) return Texto(t, TUMBLA_TEXTO("Paquete", "su registro no vale: %1"), {faltas.front().motivo});
   n.nivel = NivelDeRegistro(*grupo, LeerCampos(b.registro));
   n.nivel.nombre = b.titulo;
   n.nivel.descripcion = b.descripcion;
@@ -101,48 +107,53 @@ std::string EscribirPaquete(const Paquete& p) {
   return t;
 }
 
-LecturaPaquete LeerPaquete(std::string_view texto) {
+LecturaPaquete LeerPaquete(std::string_view texto, const Traductor& t) {
   LecturaPaquete l;
-  const auto fallo = [&](int linea, const std::string& por) {
+  const auto fallo = [&](int linea, const char* plantilla, std::initializer_list<std::string_view> valores = {}) {
     l = {};
-    l.error = (linea > 0 ? "línea " + std::to_string(linea) + ": " : "") + por;
+    l.error = Texto(t, plantilla, valores);
+    if (linea > 0) l.error = Texto(t, TUMBLA_TEXTO("Paquete", "línea %1: %2"), {std::to_string(linea), l.error});
     return l;
   };
-  if (texto.size() > kLargoPaquete) return fallo(0, "es demasiado grande para ser un paquete de niveles");
+  if (texto.size() > kLargoPaquete) {
+    return fallo(0, TUMBLA_TEXTO("Paquete", "es demasiado grande para ser un paquete de niveles"));
+  }
   if (texto.substr(0, 3) == "\xEF\xBB\xBF") texto.remove_prefix(3);
   Lineas lineas(texto);
   std::string_view linea;
   const std::string cabecera = std::string(kCabecera) + " ";
   if (!lineas.Siguiente(linea) || linea.substr(0, cabecera.size()) != cabecera) {
-    return fallo(0, "no es un paquete de niveles de Tumbla");
+    return fallo(0, TUMBLA_TEXTO("Paquete", "no es un paquete de niveles de Tumbla"));
   }
   if (linea.substr(cabecera.size()) != std::to_string(kVersionPaquete)) {
-    return fallo(1, "es un paquete de la versión '" + std::string(linea.substr(cabecera.size())) +
-                        "' del formato, y este juego lee la " + std::to_string(kVersionPaquete));
+    return fallo(1, TUMBLA_TEXTO("Paquete", "es un paquete de la versión '%1' del formato, y este juego lee la %2"),
+                 {linea.substr(cabecera.size()), std::to_string(kVersionPaquete)});
   }
   std::vector<Borrador> borradores;
   bool hayNombre = false;
   while (lineas.Siguiente(linea)) {
     const int numero = lineas.Numero();
-    if (linea.size() > kLargoLinea) return fallo(numero, "es demasiado larga");
+    if (linea.size() > kLargoLinea) return fallo(numero, TUMBLA_TEXTO("Paquete", "es demasiado larga"));
     if (linea.empty() || linea.front() == '#') continue;
     const size_t espacio = linea.find(' ');
     const std::string clave(linea.substr(0, espacio));
     const std::string valor(espacio == std::string_view::npos ? std::string_view{} : linea.substr(espacio + 1));
     Borrador* b = borradores.empty() ? nullptr : &borradores.back();
     const auto unaVez = [&](bool ya) {
-      if (ya) fallo(numero, "'" + clave + "' aparece dos veces");
+      if (ya) fallo(numero, TUMBLA_TEXTO("Paquete", "'%1' aparece dos veces"), {clave});
       return !ya;
     };
     if (clave == "nivel") {
       if (borradores.size() == kNivelesPaquete) {
-        return fallo(numero, "el paquete tiene más de " + std::to_string(kNivelesPaquete) + " niveles");
+        return fallo(numero, TUMBLA_TEXTO("Paquete", "el paquete tiene más de %1 niveles"),
+                     {std::to_string(kNivelesPaquete)});
       }
       borradores.push_back({numero, valor, {}, {}, {}, false, {}});
     } else if (b == nullptr && (clave == "nombre" || clave == "autor")) {
       if (!unaVez(clave == "nombre" ? hayNombre : false)) return l;
-      if (std::string f = FaltaEnTexto(valor, kLargoNombre, clave == "nombre"); !f.empty()) {
-        return fallo(numero, "el " + clave + " " + f);
+      const TextoDe de = clave == "nombre" ? TextoDe::Nombre : TextoDe::Autor;
+      if (std::string f = FaltaEnTexto(valor, kLargoNombre, clave == "nombre", de, t); !f.empty()) {
+        return fallo(numero, "%1", {f});
       }
       (clave == "nombre" ? l.paquete.nombre : l.paquete.autor) = valor;
       hayNombre = hayNombre || clave == "nombre";
@@ -162,47 +173,52 @@ LecturaPaquete LeerPaquete(std::string_view texto) {
       const bool numerica = !cuenta.empty() && cuenta.size() <= 6 &&
                             std::all_of(cuenta.begin(), cuenta.end(), [](char c) { return c >= '0' && c <= '9'; });
       if (corte == std::string::npos || !LeerHex(valor.substr(0, corte), p.huella) || !numerica) {
-        return fallo(numero, "la prueba debe empezar con 'prueba HUELLA LINEAS'");
+        return fallo(numero, TUMBLA_TEXTO("Paquete", "la prueba debe empezar con 'prueba HUELLA LINEAS'"));
       }
       const long n = std::stol(cuenta);
-      if (static_cast<size_t>(n) > kLineasPrueba) return fallo(numero, "la prueba es demasiado larga");
+      if (static_cast<size_t>(n) > kLineasPrueba) {
+        return fallo(numero, TUMBLA_TEXTO("Paquete", "la prueba es demasiado larga"));
+      }
       for (long k = 0; k < n; ++k) {
-        if (!lineas.Siguiente(linea)) return fallo(numero, "la prueba acaba antes de sus " + cuenta + " líneas");
-        if (linea.size() > kLargoLinea) return fallo(lineas.Numero(), "es demasiado larga");
+        if (!lineas.Siguiente(linea)) {
+          return fallo(numero, TUMBLA_TEXTO("Paquete", "la prueba acaba antes de sus %1 líneas"), {cuenta});
+        }
+        if (linea.size() > kLargoLinea) return fallo(lineas.Numero(), TUMBLA_TEXTO("Paquete", "es demasiado larga"));
         p.guion.append(linea).push_back('\n');
       }
       b->prueba = std::move(p);
     } else {
-      return fallo(numero, "no se entiende '" + clave + "'");
+      return fallo(numero, TUMBLA_TEXTO("Paquete", "no se entiende '%1'"), {clave});
     }
   }
-  if (!hayNombre) return fallo(0, "el paquete no tiene nombre");
+  if (!hayNombre) return fallo(0, TUMBLA_TEXTO("Paquete", "el paquete no tiene nombre"));
   for (size_t k = 0; k < borradores.size(); ++k) {
     NivelDePaquete n;
-    const std::string falta = Comprobar(borradores[k], n);
+    const std::string falta = Comprobar(borradores[k], n, t);
     if (falta.empty()) {
       l.paquete.niveles.push_back(std::move(n));
       l.numeros.push_back(static_cast<int>(k + 1));
     } else {
-      l.rechazos.push_back(Cual(k + 1, borradores[k].titulo) + ": " + falta + ".");
+      l.rechazos.push_back(Rechazo(t, k + 1, borradores[k].titulo, falta));
     }
   }
   return l;
 }
 
-LecturaPaquete ImportarPaquete(std::string_view texto, const std::atomic<bool>* cancelar) {
-  LecturaPaquete l = LeerPaquete(texto);
+LecturaPaquete ImportarPaquete(std::string_view texto, const std::atomic<bool>* cancelar, const Traductor& t) {
+  LecturaPaquete l = LeerPaquete(texto, t);
   std::vector<NivelDePaquete> aceptados;
   std::vector<int> numeros;
   for (size_t k = 0; k < l.paquete.niveles.size(); ++k) {
     NivelDePaquete& n = l.paquete.niveles[k];
     const std::string falta =
-        n.prueba ? VerificarPrueba(n.nivel, *n.prueba, cancelar) : "no tiene prueba de que se pueda ganar";
+        n.prueba ? VerificarPrueba(n.nivel, *n.prueba, cancelar, t)
+                 : Texto(t, TUMBLA_TEXTO("Paquete", "no tiene prueba de que se pueda ganar"));
     if (falta.empty()) {
       aceptados.push_back(std::move(n));
       numeros.push_back(l.numeros[k]);
     } else {
-      l.rechazos.push_back(Cual(static_cast<size_t>(l.numeros[k]), n.nivel.nombre) + ": " + falta + ".");
+      l.rechazos.push_back(Rechazo(t, static_cast<size_t>(l.numeros[k]), n.nivel.nombre, falta));
     }
   }
   l.paquete.niveles = std::move(aceptados);
@@ -210,16 +226,16 @@ LecturaPaquete ImportarPaquete(std::string_view texto, const std::atomic<bool>* 
   return l;
 }
 
-LecturaPaquete ImportarArchivo(const std::string& ruta, const std::atomic<bool>* cancelar) {
+LecturaPaquete ImportarArchivo(const std::string& ruta, const std::atomic<bool>* cancelar, const Traductor& t) {
   LecturaPaquete l;
   std::string texto;
   const std::optional<Sello> sello = SelloArchivo(ruta);
   if (sello && sello->existe && sello->tamano > kLargoPaquete) {
-    l.error = "el archivo es demasiado grande para ser un paquete de niveles";
+    l.error = Texto(t, TUMBLA_TEXTO("Paquete", "el archivo es demasiado grande para ser un paquete de niveles"));
   } else if (LeerArchivoEntero(ruta, texto) != Lectura::Leida) {
-    l.error = "no se puede leer el archivo";
+    l.error = Texto(t, TUMBLA_TEXTO("Paquete", "no se puede leer el archivo"));
   } else {
-    l = ImportarPaquete(texto, cancelar);
+    l = ImportarPaquete(texto, cancelar, t);
   }
   return l;
 }
@@ -261,8 +277,8 @@ std::string NombreDeArchivo(std::string_view nombre) {
   return n;
 }
 
-CarpetaPaquetes::CarpetaPaquetes(std::string datos)
-    : ruta_(TextoRuta(RutaDesdeTexto(datos) / "paquetes")) {}
+CarpetaPaquetes::CarpetaPaquetes(std::string datos, const Traductor& t)
+    : ruta_(TextoRuta(RutaDesdeTexto(datos) / "paquetes")), t_(&t) {}
 
 NivelAjeno AjenoDe(const NivelPropio& nivel) {
   const Grupo* grupo = GrupoDe(nivel);
@@ -286,7 +302,7 @@ Paquete CarpetaPaquetes::Propio() const {
     if (l.error.empty()) return l.paquete;
   }
   Paquete p;
-  p.nombre = kNombrePropio;
+  p.nombre = Texto(*t_, TUMBLA_TEXTO("Paquete", "Mis niveles"));
   return p;
 }
 
@@ -295,7 +311,7 @@ bool CarpetaPaquetes::Guardar(const std::string& ruta, const Paquete& paquete, s
   std::filesystem::create_directories(RutaDesdeTexto(ruta_), ec);
   const std::string texto = EscribirPaquete(paquete);
   if (CambiarArchivo(ruta, [&](const std::string&) { return &texto; })) return true;
-  error = "no se ha podido escribir " + ruta;
+  error = Texto(*t_, TUMBLA_TEXTO("Paquete", "no se ha podido escribir %1"), {ruta});
   return false;
 }
 
@@ -318,7 +334,7 @@ bool CarpetaPaquetes::GuardarImportado(const Paquete& paquete, std::string& ruta
       return Guardar(ruta, paquete, error);
     }
   }
-  error = "hay demasiados paquetes con el nombre '" + paquete.nombre + "'";
+  error = Texto(*t_, TUMBLA_TEXTO("Paquete", "hay demasiados paquetes con el nombre '%1'"), {paquete.nombre});
   return false;
 }
 

@@ -61,15 +61,17 @@ struct LecturaPaquete {
 // Reads a pack: a text that is no pack of this format gives `error` and no
 // level; a level with a fault of its own (its record, its name, a proof
 // made on another level) is left out with a line in `rechazos`. Proofs are
-// not played.
-LecturaPaquete LeerPaquete(std::string_view texto);
+// not played. Every why comes in `t`'s language.
+LecturaPaquete LeerPaquete(std::string_view texto, const Traductor& t = SinTraducir());
 // Reads a pack from anyone: as LeerPaquete, and each level's proof is
 // played again and must win it; a level without one, or whose proof does
 // not win, is left out too. `cancelar` (from another thread) leaves the
 // levels not yet played out.
-LecturaPaquete ImportarPaquete(std::string_view texto, const std::atomic<bool>* cancelar = nullptr);
+LecturaPaquete ImportarPaquete(std::string_view texto, const std::atomic<bool>* cancelar = nullptr,
+                               const Traductor& t = SinTraducir());
 // The same, from a file; a file larger than a pack may be is not read.
-LecturaPaquete ImportarArchivo(const std::string& ruta, const std::atomic<bool>* cancelar = nullptr);
+LecturaPaquete ImportarArchivo(const std::string& ruta, const std::atomic<bool>* cancelar = nullptr,
+                               const Traductor& t = SinTraducir());
 
 // A level as the game plays it: on the game's records with it in its
 // group's first place.
@@ -83,10 +85,11 @@ PaqueteJugable JugableDe(const Paquete& paquete, const std::string& ruta);
 // digits and hyphens, never empty, never a name the system keeps.
 std::string NombreDeArchivo(std::string_view nombre);
 
-// The player's packs: the folder `paquetes` of the data folder `datos`.
+// The player's packs: the folder `paquetes` of the data folder `datos`. A
+// fault to store is told in `t`'s language.
 class CarpetaPaquetes {
  public:
-  explicit CarpetaPaquetes(std::string datos);
+  explicit CarpetaPaquetes(std::string datos, const Traductor& t = SinTraducir());
   const std::string& Ruta() const { return ruta_; }
   // The player's own pack (the editor's), in `propio.tumbla-niveles`; empty
   // with a name when there is none yet.
@@ -102,6 +105,7 @@ class CarpetaPaquetes {
  private:
   bool Guardar(const std::string& ruta, const Paquete& paquete, std::string& error) const;
   std::string ruta_;
+  const Traductor* t_;
 };
 
 }  // namespace tumbla

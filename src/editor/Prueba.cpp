@@ -42,24 +42,28 @@ std::string Unidas(const std::vector<std::string>& w) {
 }
 
 // What a script may not do to count as a game of the level by a fresh
-// player: "" when it keeps to that.
-std::string FaltaEnLinea(const std::vector<std::string>& w, const std::string& posicion) {
+// player: "" when it keeps to that, else why not (%1 the line's number).
+const char* FaltaEnLinea(const std::vector<std::string>& w, const std::string& posicion) {
   const std::string& orden = w[0];
   if (orden == "date" || orden == "ini") {
     const std::string linea = Unidas(w);
-    if (linea != kFecha && linea != kAjustes) return "cambia la fecha o los ajustes de un jugador nuevo";
+    if (linea != kFecha && linea != kAjustes) {
+      return TUMBLA_TEXTO("Prueba", "la prueba cambia la fecha o los ajustes de un jugador nuevo (línea %1)");
+    }
   } else if (orden == "menu") {
-    return "usa el menú";
+    return TUMBLA_TEXTO("Prueba", "la prueba usa el menú (línea %1)");
   } else if (orden == "answer") {
     for (size_t k = 1; k < w.size(); ++k) {
-      if (w[k] != "cancel") return "gasta minutos extra";
+      if (w[k] != "cancel") return TUMBLA_TEXTO("Prueba", "la prueba gasta minutos extra (línea %1)");
     }
   } else if (orden == "play" || orden == "window") {
     for (size_t k = 1; k < w.size(); ++k) {
-      if (w[k] != posicion && w[k] != "escape") return "juega otro nivel";
+      if (w[k] != posicion && w[k] != "escape") {
+        return TUMBLA_TEXTO("Prueba", "la prueba juega otro nivel (línea %1)");
+      }
     }
   }
-  return {};
+  return nullptr;
 }
 
 }  // namespace
@@ -70,11 +74,17 @@ ResultadoPartida JugarNivel(const NivelPropio& nivel, OpcionesPartida opciones) 
   return JugarPartida(opciones);
 }
 
-std::string VerificarPrueba(const NivelPropio& nivel, const Prueba& prueba, const std::atomic<bool>* cancelar) {
+std::string VerificarPrueba(const NivelPropio& nivel, const Prueba& prueba, const std::atomic<bool>* cancelar,
+                            const Traductor& t) {
+  const auto texto = [&t](const char* plantilla, std::initializer_list<std::string_view> valores = {}) {
+    return Formato(t.traducir("Prueba", plantilla), valores);
+  };
   const Grupo* grupo = GrupoDe(nivel);
-  if (grupo == nullptr || !Faltas(nivel).empty()) return "el nivel tiene faltas";
-  if (prueba.huella != Huella(nivel)) return "el nivel no es el que ganó su prueba: ha cambiado desde entonces";
-  if (prueba.guion.size() > kLargoPrueba) return "la prueba es demasiado larga";
+  if (grupo == nullptr || !Faltas(nivel).empty()) return texto(TUMBLA_TEXTO("Prueba", "el nivel tiene faltas"));
+  if (prueba.huella != Huella(nivel)) {
+    return texto(TUMBLA_TEXTO("Prueba", "el nivel no es el que ganó su prueba: ha cambiado desde entonces"));
+  }
+  if (prueba.guion.size() > kLargoPrueba) return texto(TUMBLA_TEXTO("Prueba", "la prueba es demasiado larga"));
 
   const std::string posicion = std::to_string(PosicionDelGrupo(*grupo));
   Sumidero sumidero;
@@ -85,23 +95,25 @@ std::string VerificarPrueba(const NivelPropio& nivel, const Prueba& prueba, cons
   size_t numero = 0;
   try {
     while (!resto.empty()) {
-      if (++numero > kLineasPrueba) return "la prueba es demasiado larga";
-      if (cancelar != nullptr && cancelar->load(std::memory_order_relaxed)) return "la importación se ha cancelado";
+      if (++numero > kLineasPrueba) return texto(TUMBLA_TEXTO("Prueba", "la prueba es demasiado larga"));
+      if (cancelar != nullptr && cancelar->load(std::memory_order_relaxed)) {
+        return texto(TUMBLA_TEXTO("Prueba", "la importación se ha cancelado"));
+      }
       const size_t fin = resto.find('\n');
       const std::string_view linea = resto.substr(0, fin);
       resto = fin == std::string_view::npos ? std::string_view{} : resto.substr(fin + 1);
       const std::vector<std::string> w = Palabras(linea);
       if (w.empty()) continue;
-      const std::string falta = FaltaEnLinea(w, posicion);
-      if (!falta.empty()) return "la prueba " + falta + " (línea " + std::to_string(numero) + ")";
+      if (const char* falta = FaltaEnLinea(w, posicion)) return texto(falta, {std::to_string(numero)});
       ejecutor.Linea(linea);
     }
   } catch (const std::exception& e) {
-    return "la prueba no gana el nivel: se detiene en su línea " + std::to_string(numero) + " (" + e.what() + ")";
+    return texto(TUMBLA_TEXTO("Prueba", "la prueba no gana el nivel: se detiene en su línea %1 (%2)"),
+                 {std::to_string(numero), e.what()});
   }
   const Juego* juego = ejecutor.juego();
   if (juego == nullptr || !juego->vista().NivelTerminado() || juego->vista().NivelActual() != std::stoi(posicion)) {
-    return "la prueba no gana el nivel";
+    return texto(TUMBLA_TEXTO("Prueba", "la prueba no gana el nivel"));
   }
   return {};
 }

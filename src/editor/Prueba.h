@@ -32,9 +32,9 @@ ResultadoPartida JugarNivel(const NivelPropio& nivel, OpcionesPartida opciones);
 // "" when `prueba` is the level's: its print agrees, its script keeps to
 // what a game of a fresh player may hold (no menu, no extra minute, the
 // level's own position) and, played again, wins the level. Else why not,
-// in Spanish, for the player. Set from another thread, `cancelar` stops it
-// between two lines of the script (the proof then does not count).
-std::string VerificarPrueba(const NivelPropio& nivel, const Prueba& prueba,
-                            const std::atomic<bool>* cancelar = nullptr);
+// in `t`'s language, for the player. Set from another thread, `cancelar`
+// stops it between two lines of the script (the proof then does not count).
+std::string VerificarPrueba(const NivelPropio& nivel, const Prueba& prueba, const std::atomic<bool>* cancelar = nullptr,
+                            const Traductor& t = SinTraducir());
 
 }  // namespace tumbla

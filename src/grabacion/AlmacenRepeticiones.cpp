@@ -88,7 +88,7 @@ bool AlmacenRepeticiones::GuardarTexto(const std::string& texto, std::string* no
   return l.Valida() && Guardar(l.grabacion, nombre);
 }
 
-std::vector<RepeticionGuardada> AlmacenRepeticiones::Listar() const {
+std::vector<RepeticionGuardada> AlmacenRepeticiones::Listar(const Traductor& t) const {
   std::vector<Entrada> entradas;
   std::error_code ec;
   for (fs::directory_iterator it(RutaDesdeTexto(carpeta_), ec), fin; !ec && it != fin; it.increment(ec)) {
@@ -104,12 +104,13 @@ std::vector<RepeticionGuardada> AlmacenRepeticiones::Listar() const {
     if (x.r.tamano > kLargoMaximoRepeticion) {
       l.fallo = FalloRepeticion::Grande;
     } else if (LeerArchivoEntero(Ruta(nombre), texto) != Lectura::Leida) {
-      x.r.fallo = "No se puede leer «" + nombre + "».";
+      const char* plantilla = TUMBLA_TEXTO("Repeticiones", "No se puede leer «%1».");
+      x.r.fallo = Formato(t.traducir("Repeticiones", plantilla), {nombre});
     } else {
       l = LeerRepeticion(texto, huella_);
     }
     x.r.legible = x.r.fallo.empty() && l.Valida();
-    if (!l.Valida()) x.r.fallo = TextoFallo(l, nombre);
+    if (!l.Valida()) x.r.fallo = TextoFallo(l, nombre, t);
     if (x.r.legible) x.r.resumen = std::move(l.grabacion.resumen);
     entradas.push_back(std::move(x));
   }

@@ -46,8 +46,9 @@ class AlmacenRepeticiones {
   bool Guardar(const Grabacion& g, std::string* nombre = nullptr);
   // A replay from elsewhere, checked, stored as a game of its own.
   bool GuardarTexto(const std::string& texto, std::string* nombre = nullptr);
-  // Every replay file of the folder, the last stored first.
-  std::vector<RepeticionGuardada> Listar() const;
+  // Every replay file of the folder, the last stored first; why one cannot
+  // be played is told in `t`'s language.
+  std::vector<RepeticionGuardada> Listar(const Traductor& t = SinTraducir()) const;
   bool Borrar(const std::string& archivo);
   // A file's whole text.
   Lectura Leer(const std::string& archivo, std::string& texto) const;

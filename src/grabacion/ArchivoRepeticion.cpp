@@ -68,27 +68,42 @@ class Lector {
   bool Campo(const char* campo, std::vector<std::string_view>& w) {
     ++numero_;
     const size_t fin = texto_.find('\n', pos_);
-    if (fin == std::string_view::npos) return Falta(std::string("falta la línea «") + campo + "»");
+    if (fin == std::string_view::npos) return Falta(TUMBLA_TEXTO("Repeticiones", "falta la línea «%1»"), campo);
     std::string_view linea = texto_.substr(pos_, fin - pos_);
     pos_ = fin + 1;
     if (!linea.empty() && linea.back() == '\r') linea.remove_suffix(1);
     w = Palabras(linea);
-    if (w.empty() || w[0] != campo) return Falta(std::string("se esperaba la línea «") + campo + "»");
+    if (w.empty() || w[0] != campo) return Falta(TUMBLA_TEXTO("Repeticiones", "se esperaba la línea «%1»"), campo);
     w.erase(w.begin());
     return true;
   }
-  bool Falta(const std::string& que) {
-    if (detalle_.empty()) detalle_ = "línea " + std::to_string(numero_) + ": " + que;
+  // The first fault: what (a marked text, %1 the field) and on which line.
+  bool Falta(const char* que, const char* campo = "") {
+    if (que_ == nullptr) {
+      que_ = que;
+      campo_ = campo;
+      linea_ = numero_;
+    }
     return false;
   }
-  const std::string& detalle() const { return detalle_; }
+  // The read of a file damaged at the first fault.
+  LecturaRepeticion Danada() const {
+    LecturaRepeticion l;
+    l.fallo = FalloRepeticion::Danada;
+    l.motivo = que_;
+    l.linea = linea_;
+    l.detalle = campo_;
+    return l;
+  }
   std::string_view Resto() const { return texto_.substr(pos_); }
 
  private:
   std::string_view texto_;
   size_t pos_ = 0;
   int numero_ = 0;
-  std::string detalle_;
+  const char* que_ = nullptr;
+  const char* campo_ = "";
+  int linea_ = 0;
 };
 
 bool Numero(std::string_view t, int64_t maximo, int64_t& v) {
@@ -239,6 +254,12 @@ LecturaRepeticion LeerRepeticion(std::string_view texto, uint64_t huellaNiveles)
     l.detalle = std::move(detalle);
     return l;
   };
+  // Damaged, not at a line of the head.
+  const auto danada = [&l](const char* motivo) {
+    l.fallo = FalloRepeticion::Danada;
+    l.motivo = motivo;
+    return l;
+  };
   if (texto.size() > kLargoMaximoRepeticion) return fallo(FalloRepeticion::Grande, "");
   if (texto.compare(0, 3, "\xEF\xBB\xBF") == 0) texto.remove_prefix(3);
   const std::string cabecera = std::string(kCabecera) + " ";
@@ -252,80 +273,98 @@ LecturaRepeticion LeerRepeticion(std::string_view texto, uint64_t huellaNiveles)
   // What it was played with comes first: a replay of other rules or records
   // is told as such, whatever else it holds.
   if (!lector.Campo(kCabecera, w) || w.size() != 1 || !Numero(w[0], 999999, n)) {
-    return fallo(FalloRepeticion::Danada, "no dice de qué versión es");
+    return danada(TUMBLA_TEXTO("Repeticiones", "no dice de qué versión es"));
   }
   if (n != kVersionFormatoRepeticion) return fallo(FalloRepeticion::Formato, std::string(w[0]));
   if (!lector.Campo("reglas", w) || w.size() != 1 || !Numero(w[0], 999999, n)) {
-    lector.Falta("no dice con qué reglas se jugó");
-    return fallo(FalloRepeticion::Danada, lector.detalle());
+    lector.Falta(TUMBLA_TEXTO("Repeticiones", "no dice con qué reglas se jugó"));
+    return lector.Danada();
   }
   if (n != kVersionReglas) return fallo(FalloRepeticion::Reglas, std::string(w[0]));
   if (!lector.Campo("niveles", w) || w.size() != 1 || !LeerHex(w[0], h)) {
-    lector.Falta("no dice con qué niveles se jugó");
-    return fallo(FalloRepeticion::Danada, lector.detalle());
+    lector.Falta(TUMBLA_TEXTO("Repeticiones", "no dice con qué niveles se jugó"));
+    return lector.Danada();
   }
   if (h != huellaNiveles) return fallo(FalloRepeticion::Niveles, "");
 
   const auto mal = [&](const char* que) {
     lector.Falta(que);
-    return fallo(FalloRepeticion::Danada, lector.detalle());
+    return lector.Danada();
   };
   int64_t puntos = 0, piezas = 0, largo = 0;
-  if (!lector.Campo("nivel", w) || !Nivel(w, r)) return mal("el nivel no es ninguno del juego");
-  if (!lector.Campo("jugada", w) || !Jugada(w)) return mal("la fecha no es AAAA-MM-DD HH:MM:SS");
+  if (!lector.Campo("nivel", w) || !Nivel(w, r)) {
+    return mal(TUMBLA_TEXTO("Repeticiones", "el nivel no es ninguno del juego"));
+  }
+  if (!lector.Campo("jugada", w) || !Jugada(w)) {
+    return mal(TUMBLA_TEXTO("Repeticiones", "la fecha no es AAAA-MM-DD HH:MM:SS"));
+  }
   r.jugada = std::string(w[0]) + " " + std::string(w[1]);
-  if (!lector.Campo("resultado", w) || !LeerResultado(w, r)) return mal("el resultado no es ninguno del juego");
+  if (!lector.Campo("resultado", w) || !LeerResultado(w, r)) {
+    return mal(TUMBLA_TEXTO("Repeticiones", "el resultado no es ninguno del juego"));
+  }
   if (!lector.Campo("puntos", w) || w.size() != 1 || !Numero(w[0], kPuntosMaximos, puntos)) {
-    return mal("los puntos no son un número");
+    return mal(TUMBLA_TEXTO("Repeticiones", "los puntos no son un número"));
   }
   if (!lector.Campo("piezas", w) || w.size() != 1 || !Numero(w[0], kPiezasMaximas, piezas)) {
-    return mal("las piezas no son un número");
+    return mal(TUMBLA_TEXTO("Repeticiones", "las piezas no son un número"));
   }
   if (!lector.Campo("reloj", w) || w.size() != 1 || (w[0] != "-" && !Reloj(w[0]))) {
-    return mal("el reloj no es m:ss ni -");
+    return mal(TUMBLA_TEXTO("Repeticiones", "el reloj no es m:ss ni -"));
   }
   r.reloj = w[0] == "-" ? "" : std::string(w[0]);
   if (!lector.Campo("duracion", w) || w.size() != 1 || !Duracion(w[0], r.duracionMs)) {
-    return mal("la duración no son segundos");
+    return mal(TUMBLA_TEXTO("Repeticiones", "la duración no son segundos"));
   }
   if (!lector.Campo("tablero", w) || w.size() != 1 || !LeerHex(w[0], r.tablero)) {
-    return mal("el tablero no es una huella");
+    return mal(TUMBLA_TEXTO("Repeticiones", "el tablero no es una huella"));
   }
-  if (!lector.Campo("demo", w) || !Bandera(w, r.demo)) return mal("demo no es 0 ni 1");
-  if (!lector.Campo("pista", w) || !Bandera(w, r.pista)) return mal("pista no es 0 ni 1");
+  if (!lector.Campo("demo", w) || !Bandera(w, r.demo)) return mal(TUMBLA_TEXTO("Repeticiones", "demo no es 0 ni 1"));
+  if (!lector.Campo("pista", w) || !Bandera(w, r.pista)) return mal(TUMBLA_TEXTO("Repeticiones", "pista no es 0 ni 1"));
   if (!lector.Campo("guion", w) || w.size() != 2 || !Numero(w[0], kLargoMaximoGuion, largo) || !LeerHex(w[1], h)) {
-    return mal("el guion no dice su largo y su huella");
+    return mal(TUMBLA_TEXTO("Repeticiones", "el guion no dice su largo y su huella"));
   }
   r.puntos = static_cast<int32_t>(puntos);
   r.piezas = static_cast<int32_t>(piezas);
   const std::string_view guion = lector.Resto();
-  if (guion.size() < static_cast<size_t>(largo)) return fallo(FalloRepeticion::Danada, "el guion está cortado");
-  if (guion.size() > static_cast<size_t>(largo)) return fallo(FalloRepeticion::Danada, "hay algo tras el guion");
-  if (Huella(guion) != h) return fallo(FalloRepeticion::Danada, "el guion no es el que se grabó");
-  if (!TextoLimpio(guion)) return fallo(FalloRepeticion::Danada, "el guion no es texto");
+  if (guion.size() < static_cast<size_t>(largo)) return danada(TUMBLA_TEXTO("Repeticiones", "el guion está cortado"));
+  if (guion.size() > static_cast<size_t>(largo)) return danada(TUMBLA_TEXTO("Repeticiones", "hay algo tras el guion"));
+  if (Huella(guion) != h) return danada(TUMBLA_TEXTO("Repeticiones", "el guion no es el que se grabó"));
+  if (!TextoLimpio(guion)) return danada(TUMBLA_TEXTO("Repeticiones", "el guion no es texto"));
   l.grabacion.guion = guion;
   return l;
 }
 
-std::string TextoFallo(const LecturaRepeticion& l, const std::string& nombre) {
-  const std::string n = "«" + nombre + "»";
+std::string TextoFallo(const LecturaRepeticion& l, const std::string& nombre, const Traductor& t) {
+  const auto texto = [&t](const char* plantilla, std::initializer_list<std::string_view> valores) {
+    return Formato(t.traducir("Repeticiones", plantilla), valores);
+  };
   switch (l.fallo) {
     case FalloRepeticion::Ninguno:
       break;
     case FalloRepeticion::Grande:
-      return n + " es demasiado grande para ser una repetición de Tumbla (más de 1 MB).";
+      return texto(
+          TUMBLA_TEXTO("Repeticiones", "«%1» es demasiado grande para ser una repetición de Tumbla (más de 1 MB)."),
+          {nombre});
     case FalloRepeticion::Ajena:
-      return n + " no es una repetición de Tumbla.";
+      return texto(TUMBLA_TEXTO("Repeticiones", "«%1» no es una repetición de Tumbla."), {nombre});
     case FalloRepeticion::Formato:
-      return n + " es una repetición de otra versión de Tumbla (formato " + l.detalle + "), que esta no sabe leer.";
+      return texto(TUMBLA_TEXTO("Repeticiones", "«%1» es una repetición de otra versión de Tumbla (formato %2), "
+                                                "que esta no sabe leer."),
+                   {nombre, l.detalle});
     case FalloRepeticion::Reglas:
-      return n + " se grabó con otra versión de las reglas (la " + l.detalle + "; esta versión juega con la " +
-             std::to_string(kVersionReglas) + "): aquí no se jugaría igual, así que no se reproduce.";
+      return texto(TUMBLA_TEXTO("Repeticiones", "«%1» se grabó con otra versión de las reglas (la %2; esta versión "
+                                                "juega con la %3): aquí no se jugaría igual, así que no se reproduce."),
+                   {nombre, l.detalle, std::to_string(kVersionReglas)});
     case FalloRepeticion::Niveles:
-      return n + " se grabó con otros registros de niveles: con los de este juego no se jugaría igual, así que "
-                 "no se reproduce.";
-    case FalloRepeticion::Danada:
-      return n + " está dañada (" + l.detalle + ").";
+      return texto(TUMBLA_TEXTO("Repeticiones", "«%1» se grabó con otros registros de niveles: con los de este juego "
+                                                "no se jugaría igual, así que no se reproduce."),
+                   {nombre});
+    case FalloRepeticion::Danada: {
+      const std::string motivo = l.motivo != nullptr ? texto(l.motivo, {l.detalle}) : l.detalle;
+      if (l.linea == 0) return texto(TUMBLA_TEXTO("Repeticiones", "«%1» está dañada (%2)."), {nombre, motivo});
+      return texto(TUMBLA_TEXTO("Repeticiones", "«%1» está dañada (línea %2: %3)."),
+                   {nombre, std::to_string(l.linea), motivo});
+    }
   }
   return {};
 }

@@ -30,6 +30,7 @@
 #include <string_view>
 
 #include "game/Suceso.h"
+#include "game/Textos.h"
 
 namespace tumbla {
 
@@ -81,7 +82,9 @@ enum class FalloRepeticion : uint8_t {
 
 struct LecturaRepeticion {
   FalloRepeticion fallo = FalloRepeticion::Ninguno;
-  std::string detalle;  // what and where, for Danada; the version, for Formato and Reglas
+  const char* motivo = nullptr;  // for Danada, what is wrong: a marked text, %1 the field
+  int linea = 0;                 // for Danada, the head's line, 0 when none
+  std::string detalle;           // the version, for Formato and Reglas; the field, for Danada
   Grabacion grabacion;
   bool Valida() const { return fallo == FalloRepeticion::Ninguno; }
 };
@@ -92,8 +95,9 @@ std::string EscribirRepeticion(const Grabacion& g, uint64_t huellaNiveles);
 // Reads a file's text, refused unless it was played with this version of
 // the rules and records of fingerprint `huellaNiveles`.
 LecturaRepeticion LeerRepeticion(std::string_view texto, uint64_t huellaNiveles);
-// The player's message for a fault of the file named `nombre`.
-std::string TextoFallo(const LecturaRepeticion& lectura, const std::string& nombre);
+// The player's message for a fault of the file named `nombre`, in `t`'s language.
+std::string TextoFallo(const LecturaRepeticion& lectura, const std::string& nombre,
+                       const Traductor& t = SinTraducir());
 
 // How the list and the report name a result: "Ganado", "Perdido (tiempo)", "Sin acabar".
 // The result as the list of replays shows it, in Spanish (marked for

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "game/Tablero.h"
+#include "game/Textos.h"
 #include "modes/Grupos.h"
 
 namespace tumbla {
@@ -25,16 +26,16 @@ bool EnElCampo(int celda) {
   return celda >= 0 && celda < kBaseFilaInferior + kAncho && Columna(celda) >= 1 && Columna(celda) <= kAncho - 2;
 }
 
-std::string Celda(int c) { return "la celda " + std::to_string(c) + " (fila " + std::to_string(Fila(c)) + ")"; }
 
 // The checks of one record, gathered field by field.
 class Revision {
  public:
-  Revision(const CamposRegistro& campos, const Grupo& grupo)
-      : campos_(campos), modo_(grupo.modo), reglas_(ReglasDe(grupo.modo)) {
+  Revision(const CamposRegistro& campos, const Grupo& grupo, const Traductor& t)
+      : campos_(campos), modo_(grupo.modo), reglas_(ReglasDe(grupo.modo)), t_(t) {
     if (campos[campo::kTipo] != grupo.tipo) {
-      Anotar(CampoNivel::Tipo, "el registro es de tipo '" + campos[campo::kTipo] + "' y el grupo " + grupo.codigo +
-                                   " juega registros " + grupo.tipo);
+      Anotar(CampoNivel::Tipo,
+             TUMBLA_TEXTO("FaltasRegistro", "el registro es de tipo '%1' y el grupo %2 juega registros %3"),
+             {campos[campo::kTipo], grupo.codigo, grupo.tipo});
     }
   }
 
@@ -42,7 +43,8 @@ class Revision {
     Numeros();
     if (!SoloDigitos(campos_[campo::kCeldas]) ||
         (campos_[campo::kCeldas] != "0" && campos_[campo::kCeldas].size() % 3 != 0)) {
-      Anotar(CampoNivel::Tablero, "las celdas '" + campos_[campo::kCeldas] + "' no son números de tres cifras");
+      Anotar(CampoNivel::Tablero, TUMBLA_TEXTO("FaltasRegistro", "las celdas '%1' no son números de tres cifras"),
+             {campos_[campo::kCeldas]});
       return std::move(faltas_);
     }
     Objetivo();
@@ -57,8 +59,13 @@ class Revision {
     }
     return false;
   }
-  void Anotar(CampoNivel c, std::string motivo) {
-    if (!Hay(c)) faltas_.push_back({c, std::move(motivo)});
+  // `plantilla`, in the player's language, with its values.
+  void Anotar(CampoNivel c, const char* plantilla, std::initializer_list<std::string_view> valores = {}) {
+    if (!Hay(c)) faltas_.push_back({c, Formato(t_.traducir("FaltasRegistro", plantilla), valores)});
+  }
+  // The cell and its row.
+  void Anotar(CampoNivel c, const char* plantilla, int celda) {
+    Anotar(c, plantilla, {std::to_string(celda), std::to_string(Fila(celda))});
   }
   int Numero(int c) const { return LeerNumero(campos_[static_cast<size_t>(c)]); }
 
@@ -70,20 +77,20 @@ class Revision {
     constexpr std::array<int, 4> kMaximos{3600, 999, 999, kAlto - 1};
     for (int c = campo::kBloquesExtra; c <= campo::kGotaRosa; ++c) {
       const CampoNivel donde = kCampos[static_cast<size_t>(c - campo::kBloquesExtra)];
-      const std::string texto = "'" + campos_[static_cast<size_t>(c)] + "'";
-      if (!SoloDigitos(campos_[static_cast<size_t>(c)])) {
-        Anotar(donde, texto + " no es un número");
+      const std::string& texto = campos_[static_cast<size_t>(c)];
+      if (!SoloDigitos(texto)) {
+        Anotar(donde, TUMBLA_TEXTO("FaltasRegistro", "'%1' no es un número"), {texto});
       } else if (c <= campo::kBorrarCada && Numero(c) > kMaximos[static_cast<size_t>(c - campo::kBloquesExtra)]) {
-        Anotar(donde, texto + " es demasiado grande");
+        Anotar(donde, TUMBLA_TEXTO("FaltasRegistro", "'%1' es demasiado grande"), {texto});
       } else if (c >= campo::kGota && Numero(c) != 0 && !EnElCampo(Numero(c))) {
-        Anotar(donde, "la gota " + texto + " está fuera del tablero");
+        Anotar(donde, TUMBLA_TEXTO("FaltasRegistro", "la gota '%1' está fuera del tablero"), {texto});
       }
     }
   }
 
   void Objetivo() {
     if (reglas_.ObjetivoLineas() && Numero(campo::kLineas) == 0) {
-      Anotar(CampoNivel::Lineas, "hay que hacer al menos una línea");
+      Anotar(CampoNivel::Lineas, TUMBLA_TEXTO("FaltasRegistro", "hay que hacer al menos una línea"));
     }
   }
 
@@ -91,11 +98,11 @@ class Revision {
   // turns, on a cell of its own.
   void Gota(CampoNivel donde, int celda) {
     if (celda == 0) {
-      Anotar(donde, "falta la gota");
+      Anotar(donde, TUMBLA_TEXTO("FaltasRegistro", "falta la gota"));
     } else if (reglas_.Cuadrado() && Fila(celda) < kFilaCuadrado) {
-      Anotar(donde, "la gota está fuera del tablero cuadrado");
+      Anotar(donde, TUMBLA_TEXTO("FaltasRegistro", "la gota está fuera del tablero cuadrado"));
     } else if (ocupadas_.count(celda) != 0) {
-      Anotar(donde, "la gota está dentro del montón");
+      Anotar(donde, TUMBLA_TEXTO("FaltasRegistro", "la gota está dentro del montón"));
     }
     ocupadas_.insert(celda);
   }
@@ -105,9 +112,9 @@ class Revision {
     if (modo_ == Modo::Podator) {
       // The pot stands on the floor with its flower on top.
       if (celdas.empty()) {
-        Anotar(CampoNivel::Maceta, "falta la maceta");
+        Anotar(CampoNivel::Maceta, TUMBLA_TEXTO("FaltasRegistro", "falta la maceta"));
       } else if (!EnElCampo(celdas.front()) || Fila(celdas.front()) != kAlto - 2) {
-        Anotar(CampoNivel::Maceta, "la maceta no está en el suelo");
+        Anotar(CampoNivel::Maceta, TUMBLA_TEXTO("FaltasRegistro", "la maceta no está en el suelo"));
       } else {
         ocupadas_ = {celdas.front(), celdas.front() - kAncho};
       }
@@ -116,31 +123,37 @@ class Revision {
     std::set<int> bloques;
     for (int c : celdas) {
       if (!EnElCampo(c)) {
-        Anotar(CampoNivel::Tablero, Celda(c) + " está fuera del tablero");
+        Anotar(CampoNivel::Tablero, TUMBLA_TEXTO("FaltasRegistro", "la celda %1 (fila %2) está fuera del tablero"), c);
       } else if (Fila(c) <= kUltimaFilaEntrada) {
-        Anotar(CampoNivel::Tablero, Celda(c) + " está donde entran las piezas");
+        Anotar(CampoNivel::Tablero,
+               TUMBLA_TEXTO("FaltasRegistro", "la celda %1 (fila %2) está donde entran las piezas"), c);
       } else if (reglas_.Cuadrado() && Fila(c) < kFilaCuadrado) {
-        Anotar(CampoNivel::Tablero, Celda(c) + " está sobre el tablero cuadrado");
+        Anotar(CampoNivel::Tablero,
+               TUMBLA_TEXTO("FaltasRegistro", "la celda %1 (fila %2) está sobre el tablero cuadrado"), c);
       } else if (!bloques.insert(c).second) {
-        Anotar(CampoNivel::Tablero, Celda(c) + " está dos veces");
+        Anotar(CampoNivel::Tablero, TUMBLA_TEXTO("FaltasRegistro", "la celda %1 (fila %2) está dos veces"), c);
       } else if (ocupadas_.count(c) != 0) {
-        Anotar(CampoNivel::Tablero, Celda(c) + " tapa la flor de la maceta");
+        Anotar(CampoNivel::Tablero,
+               TUMBLA_TEXTO("FaltasRegistro", "la celda %1 (fila %2) tapa la flor de la maceta"), c);
       }
     }
     ocupadas_.insert(bloques.begin(), bloques.end());
     if (modo_ == Modo::Goteator || modo_ == Modo::Juntator) {
       Gota(CampoNivel::Gota, Numero(campo::kGota));
       if (modo_ == Modo::Goteator && Fila(Numero(campo::kGota)) == kAlto - 2) {
-        Anotar(CampoNivel::Gota, "la gota ya está en el suelo");
+        Anotar(CampoNivel::Gota, TUMBLA_TEXTO("FaltasRegistro", "la gota ya está en el suelo"));
       }
     }
     if (modo_ == Modo::Juntator) Gota(CampoNivel::GotaRosa, Numero(campo::kGotaRosa));
-    if (modo_ == Modo::RotatorPlus && bloques.empty()) Anotar(CampoNivel::Tablero, "no hay bloques que quitar");
+    if (modo_ == Modo::RotatorPlus && bloques.empty()) {
+      Anotar(CampoNivel::Tablero, TUMBLA_TEXTO("FaltasRegistro", "no hay bloques que quitar"));
+    }
     // A full row would go with the first piece.
     std::map<int, int> porFila;
     for (int c : ocupadas_) {
       if (++porFila[Fila(c)] == kAncho - 2) {
-        Anotar(CampoNivel::Tablero, "la fila " + std::to_string(Fila(c)) + " está llena desde el principio");
+        Anotar(CampoNivel::Tablero, TUMBLA_TEXTO("FaltasRegistro", "la fila %1 está llena desde el principio"),
+               {std::to_string(Fila(c))});
       }
     }
   }
@@ -150,12 +163,13 @@ class Revision {
   const ReglasGrupo& reglas_;
   std::set<int> ocupadas_;  // blocks, drops, pot and flower
   std::vector<FaltaNivel> faltas_;
+  const Traductor& t_;
 };
 
 }  // namespace
 
-std::vector<FaltaNivel> FaltasEnRegistro(const CamposRegistro& campos, const Grupo& grupo) {
-  return Revision(campos, grupo).Faltas();
+std::vector<FaltaNivel> FaltasEnRegistro(const CamposRegistro& campos, const Grupo& grupo, const Traductor& t) {
+  return Revision(campos, grupo, t).Faltas();
 }
 
 std::string FaltaEnRegistros(const CatalogoNiveles& niveles) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/Textos.h"
 #include "levels/Niveles.h"
 
 namespace tumbla {
@@ -31,13 +32,14 @@ enum class CampoNivel : uint8_t {
 
 struct FaltaNivel {
   CampoNivel campo;
-  std::string motivo;  // Spanish, for the level's maker
+  std::string motivo;  // for the level's maker, in the language it was asked in
 };
 
 // Every fault of one record played as a level of `grupo`, at most one per
 // field, in field order. Fields the group does not use are only checked to
-// hold numbers the game reads.
-std::vector<FaltaNivel> FaltasEnRegistro(const CamposRegistro& campos, const Grupo& grupo);
+// hold numbers the game reads. The reasons come in `t`'s language.
+std::vector<FaltaNivel> FaltasEnRegistro(const CamposRegistro& campos, const Grupo& grupo,
+                                         const Traductor& t = SinTraducir());
 
 // Records from a file (a designer trying boards) are checked before any is
 // played: "" when every position finds its record and every such record

@@ -90,7 +90,7 @@ void DialogoRepeticiones::Actualizar(const std::string& elegir) {
   const std::string antes = elegir.empty() ? Elegida() : elegir;
   lista_->clear();
   if (almacen_ != nullptr) {
-    for (const RepeticionGuardada& g : almacen_->Listar()) {
+    for (const RepeticionGuardada& g : almacen_->Listar(TraductorQt())) {
       auto* fila = new QTreeWidgetItem(lista_);
       fila->setData(0, Qt::UserRole, Texto(g.archivo));
       fila->setData(0, Qt::UserRole + 1, g.legible);
@@ -188,7 +188,7 @@ bool DialogoRepeticiones::Abrir(const QString& ruta) {
   } else {
     leida = LeerRepeticion(texto, almacen_->huella());
   }
-  if (!leida.Valida()) return Avisar(Texto(TextoFallo(leida, nombre.toStdString()))), false;
+  if (!leida.Valida()) return Avisar(Texto(TextoFallo(leida, nombre.toStdString(), TraductorQt()))), false;
   std::string guardada;
   if (!almacen_->Guardar(leida.grabacion, &guardada)) {
     Avisar(tr("No se puede guardar la repetición en la carpeta %1.").arg(Texto(almacen_->carpeta())));

@@ -27,6 +27,7 @@
 #include "editor/CodigoCompartir.h"
 #include "game/Tablero.h"
 #include "almacen/SistemaArchivos.h"
+#include "ui/Idiomas.h"
 #include "ui/TableroEditor.h"
 
 namespace tumbla::ui {
@@ -76,7 +77,10 @@ QFileDialog* Selector(QWidget* padre, const QString& titulo, const char* nombre,
 }  // namespace
 
 EditorNiveles::EditorNiveles(const QString& carpetaDatos, Colores colores, QWidget* parent)
-    : QDialog(parent), carpeta_(Utf8(carpetaDatos)), propio_(carpeta_.Propio()), paleta_(PaletaDe(colores)) {
+    : QDialog(parent),
+      carpeta_(Utf8(carpetaDatos), TraductorQt()),
+      propio_(carpeta_.Propio()),
+      paleta_(PaletaDe(colores)) {
   setObjectName(QStringLiteral("EditorNiveles"));
   setWindowTitle(tr("Editor de niveles"));
 
@@ -343,14 +347,15 @@ void EditorNiveles::Actualizar() {
     if (campos_[k].falta) campos_[k].falta->clear();
     if (campos_[k].editor) formulario_->setRowVisible(campos_[k].editor->parentWidget(), UsaCampo(g, c));
   }
-  const std::vector<FaltaNivel> faltas = Faltas(nivel_);
+  const std::vector<FaltaNivel> faltas = Faltas(nivel_, TraductorQt());
   for (const FaltaNivel& f : faltas) {
     // A record of another type has no field of its own: the board says so.
     QLabel* donde = campos_[Indice(f.campo)].falta;
     (donde ? donde : campos_[Indice(CampoNivel::Tablero)].falta)->setText(Texto(f.motivo));
   }
-  const std::string faltaNombre = FaltaEnTexto(nivel_.nombre, kLargoNombre, true);
-  const std::string faltaDescripcion = FaltaEnTexto(nivel_.descripcion, kLargoDescripcion, false);
+  const std::string faltaNombre = FaltaEnTexto(nivel_.nombre, kLargoNombre, true, TextoDe::Campo, TraductorQt());
+  const std::string faltaDescripcion =
+      FaltaEnTexto(nivel_.descripcion, kLargoDescripcion, false, TextoDe::Campo, TraductorQt());
   faltaNombre_->setText(Texto(faltaNombre));
   faltaDescripcion_->setText(Texto(faltaDescripcion));
   // The tools of what the group has: blocks, and its drops or its pot.
@@ -388,7 +393,7 @@ void EditorNiveles::CopiarDelNivel() {
   capa->addWidget(copiar);
   const auto elegir = [this, eleccion, lista] {
     if (lista->currentRow() < 0) return;
-    Cargar({CopiaDelNivel(lista->currentRow() + 1), {}}, -1);
+    Cargar({CopiaDelNivel(lista->currentRow() + 1, TraductorQt()), {}}, -1);
     eleccion->close();
   };
   connect(copiar, &QPushButton::clicked, eleccion, elegir);
@@ -445,7 +450,7 @@ void EditorNiveles::SeguirComprobacion() {
   progreso_->setValue(comprobacion_->Hechas());
   if (!comprobacion_->Terminada()) return;
   const InformeComprobacion& i = comprobacion_->Informe();
-  informe_->setText(Texto(DescribirInforme(i)));
+  informe_->setText(Texto(DescribirInforme(i, {}, TraductorQt())));
   // The proof counts only for the level it was won on: an edit meanwhile
   // leaves the level as it was, a draft or proven.
   if (i.prueba && i.prueba->huella == Huella(nivel_)) prueba_ = i.prueba;
@@ -468,8 +473,9 @@ void EditorNiveles::Guardar() {
     nuevo.niveles.push_back(n);
   }
   std::string error;
-  if (const std::string f = FaltaEnTexto(nuevo.nombre, kLargoNombre, true); !f.empty()) {
-    return Avisar(tr("El nombre del paquete ") + Texto(f) + QLatin1Char('.'));
+  if (const std::string f = FaltaEnTexto(nuevo.nombre, kLargoNombre, true, TextoDe::NombrePaquete, TraductorQt());
+      !f.empty()) {
+    return Avisar(Texto(f));
   }
   if (!carpeta_.GuardarPropio(nuevo, error)) return Avisar(tr("No se ha guardado: ") + Texto(error));
   propio_ = std::move(nuevo);
@@ -537,8 +543,9 @@ void EditorNiveles::Importar() {
   QFileDialog* d = Selector(this, tr("Importar un paquete"), "archivoImportar", false);
   connect(d, &QFileDialog::fileSelected, this, [this](const QString& ruta) {
     // Each proof is played again: in the background, the window answers.
-    importacion_ = std::async(std::launch::async,
-                              [this, ruta = Utf8(ruta)] { return ImportarArchivo(ruta, &cancelarImportacion_); });
+    importacion_ = std::async(std::launch::async, [this, ruta = Utf8(ruta)] {
+      return ImportarArchivo(ruta, &cancelarImportacion_, TraductorQt());
+    });
     estado_->setText(tr("Importando: se juega otra vez la prueba de cada nivel..."));
     sondeo_.start();
   });
@@ -566,14 +573,14 @@ void EditorNiveles::SeguirImportacion() {
 
 void EditorNiveles::CopiarCodigo() {
   std::string error;
-  const std::string codigo = CodigoDeNivel({nivel_, prueba_}, error);
+  const std::string codigo = CodigoDeNivel({nivel_, prueba_}, error, TraductorQt());
   if (codigo.empty()) return Avisar(tr("No hay código: ") + Texto(error) + QLatin1Char('.'));
   codigo_->setText(Texto(codigo));
   QApplication::clipboard()->setText(codigo_->text());
 }
 
 void EditorNiveles::AbrirCodigo() {
-  const LecturaCodigo l = LeerCodigo(Utf8(codigo_->text()));
+  const LecturaCodigo l = LeerCodigo(Utf8(codigo_->text()), TraductorQt());
   if (!l.error.empty()) return Avisar(tr("No se ha abierto el código: ") + Texto(l.error) + QLatin1Char('.'));
   const QString codigo = codigo_->text();
   Cargar(l.nivel, -1);

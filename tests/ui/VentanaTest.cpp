@@ -9,6 +9,7 @@
 #include "autoplay/Pista.h"
 #include "grabacion/Grabadora.h"
 #include "ui/DialogoNiveles.h"
+#include "ui/EditorNiveles.h"
 #include "ui/Mando.h"
 #include "ui/Escenario.h"
 #include "ui/Idiomas.h"
@@ -71,7 +72,7 @@ QStringList PiezasEspanolas() {
   for (const QRegularExpressionMatch& m : mensaje.globalMatch(texto)) {
     if (m.captured(1) == m.captured(2)) continue;
     for (QString p : m.captured(1).split(corte))
-      if (p.trimmed().size() >= 5) piezas << p.replace(u"&lt;"_qs, u"<"_qs).replace(u"&apos;"_qs, u"'"_qs).trimmed();
+      if (p = p.replace(u"&lt;"_qs, u"<"_qs).replace(u"&apos;"_qs, u"'"_qs).trimmed(); p.size() >= 5) piezas << p;
   }
   return piezas;
 }
@@ -598,7 +599,8 @@ class VentanaTest : public QObject {
 
   void enInglesNadaSeVeEnEspanolYElIdiomaElegidoSeGuarda() {
     // The player chose English: nothing shown, from the menus to the boxes of a level's start and end, the level
-    // window, the key dialog, the credits and the help, is a Spanish text of the game's that has an English one.
+    // window, the key dialog, the credits, the level editor and the help, is a Spanish text of the game's that has an
+    // English one.
     // "Idioma" > "Español" brings the Spanish back at once, stored beside the other keys.
     const QStringList piezas = PiezasEspanolas();
     QVERIFY(piezas.size() > 100);
@@ -606,6 +608,22 @@ class VentanaTest : public QObject {
     QTRY_VERIFY(Abierta());
     QString visto = Visto();
     Pulsar("OK");
+    // The level editor: a field's fault, the empty name's, and the report of a check stopped at once.
+    Accion("mnuEditor")->trigger();
+    EditorNiveles* editor = v_->editor();
+    editor->findChild<QSpinBox*>(QStringLiteral("lineas"))->setValue(0);
+    auto* nombre = editor->findChild<QLineEdit*>(QStringLiteral("nombre"));
+    nombre->selectAll();
+    QTest::keyClick(nombre, Qt::Key_Backspace);
+    visto += Visto();
+    QVERIFY(visto.contains("at least one line") && visto.contains("can't be empty"));
+    editor->findChild<QSpinBox*>(QStringLiteral("lineas"))->setValue(10);
+    editor->findChild<QPushButton*>(QStringLiteral("comprobar"))->click();
+    editor->findChild<QPushButton*>(QStringLiteral("cancelar"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!editor->comprobacion(), 60000);
+    visto += Visto();
+    QVERIFY(visto.contains("Check stopped."));
+    editor->close();
     Nivel(1);  // the level window, then the group's introduction
     visto += Visto();
     Pulsar("OK");
