@@ -8,6 +8,7 @@
 
 #include "almacen/Ini.h"
 #include "almacen/SistemaArchivos.h"
+#include "grabacion/ArchivoRepeticion.h"
 
 namespace tumbla {
 
@@ -20,17 +21,6 @@ std::string Hex(uint64_t v) {
   char t[17];
   std::snprintf(t, sizeof t, "%016llx", static_cast<unsigned long long>(v));
   return t;
-}
-
-bool LeerHex(std::string_view t, uint64_t& v) {
-  if (t.size() != 16) return false;
-  v = 0;
-  for (char c : t) {
-    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    if (d < 0) return false;
-    v = v << 4 | static_cast<uint64_t>(d);
-  }
-  return true;
 }
 
 // The text's lines, numbered from 1, each without its line break.

@@ -113,17 +113,6 @@ bool Numero(std::string_view t, int64_t maximo, int64_t& v) {
   return v <= maximo;
 }
 
-bool LeerHex(std::string_view t, uint64_t& v) {
-  if (t.size() != 16) return false;
-  v = 0;
-  for (char c : t) {
-    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    if (d < 0) return false;
-    v = v << 4 | static_cast<uint64_t>(d);
-  }
-  return true;
-}
-
 // "YYYY-MM-DD HH:MM:SS".
 bool Jugada(const std::vector<std::string_view>& w) {
   if (w.size() != 2 || w[0].size() != 10 || w[1].size() != 8) return false;
@@ -210,6 +199,17 @@ const char* Motivo(Derrota d) {
 }
 
 }  // namespace
+
+bool LeerHex(std::string_view t, uint64_t& v) {
+  if (t.size() != 16) return false;
+  v = 0;
+  for (char c : t) {
+    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    if (d < 0) return false;
+    v = v << 4 | static_cast<uint64_t>(d);
+  }
+  return true;
+}
 
 uint64_t Huella(std::string_view texto, uint64_t h) {
   for (unsigned char c : texto) h = (h ^ c) * 1099511628211ull;

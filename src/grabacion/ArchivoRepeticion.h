@@ -104,6 +104,9 @@ std::string TextoFallo(const LecturaRepeticion& lectura, const std::string& nomb
 // translation in context "Repeticiones").
 std::string TextoResultado(const Resumen& r);
 // FNV-1a, 64 bits: the fingerprints of scripts and boards.
+// Sixteen lower-case hex digits, as fingerprints are written; false for anything else.
+bool LeerHex(std::string_view t, uint64_t& v);
+
 uint64_t Huella(std::string_view texto, uint64_t h = 14695981039346656037ull);
 
 }  // namespace tumbla
