@@ -39,6 +39,7 @@ sanitizers: deps
 
 bench: build
 	./$(BUILD)/tumbla-bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tumbla-bench-editor
 
 # A long soak of every level under the sanitizers: SOAK_EVENTS events over
 # the 296 levels, from seed SOAK_SEED ("azar" draws one; every run prints its
@@ -68,7 +69,8 @@ levels: build
 	@tail -n 9 $(BUILD)/niveles/rapido.txt
 	@tail -n 9 $(BUILD)/niveles/persona.txt
 
-# Each parser's fuzz target (settings file, level records, replay scripts),
+# Each parser's fuzz target (settings file, level records, replay scripts,
+# packs of levels, share codes, replay files),
 # built with clang, libFuzzer and both sanitizers in $(FUZZBUILD), runs
 # FUZZ_SECONDS on a copy of its corpus (tests/fuzz/corpus); any crash, leak,
 # failed check or hang fails.
@@ -79,7 +81,7 @@ fuzz:
 	@./scripts/instalar-dependencias.sh fuzz
 	@cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DTUMBLA_FUZZ=ON -DTUMBLA_BUILD_UI=OFF -DTUMBLA_BUILD_TESTS=OFF -DTUMBLA_BUILD_BENCH=OFF >/dev/null
-	@cmake --build $(FUZZBUILD) -j$(JOBS) --target fuzz-ini fuzz-niveles fuzz-guion
+	@cmake --build $(FUZZBUILD) -j$(JOBS) --target fuzz-ini fuzz-niveles fuzz-guion fuzz-paquete fuzz-codigo fuzz-repeticion
 	@./scripts/fuzz.sh $(FUZZBUILD) $(FUZZ_SECONDS)
 
 clean:

@@ -4,8 +4,9 @@
 #   cpack (in <build>)                           tumbla_<version>_<arch>.deb
 #
 # On Linux and the other free desktops the game, its desktop entry, its
-# scalable icon in the hicolor theme, its AppStream metainfo and its manual
-# page go to the standard places under the prefix.
+# scalable icon in the hicolor theme, its AppStream metainfo, the file type of
+# its replays (shared-mime-info) and its manual page go to the standard places
+# under the prefix.
 include(GNUInstallDirs)
 
 set(TUMBLA_APP_ID "org.example.Tumbla")
@@ -22,6 +23,9 @@ if(UNIX AND NOT APPLE)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${_datos}/${TUMBLA_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # The replay files (.tumbla), which the desktop entry opens.
+  install(FILES ${_datos}/${TUMBLA_APP_ID}.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
   # The same picture as the window icon and the credits logo.
   install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/assets/pictures/tumbla.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps

@@ -20,7 +20,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 fallos=()
-for nombre in ini niveles guion; do
+for nombre in ini niveles guion paquete codigo repeticion; do
   dir="$BUILD/fuzz/$nombre"
   mkdir -p "$dir/corpus"
   cp -n "$RAIZ/tests/fuzz/corpus/$nombre/"* "$dir/corpus/"

@@ -12,6 +12,7 @@ PAQUETES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick libx11-dev openbox
   desktop-file-utils appstream dpkg-dev file groff-base
+  qt6-l10n-tools qt6-tools-dev
 )
 if [ "${1:-}" = "fuzz" ]; then
   PAQUETES+=(clang libclang-rt-dev)

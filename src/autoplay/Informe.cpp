@@ -24,7 +24,6 @@ bool DisenoPropio(const std::string& tipo, int numero) {
 // rate is shown below the threshold with an error of kError at each look;
 // it is settled as "met" as soon as the 1 - kDuda bound is clear of it, or
 // when no later game could make it fail.
-constexpr double kGanable = 0.1;   // every position: one game in ten
 constexpr double kMitad = 0.5;     // every designed board, at full speed
 constexpr double kEscalon = 0.4;   // a designed board against a later one
 constexpr double kError = 0.0005;
@@ -205,6 +204,14 @@ double CotaInferior(int ganadas, int partidas, double error) {
   return ganadas <= 0 ? 0 : 1 - CotaSuperior(partidas - ganadas, partidas, error);
 }
 
+Juicio JuzgarTasa(int ganadas, int partidas, double umbral, int maxPartidas) {
+  if (CotaSuperior(ganadas, partidas, kError) < umbral) return Juicio::Incumple;
+  if (CotaInferior(ganadas, partidas, kDuda) < umbral && CotaSuperior(ganadas, maxPartidas, kError) < umbral) {
+    return Juicio::Dudoso;
+  }
+  return Juicio::Cumple;
+}
+
 Veredicto ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int maxPartidas, bool ritmoPersona) {
   Veredicto v;
   std::vector<bool> pendiente(resumen.size(), false);
@@ -213,18 +220,18 @@ Veredicto ComprobarReglas(const std::vector<ResumenPosicion>& resumen, int maxPa
   // settled, or worth more games.
   const auto regla = [&](size_t k, double umbral, const std::string& que) {
     const ResumenPosicion& r = resumen[k];
-    const double alta = CotaSuperior(r.ganadas, r.partidas, kError);
-    if (alta < umbral) {
+    const Juicio juicio = JuzgarTasa(r.ganadas, r.partidas, umbral, maxPartidas);
+    if (juicio == Juicio::Incumple) {
       v.fallos.push_back("position " + std::to_string(r.posicion) + " (" + r.clave + ") was won in " + Partidas(r) +
-                         " games: " + que + " (upper bound " + Tasa(alta) + ")");
-    } else if (CotaInferior(r.ganadas, r.partidas, kDuda) < umbral &&
-               CotaSuperior(r.ganadas, maxPartidas, kError) < umbral) {
+                         " games: " + que + " (upper bound " + Tasa(CotaSuperior(r.ganadas, r.partidas, kError)) +
+                         ")");
+    } else if (juicio == Juicio::Dudoso) {
       seguir(k);
     }
   };
   for (size_t k = 0; k < resumen.size(); ++k) {
     if (resumen[k].partidas == 0) continue;
-    regla(k, kGanable, "less than one in ten");
+    regla(k, kTasaGanable, "less than one in ten");
     if (!ritmoPersona && resumen[k].disenoPropio) regla(k, kMitad, "less than half of them");
   }
   // The ramp: a board of ours is not much harder than a later one of its

@@ -41,6 +41,17 @@ void EscribirGrafico(std::ostream& o, const std::vector<ResumenPosicion>& resume
 double CotaInferior(int ganadas, int partidas, double error);
 double CotaSuperior(int ganadas, int partidas, double error);
 
+// Every level is won in at least one game in ten.
+constexpr double kTasaGanable = 0.1;
+
+// What `ganadas` wins in `partidas` games say of a rule "the win rate is at
+// least `umbral`": broken when the rate is shown below it beyond reasonable
+// doubt (an upper bound at an error of 1 in 2000); met when its 80% lower
+// bound clears it, or when no run of losses up to `maxPartidas` games could
+// break it; else in doubt, wanting more games.
+enum class Juicio { Cumple, Incumple, Dudoso };
+Juicio JuzgarTasa(int ganadas, int partidas, double umbral, int maxPartidas);
+
 // The house rules, as questions about each level's true win rate: every
 // position is won in at least one game in ten; at full speed every board
 // of our own design in at least half, and none of those more than 0.4 below

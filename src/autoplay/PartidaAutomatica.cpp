@@ -13,6 +13,7 @@
 
 #include "autoplay/Conductor.h"
 #include "game/Reglas.h"
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
 
 namespace tumbla {
@@ -62,10 +63,13 @@ std::string Segundos(int64_t ms) {
 
 // The host: a clock of whole milliseconds that only moves from one event to
 // the next, the three timers, seeded draws, and the answers a careful player
-// gives (no extra minute is ever spent: the game starts with none).
-class Anfitrion : public Plataforma {
+// gives (no extra minute is ever spent: the game starts with none). Every
+// call into the game goes through the recorder, which records it only when
+// asked to.
+class Anfitrion : public Plataforma, public Horario {
  public:
-  Anfitrion(uint64_t semilla, std::ostream* guion) : azar_(semilla), guion_(guion) {}
+  Anfitrion(uint64_t semilla, std::ostream* guion, const std::vector<int>* sorteos)
+      : azar_(semilla), guion_(guion), sorteos_(sorteos) {}
 
   int64_t ahora = 0;
   int ventana = 0;  // the level window's next answer: a position, 0 for Escape
@@ -95,6 +99,16 @@ class Anfitrion : public Plataforma {
     r.activo = marcha;
     r.intervalo = intervaloMs;
   }
+  int64_t Falta(Temporizador t) const override {
+    const Reloj& r = relojes[static_cast<size_t>(t)];
+    return r.activo ? std::max<int64_t>(0, r.proximo - ahora) : -1;
+  }
+  bool Desfasar(Temporizador t, int64_t ms) override {
+    Reloj& r = relojes[static_cast<size_t>(t)];
+    if (r.activo) r.proximo = ahora + ms;
+    return r.activo;
+  }
+
   void pedir(const Peticion&) override {}
   void retirar() override {}
   void sonido(int, bool) override {}
@@ -102,31 +116,38 @@ class Anfitrion : public Plataforma {
   double reloj() override { return static_cast<double>(ahora) / 1000.0; }
   Fecha hoy() override { return {2000, 1, 1}; }
   int aleatorio(Sorteo, int n) override {
-    const int v = n <= 1 ? 0 : static_cast<int>((azar_() >> 11) % static_cast<uint64_t>(n));
-    sorteos_ += " " + std::to_string(v);
+    int v = n <= 1 ? 0 : static_cast<int>((azar_() >> 11) % static_cast<uint64_t>(n));
+    if (sorteos_ != nullptr) {
+      const bool hay = sacados_ < sorteos_->size() && (*sorteos_)[sacados_] >= 0 && (*sorteos_)[sacados_] < n;
+      sinSorteos = sinSorteos || !hay;
+      v = hay ? (*sorteos_)[sacados_++] : 0;
+    }
+    escritos_ += " " + std::to_string(v);
     return v;
   }
+  bool sinSorteos = false;  // a draw the list did not hold
 
   // Answers what the game waits for: boxes close, the extra minute is
   // refused, the level window takes its answer, the shutter slides at once.
-  void Atender(Juego& juego) {
+  void Atender(Grabadora& grabadora) {
+    Juego& juego = grabadora.juego();
     for (;;) {
       switch (juego.vista().peticion().tipo) {
         case TipoPeticion::Ninguna:
           return;
         case TipoPeticion::Pregunta:
           respuestas_ += " cancel";
-          juego.Responder(false);
+          grabadora.Responder(false);
           break;
         case TipoPeticion::Selector: {
           const int p = std::exchange(ventana, 0);
           ventanas_ += p == 0 ? " escape" : " " + std::to_string(p);
           SelectorNiveles& selector = juego.selector();
-          juego.Elegir(p == 0 ? selector.Continuar() : selector.ElegirPosicion(p));
+          grabadora.Elegir(p == 0 ? selector.Continuar() : selector.ElegirPosicion(p));
           break;
         }
         default:
-          juego.Responder(true);
+          grabadora.Responder(true);
           break;
       }
     }
@@ -135,17 +156,17 @@ class Anfitrion : public Plataforma {
   // One event with its script lines: the clock's advance, the draws,
   // answers and level-window choices the event took, then its command.
   template <typename F>
-  void Evento(Juego& juego, const std::string& comando, F accion) {
-    sorteos_.clear();
+  void Evento(Grabadora& grabadora, const std::string& comando, F accion) {
+    escritos_.clear();
     respuestas_.clear();
     ventanas_.clear();
     accion();
-    Atender(juego);
+    Atender(grabadora);
     if (guion_ == nullptr) return;
     std::ostream& g = *guion_;
     if (ahora > escrito_) g << "wait " << Segundos(ahora - escrito_) << '\n';
     escrito_ = ahora;
-    if (!sorteos_.empty()) g << "rand" << sorteos_ << '\n';
+    if (!escritos_.empty()) g << "rand" << escritos_ << '\n';
     if (!respuestas_.empty()) g << "answer" << respuestas_ << '\n';
     if (!ventanas_.empty() && comando.rfind("play", 0) != 0) g << "window" << ventanas_ << '\n';
     g << comando << '\n';
@@ -154,8 +175,10 @@ class Anfitrion : public Plataforma {
  private:
   std::mt19937_64 azar_;
   std::ostream* guion_;
+  const std::vector<int>* sorteos_;
+  size_t sacados_ = 0;
   int64_t escrito_ = 0;
-  std::string sorteos_;
+  std::string escritos_;  // the event's draws, as the script writes them
   std::string respuestas_;
   std::string ventanas_;
 };
@@ -204,13 +227,15 @@ std::filesystem::path EscribirArranque(const OpcionesPartida& o, const CarpetaTe
 ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   CarpetaTemporal carpeta;
   const auto ini = EscribirArranque(o, carpeta);
-  Anfitrion anfitrion(o.semilla, o.guion);
-  Juego juego(anfitrion, ini.string(),
+  Anfitrion anfitrion(o.semilla, o.guion, o.sorteos);
+  Grabadora grabadora(anfitrion, anfitrion);
+  Juego juego(grabadora, ini.string(),
               o.registros.empty() ? CatalogoNiveles() : CatalogoNiveles(o.registros));
-  juego.Inicializar();
-  anfitrion.Atender(juego);
+  grabadora.Conectar(&juego, o.repeticion);
+  grabadora.Inicializar();
+  anfitrion.Atender(grabadora);
   anfitrion.ventana = o.posicion;
-  anfitrion.Evento(juego, "play " + std::to_string(o.posicion), [&] { juego.Ejecutar(Comando::Nuevo); });
+  anfitrion.Evento(grabadora, "play " + std::to_string(o.posicion), [&] { grabadora.Ejecutar(Comando::Nuevo); });
 
   const Vista& vista = juego.vista();
   ResultadoPartida r;
@@ -221,8 +246,8 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   // The computer's commands go to the game as its own; a replay script
   // knows only keys, so it writes each down as the key a person would press.
   const auto dar = [&](Comando c) {
-    anfitrion.Evento(juego, "key " + std::to_string(juego.teclado().TeclaDe(c)),
-                     [&] { juego.Ejecutar(c, Quien::Maquina); });
+    anfitrion.Evento(grabadora, "key " + std::to_string(juego.teclado().TeclaDe(c)),
+                     [&] { grabadora.Ejecutar(c, Quien::Maquina); });
   };
   Conductor conductor(juego, dar, o.ritmoPersona, o.pensarMs, o.teclaMs);
   conductor.PonerPesos(o.pesos);
@@ -232,7 +257,10 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   int64_t proximaTecla = inicio;
   int teclasSeguidas = 0;
 
-  while (vista.Jugando() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000) {
+  const auto parada = [&] {
+    return anfitrion.sinSorteos || (o.cancelar != nullptr && o.cancelar->load(std::memory_order_relaxed));
+  };
+  while (vista.Jugando() && anfitrion.ahora - inicio < int64_t{o.limiteSegundos} * 1000 && !parada()) {
     // A hand that keeps pressing at one instant gets no more keys there: the
     // game moves on to its next timer event.
     const bool teclea = teclasSeguidas < kTeclasPorInstante;
@@ -256,16 +284,17 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
     teclasSeguidas = 0;
     if (proximaTecla == Conductor::kNunca) proximaTecla = anfitrion.ahora;
     const auto t = static_cast<Temporizador>(cual);
-    anfitrion.Evento(juego, std::string("tick ") + NombreTemporizador(t), [&] { juego.Disparar(t); });
+    anfitrion.Evento(grabadora, std::string("tick ") + NombreTemporizador(t), [&] { grabadora.Disparar(t); });
   }
   r.teclas = conductor.Teclas();
 
-  r.ganada = vista.NivelTerminado();
+  r.ganada = vista.NivelTerminado() && !parada();
   r.piezas = vista.mesa().fichasEntradas;
   r.segundos = static_cast<double>(anfitrion.ahora - inicio) / 1000.0;
-  if (!r.ganada) r.motivo = Motivo(vista.derrota());
+  if (!r.ganada) r.motivo = anfitrion.sinSorteos ? "sorteo" : parada() ? "cancelada" : Motivo(vista.derrota());
   if (deFilas && filasNivel > 0) r.avance = 1.0 - static_cast<double>(vista.mesa().lineasRestantes) / filasNivel;
   if (o.guion != nullptr) *o.guion << "dump\n";
+  grabadora.Terminar();  // a game stopped at its limit
   return r;
 }
 

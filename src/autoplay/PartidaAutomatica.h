@@ -6,16 +6,19 @@
 // think when a piece appears, then a delay before each command.
 //
 // Every game can be written down as a replay script that tumbla-replay
-// plays to the same end.
+// plays to the same end, and recorded as a player's game is.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "game/Comando.h"
 #include "jugador/Pesos.h"
+#include "grabacion/ArchivoRepeticion.h"
 
 namespace tumbla {
 
@@ -37,13 +40,21 @@ struct OpcionesPartida {
   bool dificil = false;        // the "Difícil" piece set
   int limiteSegundos = 1800;   // a game that goes on longer is stopped
   std::ostream* guion = nullptr;  // where to write the replay script, if anywhere
+  // Where the game goes recorded as a player's replay, if anywhere.
+  std::function<void(Grabacion)> repeticion;
   // Level records to play instead of the built-in ones (a designer trying
   // boards, in which FaltaEnRegistros finds no fault); empty for the game's own.
   std::string registros;
   // The computer player's weights, when not the game's own (a tuning run).
   const TablaPesos* pesos = nullptr;
-  // Another hand than the computer player's (tests).
+  // Another hand than the computer player's (tests, a game played again).
   Mano mano;
+  // The draws to take instead of the seed's, in order: a game played again
+  // from what it drew. A draw beyond them, or out of its range, stops the
+  // game ("sorteo").
+  const std::vector<int>* sorteos = nullptr;
+  // Set from another thread: the game stops at its next event ("cancelada").
+  const std::atomic<bool>* cancelar = nullptr;
 };
 
 struct ResultadoPartida {
@@ -51,7 +62,8 @@ struct ResultadoPartida {
   // Why a game was lost: "tiempo" (the clock ran out), "desborde" (a block
   // or the plant above the square after a landing), "planta" (the plant's
   // tip in the top row), "entrada" (no room for the next piece), "limite"
-  // (stopped after limiteSegundos).
+  // (stopped after limiteSegundos), "sorteo" or "cancelada" (stopped, see
+  // OpcionesPartida).
   std::string motivo;
   long piezas = 0;
   double segundos = 0;         // of play, from the level's start to its end

@@ -1,5 +1,6 @@
-// The hint: the computer player's choice for each new piece, as the outline
-// the screen shows where it would put it. Worked out once per piece.
+// The hint: the computer player's choice for the piece in play, as the
+// outline the screen shows where it would put it. The engine asks once per
+// piece.
 #pragma once
 
 #include <optional>
@@ -15,9 +16,6 @@ class Pista : public Consejero {
 
  private:
   JugadorAutomatico jugador_;
-  long fichaVista_ = -1;
-  int nivelVisto_ = -1;
-  std::optional<Pieza> consejo_;
 };
 
 }  // namespace tumbla

@@ -4,12 +4,14 @@
 //
 //   tumbla-autoplay [--posicion P[-Q]]... [--semillas N] [--semilla-base S]
 //                   [--persona [--pensar MS] [--tecla MS]] [--dificil]
-//                   [--guiones CARPETA] [--tabla ARCHIVO] [--grafico ARCHIVO.svg]
+//                   [--guiones CARPETA] [--repeticiones CARPETA]
+//                   [--tabla ARCHIVO] [--grafico ARCHIVO.svg]
 //                   [--hilos N] [--registros ARCHIVO] [--pesos ARCHIVO]
 //                   [--comprobar [--semillas-max M]]
 //
 // Without --posicion every position 1..296 is played. --guiones writes each
-// game as a replay script for tumbla-replay. --registros plays level records
+// game as a replay script for tumbla-replay; --repeticiones, as a player's
+// replay file (.tumbla), which tumbla-replay plays and checks. --registros plays level records
 // from a file (in the layout of src/levels/niveles.txt) instead of the
 // built-in ones, as the level design tool does. --pesos plays with the
 // player's weights of a file (in the layout of src/jugador/pesos.txt: the
@@ -37,6 +39,7 @@
 
 #include "autoplay/Informe.h"
 #include "autoplay/PartidaAutomatica.h"
+#include "levels/FaltasRegistro.h"
 #include "levels/Niveles.h"
 
 namespace {
@@ -47,6 +50,7 @@ using namespace tumbla;
   std::cerr << "tumbla-autoplay: " << error << "\n"
             << "uso: tumbla-autoplay [--posicion P[-Q]]... [--semillas N] [--semilla-base S]\n"
                "       [--persona [--pensar MS] [--tecla MS]] [--dificil] [--guiones CARPETA]\n"
+               "       [--repeticiones CARPETA]\n"
                "       [--tabla ARCHIVO] [--grafico ARCHIVO.svg] [--hilos N] [--registros ARCHIVO]\n"
                "       [--pesos ARCHIVO] [--comprobar [--semillas-max M]]\n";
   std::exit(2);
@@ -67,7 +71,7 @@ struct Opciones {
   int semillasMax = 80;
   int semillaBase = 1;
   OpcionesPartida base;
-  std::string guiones, tabla, grafico;
+  std::string guiones, repeticiones, tabla, grafico;
   unsigned hilos = std::max(1u, std::thread::hardware_concurrency());
   bool comprobar = false;
   TablaPesos pesos = PesosPropios();
@@ -103,6 +107,8 @@ Opciones LeerOpciones(int argc, char** argv) {
       op.base.dificil = true;
     } else if (a == "--guiones") {
       op.guiones = valor();
+    } else if (a == "--repeticiones") {
+      op.repeticiones = valor();
     } else if (a == "--tabla") {
       op.tabla = valor();
     } else if (a == "--grafico") {
@@ -149,6 +155,8 @@ struct Trabajo {
 // Throws the last error any game raised.
 std::vector<ResultadoPartida> JugarTodas(const Opciones& op, const std::vector<Trabajo>& trabajos) {
   if (!op.guiones.empty()) std::filesystem::create_directories(op.guiones);
+  if (!op.repeticiones.empty()) std::filesystem::create_directories(op.repeticiones);
+  const uint64_t huella = HuellaNiveles(op.base.registros.empty() ? CatalogoNiveles() : CatalogoNiveles(op.base.registros));
   std::vector<ResultadoPartida> resultados(trabajos.size());
   std::atomic<size_t> siguiente{0};
   std::mutex errorMutex;
@@ -159,6 +167,15 @@ std::vector<ResultadoPartida> JugarTodas(const Opciones& op, const std::vector<T
       o.pesos = &op.pesos;
       o.posicion = trabajos[j].posicion;
       o.semilla = (static_cast<uint64_t>(o.posicion) << 32) | static_cast<uint32_t>(trabajos[j].semilla);
+      if (!op.repeticiones.empty()) {
+        char nombre[64];
+        std::snprintf(nombre, sizeof nombre, "pos%03d-semilla%d%s", o.posicion, trabajos[j].semilla,
+                      kExtensionRepeticion);
+        const auto ruta = std::filesystem::path(op.repeticiones) / nombre;
+        o.repeticion = [ruta, huella](Grabacion g) {
+          std::ofstream(ruta, std::ios::binary) << EscribirRepeticion(g, huella);
+        };
+      }
       try {
         if (op.guiones.empty()) {
           resultados[j] = JugarPartida(o);

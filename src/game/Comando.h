@@ -1,8 +1,8 @@
-// Everything a player can do, as one type: each key's action and each menu
-// item. Keys reach the game through the key map (motor/Teclado.h), menu
-// items directly; the window, the replay runner, the soak, the demo and the
-// computer player all speak it, and the rules act on the commands of play
-// (Actuar, in Pasos.h).
+// Everything a player can do, as one type: each key's action, each menu
+// item and the level window's keys. Keys reach the game through the input
+// table (motor/Entradas.h), menu items directly; the window, the replay
+// runner, the soak, the demo and the computer player all speak it, and the
+// rules act on the commands of play (Actuar, in Pasos.h).
 #pragma once
 
 #include <cstdint>
@@ -40,7 +40,29 @@ enum class Comando : uint8_t {
   ColoresDaltonismo,  // apart for colour-blind eyes,
   ColoresContraste,   // or high contrast
   MenosDestellos,   // "Reducir destellos"
+  IdiomaEspanol,    // "Idioma": Spanish,
+  IdiomaIngles,     // or English
   Abandonar,        // "Abandonar el nivel": the level in play ends as lost
+  Salir,            // "Salir": the game ends, whatever shows
+  Menus,            // F10: the menu bar takes the keys (the window's own)
+  // The level window (Izquierda, Derecha and Abajo move its selection too),
+  // and a box or window of the game's.
+  Arriba,
+  PaginaAnterior,
+  PaginaSiguiente,
+  Primero,
+  Ultimo,
+  Aceptar,          // choose the selected level
+  Cancelar,         // Escape: leave without choosing
+  Repeticiones,     // "Repeticiones...": the games kept, to watch, keep or share
+  // A replay watched: slower and faster, one piece back and forward, and the
+  // player takes over from the moment shown (Pausa, Primero, Ultimo and
+  // Cancelar serve there too).
+  MasDespacio,
+  MasDeprisa,
+  PiezaAnterior,
+  PiezaSiguiente,
+  SeguirAqui,
   // Not commands a player gives but what the window tells: the board is out
   // of the player's sight (another window took the focus, the window was
   // minimised); a menu opened over the board, and the menus closed.

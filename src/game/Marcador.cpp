@@ -26,6 +26,11 @@ void Marcador::Empezar() {
   intervalo = kIntervaloInicial;
 }
 
+void Marcador::Seguir(int32_t total, int intervaloMs) {
+  puntos = std::clamp<int32_t>(total, 0, kPuntosMaximos);
+  intervalo = static_cast<int16_t>(std::clamp(intervaloMs, kIntervaloMinimo, kIntervaloMaximo));
+}
+
 void Marcador::Anotar(const Suceso& s) {
   puntos = Sumados(puntos, s.puntos);
   if (s.ciclos > 0) intervalo = static_cast<int16_t>(std::max(kIntervaloMinimo, intervalo - kPasoVelocidad * s.ciclos));

@@ -33,6 +33,9 @@ struct Marcador {
   int32_t PuntosNivel() const { return puntos - alEmpezar; }
   // A level chosen in the level window: no points, the slowest pace.
   void Empezar();
+  // A game taken up from a running total and pace (a replay of a level the
+  // player went on to with ENTER), each held to what play can reach.
+  void Seguir(int32_t total, int intervaloMs);
   // A level begins: its own score counts from here.
   void EmpezarNivel() { alEmpezar = puntos; }
   // What a step of the rules scored; each of its clearing cycles speeds play up.

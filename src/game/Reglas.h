@@ -16,6 +16,12 @@
 
 namespace tumbla {
 
+// The version of the rules. A game played again must meet the rules it was
+// played under, so this goes up with every change that makes any game play
+// otherwise (a step, a draw, a pace, a score); a replay names it, and one of
+// another version is refused.
+constexpr int kVersionReglas = 1;
+
 // A full row the clearing scan found: the drops it holds (0 when none, the
 // rightmost when several) and whether it holds the pot.
 struct FilaLlena {

@@ -16,6 +16,7 @@ struct Nivel {
   int periodoBloques = 0;        // seconds between extra blocks, 0 for none
   int borrarCadaRegistro = 0;    // as the record has it (0: rows go one by one)
   bool conGota = false;          // a blue drop falls: its timer runs
+  int32_t orden = 0;             // levels begun since start-up, this one included (the game counts them)
 };
 
 // Sets the table up for the level at `posicion` (1..296) and brings its first

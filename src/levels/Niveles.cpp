@@ -2,6 +2,7 @@
 // the eight level groups.
 #include "levels/Niveles.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -142,12 +143,33 @@ void CatalogoNiveles::LeerRegistros(std::string_view texto) {
     if (Recortar(linea).empty() || linea.front() == '#') continue;
 
     TablaNiveles.emplace_back(linea);
-    auto& campos = DatosNivel.emplace_back();
-    for (int k = 0; k < kNumCampos; ++k) {
-      const auto [desde, ancho] = kColumnas[static_cast<size_t>(k)];
-      if (desde < linea.size()) campos[static_cast<size_t>(k)] = Recortar(linea.substr(desde, ancho));
-    }
+    DatosNivel.push_back(LeerCampos(linea));
   }
+}
+
+CamposRegistro LeerCampos(std::string_view linea) {
+  CamposRegistro campos;
+  for (size_t k = 0; k < campos.size(); ++k) {
+    const auto [desde, ancho] = kColumnas[k];
+    if (desde < linea.size()) campos[k] = Recortar(linea.substr(desde, ancho));
+  }
+  return campos;
+}
+
+std::string EscribirRegistro(const CamposRegistro& campos) {
+  std::string linea;
+  for (size_t k = 0; k < campos.size(); ++k) {
+    linea.resize(std::max(linea.size(), kColumnas[k].first), ' ');
+    linea += campos[k];
+  }
+  return linea;
+}
+
+std::vector<int> LeerCeldas(std::string_view lista) {
+  std::vector<int> celdas;
+  if (lista.size() <= 1) return celdas;
+  for (size_t k = 0; k < lista.size(); k += 3) celdas.push_back(LeerNumero(lista.substr(k, 3)));
+  return celdas;
 }
 
 void CatalogoNiveles::ExpandirSecuencia() {
@@ -196,70 +218,30 @@ const std::string& CatalogoNiveles::Clave(int posicion) const {
   return SecuenciaNiveles[static_cast<size_t>(posicion - 1)];
 }
 
-std::vector<int> CatalogoNiveles::Celdas(int registro) const {
-  std::vector<int> celdas;
-  const std::string& lista = Dato(registro, campo::kCeldas);
-  // A one-character list ("0") holds no cells.
-  if (lista.size() <= 1) return celdas;
-  for (size_t k = 0; k < lista.size(); k += 3) celdas.push_back(LeerNumero(lista.substr(k, 3)));
-  return celdas;
+std::vector<int> CatalogoNiveles::Celdas(int registro) const { return LeerCeldas(Dato(registro, campo::kCeldas)); }
+
+const CamposRegistro& CatalogoNiveles::Campos(int registro) const {
+  if (registro < 0 || registro > UltimoRegistro()) FueraDeRango("level record", registro);
+  return DatosNivel[static_cast<size_t>(registro)];
 }
 
-namespace {
-
-bool SoloDigitos(std::string_view t) {
-  for (char c : t) {
-    if (!EsDigito(c)) return false;
-  }
-  return !t.empty();
-}
-
-// Columns 1..11 of rows 0..23, where pieces fall.
-bool EnElCampo(int celda) {
-  return celda >= 0 && celda < kBaseFilaInferior + kAncho && Columna(celda) >= 1 && Columna(celda) <= kAncho - 2;
-}
-
-// The first fault of one record, "" when it has none.
-std::string FaltaEnRegistro(const CatalogoNiveles& niveles, int r) {
-  const auto campo = [&](int c) { return "'" + niveles.Dato(r, c) + "'"; };
-  // The largest value of each handicap: an hour between extra blocks, the
-  // field's 24 rows for rows that go together.
-  constexpr std::array<int, 4> kMaximos{3600, 999, 999, kAlto - 1};
-  for (int c = campo::kBloquesExtra; c <= campo::kGotaRosa; ++c) {
-    if (!SoloDigitos(niveles.Dato(r, c))) return "el campo " + campo(c) + " no es un número";
-    const int n = niveles.DatoNumero(r, c);
-    if (c <= campo::kBorrarCada && n > kMaximos[static_cast<size_t>(c - campo::kBloquesExtra)]) {
-      return "el campo " + campo(c) + " es demasiado grande";
-    }
-    if (c >= campo::kGota && n != 0 && !EnElCampo(n)) return "la gota " + campo(c) + " está fuera del tablero";
-  }
-  const std::string& lista = niveles.Dato(r, campo::kCeldas);
-  if (lista != "0" && (!SoloDigitos(lista) || lista.size() % 3 != 0)) {
-    return "las celdas " + campo(campo::kCeldas) + " no son números de tres cifras";
-  }
-  const std::vector<int> celdas = niveles.Celdas(r);
-  for (int c : celdas) {
-    if (!EnElCampo(c)) return "la celda " + std::to_string(c) + " está fuera del tablero";
-  }
-  // The plant grows from its pot, with its flower on top.
-  if (niveles.Dato(r, campo::kTipo) == "POD" && (celdas.empty() || celdas.front() < kAncho)) {
-    return "la maceta " + campo(campo::kCeldas) + " necesita una fila encima";
-  }
-  return {};
-}
-
-}  // namespace
-
-std::string FaltaEnRegistros(const CatalogoNiveles& niveles) {
+uint64_t HuellaNiveles(const CatalogoNiveles& niveles) {
+  uint64_t h = 14695981039346656037ull;  // FNV-1a, 64 bits
+  const auto mezclar = [&h](std::string_view texto) {
+    for (unsigned char c : texto) h = (h ^ c) * 1099511628211ull;
+  };
   for (int p = 1; p <= kNumNiveles; ++p) {
     const std::string& clave = niveles.Clave(p);
-    const char* tipo = BuscarGrupo(GrupoDeClave(clave))->tipo;
-    const int r = niveles.Buscar(tipo, NumeroDeClave(clave));
-    if (r < 0) return "falta el registro " + std::string(tipo) + " " + std::to_string(NumeroDeClave(clave));
-    const std::string falta = FaltaEnRegistro(niveles, r);
-    if (!falta.empty()) return "registro '" + niveles.Registro(r) + "': " + falta;
+    mezclar(clave);
+    const Grupo* g = BuscarGrupo(GrupoDeClave(clave));
+    const int r = g != nullptr ? niveles.Buscar(g->tipo, NumeroDeClave(clave)) : -1;
+    for (int c = 0; r >= 0 && c < kNumCampos; ++c) {
+      mezclar("|");
+      mezclar(niveles.Dato(r, c));
+    }
+    mezclar("\n");
   }
-  return {};
+  return h;
 }
 
 }  // namespace tumbla

@@ -51,6 +51,17 @@ constexpr int kCeldas = 8;
 }  // namespace campo
 constexpr int kNumCampos = 9;
 
+// The fields of one record, trimmed, in field order.
+using CamposRegistro = std::array<std::string, kNumCampos>;
+// A record line cut into its fields by their columns.
+CamposRegistro LeerCampos(std::string_view linea);
+// A record line with each field in its columns: what LeerCampos reads back
+// as long as each field fits its width (the cell list has no limit).
+std::string EscribirRegistro(const CamposRegistro& campos);
+// The board indices of a cell list, in the order written (empty for "0" and
+// any one-character list); a short last piece reads as a shorter number.
+std::vector<int> LeerCeldas(std::string_view lista);
+
 class CatalogoNiveles {
  public:
   CatalogoNiveles();  // parses the built-in records and the sequence
@@ -68,6 +79,7 @@ class CatalogoNiveles {
   // Level key at position p (1..296), e.g. "CLASI,01".
   const std::string& Clave(int posicion) const;
   const std::string& Registro(int registro) const;
+  const CamposRegistro& Campos(int registro) const;
   // The board indices of a record's cell list, in the order written (empty
   // for "0"); a short last piece reads as a shorter number.
   std::vector<int> Celdas(int registro) const;
@@ -77,15 +89,15 @@ class CatalogoNiveles {
   void ExpandirSecuencia();
 
   std::vector<std::string> TablaNiveles;
-  std::vector<std::array<std::string, kNumCampos>> DatosNivel;
+  std::vector<CamposRegistro> DatosNivel;
   std::vector<std::string> SecuenciaNiveles;
 };
 
-// Records from a file (a designer trying boards) are checked before any is
-// played: a fault in the built-in ones stops the game, but a file's faults
-// are the designer's to hear of. "" when every position finds its record and
-// every such record holds what the game can play, else the first fault.
-std::string FaltaEnRegistros(const CatalogoNiveles& niveles);
+// A fingerprint of what the 296 positions play: each position's key and the
+// fields of its record. Two sets of records with the same fingerprint set
+// every level up alike; a replay names the fingerprint of the records it
+// was played with.
+uint64_t HuellaNiveles(const CatalogoNiveles& niveles);
 
 // Leading decimal digits of a text (after blanks), 0 when there are none;
 // stops short of overflowing.

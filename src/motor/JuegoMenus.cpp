@@ -2,40 +2,48 @@
 // and the demo.
 #include "game/Pasos.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 
 namespace tumbla {
 
 void Juego::Inicializar() {
   // The screen before any level shows already behind the start-up box: the
   // framed empty board, the clock at "0:00" and how to begin.
-  flujo_.fase = Fase::SinNivel;
+  Pasar(flujo::SinNivel{});
   reloj_.Arrancar();
   ini_.Abrir();
   const bool premio = progreso_.PremioDiario(plataforma_.hoy());
   ajustes_.Cargar();
+  plataforma_.idioma(ajustes_.Lengua());
   teclado_.Cargar(almacen_);
   mesa_.fichas = ajustes_.JuegoDeFichas();
   marcador_.puntos = 0;
   if (premio) {
     Mensaje(Icono::Informacion,
-            "Enhorabuena! Acabas de obtener otro minuto extra.\r\rYa tienes " +
-                std::to_string(progreso_.MinutosExtra()) + " minutos extra acumulados.",
+            Formato(Texto(TUMBLA_TEXTO("Juego", "Enhorabuena! Acabas de obtener otro minuto extra.\r\rYa tienes %1 "
+                                                "minutos extra acumulados.")),
+                    {std::to_string(progreso_.MinutosExtra())}),
             kTituloVentana);
   }
   AvisarAjustes();
+  Presentar();
 }
 
 void Juego::EjecutarAccion(Comando c) {
   // While the game waits for the player, the box or window it opened has
-  // the keyboard and the menus.
-  if (c == Comando::Ninguno || espera_.Hay() || flujo_.fase == Fase::Apagado) return;
+  // the keyboard and the menus (but "Salir").
+  if (c == Comando::Ninguno || std::holds_alternative<flujo::Apagado>(flujo_)) return;
+  if (c == Comando::Salir) {
+    // The game ends whatever shows: a box goes unanswered, and nothing runs on.
+    Retirar();
+    tiempos_.Parar();
+    Pasar(flujo::Apagado{});
+    return;
+  }
+  if (flujo::PeticionDe(flujo_).tipo != TipoPeticion::Ninguna) return;
   // A menu only holds play while it is open: its closing, or whatever was
   // chosen in it, finds the game as it was before the menu opened.
-  if (flujo_.pausaMenu && c != Comando::MenuAbierto) {
-    flujo_.pausaMenu = false;
-    if (flujo_.fase == Fase::Pausado) Reanudar();
-  }
+  if (vista_.pausa() == flujo::Pausa::Menu && c != Comando::MenuAbierto) Reanudar();
   switch (c) {
     case Comando::Sonido:
       ajustes_.CambiarSonido();
@@ -44,8 +52,7 @@ void Juego::EjecutarAccion(Comando c) {
       Continuar();
       break;
     case Comando::Nuevo:
-      demo_.pedida = false;
-      AbrirNuevo();
+      AbrirNuevo(flujo::Para::Jugar);
       break;
     case Comando::Ayuda:
       PausarYa();  // the help covers the board
@@ -53,7 +60,7 @@ void Juego::EjecutarAccion(Comando c) {
       break;
     case Comando::AcercaDe:
       PausarYa();
-      Pedir(Peticion{TipoPeticion::Creditos, Icono::Informacion, "Acerca de Tumbla", ""});
+      Pedir(Peticion{TipoPeticion::Creditos, Icono::Informacion, Texto(TUMBLA_TEXTO("Juego", "Acerca de Tumbla")), ""});
       break;
     case Comando::Demostracion:
       MenuDemostracion();
@@ -70,7 +77,7 @@ void Juego::EjecutarAccion(Comando c) {
       break;
     case Comando::Pista:
       ajustes_.CambiarPista();
-      marcador_.conPista |= ajustes_.Pista() && flujo_.Jugando();
+      marcador_.conPista |= ajustes_.Pista() && vista_.Jugando();
       break;
     case Comando::PantallaCompleta:
       ajustes_.CambiarPantallaCompleta();
@@ -87,25 +94,41 @@ void Juego::EjecutarAccion(Comando c) {
     case Comando::MenosDestellos:
       ajustes_.CambiarMenosDestellos();
       break;
+    case Comando::IdiomaEspanol:
+    case Comando::IdiomaIngles:
+      // The host speaks it before the screen is presented again.
+      ajustes_.ElegirIdioma(c == Comando::IdiomaIngles ? Idioma::Ingles : Idioma::Espanol);
+      plataforma_.idioma(ajustes_.Lengua());
+      break;
     case Comando::Teclas:
       PausarYa();
-      Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, "Teclas", ""});
+      Pedir(Peticion{TipoPeticion::Teclas, Icono::Informacion, Texto(TUMBLA_TEXTO("Juego", "Teclas")), ""});
+      break;
+    case Comando::Repeticiones:
+      PausarYa();
+      Pedir(Peticion{TipoPeticion::Repeticiones, Icono::Informacion, Texto(TUMBLA_TEXTO("Juego", "Repeticiones")), ""},
+            flujo::Despues::Ver);
       break;
     case Comando::Abandonar:
       // Given up: lost as any lost level, with no minute and no record.
-      if (flujo_.Jugando()) FinPartida(Derrota::Abandono);
+      if (vista_.Jugando()) FinPartida(Derrota::Abandono);
       break;
     case Comando::Ausencia:
       // Only the pause key goes on, as after any pause.
       PausarYa();
       break;
     case Comando::MenuAbierto:
-      if (flujo_.fase == Fase::Jugando) {
-        PausarYa();
-        flujo_.pausaMenu = flujo_.fase == Fase::Pausado;
-      }
+      PausarYa(flujo::Pausa::Menu);
       break;
     case Comando::MenuCerrado:
+    case Comando::Menus:
+    case Comando::Arriba:
+    case Comando::PaginaAnterior:
+    case Comando::PaginaSiguiente:
+    case Comando::Primero:
+    case Comando::Ultimo:
+    case Comando::Aceptar:
+    case Comando::Cancelar:
       break;
     default:
       AccionDeJuego(c);
@@ -116,15 +139,18 @@ void Juego::EjecutarAccion(Comando c) {
 void Juego::AccionDeJuego(Comando c) {
   // The commands of play act on the table while a level is in play and not
   // paused; what each does is the rules' (Actuar).
-  const bool mueve = flujo_.fase == Fase::Jugando;
+  const flujo::Jugando* j = flujo::Aqui<flujo::Jugando>(flujo_);
+  const bool mueve = j != nullptr && j->pausa == flujo::Pausa::No;
   if (c != Comando::Pausa) {
     if (mueve) Paso([this, c](Suceso& s) { Actuar(mesa_, c, azar_, s); });
     return;
   }
-  if (flujo_.fase == Fase::Pausado) {
+  if (j != nullptr && j->pausa != flujo::Pausa::No) {
     Reanudar();
   } else if (mueve) {
-    flujo_.orden = Orden::Pausa;
+    flujo::Jugando pausa = *j;
+    pausa.orden = flujo::Orden::Pausa;
+    PasarNivel(pausa);
   }
 }
 
@@ -136,10 +162,13 @@ void Juego::TeclasPredeterminadas() { teclado_.Predeterminadas(almacen_); }
 
 void Juego::MenuAyuda() {
   std::string ruta;
-  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_, teclado_.ParaAyuda(), ruta)) {
-    Mensaje(Icono::Exclamacion, std::string("No se ha podido escribir la ayuda: ") + kArchivoAyuda, kTituloVentana);
+  if (!EscribirAyuda(carpetasAyuda_.empty() ? CarpetasAyuda(ini_.ruta()) : carpetasAyuda_,
+                     teclado_.ParaAyuda(plataforma_), ruta, plataforma_)) {
+    Mensaje(Icono::Exclamacion,
+            Formato(Texto(TUMBLA_TEXTO("Juego", "No se ha podido escribir la ayuda: %1")), {kArchivoAyuda}),
+            kTituloVentana);
   } else if (!plataforma_.abrir(ruta)) {
-    Mensaje(Icono::Exclamacion, "No se ha podido abrir la ayuda: " + ruta, kTituloVentana);
+    Mensaje(Icono::Exclamacion, Formato(Texto(kNoSeAbreLaAyuda), {ruta}), kTituloVentana);
   }
 }
 
@@ -150,32 +179,34 @@ void Juego::MenuPiezas(int indice) {
 }
 
 void Juego::MenuReset() {
-  if (flujo_.Jugando() || persiana_.visible) {
-    Mensaje(Icono::Exclamacion, "Para esta opción debes haber finalizado la partida.", kTituloVentana);
+  if (vista_.Jugando() || vista_.NivelTerminado()) {
+    Mensaje(Icono::Exclamacion, Texto(TUMBLA_TEXTO("Juego", "Para esta opción debes haber finalizado la partida.")),
+            kTituloVentana);
     return;
   }
-  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana, "¿Quieres resetear el juego?"}, Despues::Reset);
+  Pedir(Peticion{TipoPeticion::Pregunta, Icono::Pregunta, kTituloVentana,
+                 Texto(TUMBLA_TEXTO("Juego", "¿Quieres resetear el juego?"))},
+        flujo::Despues::Reset);
 }
 
 void Juego::MenuDemostracion() {
-  if (demo_.activa) TerminarDemostracion();
-  demo_.pedida = true;
-  AbrirNuevo();
-  // A window that only opens at the next tick keeps the request till then.
-  if (flujo_.orden != Orden::Nuevo && !espera_.Hay()) demo_.pedida = false;
+  TerminarDemostracion();
+  AbrirNuevo(flujo::Para::Demostracion);
 }
 
-void Juego::TerminarDemostracion() {
-  if (!demo_.activa) return;
+void Juego::TerminarDemostracion(Derrota derrota) {
+  const flujo::Demostracion* demo = flujo::En<flujo::Demostracion>(flujo_);
+  if (demo == nullptr) return;
+  VolverSinNivel(demo->nivelAntes, derrota);
+}
+
+void Juego::VolverSinNivel(int16_t antes, Derrota derrota) {
   Retirar();
   tiempos_.Parar();
-  demo_.activa = false;
-  flujo_.fase = Fase::SinNivel;
-  flujo_.orden = Orden::Ninguna;
-  flujo_.fichaTrasFin = false;
-  flujo_.nivelActual = demo_.nivelAntes;
+  Pasar(flujo::SinNivel{derrota});
+  ajenos_.reset();
+  nivelActual_ = antes;
   RetirarFicha(mesa_);
-  persiana_.Quitar();
   marcador_.puntos = 0;
   // The screen as the game starts: an empty board in its full frame, the
   // clock at 0:00.

@@ -3,93 +3,142 @@
 // progress, then ENTER for the next position) and the end of the game (lost,
 // or every level done).
 
+#include <algorithm>
+
 #include "game/Pasos.h"
 #include "game/Reglas.h"
 #include "game/Sonidos.h"
+#include "motor/Ayuda.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
 
 namespace tumbla {
 
-namespace {
-
-constexpr double kPasoPersiana = 0.05;  // seconds per shutter row
-
-}  // namespace
-
-void Juego::AbrirNuevo(bool trasPerder) {
-  if (espera_.Hay()) return;
+void Juego::AbrirNuevo(flujo::Para para) {
+  if (flujo::PeticionDe(flujo_).tipo != TipoPeticion::Ninguna) return;
   // A paused game's piece is at rest, so the window can open at once; a
   // game in play leaves it to the next tick.
-  if (!flujo_.Jugando() || persiana_.visible || flujo_.fase == Fase::Pausado) {
-    AbrirSelector(trasPerder);
-  } else {
-    flujo_.orden = Orden::Nuevo;
-  }
-}
-
-void Juego::AbrirSelector(bool trasPerder) {
-  // The extra blocks wait while the window shows.
-  const int superados = progreso_.Superados();
-  flujo_.bloqueoSelector = tiempos_[Temporizador::BloqueExtra].activo;
-  tiempos_.Activar(Temporizador::BloqueExtra, false);
-  selector_.Activar(superados, flujo_.Jugando() || persiana_.visible, flujo_.nivelActual, demo_.pedida);
-  Espera e{{TipoPeticion::Selector, Icono::Informacion, kTituloVentana, selector_.Titulo()}, Despues::Selector};
-  e.trasPerder = trasPerder;
-  Pedir(e);
-}
-
-void Juego::ContinuarPartida() {
-  // The time spent in the window does not count against the level clock.
-  reloj_.Reanudar(plataforma_.reloj());
-  tiempos_.Activar(Temporizador::BloqueExtra, flujo_.bloqueoSelector);
-}
-
-void Juego::JugarNivel(int posicion, bool gris) {
-  if (demo_.pedida && !demo_.activa) {
-    demo_.activa = true;
-    demo_.nivelAntes = flujo_.nivelActual;
-  }
-  flujo_.noGuardar = gris;
-  persiana_.visible = false;
-  reloj_.Apagar();
-  marcador_.Empezar();
-  flujo_.nivelActual = static_cast<int16_t>(posicion - 1);
-  flujo_.fase = Fase::SinNivel;
-  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
-  EmpezarNivel();
-
-  std::string titulo;
-  std::string texto;
-  if (demo_.activa || !TextoIntroduccion(flujo_.nivelActual, titulo, texto)) return;
-  // Nothing moves while the player reads the group's introduction; the
-  // level clock starts when it is closed.
-  Espera e{{TipoPeticion::Mensaje, Icono::Informacion, titulo, texto}, Despues::Introduccion};
-  e.temporizadores = {tiempos_[Temporizador::Juego].activo, tiempos_[Temporizador::Gota].activo,
-                      tiempos_[Temporizador::BloqueExtra].activo};
-  tiempos_.Parar();
-  Pedir(e);
-}
-
-void Juego::EmpezarNivel() {
-  // Past the last position the whole game is done.
-  flujo_.nivelActual = static_cast<int16_t>(flujo_.nivelActual + 1);
-  if (flujo_.nivelActual > kNumNiveles) {
-    FinPartida(Derrota::Ninguna);
+  const flujo::Jugando* j = flujo::Aqui<flujo::Jugando>(flujo_);
+  if (j == nullptr || j->pausa != flujo::Pausa::No) {
+    AbrirSelector(para);
     return;
   }
-  nivel_ = EmpezarMesa(mesa_, niveles_, flujo_.nivelActual, azar_);
+  flujo::Jugando sigue = *j;
+  sigue.orden = para == flujo::Para::Demostracion ? flujo::Orden::Demostracion : flujo::Orden::Nuevo;
+  PasarNivel(sigue);
+}
+
+void Juego::AbrirSelector(flujo::Para para) {
+  // The extra blocks wait while the window shows.
+  const bool bloques = tiempos_[Temporizador::BloqueExtra].activo;
+  tiempos_.Activar(Temporizador::BloqueExtra, false);
+  const bool enJuego = vista_.Jugando() || vista_.NivelTerminado();
+  const bool demo = para == flujo::Para::Demostracion;
+  Pasar(flujo::Selector{{TipoPeticion::Selector, Icono::Informacion, kTituloVentana,
+                          SelectorNiveles::TituloPara(enJuego, nivelActual_, demo, plataforma_)},
+                         para,
+                         bloques,
+                         Fondo()});
+  // Its model is set up once the flow says what the window is for: one
+  // opened for a demo stores nothing, not even the progress's first value.
+  selector_.Activar(progreso_.Superados(), enJuego, nivelActual_, demo, plataforma_);
+}
+
+void Juego::JugarNivel(int posicion, bool gris, bool demo) {
+  const int16_t antes = nivelActual_;
+  ajenos_.reset();
+  reloj_.Apagar();
+  marcador_.Empezar();
+  nivelActual_ = static_cast<int16_t>(posicion - 1);
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
+  if (!EmpezarNivel()) return;
+  if (demo) {
+    Pasar(flujo::Demostracion{antes, 0, flujo::Jugando{.gris = gris}});
+    return;
+  }
+  std::string titulo;
+  std::string texto;
+  if (!TextoIntroduccion(nivelActual_, titulo, texto, plataforma_)) {
+    Pasar(flujo::Jugando{.gris = gris});
+    return;
+  }
+  // Nothing moves while the player reads the group's introduction; the
+  // level clock starts when it is closed.
+  flujo::Introduccion intro{{TipoPeticion::Mensaje, Icono::Informacion, titulo, texto},
+                            {tiempos_[Temporizador::Juego].activo, tiempos_[Temporizador::Gota].activo,
+                             tiempos_[Temporizador::BloqueExtra].activo},
+                            gris};
+  tiempos_.Parar();
+  Pasar(intro);
+}
+
+void Juego::Retomar(const Continuacion& c) {
+  if (!std::holds_alternative<flujo::SinNivel>(flujo_) || c.posicion < 1 || c.posicion > kNumNiveles) return;
+  const int16_t antes = nivelActual_;
+  reloj_.Apagar();
+  marcador_.Seguir(c.puntos, c.intervalo);
+  nivelActual_ = static_cast<int16_t>(c.posicion - 1);
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
+  if (EmpezarNivel()) {
+    if (c.demo) {
+      Pasar(flujo::Demostracion{antes, 0, flujo::Jugando{.gris = c.gris}});
+    } else {
+      Pasar(flujo::Jugando{.gris = c.gris});
+    }
+  }
+  AvisarAjustes();
+  Presentar();
+}
+
+bool Juego::EmpezarNivel() {
+  // Past the last position the whole game is done.
+  nivelActual_ = static_cast<int16_t>(nivelActual_ + 1);
+  if (nivelActual_ > kNumNiveles) {
+    FinPartida(Derrota::Ninguna);
+    return false;
+  }
+  MontarNivel(progreso_.Record(nivelActual_));
+  return true;
+}
+
+const CatalogoNiveles& Juego::Registros() const {
+  return ajenos_ ? ajenos_->niveles[static_cast<size_t>(ajeno_)].registros : niveles_;
+}
+
+void Juego::MontarNivel(int32_t record) {
+  const int32_t orden = nivel_.orden + 1;  // every level begun, the pack's and the tried ones too
+  nivel_ = EmpezarMesa(mesa_, Registros(), nivelActual_, azar_);
+  nivel_.orden = orden;
   tiempos_.Poner(Temporizador::BloqueExtra, true, nivel_.periodoBloques * 1000);
   tiempos_.Activar(Temporizador::Gota, nivel_.conGota);
   reloj_.Empezar(mesa_.reglas->SegundosReloj(), plataforma_.reloj());
-  flujo_.fase = Fase::Jugando;
-  flujo_.orden = Orden::Ninguna;
-  flujo_.fichaTrasFin = false;
-  flujo_.derrota = Derrota::Ninguna;
-  persiana_.Quitar();
   marcador_.EmpezarNivel();
-  marcador_.record = progreso_.Record(flujo_.nivelActual);
+  marcador_.record = record;
   marcador_.conPista = ajustes_.Pista();
+  // A level tried again starts its pieces' count again: the hint's outline
+  // is worked out anew.
+  consejoPara_ = {-1, -1};
+}
+
+void Juego::JugarAjeno(std::shared_ptr<const PaqueteJugable> paquete, int indice, bool prueba) {
+  // No introduction: the player knows the level's group from the editor or
+  // the pack.
+  // The pack's next level keeps the score, and the position the game's own
+  // levels go on from.
+  const auto* seguido = std::get_if<flujo::DePaquete>(&flujo_);
+  const int16_t antes = seguido != nullptr ? seguido->nivelAntes : nivelActual_;
+  reloj_.Apagar();
+  if (seguido == nullptr) marcador_.Empezar();
+  tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
+  ajenos_ = std::move(paquete);
+  ajeno_ = indice;
+  const NivelAjeno& n = ajenos_->niveles[static_cast<size_t>(indice)];
+  nivelActual_ = static_cast<int16_t>(n.posicion);
+  MontarNivel(prueba ? 0 : progreso_.RecordPaquete(ajenos_->seccion, indice + 1));
+  if (prueba) {
+    Pasar(flujo::Prueba{antes, flujo::Jugando{}});
+  } else {
+    Pasar(flujo::DePaquete{antes, indice, flujo::Jugando{}});
+  }
 }
 
 void Juego::NivelCompletado() {
@@ -97,58 +146,74 @@ void Juego::NivelCompletado() {
   // goes with the level; a level completed during a pause (the drop keeps
   // falling) ends the pause.
   Retirar();
-  flujo_.fase = Fase::Completado;
+  const flujo::Jugando* j = flujo::Aqui<flujo::Jugando>(flujo_);
+  const bool gris = j != nullptr && j->gris;
   RetirarFicha(mesa_);
   tiempos_.Activar(Temporizador::Juego, true);
   tiempos_.Activar(Temporizador::Gota, false);
   tiempos_.Activar(Temporizador::BloqueExtra, false);
-  persiana_.filas = 0;
-  persiana_.espera = false;
   reloj_.Apagar();
-  GuardarNivelGanado();
-  PasoPersiana();
+  GuardarNivelGanado(gris);
+  PasoPersiana(flujo::Persiana{0, false, gris});
 }
 
-void Juego::GuardarNivelGanado() {
+void Juego::GuardarNivelGanado(bool gris) {
   // Stored the moment the level is won, with the points the shutter and the
   // level will bring: quitting while the shutter comes down loses nothing.
-  if (demo_.activa) return;  // no minute, no progress and no record from a demo
+  if (vista_.EnDemostracion()) return;  // no minute, no progress and no record from a demo
+  if (flujo::En<flujo::Prueba>(flujo_) != nullptr) return;  // nor from a level tried in the editor
   // A level played with the hint counts as progress, but makes no record.
   const int32_t puntos = marcador_.PuntosAlSuperar(FilasPersiana(mesa_.tablero));
-  progreso_.NivelSuperado(flujo_.nivelActual, !flujo_.noGuardar, marcador_.conPista ? -1 : puntos);
+  if (const flujo::DePaquete* d = flujo::En<flujo::DePaquete>(flujo_)) {
+    // A pack's progress is its own: no minute, nothing of the game's levels.
+    progreso_.PaqueteSuperado(ajenos_->seccion, d->indice + 1, marcador_.conPista ? -1 : puntos);
+    return;
+  }
+  progreso_.NivelSuperado(nivelActual_, !gris, marcador_.conPista ? -1 : puntos);
 }
 
-void Juego::PasoPersiana() {
+void Juego::PasoPersiana(const flujo::Persiana& p) {
   // The shutter comes down over the empty top rows, one row per step (each
   // scores); it shows even with no row to cover, so that ENTER can always
   // go on.
-  if (PersianaBaja(mesa_.tablero, persiana_.filas)) {
-    persiana_.filas += 1;
-    persiana_.visible = true;
-    Pedir(Peticion{TipoPeticion::Persiana, Icono::Informacion, "", "", kPasoPersiana}, Despues::Persiana);
+  if (PersianaBaja(mesa_.tablero, p.filas)) {
+    PasarNivel(flujo::Persiana{p.filas + 1, true, p.gris});
     return;
   }
-  TerminarNivel();
+  TerminarNivel(p);
 }
 
-void Juego::TerminarNivel() {
-  persiana_.visible = true;
-  persiana_.espera = true;
+void Juego::TerminarNivel(const flujo::Persiana& p) {
   marcador_.NivelSuperado();
   tiempos_.Poner(Temporizador::Juego, true, marcador_.intervalo);
   Sonar(sonido::kNivelCompletado);
-  demo_.ganadoEn = plataforma_.reloj();
-  // The panel shows the record the win made, stored already.
-  if (!demo_.activa && !marcador_.conPista) {
-    marcador_.record = std::max(marcador_.record, marcador_.PuntosNivel());
+  const flujo::Persiana abajo{p.filas, false, p.gris};
+  if (const auto* demo = std::get_if<flujo::Demostracion>(&flujo_)) {
+    Pasar(flujo::Demostracion{demo->nivelAntes, plataforma_.reloj(), abajo});
+    return;
   }
+  PasarNivel(abajo);
+  // The panel shows the record the win made, stored already.
+  if (!marcador_.conPista) marcador_.record = std::max(marcador_.record, marcador_.PuntosNivel());
 }
 
 void Juego::Continuar() {
   // Only the shutter that asks for ENTER leads on.
-  if (!persiana_.espera) return;
-  persiana_.visible = persiana_.espera = false;
-  EmpezarNivel();
+  const flujo::Persiana* p = flujo::Aqui<flujo::Persiana>(flujo_);
+  if (p == nullptr || p->bajando) return;
+  const bool gris = p->gris;
+  if (const auto* prueba = std::get_if<flujo::Prueba>(&flujo_)) {
+    VolverSinNivel(prueba->nivelAntes, Derrota::Ninguna);
+  } else if (const auto* d = std::get_if<flujo::DePaquete>(&flujo_)) {
+    // The pack's next level, or the pack done.
+    if (d->indice + 1 < static_cast<int>(ajenos_->niveles.size())) {
+      JugarAjeno(ajenos_, d->indice + 1, false);
+    } else {
+      FinPartida(Derrota::Ninguna);
+    }
+  } else if (EmpezarNivel()) {
+    PasarNivel(flujo::Jugando{.gris = gris});
+  }
 }
 
 void Juego::FinPartida(Derrota derrota) {
@@ -156,36 +221,31 @@ void Juego::FinPartida(Derrota derrota) {
   // it. The falling piece stays drawn under the message.
   Retirar();
   tiempos_.Parar();
-  flujo_.fase = Fase::Perdido;
-  flujo_.derrota = derrota;
-  flujo_.fichaTrasFin = mesa_.hayFicha;
+  const bool conFicha = mesa_.hayFicha;
   RetirarFicha(mesa_);
   reloj_.Apagar();
-  if (demo_.activa) {
+  if (vista_.EnDemostracion()) {
     Sonar(sonido::kFinPartida);
-    TerminarDemostracion();
+    TerminarDemostracion(derrota);
     return;
   }
   const bool perdida = derrota != Derrota::Ninguna;
   if (perdida) Sonar(sonido::kFinPartida);
-  Espera e{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
-            perdida ? "GAME OVER" : "FELICIDADES!\r\rHas conseguido acabar el juego!"},
-           Despues::FinPartida};
-  e.derrota = derrota;
-  Pedir(e);
-}
-
-void Juego::TrasFinPartida(Derrota derrota) {
-  // The screen is cleared; the board values stay as they were. After a loss
-  // the player picks the next level at once.
-  flujo_.fase = Fase::SinNivel;
-  flujo_.fichaTrasFin = false;
-  reloj_.Ocultar();
-  persiana_.Quitar();
-  if (derrota != Derrota::Ninguna) {
-    demo_.pedida = false;
-    AbrirNuevo(true);
+  // A level tried in the editor ends at once: the editor tells how.
+  if (const auto* prueba = std::get_if<flujo::Prueba>(&flujo_)) {
+    VolverSinNivel(prueba->nivelAntes, derrota);
+    return;
   }
+  const auto* deUnPaquete = std::get_if<flujo::DePaquete>(&flujo_);
+  const bool paquete = deUnPaquete != nullptr;
+  // After a pack's level the level window offers the game's own position.
+  if (paquete) nivelActual_ = deUnPaquete->nivelAntes;
+  Pasar(flujo::Perdido{{TipoPeticion::Mensaje, Icono::Informacion, kTituloVentana,
+                        perdida    ? "GAME OVER"
+                        : paquete ? Formato(Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas acabado el paquete «%1»!")),
+                                            {ajenos_->nombre})
+                                  : Texto(TUMBLA_TEXTO("Juego", "FELICIDADES!\r\rHas conseguido acabar el juego!"))},
+                       derrota, conFicha});
 }
 
 }  // namespace tumbla

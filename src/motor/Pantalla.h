@@ -12,6 +12,7 @@
 #include "game/Imagen.h"
 #include "game/Tablero.h"
 #include "levels/Niveles.h"
+#include "game/Textos.h"
 #include "progress/Ajustes.h"
 
 namespace tumbla {
@@ -31,11 +32,12 @@ struct MarcoTablero {
   bool operator==(const MarcoTablero&) const = default;
 };
 
-// How the player wants the game painted: the colours, and whether cleared
-// rows show a steady mark instead of a flash.
+// How the player wants the game painted: the colours, whether cleared rows
+// show a steady mark instead of a flash, and the language it speaks.
 struct Aspecto {
   Colores colores = Colores::Propios;
   bool menosDestellos = false;
+  Idioma idioma = Idioma::Sistema;
   bool operator==(const Aspecto&) const = default;
 };
 
@@ -51,15 +53,16 @@ struct Pantalla {
   Etiqueta lblTiempo;
   Etiqueta lblTipoJuego;
   uint32_t colorTipoJuego = 0;
-  Etiqueta lblPausa{"PAUSA (F3)", false};
+  // The texts in the player's language (the Spanish here).
+  Etiqueta lblPausa{TUMBLA_TEXTO("Pantalla", "PAUSA (F3)"), false};
   Etiqueta lblDemo{"DEMO", false};
   // The score of the level in play and the best ever made on that level.
   Etiqueta lblPuntos;
   Etiqueta lblRecord;
   // The hint showed during this level: its score will make no record.
-  Etiqueta lblPista{"Con pista:\nsin récord", false};
+  Etiqueta lblPista{TUMBLA_TEXTO("Pantalla", "Con pista:\nsin récord"), false};
   // On the empty board before a level: how to begin.
-  Etiqueta lblInicio{"Pulsa F2 para elegir un nivel", false};
+  Etiqueta lblInicio{TUMBLA_TEXTO("Pantalla", "Pulsa F2 para elegir un nivel"), false};
 
   MarcoTablero marco;
 

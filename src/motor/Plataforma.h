@@ -10,6 +10,8 @@
 #include <string>
 
 #include "game/Azar.h"
+#include "game/Textos.h"
+#include "progress/Ajustes.h"
 #include "progress/Progreso.h"
 
 namespace tumbla {
@@ -33,6 +35,8 @@ enum class TipoPeticion : uint8_t {
   Selector,   // the level window (its model: Juego::selector()); answered by Juego::Elegir
   Creditos,   // the credits window, closed by the player
   Teclas,     // the "Teclas..." window, closed by the player
+  Repeticiones,  // the "Repeticiones..." list: closed (false), or a replay to watch chosen (true)
+  Visor,      // a replay watched in the main window: left by the player
   Persiana,   // the shutter's slide: answered once `segundos` have passed
 };
 
@@ -45,9 +49,14 @@ struct Peticion {
   bool operator==(const Peticion&) const = default;
 };
 
-class Plataforma {
+// It also translates the game's texts (Traductor): none by default.
+class Plataforma : public Traductor {
  public:
-  virtual ~Plataforma() = default;
+  ~Plataforma() override = default;
+
+  // The language the player chose (Sistema: the desktop's), told at once
+  // and whenever it changes, before any text is translated in it.
+  virtual void idioma(Idioma) {}
 
   // A timer's state changed. An interval of 0 never fires.
   virtual void temporizador(Temporizador t, bool activo, int intervaloMs) = 0;

@@ -9,7 +9,7 @@ namespace tumbla {
 
 namespace {
 
-constexpr const char* kTextoPersiana = "Pulsa <INTRO> para continuar.";
+constexpr const char* kTextoPersiana = TUMBLA_TEXTO("Pantalla", "Pulsa <INTRO> para continuar.");
 
 // The picture that shows a cell value: the block picture of the same number.
 int8_t ImagenDeValor(int16_t valor) {
@@ -23,16 +23,15 @@ std::string TresCifras(int n) {
 }
 
 // Nothing of a level shows before the first one and once a game is over.
-bool PantallaLimpia(const Vista& v) { return v.fase() == Fase::Apagado || v.fase() == Fase::SinNivel; }
-
-void PresentarTablero(const Vista& v, Consejero* consejero, Pantalla& p) {
-  if (PantallaLimpia(v)) return;
+void PresentarTablero(const Vista& v, const std::optional<Pieza>& consejo, Pantalla& p) {
+  if (v.SinNivel()) return;
   const Mesa& m = v.mesa();
   for (int i = 0; i < kCeldas; ++i) {
     if (!EsMuroExterior(i)) p.imgTablero[static_cast<size_t>(i)] = ImagenDeValor(m.tablero[i]);
   }
   const Pieza ficha = m.ficha;
-  if (m.hayFicha || v.flujo().fichaTrasFin) {
+  const auto* perdido = std::get_if<flujo::Perdido>(&v.situacion());
+  if (m.hayFicha || (perdido != nullptr && perdido->conFicha)) {
     for (int k = 0; k < ficha.NumCeldas(); ++k) {
       p.imgTablero[static_cast<size_t>(ficha.Celda(k))] = static_cast<int8_t>(ficha.Color());
     }
@@ -43,12 +42,11 @@ void PresentarTablero(const Vista& v, Consejero* consejero, Pantalla& p) {
     for (int k = 0; k < abajo.NumCeldas(); ++k) p.sombra.set(static_cast<size_t>(abajo.Celda(k)));
   }
   // Where the computer would put it, when the player asks for a hint.
-  if (v.ajustes().Pista() && m.hayFicha && v.fase() == Fase::Jugando && consejero != nullptr) {
-    if (const auto consejo = consejero->Consejo(v.panorama())) {
-      for (int k = 0; k < consejo->NumCeldas(); ++k) {
-        const int i = consejo->Celda(k);
-        if (i >= 0 && i < kCeldas) p.pista.set(static_cast<size_t>(i));
-      }
+  // A demo always shows where the computer means to put the piece.
+  if ((v.ajustes().Pista() || v.EnDemostracion()) && m.hayFicha && v.EnJuego() && consejo) {
+    for (int k = 0; k < consejo->NumCeldas(); ++k) {
+      const int i = consejo->Celda(k);
+      if (i >= 0 && i < kCeldas) p.pista.set(static_cast<size_t>(i));
     }
   }
   // The preview.
@@ -60,13 +58,22 @@ void PresentarTablero(const Vista& v, Consejero* consejero, Pantalla& p) {
   }
 }
 
-void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p) {
-  const bool enPantalla = !PantallaLimpia(v);
+// What the panel calls the level: the game's own by its number. One from
+// outside plays at its group's first position, which is not its number: a
+// pack's shows its place in the pack, and one tried from the editor says so.
+std::string NumeroEnPanel(const Vista& v, int enPaquete, const Traductor& tr) {
+  if (flujo::En<flujo::Prueba>(v.situacion()) != nullptr) return tr.traducir("Pantalla", TUMBLA_TEXTO("Pantalla", "PRUEBA"));
+  if (enPaquete > 0) return Formato(tr.traducir("Pantalla", TUMBLA_TEXTO("Pantalla", "Nº %1")), {std::to_string(enPaquete)});
+  return TresCifras(v.nivel().posicion);
+}
+
+void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, int enPaquete, const Traductor& tr, Pantalla& p) {
+  const bool enPantalla = !v.SinNivel();
   const Nivel& nivel = v.nivel();
   const Mesa& m = v.mesa();
   if (nivel.posicion != 0) {
     const Grupo* g = BuscarGrupo(GrupoDeClave(niveles.Clave(nivel.posicion)));
-    p.lblTipoJuego = {TresCifras(nivel.posicion) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
+    p.lblTipoJuego = {NumeroEnPanel(v, enPaquete, tr) + ": " + (g != nullptr ? g->nombre : ""), enPantalla};
     if (g != nullptr) p.colorTipoJuego = g->color;
   }
   if (m.reglas != nullptr && nivel.posicion != 0) {
@@ -89,34 +96,40 @@ void PresentarNivel(const Vista& v, const CatalogoNiveles& niveles, Pantalla& p)
   p.lblTiempo = {v.reloj().Texto(), v.reloj().Visible()};
   p.lblPuntos = {std::to_string(v.marcador().PuntosNivel()), enPantalla};
   p.lblRecord = {std::to_string(v.marcador().record), enPantalla};
-  p.lblPista.visible = enPantalla && v.marcador().conPista && !v.demo().activa;
+  p.lblPista.visible = enPantalla && v.marcador().conPista && !v.EnDemostracion();
 }
 
 }  // namespace
 
-Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, Consejero* consejero) {
+Pantalla Presentar(const Vista& v, const CatalogoNiveles& niveles, const std::optional<Pieza>& consejo,
+                   int enPaquete, const Traductor& tr) {
+  const auto t = [&tr](const char* fuente) { return tr.traducir("Pantalla", fuente); };
   Pantalla p;
-  PresentarTablero(v, consejero, p);
-  PresentarNivel(v, niveles, p);
-  const bool arrancado = v.fase() != Fase::Apagado;
+  for (Etiqueta* e : {&p.lblPausa, &p.lblPista, &p.lblInicio}) e->texto = t(e->texto.c_str());
+  PresentarTablero(v, consejo, p);
+  PresentarNivel(v, niveles, enPaquete, tr, p);
+  const bool arrancado = !std::holds_alternative<flujo::Apagado>(v.situacion());
   // A menu's hold is no pause the player must end.
-  p.lblPausa.visible = v.Pausado() && !v.flujo().pausaMenu;
-  p.lblDemo.visible = v.demo().activa;
-  p.lblInicio.visible = PantallaLimpia(v) && arrancado;
+  p.lblPausa.visible = v.pausa() == flujo::Pausa::Pausado;
+  p.lblDemo.visible = v.EnDemostracion();
+  p.lblInicio.visible = v.SinNivel() && arrancado;
   p.marco.visible = arrancado;
   // With fewer flashes the frame turns red once, for all the last seconds.
   p.marco.color = (v.ajustes().MenosDestellos() ? v.reloj().Aviso() : v.reloj().Parpadeo()) ? kColorRojo : kColorGris;
-  p.persianaVisible = v.persiana().visible;
-  p.filasPersiana = v.persiana().filas;
-  p.textoPersiana = v.persiana().espera ? kTextoPersiana : "";
+  const flujo::Persiana* persiana = v.persiana();
+  p.persianaVisible = persiana != nullptr;
+  p.filasPersiana = persiana != nullptr ? persiana->filas : 0;
+  p.textoPersiana = persiana != nullptr && !persiana->bajando ? t(kTextoPersiana) : "";
   p.menuNormal = v.ajustes().Fichas() == 0;
   p.menuDificil = v.ajustes().Fichas() == 1;
   p.menuSonido = v.ajustes().Sonido();
   p.menuSombra = v.ajustes().Sombra();
   p.menuPista = v.ajustes().Pista();
   p.menuPantallaCompleta = v.ajustes().PantallaCompleta();
-  p.aspecto = {v.ajustes().Paleta(), v.ajustes().MenosDestellos()};
-  p.menuMinutos = arrancado ? "Minutos extra: " + std::to_string(v.MinutosExtra()) : "Minutos";
+  p.aspecto = {v.ajustes().Paleta(), v.ajustes().MenosDestellos(), v.ajustes().Lengua()};
+  p.menuMinutos = arrancado
+                      ? Formato(t(TUMBLA_TEXTO("Pantalla", "Minutos extra: %1")), {std::to_string(v.MinutosExtra())})
+                      : t(TUMBLA_TEXTO("Pantalla", "Minutos"));
   return p;
 }
 

@@ -1,35 +1,19 @@
-// The key map: which command a key gives. The main window's handler knows
-// the keys of play, which the player may change ("Teclas..."), and its menu
-// has two shortcuts (F1 "Ayuda", F2 "Nuevo"); the shutter, while it shows,
-// has the focus and a handler of its own that sees a key after the main
-// window's (ENTER leads on, F2 and S as in the main window). Keys are
-// virtual key codes 1..255, stored by their portable names ("Left", "J",
-// "Space", "3") in section TEKLAK of the settings, one key per action.
-// The same section keeps how a held key repeats, which the host times.
+// The player's keys, and the one way a key becomes a command. The keys of
+// play are the player's own ("Teclas..."), stored by their portable names
+// ("Left", "J", "Space", "3") in section TEKLAK of the settings, one key per
+// action; every other key is the input table's (Entradas.h). The same
+// section keeps how a held key repeats, which the host times.
 #pragma once
 
 #include <array>
 #include <string>
-#include <string_view>
 
+#include "almacen/Almacen.h"
 #include "game/Comando.h"
-#include "progress/Almacen.h"
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
+#include "motor/Entradas.h"
 
 namespace tumbla {
-
-// Where a key arrives: the main window, or the shutter when it has the focus.
-enum class Foco : uint8_t { Ventana, Persiana };
-
-// An action of play whose key the player chooses.
-struct AccionTecla {
-  Comando comando;
-  const char* clave;    // its key in section TEKLAK
-  const char* nombre;   // as the "Teclas..." dialog lists it
-  int tecla;            // the game's own key (0: none)
-  int alternativa;      // a second key it keeps while no other action takes it
-};
-constexpr int kAccionesTecla = 10;
 
 constexpr const char* kSeccionTeclas = "TEKLAK";
 
@@ -50,7 +34,6 @@ struct Repeticion {
 class Teclado {
  public:
   Teclado();  // the game's own keys
-  static const std::array<AccionTecla, kAccionesTecla>& Acciones();
 
   // The stored keys. A name that is no key the game knows, a key the game
   // keeps for itself, or a key stored for two actions is passed over, and
@@ -65,35 +48,25 @@ class Teclado {
   void Predeterminadas(Almacen& almacen);
   const Repeticion& repeticion() const { return repeticion_; }
   void PonerRepeticion(Almacen& almacen, const Repeticion& r);
-  // A held key repeats only the moves: left, right and a row down.
-  static bool Repite(Comando c) { return c == Comando::Izquierda || c == Comando::Derecha || c == Comando::Abajo; }
-  // The player's keys as the help tells them.
-  TeclasAyuda ParaAyuda() const;
+  // The player's keys as the help tells them, in the language of `tr`.
+  TeclasAyuda ParaAyuda(const Traductor& tr = SinTraducir()) const;
 
-  // The main window's command for a key: its menu's shortcuts first when
-  // the key arrives at the window itself, then its key handler's.
-  Comando Principal(int codigo, Foco foco) const;
-  // The shutter's own handler.
-  static Comando DeLaPersiana(int codigo);
-  // The keys of a command, its own first (0 where there is none).
+  // The command of a key-down in `contexto`: on the board the player's keys;
+  // in the main window its shortcuts first, on the shutter its own keys
+  // first, and then the board's; in the level window and a box only their
+  // own. A held key's repeat (`repeticion`) gives only a command that
+  // repeats, once a press for the rest.
+  Comando Resolver(int codigo, bool repeticion, Contexto contexto) const;
+  // The keys of a command on the board, its own first (0 where there is none).
   std::array<int, 2> Teclas(Comando c) const;
   int TeclaDe(Comando c) const { return Teclas(c)[0]; }
-
-  // Portable key names and virtual key codes, both ways ("" and 0 for
-  // unknown). Keys the game keeps for itself (F1, F2, F10, F11, ENTER and
-  // Escape) are no choice.
-  static std::string NombreTecla(int codigo);
-  static int CodigoTecla(std::string_view nombre);
-  static bool Reservada(int codigo);
-  // How a key shows to the player ("Flecha izquierda", "Espacio", "J").
-  static std::string NombreVisible(int codigo);
 
  private:
   void Rehacer();
   void GuardarRepeticion(Almacen& almacen) const;
 
-  std::array<int, kAccionesTecla> teclas_{};  // each action's own key
-  std::array<Comando, 256> mapa_{};
+  std::array<int, kAccionesTecla> teclas_{};  // each key of play's own key
+  std::array<Comando, 256> mapa_{};           // the board's
   Repeticion repeticion_;
 };
 

@@ -1,13 +1,34 @@
 #include "motor/Vista.h"
 
 #include "game/Reglas.h"
-#include "motor/Juego.h"
 
 namespace tumbla {
 
-const Mesa& Vista::mesa() const { return juego_.mesa_; }
-const Flujo& Vista::flujo() const { return juego_.flujo_; }
-const Nivel& Vista::nivel() const { return juego_.nivel_; }
+bool Vista::SinNivel() const {
+  return std::holds_alternative<flujo::Apagado>(situacion()) || flujo::En<flujo::SinNivel>(situacion()) != nullptr;
+}
+
+bool Vista::Jugando() const {
+  return flujo::En<flujo::Jugando>(situacion()) != nullptr ||
+         std::holds_alternative<flujo::Introduccion>(situacion());
+}
+
+bool Vista::EnJuego() const {
+  // The introduction's box shows over a level in play that nothing paused.
+  return pausa() == flujo::Pausa::No && Jugando();
+}
+
+flujo::Pausa Vista::pausa() const {
+  const flujo::Jugando* j = flujo::En<flujo::Jugando>(situacion());
+  return j != nullptr ? j->pausa : flujo::Pausa::No;
+}
+
+Derrota Vista::derrota() const {
+  if (const auto* p = std::get_if<flujo::Perdido>(&situacion())) return p->derrota;
+  const flujo::SinNivel* s = flujo::En<flujo::SinNivel>(situacion());
+  return s != nullptr ? s->derrota : Derrota::Ninguna;
+}
+
 const char* Vista::NombreModo() const {
   return mesa().reglas != nullptr ? mesa().reglas->NombreModo() : "none";
 }
@@ -37,18 +58,10 @@ Panorama Vista::panorama() const {
   visto.planta = m.planta;
   visto.direccionPlanta = m.direccionPlanta;
   p.subida = m.subida.intervalo > 0;
-  p.enJuego = fase() == Fase::Jugando;
+  p.enJuego = EnJuego();
   p.nivel = NivelActual();
   p.intervaloMs = Temporizador(tumbla::Temporizador::Juego).intervalo;
   return p;
 }
-const Demostracion& Vista::demo() const { return juego_.demo_; }
-const Persiana& Vista::persiana() const { return juego_.persiana_; }
-const RelojNivel& Vista::reloj() const { return juego_.reloj_; }
-const Marcador& Vista::marcador() const { return juego_.marcador_; }
-const Ajustes& Vista::ajustes() const { return juego_.ajustes_; }
-int Vista::MinutosExtra() const { return juego_.progreso_.MinutosExtra(); }
-const EstadoTemporizador& Vista::Temporizador(tumbla::Temporizador t) const { return juego_.tiempos_[t]; }
-const Peticion& Vista::peticion() const { return juego_.espera_.peticion; }
 
 }  // namespace tumbla

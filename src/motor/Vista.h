@@ -1,8 +1,8 @@
 // What anyone outside the game may know of it, read-only: the table, the
-// level and the flow, the clock, the shutter, the score, the options and
-// what the game waits for. The game changes only through its entry points.
-// The computer player reads only what a person sees of it, the panorama;
-// the replay dump and the tests read all.
+// level and the flow, the clock, the score, the options, the timers and what
+// the game waits for. The engine makes it from its parts; the game changes
+// only through its entry points. The computer player reads only what a
+// person sees of it, the panorama; the replay dump and the tests read all.
 #pragma once
 
 #include <cstdint>
@@ -12,53 +12,71 @@
 #include "game/Panorama.h"
 #include "levels/InicioNivel.h"
 #include "motor/Flujo.h"
-#include "motor/Partes.h"
 #include "motor/Plataforma.h"
 #include "motor/RelojNivel.h"
+#include "motor/Temporizadores.h"
 #include "progress/Ajustes.h"
+#include "progress/Progreso.h"
 
 namespace tumbla {
 
-class Juego;
-
 class Vista {
  public:
-  explicit Vista(const Juego& juego) : juego_(juego) {}
+  // The engine's parts it reads.
+  struct Partes {
+    const Mesa* mesa;
+    const flujo::Situacion* flujo;
+    const int16_t* nivelActual;
+    const Nivel* nivel;
+    const RelojNivel* reloj;
+    const Marcador* marcador;
+    const Ajustes* ajustes;
+    const Progreso* progreso;
+    const Temporizadores* tiempos;
+  };
+  explicit Vista(const Partes& partes) : p_(partes) {}
 
-  const Mesa& mesa() const;
+  const Mesa& mesa() const { return *p_.mesa; }
   int16_t Celda(int i) const { return mesa().tablero[i]; }
   bool HayFicha() const { return mesa().hayFicha; }
   Pieza FichaEnJuego() const { return mesa().ficha; }
 
-  const Flujo& flujo() const;
-  Fase fase() const { return flujo().fase; }
-  bool Jugando() const { return flujo().Jugando(); }
-  bool Pausado() const { return fase() == Fase::Pausado; }
+  // What the game is doing (Flujo.h).
+  const flujo::Situacion& situacion() const { return *p_.flujo; }
+  // The board shows no level: before start-up, before the first level, or
+  // cleared after a game.
+  bool SinNivel() const;
+  // A level is in play (its introduction showing, paused, under a box or
+  // the level window), and one whose piece moves: neither paused nor held.
+  bool Jugando() const;
+  bool EnJuego() const;
+  flujo::Pausa pausa() const;
+  bool Pausado() const { return pausa() != flujo::Pausa::No; }
   // The level was completed: the shutter comes down, then waits for ENTER.
-  bool NivelTerminado() const { return fase() == Fase::Completado; }
-  int NivelActual() const { return flujo().nivelActual; }
-  // Why the last level was lost (Ninguna while a level goes on, after a
-  // won one, and before any).
-  Derrota derrota() const { return flujo().derrota; }
+  const flujo::Persiana* persiana() const { return flujo::En<flujo::Persiana>(situacion()); }
+  bool NivelTerminado() const { return persiana() != nullptr; }
+  bool EnDemostracion() const { return flujo::En<flujo::Demostracion>(situacion()) != nullptr; }
+  int NivelActual() const { return *p_.nivelActual; }
+  // Why the last game was lost (Ninguna while a level goes on, after a won
+  // one, and before any).
+  Derrota derrota() const;
   // The level last set up (its position is the one on screen, 0 after a demo).
-  const Nivel& nivel() const;
+  const Nivel& nivel() const { return *p_.nivel; }
   // The name the replay dump gives the rules in force ("none" before any).
   const char* NombreModo() const;
   // What a person sees of the game now.
   Panorama panorama() const;
 
-  const Demostracion& demo() const;
-  const Persiana& persiana() const;
-  const RelojNivel& reloj() const;
-  const Marcador& marcador() const;
-  const Ajustes& ajustes() const;
-  int MinutosExtra() const;
-  const EstadoTemporizador& Temporizador(Temporizador t) const;
+  const RelojNivel& reloj() const { return *p_.reloj; }
+  const Marcador& marcador() const { return *p_.marcador; }
+  const Ajustes& ajustes() const { return *p_.ajustes; }
+  int MinutosExtra() const { return p_.progreso->MinutosExtra(); }
+  const EstadoTemporizador& Temporizador(Temporizador t) const { return (*p_.tiempos)[t]; }
   // What the game waits for from the player (TipoPeticion::Ninguna: nothing).
-  const Peticion& peticion() const;
+  Peticion peticion() const { return flujo::PeticionDe(situacion()); }
 
  private:
-  const Juego& juego_;
+  Partes p_;
 };
 
 }  // namespace tumbla

@@ -19,6 +19,8 @@ void Ajustes::Cargar() {
 }
 
 void Ajustes::CargarVentana() {
+  const std::string idioma = almacen_.LeerClave("HIZKUNTZA", "");
+  idioma_ = idioma == "es" ? Idioma::Espanol : idioma == "en" ? Idioma::Ingles : Idioma::Sistema;
   completa_ = almacen_.Leer(kSeccionVentana, "PANTAILA_OSOA") == "S";
   Geometria g;
   char resto = 0;
@@ -42,6 +44,12 @@ void Ajustes::ElegirColores(Colores c) {
 void Ajustes::CambiarMenosDestellos() {
   menosDestellos_ = !menosDestellos_;
   almacen_.EscribirClave("DISTIRA_GUTXIAGO", menosDestellos_ ? "S" : "N");
+}
+
+void Ajustes::ElegirIdioma(Idioma i) {
+  if (i == Idioma::Sistema) return;
+  idioma_ = i;
+  almacen_.EscribirClave("HIZKUNTZA", i == Idioma::Ingles ? "en" : "es");
 }
 
 void Ajustes::CambiarPantallaCompleta() {

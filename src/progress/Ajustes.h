@@ -3,7 +3,8 @@
 // Normal or "Z" Difícil), the landing shadow (ITZALA, off unless "S") and
 // the hint (ARGIBIDEA, off unless "S"), the colours (KOLOREAK: "D" for
 // colour-blind eyes, "K" for high contrast, the game's own otherwise) and
-// fewer flashes (DISTIRA_GUTXIAGO, off unless "S"); and where the window
+// fewer flashes (DISTIRA_GUTXIAGO, off unless "S"), the language
+// (HIZKUNTZA: "es" Spanish, "en" English, the desktop's while neither); and where the window
 // stands, in section LEIHOA: full screen or not (PANTAILA_OSOA) and its
 // place and size (KOKAPENA, "x,y,width,height").
 #pragma once
@@ -11,7 +12,7 @@
 #include <cstdint>
 
 #include "game/Mesa.h"
-#include "progress/Almacen.h"
+#include "almacen/Almacen.h"
 
 namespace tumbla {
 
@@ -20,6 +21,10 @@ constexpr const char* kSeccionVentana = "LEIHOA";
 // The colours the game is painted in: its own, ones that stay apart for
 // colour-blind eyes, or light shapes on black.
 enum class Colores : uint8_t { Propios, Daltonismo, Contraste };
+
+// The language the game speaks: the desktop's (Spanish unless the game has
+// a translation for it), or the one the player chose.
+enum class Idioma : uint8_t { Sistema, Espanol, Ingles };
 
 // The main window's place and size on the desktop, in its own pixels.
 struct Geometria {
@@ -38,7 +43,7 @@ class Ajustes {
   // Start-up: the stored options. A stored piece set other than "N" or "Z"
   // changes nothing, so the one in force (Normal) stays.
   void Cargar();
-  // Only the window's state and place: nothing is written.
+  // Only the window's state and place, and the language: nothing is written.
   void CargarVentana();
 
   bool Sonido() const { return sonido_; }
@@ -57,6 +62,9 @@ class Ajustes {
   bool MenosDestellos() const { return menosDestellos_; }
   void CambiarMenosDestellos();
 
+  Idioma Lengua() const { return idioma_; }
+  void ElegirIdioma(Idioma i);
+
   bool PantallaCompleta() const { return completa_; }
   void CambiarPantallaCompleta();
   // The window's last place and size (not valid before the first one).
@@ -71,6 +79,7 @@ class Ajustes {
   bool pista_ = false;
   Colores colores_ = Colores::Propios;
   bool menosDestellos_ = false;
+  Idioma idioma_ = Idioma::Sistema;
   bool completa_ = false;
   Geometria ventana_;
 };

@@ -93,6 +93,22 @@ bool Progreso::NivelSuperado(int posicion, bool guardar, int32_t puntos) {
   return record;
 }
 
+int Progreso::SuperadosPaquete(const std::string& seccion) const {
+  return static_cast<int>(std::clamp<long>(LeerNumeroLeniente(almacen_.Leer(seccion, kSuperados)), 0, 1 << 20));
+}
+
+int32_t Progreso::RecordPaquete(const std::string& seccion, int numero) const {
+  return LeerRecord(almacen_.Leer(seccion, std::to_string(numero)));
+}
+
+void Progreso::PaqueteSuperado(const std::string& seccion, int numero, int32_t puntos) {
+  almacen_.Cambiar([&](TextoIni& t) {
+    if (LeerNumeroLeniente(t.Leer(seccion, kSuperados)) < numero) t.Escribir(seccion, kSuperados, std::to_string(numero));
+    const std::string clave = std::to_string(numero);
+    if (puntos > LeerRecord(t.Leer(seccion, clave))) t.Escribir(seccion, clave, std::to_string(std::min(puntos, kPuntosMaximos)));
+  });
+}
+
 void Progreso::Reset() { almacen_.EscribirClave(kSuperados, "0"); }
 
 int32_t Progreso::Record(int posicion) const {

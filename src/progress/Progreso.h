@@ -9,7 +9,7 @@
 
 #include "game/Marcador.h"
 
-#include "progress/Almacen.h"
+#include "almacen/Almacen.h"
 
 namespace tumbla {
 
@@ -44,6 +44,14 @@ class Progreso {
 
   // The best score made on a position, 0 when none.
   int32_t Record(int posicion) const;
+
+  // A player's pack keeps its own progress in a section of its own: how
+  // many of its levels are completed, in order, and each one's best score
+  // (by its place in the pack, from 1). The game's levels' keys are never
+  // touched, and no extra minute is earned.
+  int SuperadosPaquete(const std::string& seccion) const;
+  int32_t RecordPaquete(const std::string& seccion, int numero) const;
+  void PaqueteSuperado(const std::string& seccion, int numero, int32_t puntos);
 
   static std::string TextoFecha(const Fecha& f);
 

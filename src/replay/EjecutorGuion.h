@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <streambuf>
@@ -13,11 +14,11 @@
 #include <string_view>
 #include <vector>
 
+#include "levels/Niveles.h"
+#include "grabacion/Grabadora.h"
 #include "replay/PlataformaGuion.h"
 
 namespace tumbla {
-
-class Juego;
 
 // Passes the report on to another stream and counts its lines.
 class InformeContado : public std::streambuf {
@@ -44,13 +45,27 @@ struct LimitesGuion {
 
 class EjecutorGuion {
  public:
-  explicit EjecutorGuion(std::ostream& informe, LimitesGuion limites = {});
+  // `niveles`: the level records the game plays (a level of a player's own
+  // in place of a built-in one, when its proof is played again).
+  explicit EjecutorGuion(std::ostream& informe, LimitesGuion limites = {},
+                         CatalogoNiveles niveles = CatalogoNiveles());
   ~EjecutorGuion();  // removes the settings folder
   EjecutorGuion(const EjecutorGuion&) = delete;
   EjecutorGuion& operator=(const EjecutorGuion&) = delete;
 
   // One line of the script, comments and blank lines included.
   void Linea(std::string_view texto);
+  // The game, once the script has started it.
+  const Juego* juego() const { return juego_.get(); }
+  // Before start: the level the script plays is recorded again as it plays,
+  // and the recording goes to `alTerminar` as the level ends.
+  void Regrabar(std::function<void(Grabacion)> alTerminar) { regrabar_ = std::move(alTerminar); }
+  // The script is over: a level still being recorded again ends as it stands.
+  void Terminar();
+  // The game the script plays (none before start), its platform, and the
+  // time a live script has come to, in ms.
+  Juego* juego() { return juego_.get(); }
+  PlataformaGuion& plataforma() { return plataforma_; }
 
  private:
   void Comando(const std::vector<std::string>& w);
@@ -67,7 +82,25 @@ class EjecutorGuion {
   void Tick(const std::vector<std::string>& w);
   void Espera(const std::vector<std::string>& w);
   void Volcado(const std::vector<std::string>& w);
+  // A live script's commands (and those of any script: a command by name,
+  // a click, a key given to an action, a level gone on to, the settings
+  // file stopping to take changes).
+  void Vivo(const std::vector<std::string>& w);
+  void Correr(const std::vector<std::string>& w);
+  void Adelantar(int64_t ms);
+  void Contestar(const std::vector<std::string>& w);
+  void Escoger(const std::vector<std::string>& w);
+  void Fase(const std::vector<std::string>& w);
+  void Orden(const std::vector<std::string>& w);
+  void Clic(const std::vector<std::string>& w);
+  void Asignar(const std::vector<std::string>& w);
+  void Seguir(const std::vector<std::string>& w);
+  void SinGuardar(const std::vector<std::string>& w);
   void Empezar();
+  void Vivo(const std::string& comando, bool vivo) const;
+  void Atender();
+  void SoloLectura();
+  static const char* NombreTemporizador(Temporizador t);
   void Ticks(const std::string& cual, int veces);
   void RequiereArranque(const std::string& comando) const;
   void LimiteInforme() const;
@@ -80,6 +113,12 @@ class EjecutorGuion {
   std::filesystem::path carpeta_;    // a fresh temporary folder of this run
   std::filesystem::path ini_;        // the settings file inside it
   std::vector<std::string> lineasIni_;  // KEY=VALUE lines to write before start-up
+  CatalogoNiveles niveles_;
+  bool seccionAparte_ = false;          // the last ini line is in a section of its own
+  bool sinGuardar_ = false;             // the settings file takes no changes
+  std::function<void(Grabacion)> regrabar_;
+  // The game, and what every call into it goes through.
+  std::unique_ptr<Grabadora> grabadora_;
   std::unique_ptr<Juego> juego_;
 };
 
@@ -90,5 +129,12 @@ int EjecutarGuion(const std::string& ruta, std::ostream& informe, std::ostream& 
 // The same for a script already read.
 int EjecutarTextoGuion(std::string texto, std::ostream& informe, std::ostream& errores,
                        LimitesGuion limites = {});
+// A replay file (.tumbla, named `nombre`), checked and played: its report,
+// then whether the game ended as recorded (recorded again as it plays, the
+// level must end alike and its script come out the same). 0 when it did, 1
+// when not, 2 with the player's message when the file is refused or the
+// script stops.
+int ComprobarRepeticion(std::string_view texto, const std::string& nombre, std::ostream& informe,
+                        std::ostream& errores, LimitesGuion limites = {});
 
 }  // namespace tumbla

@@ -12,14 +12,16 @@ constexpr int kRespuestasMaximas = 100000;
 
 }  // namespace
 
-void PlataformaGuion::temporizador(Temporizador, bool, int) {
-  // The game keeps the timers' state in its record; ticks are delivered from
-  // there, so nothing is kept here.
+void PlataformaGuion::temporizador(Temporizador t, bool activo, int intervaloMs) {
+  // The game keeps the timers' state in its record and a script's ticks are
+  // delivered from there; a live script's timers run from the schedule.
+  if (vivo) agenda.Poner(t, activo, intervaloMs);
 }
 
 void PlataformaGuion::pedir(const Peticion& p) {
+  if (p.tipo == TipoPeticion::Pregunta && vivo) return;  // reported once answered
   if (p.tipo == TipoPeticion::Mensaje) {
-    informe_ << "message " << UnaLinea(p.titulo) << " | " << UnaLinea(p.texto) << '\n';
+    informe_ << "message " << UnaLinea(p.titulo) << " | " << UnaLinea(SinCarpeta(p.texto)) << '\n';
   } else if (p.tipo == TipoPeticion::Pregunta) {
     if (respuestas.empty()) {
       throw ErrorGuion("no answer queued for question \"" + UnaLinea(p.texto) + "\"");
@@ -41,6 +43,7 @@ bool PlataformaGuion::abrir(const std::string& destino) {
 }
 
 int PlataformaGuion::aleatorio(Sorteo sorteo, int n) {
+  if (aleatorios.empty() && azarLibre) return azarLibre(n);
   if (aleatorios.empty()) {
     throw ErrorGuion(std::string("no random value queued for ") + NombreSorteo(sorteo));
   }
@@ -53,7 +56,21 @@ int PlataformaGuion::aleatorio(Sorteo sorteo, int n) {
   return v;
 }
 
+std::string PlataformaGuion::SinCarpeta(std::string texto) const {
+  if (carpeta.empty()) return texto;
+  for (size_t k = texto.find(carpeta); k != std::string::npos; k = texto.find(carpeta, k + 5)) {
+    texto.replace(k, carpeta.size(), "<tmp>");
+  }
+  return texto;
+}
+
+void PlataformaGuion::Contestada(const Peticion& p, bool aceptar) {
+  informe_ << "question " << UnaLinea(p.titulo) << " | " << UnaLinea(p.texto) << " -> " << (aceptar ? "ok" : "cancel")
+           << '\n';
+}
+
 void PlataformaGuion::Atender(Juego& juego) {
+  if (vivo) return;
   for (int n = 0; juego.vista().peticion().tipo != TipoPeticion::Ninguna; ++n) {
     if (n >= kRespuestasMaximas) throw ErrorGuion("the game keeps asking for answers");
     switch (juego.vista().peticion().tipo) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -15,6 +16,7 @@
 #include <cmath>
 
 #include "ui/Dibujos.h"
+#include "ui/PaginaPaquetes.h"
 #include "ui/Teclas.h"
 
 namespace tumbla::ui {
@@ -32,6 +34,7 @@ constexpr int kAltoRejilla = SelectorNiveles::kFilasVisibles * SelectorNiveles::
 constexpr int kGrosorMarco = 30;
 constexpr double kLetraBoton = 11.0;
 constexpr double kLetraDatos = 10.0;
+constexpr int kFranja = 32;  // pixels: the strip with "Mis paquetes..."
 
 // No sign on a button: the game's own colours, or a colour of no group.
 constexpr int kSinSigno = -100;
@@ -101,8 +104,8 @@ class BotonNivel : public QAbstractButton {
 
 }  // namespace
 
-DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, QWidget* parent, Colores colores)
-    : QDialog(parent), modelo_(modelo), paleta_(PaletaDe(colores)) {
+DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, const Teclado& teclado, QWidget* parent, Colores colores)
+    : QDialog(parent), modelo_(modelo), teclado_(teclado), paleta_(PaletaDe(colores)) {
   setObjectName(QStringLiteral("frmMenu"));
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -154,6 +157,29 @@ DialogoNiveles::DialogoNiveles(SelectorNiveles& modelo, QWidget* parent, Colores
   Actualizar();
 }
 
+void DialogoNiveles::PonerPaquetes(PaginaPaquetes* pagina) {
+  pagina_ = pagina;
+  pagina_->setParent(this);
+  pagina_->hide();
+  franja_ = kFranja;
+  botonPaquetes_ = new QPushButton(tr("Mis &paquetes..."), this);
+  botonPaquetes_->setObjectName(QStringLiteral("mnuPaquetes"));
+  botonPaquetes_->setFocusPolicy(Qt::NoFocus);
+  connect(botonPaquetes_, &QPushButton::clicked, this, [this] {
+    pagina_->setGeometry(rect());
+    pagina_->show();
+    pagina_->raise();
+    pagina_->setFocus();
+  });
+  connect(pagina_, &PaginaPaquetes::volver, this, [this] {
+    pagina_->hide();
+    setFocus();
+  });
+  connect(pagina_, &PaginaPaquetes::eleccion, this, [this](const Eleccion& e) { Responder(e); });
+  resize(width(), height() + franja_);
+  Colocar();
+}
+
 void DialogoNiveles::Responder(const Eleccion& respuesta) {
   Actualizar();
   if (respuesta.tipo != Eleccion::Ninguna) emit eleccion(respuesta);
@@ -164,7 +190,7 @@ void DialogoNiveles::ElegirPosicion(int p) { Responder(Modelo().ElegirPosicion(p
 QRect DialogoNiveles::Rectangulo(int izquierda, int arriba, int ancho, int alto) const {
   // Twips to pixels, the layout centred when the window's shape differs.
   const double x0 = (width() - SelectorNiveles::kAnchoVentana * escala_) / 2.0;
-  const double y0 = (height() - SelectorNiveles::kAltoVentana * escala_) / 2.0;
+  const double y0 = (height() - franja_ - SelectorNiveles::kAltoVentana * escala_) / 2.0;
   const int x1 = static_cast<int>(std::lround(x0 + izquierda * escala_));
   const int y1 = static_cast<int>(std::lround(y0 + arriba * escala_));
   const int x2 = static_cast<int>(std::lround(x0 + (izquierda + ancho) * escala_));
@@ -174,7 +200,7 @@ QRect DialogoNiveles::Rectangulo(int izquierda, int arriba, int ancho, int alto)
 
 void DialogoNiveles::Colocar() {
   escala_ = std::min(width() / double(SelectorNiveles::kAnchoVentana),
-                     height() / double(SelectorNiveles::kAltoVentana));
+                     (height() - franja_) / double(SelectorNiveles::kAltoVentana));
   const double pixeles = escala_ * kTwipsPorPixel;  // 1.0 at the natural size
 
   QFont negrita = font();
@@ -194,6 +220,11 @@ void DialogoNiveles::Colocar() {
   lblDatos_->setFont(datos);
   lblDatos_->setGeometry(Rectangulo(SelectorNiveles::kIzquierdaDatos, SelectorNiveles::kArribaDatos,
                                     SelectorNiveles::kAnchoDatos, SelectorNiveles::kAltoDatos));
+  if (botonPaquetes_ != nullptr) {
+    const int ancho = botonPaquetes_->sizeHint().width();
+    botonPaquetes_->setGeometry(width() - ancho - 8, height() - franja_ + 2, ancho, franja_ - 6);
+    pagina_->setGeometry(rect());
+  }
   update();
 }
 
@@ -222,29 +253,22 @@ void DialogoNiveles::reject() {
 }
 
 void DialogoNiveles::keyPressEvent(QKeyEvent* evento) {
-  Eleccion respuesta;
-  const int codigo = CodigoTecla(evento->key());
-  switch (evento->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown: Modelo().TeclaAbajo(codigo); break;
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space: respuesta = Modelo().TeclaPulsada(codigo); break;
-    default:
-      // Not QDialog's: its Escape and Enter would close the window behind
-      // the game's back.
-      QWidget::keyPressEvent(evento);
-      return;
+  const Comando c = teclado_.Resolver(CodigoTecla(evento->key()), evento->isAutoRepeat(), Contexto::Selector);
+  if (pagina_ != nullptr && pagina_->isVisible()) {
+    // The packs' page has its own keys; what it leaves to the window never
+    // reaches the levels' page behind it, and Escape goes back to it.
+    evento->accept();
+    if (c == Comando::Cancelar) emit pagina_->volver();
+    return;
+  }
+  if (c == Comando::Ninguno) {
+    // Not QDialog's: its Escape and Enter would close the window behind
+    // the game's back.
+    QWidget::keyPressEvent(evento);
+    return;
   }
   evento->accept();
-  Responder(respuesta);
+  Responder(Modelo().Ordenar(c));
 }
 
 void DialogoNiveles::mouseMoveEvent(QMouseEvent* evento) {

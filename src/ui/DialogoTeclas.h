@@ -18,6 +18,7 @@ class QPushButton;
 class QSpinBox;
 
 namespace tumbla {
+class Grabadora;
 class Juego;
 }
 
@@ -26,7 +27,8 @@ namespace tumbla::ui {
 class DialogoTeclas : public QDialog {
   Q_OBJECT
  public:
-  DialogoTeclas(Juego& juego, QWidget* parent);
+  // The keys change through the game's recorder (a replay presses them too).
+  DialogoTeclas(Grabadora& grabadora, QWidget* parent);
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -36,6 +38,7 @@ class DialogoTeclas : public QDialog {
   void Esperar(int accion);
   void Asignar(int codigo);
 
+  Grabadora& grabadora_;
   Juego& juego_;
   void CambiarRitmo();
 

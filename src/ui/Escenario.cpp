@@ -12,8 +12,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "progress/Ayuda.h"
+#include "motor/Ayuda.h"
 #include "ui/Dibujos.h"
+#include "ui/Idiomas.h"
 
 namespace tumbla::ui {
 
@@ -101,7 +102,7 @@ QString Texto(const std::string& s) { return QString::fromUtf8(s.data(), static_
 }  // namespace
 
 Escenario::Escenario(const Pantalla& pantalla, QWidget* parent)
-    : QWidget(parent), pantalla_(pantalla), sobreTablero_(Captar(pantalla)) {
+    : QWidget(parent), pantalla_(&pantalla), sobreTablero_(Captar(pantalla)) {
   setObjectName(QStringLiteral("escenario"));
   setFocusPolicy(Qt::StrongFocus);
   // Every pixel is painted here: no background fill by Qt first.
@@ -143,7 +144,7 @@ bool Escenario::Destella(int fila) const {
 
 void Escenario::Destellar(const std::bitset<kAlto>& filasBorradas) {
   if (filasBorradas.none()) return;
-  const int ms = pantalla_.aspecto.menosDestellos ? kMsMarca : kMsDestello;
+  const int ms = pantalla_->aspecto.menosDestellos ? kMsMarca : kMsDestello;
   const qint64 hasta = reloj_.elapsed() + ms;
   for (int f = 0; f < kAlto; ++f) {
     if (!filasBorradas.test(static_cast<size_t>(f))) continue;
@@ -173,6 +174,13 @@ void Escenario::ApagarDestellos() {
   if (proximo != 0) finDestello_.start(static_cast<int>(proximo - ahora));
 }
 
+void Escenario::Mostrar(const Pantalla& pantalla) {
+  if (pantalla_ == &pantalla) return;
+  pantalla_ = &pantalla;
+  sobreTablero_ = Captar(pantalla);
+  update();
+}
+
 void Escenario::ProgramarRepintado(const Cambios& cambios) {
   Destellar(cambios.filasBorradas);
   for (int i = 0; i < kCeldas && cambios.celdas.any(); ++i) {
@@ -182,7 +190,7 @@ void Escenario::ProgramarRepintado(const Cambios& cambios) {
     }
   }
   if (cambios.panel) {
-    const SobreTablero ahora = Captar(pantalla_);
+    const SobreTablero ahora = Captar(*pantalla_);
     if (ahora == sobreTablero_) {
       update(AWidget(escena::Panel()).toAlignedRect().adjusted(-1, -1, 1, 1));
     } else {
@@ -228,10 +236,10 @@ void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
   for (int i = 0; i < kCeldas; ++i) {
     const QRectF celda = escena::Celda(i);
     if (!celda.intersects(visible)) continue;
-    const int imagen = pantalla_.imgTablero[static_cast<size_t>(i)];
+    const int imagen = pantalla_->imgTablero[static_cast<size_t>(i)];
     if (imagen != kSinImagen) {
       PintarImagen(p, celda, imagen, paleta());
-    } else if (pantalla_.sombra.test(static_cast<size_t>(i))) {
+    } else if (pantalla_->sombra.test(static_cast<size_t>(i))) {
       // Where the piece would land: a faint outline, never mistaken for a block.
       p.setPen(QPen(kBordeSombra, 1));
       p.setBrush(kSombra);
@@ -241,20 +249,20 @@ void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
   }
   // The hint: where the computer would put the piece, as a dashed outline
   // over whatever is there.
-  if (pantalla_.pista.any()) {
+  if (pantalla_->pista.any()) {
     QPen trazo(kPista, 2, Qt::DashLine);
     p.setPen(trazo);
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < kCeldas; ++i) {
-      if (pantalla_.pista.test(static_cast<size_t>(i))) p.drawRect(escena::Celda(i).adjusted(2, 2, -2, -2));
+      if (pantalla_->pista.test(static_cast<size_t>(i))) p.drawRect(escena::Celda(i).adjusted(2, 2, -2, -2));
     }
     p.setPen(Qt::NoPen);
   }
   PintarDestellos(p);
-  if (pantalla_.lblInicio.visible) {
+  if (pantalla_->lblInicio.visible) {
     p.setPen(QColor(paleta().textoClaro));
     p.setFont(Letra(font(), 15, true));
-    p.drawText(escena::Inicio(), Qt::AlignCenter | Qt::TextWordWrap, Texto(pantalla_.lblInicio.texto));
+    p.drawText(escena::Inicio(), Qt::AlignCenter | Qt::TextWordWrap, Texto(pantalla_->lblInicio.texto));
     p.setPen(Qt::NoPen);
   }
   PintarMarco(p);
@@ -264,7 +272,7 @@ void Escenario::PintarTablero(QPainter& p, const QRectF& visible) {
 void Escenario::PintarDestellos(QPainter& p) {
   for (int f = 0; f < kAlto - 1; ++f) {
     if (!Destella(f)) continue;
-    if (!pantalla_.aspecto.menosDestellos) {
+    if (!pantalla_->aspecto.menosDestellos) {
       p.fillRect(escena::FilaTablero(f), kDestello);
       continue;
     }
@@ -280,36 +288,36 @@ void Escenario::PintarDestellos(QPainter& p) {
 }
 
 void Escenario::PintarMarco(QPainter& p) {
-  if (!pantalla_.marco.visible) return;
+  if (!pantalla_->marco.visible) return;
   // Two pixels wide, just outside the cells, so it never hides a block.
   p.setBrush(Qt::NoBrush);
   // With signs, the last seconds' frame is twice as wide too: more than a colour.
-  const double ancho = paleta().marcas && pantalla_.marco.color == kColorRojo ? 4 : 2;
-  p.setPen(QPen(ColorMarco(paleta(), pantalla_.marco.color), ancho, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  p.drawRect(escena::AreaMarco(pantalla_.marco.cuadrado).adjusted(-ancho / 2, -ancho / 2, ancho / 2, ancho / 2));
+  const double ancho = paleta().marcas && pantalla_->marco.color == kColorRojo ? 4 : 2;
+  p.setPen(QPen(ColorMarco(paleta(), pantalla_->marco.color), ancho, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.drawRect(escena::AreaMarco(pantalla_->marco.cuadrado).adjusted(-ancho / 2, -ancho / 2, ancho / 2, ancho / 2));
   p.setPen(Qt::NoPen);
 }
 
 void Escenario::PintarPersiana(QPainter& p) {
-  if (!pantalla_.persianaVisible || pantalla_.filasPersiana <= 0) return;
-  const QRectF r = escena::Persiana(pantalla_.filasPersiana);
+  if (!pantalla_->persianaVisible || pantalla_->filasPersiana <= 0) return;
+  const QRectF r = escena::Persiana(pantalla_->filasPersiana);
   // A raised button over the emptied rows.
   p.fillRect(r, kBoton);
   p.fillRect(QRectF(r.left(), r.top(), r.width(), 1), kBoton.lighter(125));
   p.fillRect(QRectF(r.left(), r.top(), 1, r.height()), kBoton.lighter(125));
   p.fillRect(QRectF(r.left(), r.bottom() - 2, r.width(), 2), kBoton.darker(150));
   p.fillRect(QRectF(r.right() - 2, r.top(), 2, r.height()), kBoton.darker(150));
-  if (!pantalla_.textoPersiana.empty()) {
+  if (!pantalla_->textoPersiana.empty()) {
     p.setPen(kTextoOscuro);
     p.setFont(Letra(font(), 12, true));
     p.drawText(r.adjusted(6, 2, -6, -2), Qt::AlignCenter | Qt::TextWordWrap,
-               Texto(pantalla_.textoPersiana));
+               Texto(pantalla_->textoPersiana));
     p.setPen(Qt::NoPen);
   }
 }
 
 void Escenario::PintarPanel(QPainter& p) {
-  const Pantalla& s = pantalla_;
+  const Pantalla& s = *pantalla_;
   PintarSiguiente(p);
   for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
     PintarImagen(p, escena::Obstaculo(k), s.imgObstaculo[static_cast<size_t>(k)], paleta());
@@ -339,12 +347,18 @@ void Escenario::PintarPanel(QPainter& p) {
     p.drawText(escena::Pausa(), Qt::AlignCenter, Texto(s.lblPausa.texto));
   }
 
-  PintarMarcador(p, escena::Puntos(), QStringLiteral("Puntos"), s.lblPuntos);
-  PintarMarcador(p, escena::Record(), QStringLiteral("Récord"), s.lblRecord);
+  PintarMarcador(p, escena::Puntos(), tr("Puntos"), s.lblPuntos);
+  PintarMarcador(p, escena::Record(), tr("Récord"), s.lblRecord);
   if (s.lblDemo.visible) {
     p.setPen(kPausa);
-    p.setFont(Letra(font(), 20, true));
-    p.drawText(escena::Demo(), Qt::AlignCenter, Texto(s.lblDemo.texto));
+    // "DEMO" large; a longer word as large as the panel takes.
+    const QString texto = Texto(s.lblDemo.texto);
+    QFont letra = Letra(font(), 20, true);
+    const double cabe = escena::Demo().width() * 0.95;
+    const double mide = QFontMetricsF(letra).horizontalAdvance(texto);
+    if (mide > cabe) letra.setPixelSize(std::max(8, static_cast<int>(letra.pixelSize() * cabe / mide)));
+    p.setFont(letra);
+    p.drawText(escena::Demo(), Qt::AlignCenter, texto);
   } else if (s.lblPista.visible) {
     p.setPen(kPista);
     p.setFont(Letra(font(), 11, true));
@@ -356,19 +370,19 @@ void Escenario::PintarPanel(QPainter& p) {
 void Escenario::PintarSiguiente(QPainter& p) {
   p.setPen(QColor(paleta().textoClaro));
   p.setFont(Letra(font(), 11, true));
-  p.drawText(escena::TituloSiguiente(), Qt::AlignCenter, QStringLiteral("Siguiente"));
+  p.drawText(escena::TituloSiguiente(), Qt::AlignCenter, tr("Siguiente"));
   p.setPen(QPen(QColor(paleta().bordeSiguiente), 1));
   p.setBrush(QColor(paleta().fondoJuego));
   p.drawRect(escena::MarcoSiguiente().adjusted(0.5, 0.5, -0.5, -0.5));
   p.setPen(Qt::NoPen);
-  for (int k = 0; k < static_cast<int>(pantalla_.imgNext.size()); ++k) {
-    PintarImagen(p, escena::CeldaSiguiente(k), pantalla_.imgNext[static_cast<size_t>(k)], paleta());
+  for (int k = 0; k < static_cast<int>(pantalla_->imgNext.size()); ++k) {
+    PintarImagen(p, escena::CeldaSiguiente(k), pantalla_->imgNext[static_cast<size_t>(k)], paleta());
   }
 }
 
 // The objective: its pictures, then "x" and the count right after them.
 void Escenario::PintarObjetivo(QPainter& p) {
-  const Pantalla& s = pantalla_;
+  const Pantalla& s = *pantalla_;
   int mostradas = 0;
   for (int k = 0; k < static_cast<int>(s.imgObjetivo.size()); ++k) {
     const int imagen = s.imgObjetivo[static_cast<size_t>(k)];
@@ -386,16 +400,22 @@ void Escenario::PintarObjetivo(QPainter& p) {
 }
 
 void Escenario::PintarTipoJuego(QPainter& p) {
-  const Etiqueta& tipo = pantalla_.lblTipoJuego;
+  const Etiqueta& tipo = pantalla_->lblTipoJuego;
   if (!tipo.visible || tipo.texto.empty()) return;
   const QRectF r = escena::TipoJuego().adjusted(4, 0, -4, 0);
   p.setPen(Qt::NoPen);
-  p.setBrush(ColorGrupo(paleta(), pantalla_.colorTipoJuego));
+  p.setBrush(ColorGrupo(paleta(), pantalla_->colorTipoJuego));
   p.drawRoundedRect(r, 3, 3);
   p.setPen(kTextoOscuro);
-  const QFont letra = Letra(font(), 11, true);
+  // A name longer than the game's own levels' (a level tried, a pack's)
+  // takes a smaller letter.
+  const QString texto = Texto(tipo.texto);
+  QFont letra = Letra(font(), 11, true);
+  while (letra.pixelSize() > 8 && QFontMetricsF(letra).horizontalAdvance(texto) > r.width() - 6) {
+    letra.setPixelSize(letra.pixelSize() - 1);
+  }
   p.setFont(letra);
-  p.drawText(r, Qt::AlignCenter, QFontMetricsF(letra).elidedText(Texto(tipo.texto), Qt::ElideRight, r.width() - 6));
+  p.drawText(r, Qt::AlignCenter, QFontMetricsF(letra).elidedText(texto, Qt::ElideRight, r.width() - 6));
 }
 
 void Escenario::PintarMarcador(QPainter& p, const QRectF& sitio, const QString& rotulo, const Etiqueta& valor) {
@@ -416,16 +436,18 @@ void Escenario::PintarMarcador(QPainter& p, const QRectF& sitio, const QString& 
 }
 
 QString Escenario::AyudaEn(const QPointF& punto) const {
-  const Pantalla& s = pantalla_;
+  const Pantalla& s = *pantalla_;
   for (int k = 0; k < static_cast<int>(s.imgObstaculo.size()); ++k) {
     const int imagen = s.imgObstaculo[static_cast<size_t>(k)];
-    if (imagen != kSinImagen && AWidget(escena::Obstaculo(k)).contains(punto)) return Texto(AyudaObstaculo(imagen));
+    if (imagen != kSinImagen && AWidget(escena::Obstaculo(k)).contains(punto)) {
+      return Texto(AyudaObstaculo(imagen, TraductorQt()));
+    }
   }
   // The objective: its pictures and the count beside them.
   const int primera = s.imgObjetivo[0];
   if (primera == kSinImagen) return {};
   const QRectF objetivo(escena::Objetivo(0).topLeft(), QPointF(escena::Panel().right(), escena::Objetivo(0).bottom()));
-  if (AWidget(objetivo).contains(punto)) return Texto(AyudaObjetivo(primera, s.imgObjetivo[1]));
+  if (AWidget(objetivo).contains(punto)) return Texto(AyudaObjetivo(primera, s.imgObjetivo[1], TraductorQt()));
   return {};
 }
 
@@ -465,8 +487,8 @@ void Escenario::focusOutEvent(QFocusEvent* evento) {
 
 void Escenario::mousePressEvent(QMouseEvent* evento) {
   if (alHacerClic && alHacerClic()) return;
-  if (evento->button() == Qt::LeftButton && pantalla_.persianaVisible &&
-      AWidget(escena::Persiana(pantalla_.filasPersiana)).contains(evento->position())) {
+  if (evento->button() == Qt::LeftButton && pantalla_->persianaVisible &&
+      AWidget(escena::Persiana(pantalla_->filasPersiana)).contains(evento->position())) {
     if (alPulsarPersiana) alPulsarPersiana();
     return;
   }

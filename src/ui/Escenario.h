@@ -77,7 +77,10 @@ class Escenario : public QWidget {
  public:
   explicit Escenario(const Pantalla& pantalla, QWidget* parent = nullptr);
   // The screen model it paints (the game's own, as last presented).
-  const Pantalla& pantalla() const { return pantalla_; }
+  const Pantalla& pantalla() const { return *pantalla_; }
+  // Paints another screen model from now on (a replay's, or the game's own
+  // again), all of it at once.
+  void Mostrar(const Pantalla& pantalla);
 
   QSize sizeHint() const override;
 
@@ -94,7 +97,7 @@ class Escenario : public QWidget {
   static constexpr int kMsDestello = 110;
   static constexpr int kMsMarca = 600;
   // The colours it paints in, as the player chose them.
-  const Paleta& paleta() const { return PaletaDe(pantalla_.aspecto.colores); }
+  const Paleta& paleta() const { return PaletaDe(pantalla_->aspecto.colores); }
 
   // Pixels per scene pixel, and a scene rectangle in widget coordinates.
   double Escala() const { return escala_; }
@@ -154,7 +157,7 @@ class Escenario : public QWidget {
   // The tooltip of the handicap icon or the objective at a widget point.
   QString AyudaEn(const QPointF& punto) const;
 
-  const Pantalla& pantalla_;
+  const Pantalla* pantalla_;
   SobreTablero sobreTablero_;
   double escala_ = 1.0;
   QPointF origen_;

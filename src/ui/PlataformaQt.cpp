@@ -17,15 +17,21 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <climits>
 
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/Ayuda.h"
+#include "motor/SelectorNiveles.h"
 #include "ui/DialogoNiveles.h"
+#include "ui/DialogoRepeticiones.h"
+#include "ui/PaginaPaquetes.h"
 #include "ui/DialogoTeclas.h"
+#include "ui/Idiomas.h"
 #include "ui/Sonidos.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaCreditos.h"
+#include "ui/Visor.h"
 
 namespace tumbla::ui {
 
@@ -106,31 +112,55 @@ PlataformaQt::PlataformaQt(QWidget* ventana)
       sonidos_(new ReproductorSonidos(this)),
       abridor_(QString::fromLatin1(kAbridor)) {
   reloj_.start();
-  for (size_t k = 0; k < timers_.size(); ++k) {
-    const auto t = static_cast<Temporizador>(k);
-    connect(&timers_[k], &QTimer::timeout, this, [this, t] { Tick(t); });
-  }
+  despertador_.setSingleShot(true);
+  despertador_.setTimerType(Qt::PreciseTimer);
+  connect(&despertador_, &QTimer::timeout, this, [this] { Llamar([](Grabadora&) {}); });
   connect(qApp, &QCoreApplication::aboutToQuit, this, &PlataformaQt::Terminar);
 }
 
 PlataformaQt::~PlataformaQt() = default;
 
-void PlataformaQt::Conectar(Juego* juego, std::function<void()> trasLlamada) {
-  juego_ = juego;
+void PlataformaQt::Conectar(Grabadora* grabadora, std::function<void()> trasLlamada) {
+  grabadora_ = grabadora;
+  juego_ = grabadora != nullptr ? &grabadora->juego() : nullptr;
   trasLlamada_ = std::move(trasLlamada);
 }
 
 void PlataformaQt::Terminar() {
   terminando_ = true;
-  for (auto& t : timers_) t.stop();
+  despertador_.stop();
   pedida_ = {};
   Cerrar();
 }
 
-void PlataformaQt::Llamar(const std::function<void(Juego&)>& llamada) {
-  if (!juego_ || terminando_) return;
-  llamada(*juego_);
+void PlataformaQt::Llamar(const std::function<void(Grabadora&)>& llamada) {
+  if (!grabadora_ || terminando_) return;
+  Avanzar();
+  llamada(*grabadora_);
   Atender();
+}
+
+void PlataformaQt::Adelantar() {
+  if (!grabadora_ || terminando_ || agenda_.Proximo() > reloj_.elapsed()) return;
+  Avanzar();
+  Atender();
+}
+
+void PlataformaQt::Avanzar() {
+  const int64_t ahora = reloj_.elapsed();
+  while (const auto t = agenda_.Siguiente(ahora)) {
+    if (terminando_) return;
+    if (!retenidos_[static_cast<size_t>(*t)]) grabadora_->Disparar(*t);
+  }
+}
+
+void PlataformaQt::Despertar() {
+  const int64_t proximo = agenda_.Proximo();
+  if (proximo == Agenda::kNunca || terminando_ || !grabadora_) {
+    despertador_.stop();
+    return;
+  }
+  despertador_.start(static_cast<int>(std::clamp<int64_t>(proximo - reloj_.elapsed(), 0, INT_MAX)));
 }
 
 void PlataformaQt::Atender() {
@@ -138,24 +168,12 @@ void PlataformaQt::Atender() {
   // The screen first: a box opens over the board as the game left it.
   if (trasLlamada_) trasLlamada_();
   if (pedida_.tipo != TipoPeticion::Ninguna && mostrada_ != numero_) Mostrar(pedida_, numero_);
-}
-
-void PlataformaQt::Tick(Temporizador t) {
-  Llamar([t](Juego& juego) { juego.Disparar(t); });
+  Despertar();
 }
 
 void PlataformaQt::temporizador(Temporizador t, bool activo, int intervaloMs) {
-  QTimer& timer = Reloj(t);
-  // A Qt timer of 0 ms would fire on every pass of the event loop; for the
-  // game an interval of 0 means the timer never fires.
-  if (!activo || intervaloMs <= 0 || terminando_) {
-    timer.stop();
-    timer.setInterval(std::max(intervaloMs, 0));
-    return;
-  }
-  // Restarting a running timer only when its interval changes keeps the
-  // rhythm of a tick that merely confirms the state.
-  if (!timer.isActive() || timer.interval() != intervaloMs) timer.start(intervaloMs);
+  // For the game an interval of 0 means the timer never fires.
+  agenda_.Poner(t, activo && !terminando_, intervaloMs);
 }
 
 // ---- What the game waits for ----------------------------------------------------
@@ -192,7 +210,12 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
       break;
     }
     case TipoPeticion::Selector: {
-      auto* niveles = new DialogoNiveles(juego_->selector(), ventana_, juego_->pantalla().aspecto.colores);
+      auto* niveles = new DialogoNiveles(juego_->selector(), juego_->teclado(), ventana_, juego_->pantalla().aspecto.colores);
+      // A demo plays the game's levels only.
+      const auto* selector = std::get_if<flujo::Selector>(&juego_->vista().situacion());
+      if (!carpetaDatos_.isEmpty() && selector != nullptr && selector->para != flujo::Para::Demostracion) {
+        niveles->PonerPaquetes(new PaginaPaquetes(carpetaDatos_, juego_->progreso(), niveles));
+      }
       connect(niveles, &DialogoNiveles::eleccion, this,
               [this, numero](const Eleccion& e) { ContestarSelector(numero, e); });
       abierta_ = niveles;
@@ -206,16 +229,32 @@ void PlataformaQt::Mostrar(const Peticion& p, int numero) {
       break;
     }
     case TipoPeticion::Teclas: {
-      auto* teclas = new DialogoTeclas(*juego_, ventana_);
+      auto* teclas = new DialogoTeclas(*grabadora_, ventana_);
       connect(teclas, &QDialog::finished, this, [this, numero] { Contestar(numero, true); });
       abierta_ = teclas;
       break;
     }
+    case TipoPeticion::Repeticiones: {
+      // Closed, or a replay chosen to watch.
+      auto* lista = new DialogoRepeticiones(visor_ != nullptr ? visor_->almacen() : nullptr, ventana_);
+      connect(lista, &QDialog::finished, this, [this, numero] { Contestar(numero, false); });
+      connect(lista, &DialogoRepeticiones::ver, this, [this, numero](const std::string& archivo) {
+        if (visor_ != nullptr && visor_->Elegir(archivo)) Contestar(numero, true);
+      });
+      abierta_ = lista;
+      break;
+    }
+    case TipoPeticion::Visor:
+      // In the main window itself, until the player leaves it.
+      if (visor_ != nullptr) {
+        visor_->Mostrar([this, numero] { Contestar(numero, true); });
+      } else {
+        QTimer::singleShot(0, this, [this, numero] { Contestar(numero, true); });
+      }
+      return;
   }
   // A box that opens by itself during play must not take the keys of play.
-  const Fase fase = juego_->vista().fase();
-  if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && fase != Fase::SinNivel &&
-      fase != Fase::Apagado) {
+  if ((p.tipo == TipoPeticion::Mensaje || p.tipo == TipoPeticion::Pregunta) && !juego_->vista().SinNivel()) {
     new GuardaTeclas(abierta_);
   }
   // Over the main window, which keeps its own input from the game
@@ -231,7 +270,7 @@ void PlataformaQt::Contestar(int numero, bool aceptar) {
   if (numero != mostrada_ || terminando_ || !juego_) return;
   pedida_ = {};
   Cerrar();
-  Llamar([aceptar](Juego& juego) { juego.Responder(aceptar); });
+  Llamar([aceptar](Grabadora& g) { g.Responder(aceptar); });
 }
 
 void PlataformaQt::ContestarSelector(int numero, const Eleccion& eleccion) {
@@ -239,11 +278,12 @@ void PlataformaQt::ContestarSelector(int numero, const Eleccion& eleccion) {
   if (eleccion.tipo == Eleccion::Ninguna || numero != mostrada_ || terminando_ || !juego_) return;
   pedida_ = {};
   Cerrar();
-  Llamar([eleccion](Juego& juego) { juego.Elegir(eleccion); });
+  Llamar([eleccion](Grabadora& g) { g.Elegir(eleccion); });
 }
 
 void PlataformaQt::Cerrar() {
   mostrada_ = 0;
+  if (visor_ != nullptr) visor_->Cerrar();
   QPointer<QDialog> ventana = abierta_;
   abierta_ = nullptr;
   if (!ventana) return;
@@ -260,9 +300,9 @@ QMessageBox* PlataformaQt::Caja(Icono icono, const std::string& titulo, const st
   auto* caja = new QMessageBox(IconoCaja(icono), Texto(titulo), Texto(texto), QMessageBox::NoButton, ventana_);
   caja->setObjectName(QStringLiteral("caja"));
   caja->setTextFormat(Qt::PlainText);
-  QAbstractButton* aceptar = caja->addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+  QAbstractButton* aceptar = caja->addButton(tr("Aceptar"), QMessageBox::AcceptRole);
   if (conCancelar) {
-    QPushButton* cancelar = caja->addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton* cancelar = caja->addButton(tr("Cancelar"), QMessageBox::RejectRole);
     caja->setDefaultButton(cancelar);
     caja->setEscapeButton(cancelar);
   } else {
@@ -322,8 +362,8 @@ void PlataformaQt::MostrarDocumento(const QString& ruta) {
   if (!ayuda_) ayuda_ = new VentanaAyuda(ventana_);
   if (!ayuda_->Cargar(ruta)) {
     // The window's own box, not the game's: the game has long gone on.
-    QMessageBox* caja =
-        Caja(Icono::Exclamacion, kTituloVentana, "No se ha podido abrir la ayuda: " + ruta.toStdString(), false);
+    QMessageBox* caja = Caja(Icono::Exclamacion, kTituloVentana,
+                             Formato(traducir("Juego", kNoSeAbreLaAyuda), {ruta.toStdString()}), false);
     connect(caja, &QDialog::finished, caja, &QObject::deleteLater);
     caja->open();
     return;
@@ -342,7 +382,7 @@ void PlataformaQt::MostrarDocumento(const QString& ruta) {
   ayuda_->activateWindow();
 }
 
-double PlataformaQt::reloj() { return static_cast<double>(reloj_.nsecsElapsed()) / 1e9; }
+double PlataformaQt::reloj() { return static_cast<double>(agenda_.Ahora()) / 1000.0; }
 
 Fecha PlataformaQt::hoy() {
   const QDate d = QDate::currentDate();

@@ -3,49 +3,34 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <Qt>
 
-#include <utility>
+#include <string>
 
-#include "progress/CodigosTecla.h"
+#include "motor/Entradas.h"
 
 namespace tumbla::ui {
 
-namespace {
-
-// The keys beyond letters, digits and F1..F12 that have a code.
-constexpr std::pair<int, int> kOtras[] = {
-    {Qt::Key_Left, tecla::kIzquierda}, {Qt::Key_Up, tecla::kArriba},     {Qt::Key_Right, tecla::kDerecha},
-    {Qt::Key_Down, tecla::kAbajo},     {Qt::Key_Space, tecla::kEspacio}, {Qt::Key_Return, tecla::kIntro},
-    {Qt::Key_Enter, tecla::kIntro},    {Qt::Key_Escape, tecla::kEscape}, {Qt::Key_Backspace, 8},
-    {Qt::Key_Tab, 9},                  {Qt::Key_PageUp, 33},             {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},                 {Qt::Key_Home, 36},               {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, 46},              {Qt::Key_Semicolon, 186},         {Qt::Key_Equal, 187},
-    {Qt::Key_Comma, 188},              {Qt::Key_Minus, 189},             {Qt::Key_Period, 190},
-    {Qt::Key_Slash, 191},              {Qt::Key_QuoteLeft, 192},         {Qt::Key_BracketLeft, 219},
-    {Qt::Key_Backslash, 220},          {Qt::Key_BracketRight, 221},      {Qt::Key_Apostrophe, 222},
-};
-
-}  // namespace
-
-int CodigoTecla(int teclaQt) {
-  if (teclaQt >= Qt::Key_A && teclaQt <= Qt::Key_Z) return 'A' + (teclaQt - Qt::Key_A);
-  if (teclaQt >= Qt::Key_0 && teclaQt <= Qt::Key_9) return '0' + (teclaQt - Qt::Key_0);
-  if (teclaQt >= Qt::Key_F1 && teclaQt <= Qt::Key_F12) return tecla::kF1 + (teclaQt - Qt::Key_F1);
-  for (const auto& [qt, codigo] : kOtras) {
-    if (qt == teclaQt) return codigo;
-  }
-  return 0;
+int TeclaQt(int codigo) {
+  // The input table's portable names are the toolkit's own: a character is
+  // its key, and the rest ("Left", "PgUp", "F3") read as key sequences.
+  const std::string nombre = NombreTecla(codigo);
+  if (nombre.size() == 1) return static_cast<unsigned char>(nombre[0]);
+  const QKeySequence secuencia = QKeySequence::fromString(QString::fromLatin1(nombre), QKeySequence::PortableText);
+  return secuencia.isEmpty() ? 0 : secuencia[0].key();
 }
 
-int TeclaQt(int codigo) {
-  if (codigo >= 'A' && codigo <= 'Z') return Qt::Key_A + (codigo - 'A');
-  if (codigo >= '0' && codigo <= '9') return Qt::Key_0 + (codigo - '0');
-  if (codigo >= tecla::kF1 && codigo < tecla::kF1 + 12) return Qt::Key_F1 + (codigo - tecla::kF1);
-  for (const auto& [qt, c] : kOtras) {
-    if (c == codigo) return qt;
-  }
-  return 0;
+int CodigoTecla(int teclaQt) {
+  static const QHash<int, int> kCodigos = [] {
+    QHash<int, int> codigos;
+    for (int codigo = 1; codigo < 256; ++codigo) {
+      if (const int qt = TeclaQt(codigo)) codigos.insert(qt, codigo);
+    }
+    return codigos;
+  }();
+  // The keypad's Enter is ENTER too.
+  return kCodigos.value(teclaQt == Qt::Key_Enter ? Qt::Key_Return : teclaQt, 0);
 }
 
 CorrectorRepeticiones::CorrectorRepeticiones(QObject* padre) : QObject(padre) {

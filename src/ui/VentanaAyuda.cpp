@@ -20,7 +20,7 @@ VentanaAyuda::VentanaAyuda(QWidget* parent) : QDialog(parent), texto_(new QTextB
   texto_->setOpenLinks(false);
 
   auto* botones = new QDialogButtonBox(this);
-  QPushButton* cerrar = botones->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole);
+  QPushButton* cerrar = botones->addButton(tr("Cerrar"), QDialogButtonBox::RejectRole);
   cerrar->setObjectName(QStringLiteral("cmdCerrar"));
   connect(botones, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

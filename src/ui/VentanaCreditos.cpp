@@ -55,7 +55,7 @@ QString VentanaCreditos::Web() { return QStringLiteral("www.example.org/tumbla")
 VentanaCreditos::VentanaCreditos(std::function<bool(const QString&)> abrir, QWidget* parent)
     : QDialog(parent), abrir_(std::move(abrir)) {
   setObjectName(QStringLiteral("frmVandrell"));
-  setWindowTitle(QStringLiteral("Acerca de Tumbla"));
+  setWindowTitle(tr("Acerca de Tumbla"));
   setMouseTracking(true);
 
   auto* imgLogo = new Logo(this);
@@ -70,10 +70,10 @@ VentanaCreditos::VentanaCreditos(std::function<bool(const QString&)> abrir, QWid
   titulo->setFont(grande);
 
   auto* lblMas = new QLabel(
-      QStringLiteral("Un juego de bloques que caen: 296 niveles en ocho grupos, con filas "
-                     "que borrar, gotas que llevar hasta el suelo, tableros que giran y "
-                     "plantas que hay que podar a tiempo.\n\n"
-                     "¿Una idea, un fallo, un nivel imposible? Escríbenos o visítanos:"),
+      tr("Un juego de bloques que caen: 296 niveles en ocho grupos, con filas "
+         "que borrar, gotas que llevar hasta el suelo, tableros que giran y "
+         "plantas que hay que podar a tiempo.\n\n"
+         "¿Una idea, un fallo, un nivel imposible? Escríbenos o visítanos:"),
       this);
   lblMas->setObjectName(QStringLiteral("lblMas"));
   lblMas->setWordWrap(true);
@@ -100,7 +100,7 @@ VentanaCreditos::VentanaCreditos(std::function<bool(const QString&)> abrir, QWid
   texto->addWidget(lblMail_, 0, Qt::AlignLeft);
   texto->addWidget(lblURL_, 0, Qt::AlignLeft);
   texto->addStretch(1);
-  auto* cerrar = new QPushButton(QStringLiteral("Cerrar"), this);
+  auto* cerrar = new QPushButton(tr("Cerrar"), this);
   cerrar->setObjectName(QStringLiteral("cmdCerrar"));
   connect(cerrar, &QPushButton::clicked, this, &QDialog::accept);
   texto->addWidget(cerrar, 0, Qt::AlignRight);

@@ -7,14 +7,19 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QGuiApplication>
+#include <QDir>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
@@ -26,10 +31,16 @@
 
 #include "autoplay/Conductor.h"
 #include "autoplay/Pista.h"
+#include "grabacion/AlmacenRepeticiones.h"
+#include "grabacion/Grabadora.h"
 #include "motor/Juego.h"
-#include "progress/Ayuda.h"
-#include "progress/CodigosTecla.h"
+#include "motor/Ayuda.h"
+#include "motor/Entradas.h"
+#include "ui/EditorNiveles.h"
+#include "ui/DialogoRepeticiones.h"
+#include "ui/Visor.h"
 #include "ui/Escenario.h"
+#include "ui/Idiomas.h"
 #include "ui/Mando.h"
 #include "ui/PlataformaQt.h"
 #include "ui/Sonidos.h"
@@ -42,14 +53,28 @@ namespace {
 QString Texto(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 constexpr const char* kLogo = ":/pictures/tumbla.svg";
 
-// "Opciones" > "Colores" and "Reducir destellos": captions and object names.
-constexpr const char* kMenuColores = "Co&lores";
-constexpr std::array<std::pair<const char*, const char*>, 3> kColores{{
-    {"&Originales", "mnuColoresPropios"},
-    {"&Adaptados al daltonismo", "mnuColoresDaltonismo"},
-    {"Alto &contraste", "mnuColoresContraste"},
+// "Opciones" > "Colores" and "Idioma": their items' commands and object names.
+constexpr std::array<std::pair<Comando, const char*>, 3> kColores{{
+    {Comando::ColoresPropios, "mnuColoresPropios"},
+    {Comando::ColoresDaltonismo, "mnuColoresDaltonismo"},
+    {Comando::ColoresContraste, "mnuColoresContraste"},
 }};
-constexpr const char* kMenuDestellos = "Reducir d&estellos";
+constexpr std::array<std::pair<Comando, const char*>, 2> kIdiomas{{
+    {Comando::IdiomaEspanol, "mnuEspanol"},
+    {Comando::IdiomaIngles, "mnuIngles"},
+}};
+
+// A menu item's caption, as the input table gives it, in the language in force.
+QString Rotulo(Comando c) {
+  const Entrada* e = EntradaDe(c);
+  return e != nullptr && e->menu != nullptr ? Traducido("Entradas", e->menu) : QString();
+}
+
+// A command's shortcut in the main window, as the input table gives it.
+QKeySequence Atajo(Comando c) {
+  const Entrada* e = EntradaDe(c);
+  return e != nullptr && e->atajo != 0 ? QKeySequence(TeclaQt(e->atajo)) : QKeySequence();
+}
 
 // On X11 another program may destroy the window outright (no close asked):
 // the game must not run on without it.
@@ -71,32 +96,53 @@ class VigiaDestruccion : public QAbstractNativeEventFilter {
   QPointer<QWidget> ventana_;
 };
 
-// The pace of a held key that gives `c`: only the moves repeat.
+// The pace of a held key that gives `c`: the input table says which
+// commands repeat, and whether at the pace of moves or of rows down.
 TeclasSostenidas::Ritmo RitmoDe(Comando c, const Repeticion& r) {
-  if (!Teclado::Repite(c)) return {};
-  return {r.retardo, c == Comando::Abajo ? r.abajoPorSegundo : r.porSegundo};
+  switch (ComoRepite(c)) {
+    case Repite::No: break;
+    case Repite::Mueve: return {r.retardo, r.porSegundo};
+    case Repite::Baja: return {r.retardo, r.abajoPorSegundo};
+  }
+  return {};
 }
 }  // namespace
 
-VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
+VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, const QString& carpetaDatos, QWidget* parent)
     : QMainWindow(parent),
       plataforma_(new PlataformaQt(this)),
+      grabadora_(std::make_unique<Grabadora>(*plataforma_, plataforma_->agenda())),
       // The core opens the file with narrow-character paths: the local
       // 8-bit encoding is what the C library expects.
-      juego_(std::make_unique<Juego>(*plataforma_, rutaIni.toStdString())),
+      juego_(std::make_unique<Juego>(*grabadora_, rutaIni.toStdString())),
       pista_(std::make_unique<Pista>()),
       escenario_(new Escenario(juego_->pantalla(), this)),
-      mando_(new Mando(this)) {
+      mando_(new Mando(this)),
+      carpetaDatos_(carpetaDatos.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                           : carpetaDatos) {
   setObjectName(QStringLiteral("frmMain"));
   new CorrectorRepeticiones(this);
   sostenidas_ = new TeclasSostenidas(this);
-  connect(sostenidas_, &TeclasSostenidas::repeticion, this,
-          [this](int codigo) { plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); }); });
+  connect(sostenidas_, &TeclasSostenidas::repeticion, this, [this](int codigo) {
+    plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo, Contexto::Tablero, /*repeticion=*/true); });
+  });
   setWindowTitle(QString::fromUtf8(kTituloVentana));
   setCentralWidget(escenario_);
   juego_->PonerConsejero(pista_.get());
   CrearMenus();
-  plataforma_->Conectar(juego_.get(), [this] { TrasLlamada(); });
+  // Each level played is recorded, and kept with the player's replays.
+  const QString carpetaRepeticiones =
+      carpetaDatos.isEmpty() ? QString() : QDir(carpetaDatos).filePath(QStringLiteral("repeticiones"));
+  visor_ = new Visor(carpetaRepeticiones, HuellaNiveles(juego_->niveles()), *escenario_, juego_->pantalla(), this);
+  if (visor_->almacen() != nullptr) {
+    grabadora_->Conectar(
+        juego_.get(), [this](Grabacion g) { visor_->Guardar(std::move(g)); },
+        [] { return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString(); });
+  } else {
+    grabadora_->Conectar(juego_.get());
+  }
+  plataforma_->PonerDatos(carpetaDatos_, visor_);
+  plataforma_->Conectar(grabadora_.get(), [this] { TrasLlamada(); });
   // A pad's buttons are commands, as menu items are.
   connect(mando_, &Mando::comando, this, &VentanaPrincipal::Orden);
   // When a box or window of the game closes, the arrows move the piece again.
@@ -131,8 +177,8 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
   escenario_->alPulsarPersiana = [this] { Orden(Comando::Continuar); };
   // During a demo a click anywhere on the board only ends it.
   escenario_->alHacerClic = [this] {
-    if (!juego_->vista().demo().activa) return false;
-    plataforma_->Llamar([](Juego& juego) { juego.Clic(); });
+    if (!juego_->vista().EnDemostracion()) return false;
+    plataforma_->Llamar([](Grabadora& g) { g.Clic(); });
     return true;
   };
   relojDemo_.setInterval(15);
@@ -153,6 +199,9 @@ VentanaPrincipal::VentanaPrincipal(const QString& rutaIni, QWidget* parent)
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
+  // The editor, a window of its own, goes with the game's (its try calls
+  // into it).
+  delete editor_.data();
   // The widgets that outlive this part of the window (hidden as it goes,
   // they lose the focus) call back into it no more.
   escenario_->alPulsarTecla = nullptr;
@@ -168,6 +217,9 @@ VentanaPrincipal::~VentanaPrincipal() {
   relojDemo_.stop();
   demo_.reset();
   juego_->PonerConsejero(nullptr);
+  grabadora_->Terminar();
+  visor_->GuardarPendientes(/*avisar=*/false);
+  grabadora_->Conectar(nullptr);
   juego_.reset();
 }
 
@@ -239,6 +291,12 @@ void VentanaPrincipal::changeEvent(QEvent* evento) {
   }
   if (evento->type() == QEvent::ActivationChange && !isActiveWindow()) sostenidas_->Soltar();
   if (evento->type() == QEvent::WindowStateChange) AnotarSitio();
+  // The player chose another language: the menus speak it at once (the
+  // game's own texts follow as it presents them again).
+  if (evento->type() == QEvent::LanguageChange && !menus_.isEmpty()) {
+    Rotular();
+    ActualizarMenus(juego_->pantalla());
+  }
 }
 
 void VentanaPrincipal::MirarFoco() {
@@ -258,20 +316,38 @@ void VentanaPrincipal::PantallaCompleta(bool completa) {
 }
 
 void VentanaPrincipal::Orden(Comando c) {
-  plataforma_->Llamar([c](Juego& juego) { juego.Ejecutar(c); });
+  plataforma_->Llamar([c](Grabadora& g) { g.Ejecutar(c); });
 }
 
 void VentanaPrincipal::TrasLlamada() {
   SeguirDemostracion();
+  SeguirPrueba();
   Refrescar();
+  // A replay file given to the program opens once the game waits for nothing.
+  if (!abrirRepeticion_.isEmpty() && arrancado_ && juego_->vista().peticion().tipo == TipoPeticion::Ninguna) {
+    const QString ruta = std::exchange(abrirRepeticion_, QString());
+    QTimer::singleShot(0, this, [this, ruta] {
+      Orden(Comando::Repeticiones);
+      // Taken into the list, it plays at once.
+      auto* lista = qobject_cast<DialogoRepeticiones*>(plataforma_->Abierta());
+      if (lista != nullptr && lista->Abrir(ruta)) lista->findChild<QPushButton*>(QStringLiteral("ver"))->click();
+    });
+  }
+}
+
+AlmacenRepeticiones* VentanaPrincipal::almacen() { return visor_->almacen(); }
+
+void VentanaPrincipal::AbrirRepeticion(const QString& ruta) {
+  abrirRepeticion_ = ruta;
+  if (arrancado_) plataforma_->Llamar([](Grabadora&) {});
 }
 
 void VentanaPrincipal::SeguirDemostracion() {
-  const bool activa = juego_->vista().demo().activa;
+  const bool activa = juego_->vista().EnDemostracion();
   if (activa && !demo_) {
     // The computer's commands are its own: they do not end the demo.
     demo_ = std::make_unique<Conductor>(
-        *juego_, [this](Comando c) { juego_->Ejecutar(c, Quien::Maquina); }, /*ritmoPersona=*/true);
+        *juego_, [this](Comando c) { grabadora_->Ejecutar(c, Quien::Maquina); }, /*ritmoPersona=*/true);
     tiempoDemo_.start();
     relojDemo_.start();
   } else if (!activa && demo_) {
@@ -280,8 +356,31 @@ void VentanaPrincipal::SeguirDemostracion() {
   }
 }
 
+void VentanaPrincipal::SeguirPrueba() {
+  // A level tried from the editor that ends with the screen cleared (lost,
+  // or won and ENTER) gives the editor back; one left for another level
+  // leaves it hidden until the menu opens it again.
+  const Vista& v = juego_->vista();
+  const bool probando = flujo::En<flujo::Prueba>(v.situacion()) != nullptr;
+  if (probando_ && !probando && editor_ && v.SinNivel() && v.peticion().tipo == TipoPeticion::Ninguna) {
+    editor_->FinPrueba(v.derrota() == Derrota::Ninguna, v.derrota());
+  }
+  probando_ = probando;
+  // A pack's level comes in front of the editor left open.
+  const bool dePaquete = flujo::En<flujo::DePaquete>(v.situacion()) != nullptr;
+  if (dePaquete && !dePaquete_ && editor_ && editor_->isVisible()) {
+    raise();
+    activateWindow();
+  }
+  dePaquete_ = dePaquete;
+}
+
 void VentanaPrincipal::PasoDemostracion() {
   if (plataforma_->Terminando() || !demo_) return;
+  // The computer looks at the game with its timer events due by now; they
+  // may end the demo.
+  plataforma_->Adelantar();
+  if (!demo_) return;
   // The game's own timers repaint what they change; a step repaints only
   // when the computer pressed a key.
   int64_t siguiente = 0;
@@ -292,11 +391,12 @@ void VentanaPrincipal::PasoDemostracion() {
   }
 }
 
-QAction* VentanaPrincipal::Accion(QMenu* menu, const QString& texto, const char* nombre, Comando c,
-                                  const QKeySequence& atajo, bool marcable) {
-  QAction* a = menu->addAction(texto);
+QAction* VentanaPrincipal::Accion(QMenu* menu, Comando c, const char* nombre, bool marcable) {
+  // Its caption and shortcut are the input table's.
+  QAction* a = menu->addAction(Rotulo(c));
+  a->setData(static_cast<int>(c));
   a->setObjectName(QString::fromLatin1(nombre));
-  a->setShortcut(atajo);
+  a->setShortcut(Atajo(c));
   a->setCheckable(marcable);
   connect(a, &QAction::triggered, this, [this, c] { Orden(c); });
   return a;
@@ -304,57 +404,69 @@ QAction* VentanaPrincipal::Accion(QMenu* menu, const QString& texto, const char*
 
 void VentanaPrincipal::CrearMenus() {
   // Alt and the underlined letter open a menu, as F10 opens the first.
-  QMenu* juego = menuBar()->addMenu(QStringLiteral("&Juego"));
+  QMenu* juego = menuBar()->addMenu(QString());
   juego->setObjectName(QStringLiteral("menuJuego"));
-  Accion(juego, QStringLiteral("&Nuevo"), "MnuNew", Comando::Nuevo, Qt::Key_F2);
-  Accion(juego, QStringLiteral("A&yuda"), "MnuComo", Comando::Ayuda, Qt::Key_F1);
-  Accion(juego, QStringLiteral("&Acerca de..."), "MnuAbout", Comando::AcercaDe);
-  Accion(juego, QStringLiteral("&Demostración"), "MnuDemo", Comando::Demostracion);
+  Accion(juego, Comando::Nuevo, "MnuNew");
+  Accion(juego, Comando::Ayuda, "MnuComo");
+  Accion(juego, Comando::AcercaDe, "MnuAbout");
+  Accion(juego, Comando::Demostracion, "MnuDemo");
+  QAction* editor = juego->addAction(QString());
+  editor->setObjectName(QStringLiteral("mnuEditor"));
+  connect(editor, &QAction::triggered, this, &VentanaPrincipal::AbrirEditor);
+  Accion(juego, Comando::Repeticiones, "mnuRepeticiones");
   juego->addSeparator();
-  mnuPausa_ = Accion(juego, QStringLiteral("&Pausa"), "mnuPausa", Comando::Pausa, {}, true);
-  mnuAbandonar_ = Accion(juego, QStringLiteral("A&bandonar el nivel"), "mnuAbandonar", Comando::Abandonar);
+  mnu_.pausa = Accion(juego, Comando::Pausa, "mnuPausa", true);
+  mnu_.abandonar = Accion(juego, Comando::Abandonar, "mnuAbandonar");
   juego->addSeparator();
-  // Ctrl+Q ends the game from any window of the game's, whatever shows.
-  QAction* salir = juego->addAction(QStringLiteral("&Salir"));
+  // Ctrl+Q ends the game from any window of the game's, whatever shows: the
+  // window closes, and its closing stops the game (Terminar).
+  QAction* salir = juego->addAction(Rotulo(Comando::Salir));
+  salir->setData(static_cast<int>(Comando::Salir));
   salir->setObjectName(QStringLiteral("mnuSalir"));
   salir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   salir->setShortcutContext(Qt::ApplicationShortcut);
   addAction(salir);
   connect(salir, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* opciones = menuBar()->addMenu(QStringLiteral("&Opciones"));
+  QMenu* opciones = menuBar()->addMenu(QString());
   opciones->setObjectName(QStringLiteral("menuOpciones"));
-  mnuNormal_ = Accion(opciones, QStringLiteral("&Normal"), "MnuBloq0", Comando::Normal, {}, true);
-  mnuDificil_ = Accion(opciones, QStringLiteral("&Difícil"), "MnuBloq1", Comando::Dificil, {}, true);
+  mnu_.normal = Accion(opciones, Comando::Normal, "MnuBloq0", true);
+  mnu_.dificil = Accion(opciones, Comando::Dificil, "MnuBloq1", true);
   auto* piezas = new QActionGroup(this);
-  piezas->addAction(mnuNormal_);
-  piezas->addAction(mnuDificil_);
+  piezas->addAction(mnu_.normal);
+  piezas->addAction(mnu_.dificil);
   opciones->addSeparator();
-  mnuSonido_ = Accion(opciones, QStringLiteral("S&onido (S)"), "MSound", Comando::Sonido, {}, true);
+  mnu_.sonido = Accion(opciones, Comando::Sonido, "MSound", true);
   opciones->addSeparator();
   // The extra-minute count: a caption, not a command.
-  mnuMinutos_ = opciones->addAction(QString());
-  mnuMinutos_->setObjectName(QStringLiteral("mnuMinutos"));
+  mnu_.minutos = opciones->addAction(QString());
+  mnu_.minutos->setObjectName(QStringLiteral("mnuMinutos"));
   opciones->addSeparator();
-  Accion(opciones, QStringLiteral("&Reset"), "mnuReset", Comando::Reset);
+  Accion(opciones, Comando::Reset, "mnuReset");
   opciones->addSeparator();
-  mnuSombra_ = Accion(opciones, QStringLiteral("Sombra de la &pieza"), "mnuSombra", Comando::Sombra, {}, true);
-  mnuPista_ = Accion(opciones, QStringLiteral("P&ista"), "mnuPista", Comando::Pista, {}, true);
-  QMenu* colores = opciones->addMenu(QString::fromUtf8(kMenuColores));
+  mnu_.sombra = Accion(opciones, Comando::Sombra, "mnuSombra", true);
+  mnu_.pista = Accion(opciones, Comando::Pista, "mnuPista", true);
+  QMenu* colores = opciones->addMenu(QString());
   colores->setObjectName(QStringLiteral("mnuColores"));
   auto* paletas = new QActionGroup(this);
-  const Comando comandos[] = {Comando::ColoresPropios, Comando::ColoresDaltonismo, Comando::ColoresContraste};
   for (size_t k = 0; k < kColores.size(); ++k) {
-    mnuColores_[k] = Accion(colores, QString::fromUtf8(kColores[k].first), kColores[k].second, comandos[k], {}, true);
-    paletas->addAction(mnuColores_[k]);
+    mnu_.colores[k] = Accion(colores, kColores[k].first, kColores[k].second, true);
+    paletas->addAction(mnu_.colores[k]);
   }
-  mnuDestellos_ =
-      Accion(opciones, QString::fromUtf8(kMenuDestellos), "mnuDestellos", Comando::MenosDestellos, {}, true);
+  mnu_.destellos = Accion(opciones, Comando::MenosDestellos, "mnuDestellos", true);
   opciones->addSeparator();
-  Accion(opciones, QStringLiteral("&Teclas..."), "mnuTeclas", Comando::Teclas);
-  mnuCompleta_ = Accion(opciones, QStringLiteral("Pantalla &completa"), "mnuPantallaCompleta",
-                        Comando::PantallaCompleta, Qt::Key_F11, true);
+  Accion(opciones, Comando::Teclas, "mnuTeclas");
+  mnu_.completa = Accion(opciones, Comando::PantallaCompleta, "mnuPantallaCompleta", true);
+  opciones->addSeparator();
+  QMenu* idiomas = opciones->addMenu(QString());
+  idiomas->setObjectName(QStringLiteral("mnuIdioma"));
+  auto* lenguas = new QActionGroup(this);
+  for (size_t k = 0; k < kIdiomas.size(); ++k) {
+    mnu_.idiomas[k] = Accion(idiomas, kIdiomas[k].first, kIdiomas[k].second, true);
+    lenguas->addAction(mnu_.idiomas[k]);
+  }
   menus_ = {juego, opciones};
+  Rotular();
   for (QMenu* menu : menus_) {
     // A menu over the board holds play (and the pads) until it closes; then
     // the arrows move the piece again.
@@ -367,7 +479,7 @@ void VentanaPrincipal::CrearMenus() {
   // Nor does the bar take the keys with no menu open (Escape from a menu
   // leaves it holding them, and Alt alone gives them to it on some desktops).
   menuBar()->installEventFilter(this);
-  auto* f10 = new QShortcut(Qt::Key_F10, this);
+  auto* f10 = new QShortcut(Atajo(Comando::Menus), this);
   connect(f10, &QShortcut::activated, this, [this, juego] {
     menuBar()->setFocus();
     menuBar()->setActiveAction(juego->menuAction());
@@ -382,42 +494,84 @@ void VentanaPrincipal::CrearMenus() {
   teclaSonido_->setAutoRepeat(false);
   connect(teclaSonido_, &QAction::triggered, this, [this] {
     const int codigo = juego_->teclado().TeclaDe(Comando::Sonido);
-    plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
+    plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo); });
   });
   addAction(teclaSonido_);
 
   ActualizarMenus(juego_->pantalla());
 }
 
-void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
-  mnuNormal_->setChecked(p.menuNormal);
-  mnuDificil_->setChecked(p.menuDificil);
-  mnuSonido_->setChecked(p.menuSonido);
-  mnuMinutos_->setText(Texto(p.menuMinutos));
-  mnuSombra_->setChecked(p.menuSombra);
-  mnuPista_->setChecked(p.menuPista);
-  mnuCompleta_->setChecked(p.menuPantallaCompleta);
-  for (size_t k = 0; k < mnuColores_.size(); ++k) {
-    mnuColores_[k]->setChecked(static_cast<size_t>(p.aspecto.colores) == k);
+void VentanaPrincipal::Rotular() {
+  menus_[0]->setTitle(tr("&Juego"));
+  menus_[1]->setTitle(tr("&Opciones"));
+  findChild<QMenu*>(QStringLiteral("mnuColores"))->setTitle(tr("Co&lores"));
+  findChild<QMenu*>(QStringLiteral("mnuIdioma"))->setTitle(tr("Idio&ma"));
+  findChild<QAction*>(QStringLiteral("mnuEditor"))->setText(tr("&Editor de niveles..."));
+  for (QAction* a : findChildren<QAction*>()) {
+    if (a->data().isValid()) a->setText(Rotulo(static_cast<Comando>(a->data().toInt())));
   }
-  mnuDestellos_->setChecked(p.aspecto.menosDestellos);
+}
+
+void VentanaPrincipal::ActualizarMenus(const Pantalla& p) {
+  mnu_.normal->setChecked(p.menuNormal);
+  mnu_.dificil->setChecked(p.menuDificil);
+  mnu_.sonido->setChecked(p.menuSonido);
+  mnu_.minutos->setText(Texto(p.menuMinutos));
+  mnu_.sombra->setChecked(p.menuSombra);
+  mnu_.pista->setChecked(p.menuPista);
+  mnu_.completa->setChecked(p.menuPantallaCompleta);
+  for (size_t k = 0; k < mnu_.colores.size(); ++k) {
+    mnu_.colores[k]->setChecked(static_cast<size_t>(p.aspecto.colores) == k);
+  }
+  mnu_.destellos->setChecked(p.aspecto.menosDestellos);
+  const bool ingles = IdiomaEfectivo(p.aspecto.idioma) == Idioma::Ingles;
+  mnu_.idiomas[0]->setChecked(!ingles);
+  mnu_.idiomas[1]->setChecked(ingles);
   const QKeySequence sonido(TeclaQt(juego_->teclado().TeclaDe(Comando::Sonido)));
   if (teclaSonido_->shortcut() != sonido) teclaSonido_->setShortcut(sonido);
   // "Pausa" is checked while paused (not merely held by the open menu), and
   // shows the player's pause key; it and "Abandonar el nivel" act on a
   // level in play.
   const Vista& v = juego_->vista();
-  const QString pausa = QStringLiteral("&Pausa\t") +
+  const QString pausa = Rotulo(Comando::Pausa) + QLatin1Char('\t') +
                         QKeySequence(TeclaQt(juego_->teclado().TeclaDe(Comando::Pausa))).toString(QKeySequence::NativeText);
-  if (mnuPausa_->text() != pausa) mnuPausa_->setText(pausa);
-  mnuPausa_->setChecked(v.Pausado() && !v.flujo().pausaMenu);
-  mnuPausa_->setEnabled(v.Jugando());
-  mnuAbandonar_->setEnabled(v.Jugando());
+  if (mnu_.pausa->text() != pausa) mnu_.pausa->setText(pausa);
+  mnu_.pausa->setChecked(v.pausa() == flujo::Pausa::Pausado);
+  mnu_.pausa->setEnabled(v.Jugando());
+  mnu_.abandonar->setEnabled(v.Jugando());
   // A pad's held directions keep the pace of held keys.
   const Repeticion& r = juego_->teclado().repeticion();
   const auto ms = [](int porSegundo) { return std::chrono::milliseconds(1000 / porSegundo); };
   mando_->PonerRitmo(std::chrono::milliseconds(r.retardo), ms(r.porSegundo), ms(r.abajoPorSegundo));
   PantallaCompleta(p.menuPantallaCompleta);
+}
+
+EditorNiveles* VentanaPrincipal::editor() const { return editor_; }
+
+void VentanaPrincipal::AbrirEditor() {
+  // A window over the board: a level in play pauses, as for any other.
+  Orden(Comando::Ausencia);
+  // Closed, it only hides: the level in it and a check in progress stay.
+  // A window of its own, beside the game's: the game's comes in front of it
+  // when clicked, and the board of a level played shows whole.
+  if (!editor_) {
+    editor_ = new EditorNiveles(carpetaDatos_, juego_->vista().ajustes().Paleta(), nullptr);
+    editor_->setWindowFlags(Qt::Window);
+    editor_->setWindowIcon(windowIcon());
+    editor_->PonerProbar([this](NivelAjeno nivel) {
+      bool empezado = false;
+      plataforma_->Llamar([&](Grabadora& g) { empezado = g.juego().Probar(std::move(nivel)); });
+      if (empezado) {
+        raise();
+        activateWindow();
+        escenario_->setFocus();
+      }
+      return empezado;
+    });
+  }
+  editor_->show();
+  editor_->raise();
+  editor_->activateWindow();
 }
 
 void VentanaPrincipal::DevolverTeclas() {
@@ -455,7 +609,7 @@ void VentanaPrincipal::Arrancar() {
   }
   arrancado_ = true;
   Encajar();
-  plataforma_->Llamar([](Juego& juego) { juego.Inicializar(); });
+  plataforma_->Llamar([](Grabadora& g) { g.Inicializar(); });
   // The sounds load once the stored switch is known, and only when it is on.
   if (juego_->pantalla().menuSonido && !plataforma_->Terminando()) plataforma_->Sonidos().Precargar();
 }
@@ -474,14 +628,19 @@ bool VentanaPrincipal::Tecla(const QKeyEvent& evento) {
   const int codigo = CodigoTecla(evento.key());
   // Any key at all ends a demo: the game is told of those it has no code
   // for too.
-  if (codigo == 0 && !juego_->vista().demo().activa) return false;
+  if (codigo == 0 && !juego_->vista().EnDemostracion()) return false;
   // A held key is the game's to repeat, never the desktop's: a key acts
   // once a press, and the moves again at the player's pace.
-  const Comando c = juego_->teclado().Principal(codigo, Foco::Persiana);
+  // A replay watched has the keys, as the input table reads them there.
+  if (visor_->Activo()) {
+    visor_->Tecla(codigo, evento.isAutoRepeat(), juego_->teclado());
+    return true;
+  }
+  const Comando c = juego_->teclado().Resolver(codigo, false, Contexto::Tablero);
   if (!sostenidas_->Bajada(evento, codigo, RitmoDe(c, juego_->teclado().repeticion()))) return true;
   // The shutter holds the focus while it is up: it sees the key after the
   // window.
-  plataforma_->Llamar([codigo](Juego& juego) { juego.Tecla(codigo); });
+  plataforma_->Llamar([codigo](Grabadora& g) { g.Tecla(codigo); });
   return true;
 }
 
@@ -504,9 +663,12 @@ void VentanaPrincipal::closeEvent(QCloseEvent* evento) {
 
 void VentanaPrincipal::Terminar() {
   // What the game must keep was stored as it happened; only the window's
-  // place is stored now. Whatever shows for the game closes unanswered, the
-  // timers stop, and the program ends.
+  // place is stored now, and the level in play kept as a replay as it
+  // stands. Whatever shows for the game closes unanswered, the timers stop,
+  // and the program ends.
   RecordarSitio();
+  grabadora_->Terminar();
+  visor_->GuardarPendientes(/*avisar=*/false);
   plataforma_->Terminar();
   QCoreApplication::quit();
 }

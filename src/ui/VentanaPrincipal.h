@@ -11,19 +11,24 @@
 #include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
 class QMenu;
 
 #include "game/Comando.h"
+#include "grabacion/ArchivoRepeticion.h"
 
 namespace tumbla {
+class AlmacenRepeticiones;
 class Conductor;
+class Grabadora;
 class Juego;
 class Pista;
 struct Pantalla;
@@ -31,7 +36,9 @@ struct Pantalla;
 
 namespace tumbla::ui {
 
+class EditorNiveles;
 class Escenario;
+class Visor;
 class Mando;
 class PlataformaQt;
 class TeclasSostenidas;
@@ -40,8 +47,11 @@ class VentanaPrincipal : public QMainWindow {
   Q_OBJECT
  public:
   // `rutaIni` is the settings file: beside the program for players, a
-  // folder of their own for tests.
-  explicit VentanaPrincipal(const QString& rutaIni, QWidget* parent = nullptr);
+  // folder of their own for tests. `carpetaDatos` is the player's data
+  // folder: the level editor keeps its packs there (none: the desktop's data
+  // folder for the game), and the player's replays go into its folder
+  // "repeticiones" (none: no level is recorded).
+  explicit VentanaPrincipal(const QString& rutaIni, const QString& carpetaDatos = {}, QWidget* parent = nullptr);
   ~VentanaPrincipal() override;
 
   // The game's start-up, once the window is on screen, placed and painted:
@@ -52,9 +62,18 @@ class VentanaPrincipal : public QMainWindow {
   void Orden(Comando c);
 
   Juego& juego() { return *juego_; }
+  Grabadora& grabadora() { return *grabadora_; }
   PlataformaQt& plataforma() { return *plataforma_; }
+  AlmacenRepeticiones* almacen();
+  Visor& visor() { return *visor_; }
+  // A replay file to open (given to the program): the list of replays
+  // opens with it as soon as the game waits for nothing.
+  void AbrirRepeticion(const QString& ruta);
   Escenario& escenario() { return *escenario_; }
   Mando& mando() { return *mando_; }
+  // "Editor de niveles...": opens the editor, or brings it to the front.
+  void AbrirEditor();
+  EditorNiveles* editor() const;
 
   // Before it shows: where the game remembers the window, and whether full
   // screen.
@@ -75,8 +94,9 @@ class VentanaPrincipal : public QMainWindow {
 
  private:
   void CrearMenus();
-  QAction* Accion(QMenu* menu, const QString& texto, const char* nombre, Comando c,
-                  const QKeySequence& atajo = {}, bool marcable = false);
+  // Every caption in the language in force.
+  void Rotular();
+  QAction* Accion(QMenu* menu, Comando c, const char* nombre, bool marcable = false);
   void ActualizarMenus(const Pantalla& p);
   // Once no menu is open, the keys go back to the board.
   void DevolverTeclas();
@@ -103,32 +123,45 @@ class VentanaPrincipal : public QMainWindow {
   // The demo: the computer's keys at a person's pace, while the game says a
   // demo is on.
   void SeguirDemostracion();
+  void SeguirPrueba();
   void PasoDemostracion();
 
   PlataformaQt* plataforma_;
+  std::unique_ptr<Grabadora> grabadora_;
   std::unique_ptr<Juego> juego_;
   std::unique_ptr<Pista> pista_;
   Escenario* escenario_;
   Mando* mando_;
 
-  QAction* mnuNormal_ = nullptr;
-  QAction* mnuDificil_ = nullptr;
-  QAction* mnuSonido_ = nullptr;
-  QAction* mnuMinutos_ = nullptr;
-  QAction* mnuSombra_ = nullptr;
-  QAction* mnuPista_ = nullptr;
-  QAction* mnuCompleta_ = nullptr;
-  std::array<QAction*, 3> mnuColores_{};  // the game's own, colour-blind, high contrast
-  QAction* mnuDestellos_ = nullptr;
-  QAction* mnuPausa_ = nullptr;
-  QAction* mnuAbandonar_ = nullptr;
+  // The menu items whose check marks and captions follow the game.
+  struct Menus {
+    QAction* normal = nullptr;
+    QAction* dificil = nullptr;
+    QAction* sonido = nullptr;
+    QAction* minutos = nullptr;
+    QAction* sombra = nullptr;
+    QAction* pista = nullptr;
+    QAction* completa = nullptr;
+    std::array<QAction*, 3> colores{};  // the game's own, colour-blind, high contrast
+    std::array<QAction*, 2> idiomas{};  // Spanish, English
+    QAction* destellos = nullptr;
+    QAction* pausa = nullptr;
+    QAction* abandonar = nullptr;
+  } mnu_;
   QAction* teclaSonido_ = nullptr;
   QList<QMenu*> menus_;
   bool arrancado_ = false;
+  bool probando_ = false;  // a level tried from the editor was in play at the last call
+  bool dePaquete_ = false;  // and a level of a pack of the player's
   QTimer recordarSitio_;  // the window's place is stored once it stops moving
   QTimer ausencia_;       // the focus is looked at once it settles
   QRect plana_;           // the last place and size as a plain window
   TeclasSostenidas* sostenidas_;
+
+  QString carpetaDatos_;
+  QPointer<EditorNiveles> editor_;
+  Visor* visor_;
+  QString abrirRepeticion_;
 
   std::unique_ptr<Conductor> demo_;
   QTimer relojDemo_;

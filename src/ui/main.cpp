@@ -1,8 +1,14 @@
 // Tumbla: a falling-block puzzle game. Starts the main window with the
 // settings file beside the program, named after it ("tumbla" keeps
 // "tumbla.ini"), or in the player's own configuration folder when the
-// program's folder cannot be written (an installed game).
+// program's folder cannot be written (an installed game). The player's
+// replays and packs of levels are kept in the desktop's data folder for the game.
+//
+//   tumbla [REPLAY.tumbla]    a replay file given (the desktop's "open with")
+//                             opens in the list of replays
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <chrono>
@@ -53,14 +59,17 @@ int main(int argc, char* argv[]) {
   // Matches the desktop entry, so the desktop shows the game's own icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tumbla"));
   const QString rutaIni = tumbla::ui::RutaAjustes();
+  const QString datos = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 
-  tumbla::ui::VentanaPrincipal ventana(rutaIni);
+  tumbla::ui::VentanaPrincipal ventana(rutaIni, datos);
   ventana.juego().PonerCarpetasAyuda(tumbla::ui::CarpetasAyuda(rutaIni));
   ventana.Colocar();
   ventana.show();
   // The game starts inside the event loop, once the window is painted; the
   // measuring aid's level comes after that start-up.
   ventana.Arrancar();
+  const QStringList argumentos = QCoreApplication::arguments();
+  if (argumentos.size() > 1) ventana.AbrirRepeticion(argumentos.at(1));
   Medir(ventana);
   return app.exec();
 }

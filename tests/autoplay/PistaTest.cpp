@@ -5,7 +5,7 @@
 #include "Archivos.h"
 #include "Escena.h"
 #include "autoplay/Pista.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 namespace {

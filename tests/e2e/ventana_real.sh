@@ -67,7 +67,11 @@ fi
 mkdir -p "$T/bin"
 printf '#!/bin/sh\necho "$@" >>"%s/abiertos"\n' "$T" >"$T/bin/xdg-open"
 chmod +x "$T/bin/xdg-open"
-export PATH="$T/bin:$PATH" BROWSER="$T/bin/xdg-open" QT_QPA_PLATFORM=xcb
+# The desktop in Spanish, whatever the machine's: the windows are found by their Spanish titles.
+export PATH="$T/bin:$PATH" BROWSER="$T/bin/xdg-open" QT_QPA_PLATFORM=xcb LANGUAGE=es_ES
+# The player's data folders (replays, packs) inside ours: a test leaves the
+# home of whoever runs it alone.
+export XDG_DATA_HOME="$T/datos" XDG_CONFIG_HOME="$T/config"
 
 # Waits until the program shows a window titled like $1 (other than $4) whose
 # height is $2..$3, and prints it.
@@ -138,14 +142,23 @@ piezas() {
 jugar() {
   teclas "$1" F2
   sel=$(ventana "Selecciona un nivel|Volver|pausado" 150 600) || fallo "$2: F2 opened no level window"
+  desde=$(date +%s%N)
   teclas "$sel" Return
   intro=$(ventana "CLASIC" 50 400) || fallo "$2: level 1 showed no introduction"
-  # A box that opens in play takes no key in its first moments, nor the
-  # ENTER that chose the level.
+  # A box that opens in play takes no key in its first moments (300 ms), nor
+  # the ENTER that chose the level. The box opened after that ENTER: a key
+  # sent within 300 ms of it is surely in those moments; a slower machine
+  # cannot tell.
   teclas "$intro" Return
+  tarde=$((($(date +%s%N) - desde) / 1000000))
   sleep 0.4
-  [ -n "$(xdotool search --onlyvisible --name CLASIC 2>/dev/null)" ] || fallo "$2: a key at once closed the introduction"
-  teclas "$intro" Return
+  if [ -n "$(xdotool search --onlyvisible --name CLASIC 2>/dev/null)" ]; then
+    teclas "$intro" Return
+  elif [ "$tarde" -lt 300 ]; then
+    fallo "$2: a key at once closed the introduction"
+  else
+    echo "e2e: $2: the introduction was found ${tarde} ms after the ENTER: too late to tell if it takes a key at once"
+  fi
   teclas "$1" Left Left Left space Right Right Right space Up space Down Down space
   ESPERA=10 esperar piezas "$1" || fallo "$2: the board is blank"
   echo "e2e: $2: pieces are on the board"

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "progress/Ini.h"
+#include "almacen/Ini.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
   using tumbla::CambiarValorIni, tumbla::LeerValorIni;

@@ -6,8 +6,9 @@
 #include <string>
 
 #include "PlataformaFalsa.h"
+#include "levels/FaltasRegistro.h"
 #include "motor/Juego.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 using namespace tumbla;
 
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     for (int paso = 0; paso < 300 && juego.vista().Jugando(); ++paso, plataforma.ahora += 0.1) {
       using namespace tecla;
       constexpr int kTeclas[] = {kIzquierda, kDerecha, kArriba, kAbajo, kEspacio, k3, k4};
-      juego.Tecla(kTeclas[plataforma.generador() % 7], Foco::Ventana);
+      juego.Tecla(kTeclas[plataforma.generador() % 7], Contexto::Ventana);
       juego.Disparar(static_cast<Temporizador>(plataforma.generador() % 3));
       plataforma.Atender(juego);
     }

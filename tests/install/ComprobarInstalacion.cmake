@@ -27,8 +27,9 @@ set(_raiz "${DESTDIR}${PREFIX}")
 set(_escritorio "${DATADIR}/applications/${APP_ID}.desktop")
 set(_metainfo "${DATADIR}/metainfo/${APP_ID}.metainfo.xml")
 set(_manual "${MANDIR}/man6/tumbla.6.gz")
+set(_mime "${DATADIR}/mime/packages/${APP_ID}.xml")
 set(_esperados "${BINDIR}/tumbla|755|" "${_escritorio}|644|data/${APP_ID}.desktop"
-  "${_metainfo}|644|data/${APP_ID}.metainfo.xml" "${_manual}|644|"
+  "${_metainfo}|644|data/${APP_ID}.metainfo.xml" "${_manual}|644|" "${_mime}|644|data/${APP_ID}.xml"
   "${DATADIR}/icons/hicolor/scalable/apps/${APP_ID}.svg|644|assets/pictures/tumbla.svg")
 file(GLOB_RECURSE _todos LIST_DIRECTORIES false "${DESTDIR}/*")
 set(_nombres "")
@@ -58,8 +59,29 @@ endif()
 # The desktop entry starts the installed program and shows the installed
 # icon; the metainfo names them, the desktop entry and this version.
 file(STRINGS "${_raiz}/${_escritorio}" _lineas REGEX "^(Exec|Icon)=")
+file(STRINGS "${_raiz}/${_escritorio}" _tipos REGEX "^MimeType=")
 if(NOT _lineas MATCHES "^Exec=tumbla( [^;]*)?;Icon=${APP_ID}$")
   fallo("the desktop entry does not run tumbla with the icon ${APP_ID}: ${_lineas}")
+endif()
+# The desktop entry opens the replays' file type, which the installed MIME
+# description gives to *.tumbla files: the desktop's database, built from it
+# alone, says so.
+if(NOT _tipos MATCHES "^MimeType=application/x-tumbla-replay\\\\?;$")
+  fallo("the desktop entry does not open replays: ${_tipos}")
+endif()
+find_program(UPDATE_MIME update-mime-database)
+if(UPDATE_MIME)
+  set(_base "${DESTDIR}-mime")
+  file(REMOVE_RECURSE "${_base}")
+  file(MAKE_DIRECTORY "${_base}/mime/packages")
+  file(COPY "${_raiz}/${_mime}" DESTINATION "${_base}/mime/packages")
+  execute_process(COMMAND "${UPDATE_MIME}" "${_base}/mime" RESULT_VARIABLE rc ERROR_VARIABLE avisos)
+  file(STRINGS "${_base}/mime/globs2" _globos REGEX "application/x-tumbla-replay")
+  file(STRINGS "${_base}/mime/magic" _magia REGEX "TUMBLA-REPETICION")
+  if(NOT rc EQUAL 0 OR NOT _globos MATCHES ":application/x-tumbla-replay:\\*\\.tumbla" OR NOT _magia)
+    fallo("the MIME description does not give *.tumbla to application/x-tumbla-replay: ${_globos} ${avisos}")
+  endif()
+  file(REMOVE_RECURSE "${_base}")
 endif()
 file(READ "${_raiz}/${_metainfo}" _xml)
 foreach(e "<id>${APP_ID}</id>" "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"

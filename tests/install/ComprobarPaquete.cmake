@@ -53,7 +53,8 @@ foreach(l ${_lineas})
 endforeach()
 set(_esperados "/usr/bin/tumbla rwxr-xr-x" "/usr/share/applications/${APP_ID}.desktop rw-r--r--"
   "/usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg rw-r--r--"
-  "/usr/share/metainfo/${APP_ID}.metainfo.xml rw-r--r--" "/usr/share/man/man6/tumbla.6.gz rw-r--r--")
+  "/usr/share/metainfo/${APP_ID}.metainfo.xml rw-r--r--" "/usr/share/man/man6/tumbla.6.gz rw-r--r--"
+  "/usr/share/mime/packages/${APP_ID}.xml rw-r--r--")
 list(SORT _archivos)
 list(SORT _esperados)
 if(NOT _archivos STREQUAL _esperados)

@@ -2,10 +2,14 @@
 // window's place, and the demo that goes on by itself.
 #include <gtest/gtest.h>
 
-#include "AccesoPruebas.h"
+#include <cctype>
+#include <set>
+#include <string>
+#include <string_view>
+
 #include "Archivos.h"
 #include "Escena.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 namespace {
@@ -42,10 +46,10 @@ TEST(Teclas, cadaAccionTomaLaTeclaQueElJugadorLeDaYElArchivoLaGuarda) {
   EXPECT_NE(ajustes.find("EZKERRA=J"), std::string::npos);
   EXPECT_NE(ajustes.find("PAUSA=O"), std::string::npos);
 
-  Juego otro(s.plataforma, s.juego->rutaIni());
+  Juego otro(s.plataforma, s.juego->ini().ruta());
   otro.Inicializar();
-  EXPECT_EQ(otro.teclado().Principal('J', Foco::Persiana), Comando::Izquierda);
-  EXPECT_EQ(otro.teclado().Principal(tecla::kO, Foco::Persiana), Comando::Pausa);
+  EXPECT_EQ(otro.teclado().Resolver('J', false, Contexto::Tablero), Comando::Izquierda);
+  EXPECT_EQ(otro.teclado().Resolver(tecla::kO, false, Contexto::Tablero), Comando::Pausa);
   otro.TeclasPredeterminadas();
   EXPECT_EQ(otro.teclado().Teclas(Comando::Izquierda), (std::array<int, 2>{tecla::kIzquierda, tecla::kO}));
 }
@@ -62,7 +66,29 @@ TEST(Teclas, unValorQueNoEsTeclaOSeRepiteSeIgnora) {
   EXPECT_EQ(t.TeclaDe(Comando::Girar), tecla::kArriba);
   EXPECT_EQ(t.TeclaDe(Comando::Abajo), tecla::kAbajo);
   EXPECT_EQ(t.TeclaDe(Comando::Soltar), 'M');
-  EXPECT_EQ(Teclado::CodigoTecla(Teclado::NombreTecla(188)), 188);
+  EXPECT_EQ(CodigoTecla(NombreTecla(188)), 188);
+}
+
+TEST(Entradas, cadaElementoDeLosMenusSeLlamaEnUnGuionPorLaPrimeraPalabraDeSuTitulo) {
+  // In lower case, without accents (ñ as n), '&' or what follows the word; no two
+  // items share a name, and each is found by it.
+  std::set<std::string> nombres;
+  for (const Entrada& e : Entradas()) {
+    if (e.menu == nullptr) continue;
+    std::string palabra;
+    for (std::string_view t = e.menu; !t.empty() && t[0] != ' ' && t[0] != '.'; t.remove_prefix(1)) {
+      if (t.starts_with("\xC3")) {
+        t.remove_prefix(1);
+        palabra += std::string_view("aeioun").at(std::string_view("\xA1\xA9\xAD\xB3\xBA\xB1").find(t[0]));
+      } else if (t[0] != '&') {
+        palabra += static_cast<char>(std::tolower(static_cast<unsigned char>(t[0])));
+      }
+    }
+    ASSERT_NE(e.guion, nullptr) << e.menu;
+    EXPECT_EQ(e.guion, palabra);
+    EXPECT_TRUE(nombres.insert(palabra).second) << palabra;
+    EXPECT_EQ(EntradaDeGuion(palabra), &e);
+  }
 }
 
 TEST(Juego, loQueTapaElTableroLoPausaAlMomentoYSoloLaTeclaDePausaVuelve) {
@@ -89,7 +115,7 @@ TEST(Juego, loQueTapaElTableroLoPausaAlMomentoYSoloLaTeclaDePausaVuelve) {
   Escena s;
   s.Demostracion();
   s.Orden(Comando::Ausencia);
-  EXPECT_FALSE(s.v().demo().activa);
+  EXPECT_FALSE(s.v().EnDemostracion());
   EXPECT_FALSE(s.v().Jugando());
 }
 
@@ -156,7 +182,7 @@ TEST(Juego, unaDemostracionGanadaSigueSolaConElNivelSiguiente) {
   s.plataforma.ahora += 2;
   s.Tick();
   EXPECT_EQ(s.v().NivelActual(), 3);
-  EXPECT_TRUE(s.v().Jugando() && s.v().demo().activa);
+  EXPECT_TRUE(s.v().Jugando() && s.v().EnDemostracion());
   EXPECT_EQ(Contenido(s.carpeta / "tumbla.ini"), ajustes);
 }
 
@@ -168,7 +194,7 @@ TEST(Juego, laPantallaCompletaYElSitioDeLaVentanaSeRecuerdan) {
   EXPECT_TRUE(s.p().menuPantallaCompleta);
   s.juego->RecordarVentana({40, 30, 0, 500});
   s.juego->RecordarVentana({40, 30, 350, 500});
-  Juego otro(s.plataforma, s.juego->rutaIni());
+  Juego otro(s.plataforma, s.juego->ini().ruta());
   otro.Inicializar();
   EXPECT_TRUE(otro.vista().ajustes().PantallaCompleta());
   EXPECT_EQ(otro.vista().ajustes().Ventana(), (Geometria{40, 30, 350, 500}));
@@ -185,8 +211,8 @@ TEST(Juego, losColoresYLosDestellosSeRecuerdan) {
        {std::tuple(std::string(), Colores::Contraste, true),
         {"[OROKORRA]\nKOLOREAK=D\nDISTIRA_GUTXIAGO=N\n", Colores::Daltonismo, false},
         {"[OROKORRA]\nKOLOREAK=d\nDISTIRA_GUTXIAGO=1\n", Colores::Propios, false}}) {
-    if (!ajustes.empty()) Guardar(s.juego->rutaIni(), ajustes);
-    Juego otro(s.plataforma, s.juego->rutaIni());
+    if (!ajustes.empty()) Guardar(s.juego->ini().ruta(), ajustes);
+    Juego otro(s.plataforma, s.juego->ini().ruta());
     otro.Inicializar();
     EXPECT_EQ(otro.pantalla().aspecto, (Aspecto{colores, menos}));
   }

@@ -9,18 +9,17 @@
 #include <tuple>
 
 #include "Archivos.h"
-#include "AccesoPruebas.h"
 #include "Escena.h"
 #include "game/Sonidos.h"
 #include "autoplay/Conductor.h"
-#include "progress/CodigosTecla.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 namespace {
 
 int Veces(const std::vector<int>& v, int x) { return static_cast<int>(std::count(v.begin(), v.end(), x)); }
 Eleccion Posicion(int p) {
-  return Eleccion{Eleccion::Jugar, p, false};
+  return Eleccion{.tipo = Eleccion::Jugar, .posicion = p};
 }
 
 TEST(Juego, unaEntradaBloqueadaNoDejaFichaYElTickSiguientePierde) {
@@ -176,7 +175,7 @@ TEST(Juego, unaDemostracionNoGuardaNadaYCualquierCosaDeUnaPersonaLaTermina) {
     s.plataforma.cajas.clear();
     s.plataforma.alMostrarSelector = [posicion](SelectorNiveles&) { return Posicion(posicion); };
     s.Orden(Comando::Demostracion);
-    ASSERT_TRUE(s.v().demo().activa);
+    ASSERT_TRUE(s.v().EnDemostracion());
     EXPECT_TRUE(s.p().lblDemo.visible);
     Conductor jugador(*s.juego, [&](Comando c) { s.juego->Ejecutar(c, Quien::Maquina); }, false);
     for (int n = 0; n < 3000 && s.v().Jugando(); ++n) {
@@ -192,7 +191,7 @@ TEST(Juego, unaDemostracionNoGuardaNadaYCualquierCosaDeUnaPersonaLaTermina) {
   }
   s.Orden(Comando::Demostracion);
   s.juego->Ejecutar(Comando::Sombra);
-  EXPECT_FALSE(s.v().demo().activa);
+  EXPECT_FALSE(s.v().EnDemostracion());
   EXPECT_TRUE(s.v().ajustes().Sombra());
 }
 
@@ -256,21 +255,30 @@ TEST(Juego, laPantallaEnseniaElTableroLaFichaYSuSombra) {
   EXPECT_EQ(s.p().sombra.count(), 4u);
 }
 
-TEST(Teclado, laVentanaYLaPersianaDanCadaOrdenUnaVez) {
-  // The menu's shortcuts act on the window only; the shutter adds ENTER and
-  // F2; a key both handlers know gives its command once.
+TEST(Teclado, cadaContextoDaSuOrdenYUnaTeclaSostenidaSoloRepiteLosMovimientos) {
+  // The menus' shortcuts act on the window only; the shutter adds ENTER and
+  // F2; the level window and a box have keys of their own, whatever keys of
+  // play the player chose. A held key repeats a move, never anything else;
+  // a key both the board and the shutter know gives its command once.
   const Teclado t;
-  EXPECT_EQ(t.Principal(tecla::kF2, Foco::Ventana), Comando::Nuevo);
-  EXPECT_EQ(t.Principal(tecla::kF2, Foco::Persiana), Comando::Ninguno);
-  EXPECT_EQ(Teclado::DeLaPersiana(tecla::kF2), Comando::Nuevo);
-  EXPECT_EQ(t.Principal(tecla::kIntro, Foco::Persiana), Comando::Ninguno);
-  EXPECT_EQ(Teclado::DeLaPersiana(tecla::kIntro), Comando::Continuar);
-  for (int codigo : {tecla::kIzquierda, tecla::kO}) EXPECT_EQ(t.Principal(codigo, Foco::Persiana), Comando::Izquierda);
-  EXPECT_EQ(t.TeclaDe(Comando::Izquierda), tecla::kIzquierda);
-  EXPECT_EQ(t.TeclaDe(Comando::Ninguno), 0);
+  for (const auto& [codigo, donde, repeticion, comando] :
+       {std::tuple{tecla::kF2, Contexto::Ventana, false, Comando::Nuevo},
+        {tecla::kF11, Contexto::Ventana, false, Comando::PantallaCompleta},
+        {tecla::kF2, Contexto::Tablero, false, Comando::Ninguno},
+        {tecla::kF2, Contexto::Persiana, false, Comando::Nuevo},
+        {tecla::kIntro, Contexto::Persiana, false, Comando::Continuar},
+        {tecla::kIntro, Contexto::Tablero, false, Comando::Ninguno},
+        {tecla::kO, Contexto::Tablero, true, Comando::Izquierda},
+        {tecla::kF3, Contexto::Tablero, true, Comando::Ninguno},
+        {tecla::kArriba, Contexto::Selector, true, Comando::Arriba},
+        {tecla::kEspacio, Contexto::Selector, false, Comando::Aceptar},
+        {tecla::kO, Contexto::Selector, false, Comando::Ninguno},
+        {tecla::kEscape, Contexto::Caja, false, Comando::Cancelar},
+        {tecla::kIzquierda, Contexto::Caja, false, Comando::Ninguno}}) {
+    EXPECT_EQ(t.Resolver(codigo, repeticion, donde), comando) << codigo << ' ' << static_cast<int>(donde);
+  }
   Escena s;
   s.Persiana(3);
-  AccesoPruebas::persiana(*s.juego).espera = true;
   s.Tecla(tecla::kS);
   EXPECT_FALSE(s.v().ajustes().Sonido());  // switched once, not back
 }

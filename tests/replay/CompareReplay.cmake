@@ -1,7 +1,7 @@
-# Runs one replay script and compares its report with SCRIPT's .out file, or,
-# when a .err file is present, checks that the run stops with exit 2, that its
-# message contains the .err text and that the report written before the stop
-# equals the .out file (when there is one).
+# Runs one replay script (or player's replay file) and compares its report
+# with SCRIPT's .out file, or, when a .err file is present, checks that the
+# run stops with exit 2, that its message contains the .err text and that the
+# report written before the stop equals the .out file (when there is one).
 #
 # Line endings are compared as "\n" whatever the platform wrote. On a
 # difference the actual report is left in the build folder as NAME.actual.

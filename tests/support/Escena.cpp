@@ -6,7 +6,7 @@
 
 #include "AccesoPruebas.h"
 #include "modes/Grupos.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/SelectorNiveles.h"
 
 namespace tumbla {
 
@@ -73,8 +73,8 @@ void Escena::Tick(Temporizador t) {
   Atender();
 }
 
-void Escena::Tecla(int codigo, Foco foco) {
-  juego->Tecla(codigo, foco);
+void Escena::Tecla(int codigo, Contexto donde) {
+  juego->Tecla(codigo, donde);
   Atender();
 }
 
@@ -100,7 +100,7 @@ Montaje& Montaje::Tablero(int filaSuperior, std::initializer_list<const char*> f
 
 Montaje& Montaje::Dibujar(int filaSuperior, std::initializer_list<const char*> filas) {
   tumbla::Dibujar(m().tablero, filaSuperior, filas);
-  return *this;
+  return Hecho();
 }
 
 void Dibujar(Tablero& t, int filaSuperior, std::initializer_list<const char*> filas) {
@@ -126,44 +126,57 @@ Montaje& Montaje::Ficha(int fila, int posicion) {
   m().hayFicha = true;
   m().soltada = false;
   m().celdaMasBaja = static_cast<int16_t>(posicion);
-  return *this;
+  return Hecho();
 }
 
 Montaje& Montaje::Siguiente(int fila) {
   m().siguiente = static_cast<int16_t>(fila);
-  return *this;
+  return Hecho();
 }
 
 Montaje& Montaje::Lineas(int restantes, int borrarCada) {
   m().lineasRestantes = static_cast<int16_t>(restantes);
   m().borrarCada = static_cast<int16_t>(borrarCada);
-  return *this;
+  return Hecho();
 }
 
 Montaje& Montaje::Planta(std::vector<int16_t> celdas) {
   m().planta = std::move(celdas);
   m().celdaGota = m().planta.back();
-  return *this;
+  return Hecho();
 }
 
 Montaje& Montaje::Gota(int celda) {
   m().celdaGota = static_cast<int16_t>(celda);
-  return *this;
+  return Hecho();
 }
 
 Montaje& Montaje::Puntos(int puntos) {
   AccesoPruebas::marcador(*juego_).puntos = puntos;
-  return *this;
+  return Hecho();
 }
 
 Montaje& Montaje::Demostracion() {
-  AccesoPruebas::demo(*juego_).activa = true;
-  return *this;
+  flujo::Situacion& f = AccesoPruebas::flujo(*juego_);
+  const flujo::Jugando* j = std::get_if<flujo::Jugando>(&f);
+  f = flujo::Demostracion{0, 0, j != nullptr ? *j : flujo::Jugando{}};
+  return Hecho();
 }
 
 Montaje& Montaje::Persiana(int filas) {
-  AccesoPruebas::persiana(*juego_).visible = true;
-  AccesoPruebas::persiana(*juego_).filas = filas;
+  flujo::Situacion& f = AccesoPruebas::flujo(*juego_);
+  const flujo::Jugando* j = flujo::Aqui<flujo::Jugando>(f);
+  const flujo::Persiana abajo{filas, false, j != nullptr && j->gris};
+  if (auto* demo = std::get_if<flujo::Demostracion>(&f)) {
+    demo->nivel = abajo;
+  } else {
+    f = abajo;
+  }
+  return Hecho();
+}
+
+Montaje& Montaje::Hecho() {
+  AccesoPruebas::Montado(*juego_);
   return *this;
 }
 

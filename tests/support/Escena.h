@@ -41,7 +41,8 @@ class Montaje {
   Montaje& Planta(std::vector<int16_t> celdas);
   // The blue drop's cell (drawn as 'b').
   Montaje& Gota(int celda);
-  // The panel's score, a demo running, a shutter over `filas` rows.
+  // The panel's score, the level in play played by the computer, or won
+  // with the shutter down over `filas` rows and asking for ENTER.
   Montaje& Puntos(int puntos);
   Montaje& Demostracion();
   Montaje& Persiana(int filas);
@@ -62,6 +63,8 @@ class Montaje {
 
  private:
   Mesa& m();
+  // What was set stands as a step of the game leaves it.
+  Montaje& Hecho();
 };
 
 class Escena : public Montaje {
@@ -84,7 +87,7 @@ class Escena : public Montaje {
   const Pantalla& p() const { return juego->pantalla(); }
   // An event, then every answer the game waits for.
   void Tick(Temporizador t = Temporizador::Juego);
-  void Tecla(int codigo, Foco foco = Foco::Persiana);
+  void Tecla(int codigo, Contexto donde = Contexto::Tablero);
   void Orden(Comando c);
   void Atender() { plataforma.Atender(*juego); }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "motor/Plataforma.h"
-#include "progress/SelectorNiveles.h"
+#include "motor/SelectorNiveles.h"
 
 namespace tumbla {
 

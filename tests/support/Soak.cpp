@@ -11,11 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "AccesoPruebas.h"
 #include "game/Reglas.h"
 #include "game/Sonidos.h"
 #include "autoplay/Conductor.h"
-#include "progress/CodigosTecla.h"
+#include "motor/Juego.h"
+#include "motor/CodigosTecla.h"
 
 namespace tumbla {
 
@@ -239,7 +239,7 @@ void Soak::Tecla(int codigo, bool persiana) {
   // As the window does: F1 and F2 are the menu's shortcuts on the main
   // window; on the shutter the main window's handler sees the key first.
   Hacer(std::string(persiana ? "shutter " : "key ") + std::to_string(codigo),
-        [&] { juego_->Tecla(codigo, persiana ? Foco::Persiana : Foco::Ventana); });
+        [&] { juego_->Tecla(codigo, persiana ? Contexto::Tablero : Contexto::Ventana); });
 }
 
 std::string Soak::Evento() {
@@ -260,13 +260,21 @@ void Soak::Jugar() {
   };
   auto esperar = [&](int ms) { Hacer("wait " + Segundos(ms), [&] { anfitrion_->ms += ms; }); };
   auto menu = [&] {
-    switch (Azar(6)) {
-      case 0: Hacer("menu nuevo", [&] { juego_->Ejecutar(Comando::Nuevo); }); break;
-      case 1: Hacer("menu normal", [&] { juego_->Ejecutar(Comando::Normal); }); break;
-      case 2: Hacer("menu dificil", [&] { juego_->Ejecutar(Comando::Dificil); }); break;
-      case 3: Hacer("menu sonido", [&] { juego_->Ejecutar(Comando::Sonido); }); break;
-      default: Hacer("menu reset", [&] { juego_->Ejecutar(Comando::Reset); }); break;
-    }
+    // Any menu item by its script name, but the demo (the computer's
+    // commands would read as a person's keys in the run's script), the help
+    // (F1 writes it, now and then) and "Salir".
+    static const std::vector<const Entrada*> kItems = [] {
+      std::vector<const Entrada*> items;
+      for (const Entrada& e : Entradas()) {
+        if (e.guion != nullptr && e.comando != Comando::Demostracion && e.comando != Comando::Ayuda &&
+            e.comando != Comando::Salir) {
+          items.push_back(&e);
+        }
+      }
+      return items;
+    }();
+    const Entrada& item = *kItems[static_cast<size_t>(Azar(static_cast<int>(kItems.size())))];
+    Hacer(std::string("menu ") + item.guion, [&] { juego_->Ejecutar(item.comando); });
   };
   auto cualquiera = [&](bool persiana) {
     // F1 writes the help document: rare. F2 opens the level window.
@@ -275,7 +283,7 @@ void Soak::Jugar() {
   };
 
   // The shutter is down: mostly ENTER, which starts the next level.
-  if (v.persiana().visible && !v.Jugando()) {
+  if (v.NivelTerminado() && !v.Jugando()) {
     const int r = Azar(20);
     if (r < 12) Tecla(tecla::kIntro, true);
     else if (r < 16) cualquiera(r < 14);
@@ -319,7 +327,6 @@ std::string Soak::Comprobar() {
   std::ostringstream mal;
   mal << anfitrion_->error;
   anfitrion_->error.clear();
-  (void)j.pantalla();  // the presenter copes with any state
 
   int azules = 0;
   for (int i = 0; i < kCeldas; ++i) {
@@ -357,14 +364,13 @@ std::string Soak::Comprobar() {
   if (m.reglas != nullptr && m.borrarCada < 1) mal << "BorrarCada " << m.borrarCada << "\n";
   // Everything asked was answered, and the timers follow the flow.
   if (v.peticion().tipo != TipoPeticion::Ninguna) mal << "a request left unanswered\n";
-  if (v.fase() == Fase::Jugando && !t(Temporizador::Juego).activo) mal << "a level in play with its play timer off\n";
+  if (v.EnJuego() && !t(Temporizador::Juego).activo) mal << "a level in play with its play timer off\n";
   if (v.Pausado() && (t(Temporizador::Juego).activo || t(Temporizador::BloqueExtra).activo)) {
     mal << "timers running during a pause\n";
   }
   if (!v.Jugando() && (t(Temporizador::Gota).activo || t(Temporizador::BloqueExtra).activo)) {
     mal << "level timers running with no level on\n";
   }
-  if (v.persiana().visible && v.Jugando()) mal << "the shutter is down over a level in play\n";
   return mal.str();
 }
 

@@ -7,11 +7,16 @@
 #include "Archivos.h"
 #include "Escena.h"
 #include "autoplay/Pista.h"
+#include "grabacion/Grabadora.h"
 #include "ui/DialogoNiveles.h"
+#include "ui/EditorNiveles.h"
 #include "ui/Mando.h"
 #include "ui/Escenario.h"
+#include "ui/Idiomas.h"
 #include "ui/Paleta.h"
 #include "ui/PlataformaQt.h"
+#include "ui/Teclas.h"
+#include "motor/CodigosTecla.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VentanaPrincipal.h"
 #if TUMBLA_CON_SDL
@@ -53,6 +58,40 @@ QString Mirar() {
     botones << (b == caja->defaultButton() ? "*" : "") + b->text();
   return QString(w->metaObject()->className()).section("::", -1) + ": " + w->windowTitle() +
          (caja ? ": " + caja->text() + " [" + botones.join(' ') + "]" : QString()) + (mal ? " (MAL)" : "");
+}
+
+// The pieces of every Spanish text that English changes, as the translation file has them: cut at numbers (%1),
+// paragraphs and line breaks, without the menus' '&', long enough to mean something.
+QStringList PiezasEspanolas() {
+  QFile ts(QStringLiteral(TUMBLA_SOURCE_DIR "/traducciones/tumbla_en.ts"));
+  QStringList piezas;
+  if (!ts.open(QIODevice::ReadOnly)) return piezas;
+  static const QRegularExpression mensaje(u"<source>([^<]*)</source>\\s*<translation>([^<]*)</translation>"_qs),
+      corte(u"%\\d|&lt;&gt;|\n|&amp;"_qs);
+  const QString texto = QString::fromUtf8(ts.readAll()).replace(u"<byte value=\"xd\"/>"_qs, u"\n"_qs);
+  for (const QRegularExpressionMatch& m : mensaje.globalMatch(texto)) {
+    if (m.captured(1) == m.captured(2)) continue;
+    for (QString p : m.captured(1).split(corte))
+      if (p = p.replace(u"&lt;"_qs, u"<"_qs).replace(u"&apos;"_qs, u"'"_qs).trimmed(); p.size() >= 5) piezas << p;
+  }
+  return piezas;
+}
+
+// Every text the windows on screen show: titles, labels, buttons, boxes, the help's page and the menus' items.
+QString Visto() {
+  QStringList textos;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible()) continue;
+    textos << w->windowTitle();
+    for (QLabel* l : w->findChildren<QLabel*>()) textos << l->text();
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) textos << b->text();
+    for (QTextBrowser* t : w->findChildren<QTextBrowser*>()) textos << t->toPlainText();
+    for (QMenu* m : w->findChildren<QMenu*>()) {
+      textos << m->title();
+      for (QAction* a : m->actions()) textos << a->text();
+    }
+  }
+  return textos.join(u'\n');
 }
 
 // Clicks the button of that caption in a box, by default the open one.
@@ -121,14 +160,19 @@ class VentanaTest : public QObject {
 
  private slots:
   void init() { carpeta_ = std::make_unique<QTemporaryDir>(); }
-  void cleanup() { v_.reset(), carpeta_.reset(); }
+  void cleanup() { v_.reset(), carpeta_.reset(), PonerIdioma(Idioma::Sistema); }
 
   void teclasLleganAlJuego() {
-    // Keys on the board move, turn, pause (F3 once a press) and drop; S flips the sound once a press, focus or not.
+    // Every key the input table names is a key of Qt's and back; on the board keys move, turn, pause (F3 once a
+    // press) and drop; S flips the sound once a press, focus or not.
+    for (int codigo = 1; codigo < 256; ++codigo) {
+      if (!NombreTecla(codigo).empty()) QVERIFY2(CodigoTecla(TeclaQt(codigo)) == codigo, qPrintable(QString::number(codigo)));
+    }
+    QCOMPARE(std::pair(TeclaQt(tecla::kRePag), CodigoTecla(Qt::Key_Enter)), std::pair(int(Qt::Key_PageUp), tecla::kIntro));
     Abrir();
     Nivel(2);
     Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));  // an empty board, a piece that turns
-    v_->plataforma().Reloj(Temporizador::Juego).stop();
+    v_->plataforma().Retener(Temporizador::Juego, true);
     for (const auto& [tecla, paso] :
          {std::pair(Qt::Key_Left, -1), {Qt::Key_P, 1}, {Qt::Key_Down, kAncho}, {Qt::Key_Up, 0}}) {
       const Pieza antes = V().FichaEnJuego(), esperada = paso ? antes.Movida(paso) : antes.Girada();  // Up turns
@@ -136,7 +180,7 @@ class VentanaTest : public QObject {
       QVERIFY(V().FichaEnJuego() == esperada && !(antes == esperada));
     }
     QTest::keyClick(&S(), Qt::Key_F3);
-    v_->plataforma().Reloj(Temporizador::Juego).start();
+    v_->plataforma().Retener(Temporizador::Juego, false);
     QTRY_VERIFY(V().Pausado());  // at the next tick
     QTest::simulateEvent(&S(), true, Qt::Key_F3, Qt::NoModifier, QString(), true);
     QVERIFY(V().Pausado());
@@ -259,9 +303,9 @@ class VentanaTest : public QObject {
     Nivel(4);
     QVERIFY2(Mirar().startsWith("QMessageBox: GOTEATOR: ") && Mirar().endsWith(" [Aceptar]"), qPrintable(Mirar()));
     Pulsar("Aceptar");  // the group's introduction
-    QTimer& gota = v_->plataforma().Reloj(Temporizador::Gota);
+    const auto gota = [this](bool marcha) { v_->plataforma().Retener(Temporizador::Gota, !marcha); };
     for (const int filas : {23, 0}) {  // every row above the drop, step by step; none with the top row in use
-      gota.stop();
+      gota(false);
       Montaje(&J()).Tablero(0, {filas ? "..........." : "#.........."}).Dibujar(22, {"....b......", "..........."})
           .Gota(22 * kAncho + 5);
       Tecla(Qt::Key_F3);
@@ -269,9 +313,9 @@ class VentanaTest : public QObject {
       Tecla(Qt::Key_F2);
       const QPointer<QDialog> niveles = Abierta();
       QCOMPARE(Mirar(), "DialogoNiveles: Juego pausado. Pulsa ESCAPE para continuar.");
-      gota.start();
+      gota(true);
       QTRY_VERIFY(!niveles);  // closed and gone
-      QTRY_VERIFY(!Abierta() && V().NivelTerminado() && !V().Pausado() && V().persiana().espera &&
+      QTRY_VERIFY(!Abierta() && V().NivelTerminado() && !V().Pausado() && !V().persiana()->bajando &&
                   P().persianaVisible && P().filasPersiana == filas);
       if (!filas) break;
       QTest::mouseClick(&S(), Qt::LeftButton, {}, S().AWidget(escena::Celda(kBaseFilaInferior + 6)).center().toPoint());
@@ -280,7 +324,7 @@ class VentanaTest : public QObject {
       QVERIFY(!P().persianaVisible && V().Jugando() && V().NivelActual() == 5);
     }
     v_->plataforma().temporizador(Temporizador::Gota, true, 0);
-    QVERIFY(!gota.isActive());
+    QVERIFY(v_->plataforma().agenda().Falta(Temporizador::Gota) < 0);
 
     for (const bool caja : {true, false}) {
       Abrir();
@@ -320,7 +364,8 @@ class VentanaTest : public QObject {
   }
 
   void demostracionJuegaSolaHastaUnaTeclaOUnClic() {
-    // After "Acerca de...": the computer plays a level till a key or click, then the first board; nothing stored.
+    // After "Acerca de...": the computer plays a level, its aim outlined, till a key or click, then the first board;
+    // nothing stored.
     Abrir();
     const QList<QAction*> juego = v_->findChild<QMenu*>(QStringLiteral("menuJuego"))->actions();
     QCOMPARE(juego.indexOf(Accion("MnuDemo")), juego.indexOf(Accion("MnuAbout")) + 1);
@@ -332,11 +377,12 @@ class VentanaTest : public QObject {
       QTest::qWait(50);  // the level window goes, and the desktop gives the focus back
       QApplication::setActiveWindow(v_.get());
       QVERIFY(QTest::qWaitForWindowActive(v_.get()));
-      QVERIFY(V().demo().activa && P().lblDemo.visible && !Abierta());
+      QVERIFY(V().EnDemostracion() && P().lblDemo.visible && !Abierta());
+      QTRY_COMPARE(P().pista.count(), size_t{4});  // where the computer means to put the piece, the hint off
       const long fichas = V().mesa().fichasEntradas;
       QTRY_VERIFY_WITH_TIMEOUT(V().mesa().fichasEntradas >= fichas + 2, 8000);  // falling alone, 2 pieces take 13 s
       tecla ? QTest::keyClick(&S(), Qt::Key_Left) : QTest::mouseClick(&S(), Qt::LeftButton);
-      QVERIFY(!V().demo().activa && !P().lblDemo.visible && P().lblInicio.visible);
+      QVERIFY(!V().EnDemostracion() && !P().lblDemo.visible && P().lblInicio.visible);
     }
     QCOMPARE(Contenido(Ini()), ajustes);
   }
@@ -367,7 +413,7 @@ class VentanaTest : public QObject {
 
     Nivel(2);
     Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));
-    v_->plataforma().Reloj(Temporizador::Juego).stop();
+    v_->plataforma().Retener(Temporizador::Juego, true);
     const Pieza antes = V().FichaEnJuego();
     for (Qt::Key tecla : {Qt::Key_J, Qt::Key_J, Qt::Key_K, Qt::Key_Left}) QTest::keyClick(&S(), tecla);
     QCOMPARE(V().FichaEnJuego(), antes.Movida(-1));
@@ -414,7 +460,7 @@ class VentanaTest : public QObject {
     otra.show();
     QApplication::setActiveWindow(&otra);
     QTRY_VERIFY(!v_->isActiveWindow());
-    v_->plataforma().Reloj(Temporizador::Juego).start();
+    v_->plataforma().Retener(Temporizador::Juego, false);
     QTRY_VERIFY(V().Pausado());
     Accion("mnuAbandonar")->trigger();  // given up: lost as any lost level
     QCOMPARE(Mirar(), "QMessageBox: " + kTitulo + ": GAME OVER [Aceptar]");
@@ -464,7 +510,7 @@ class VentanaTest : public QObject {
           "\n[TEKLAK]\nATZERAPENA=150\nABIADURA=10\nABIADURA_BEHERA=40\n");
     Nivel(2);
     Montaje(&J()).Tablero(0, {}).Ficha(Catalogo::EntradaLista(19));
-    v_->plataforma().Reloj(Temporizador::Juego).stop();
+    v_->plataforma().Retener(Temporizador::Juego, true);
     for (int n = 0; n < 10; ++n) Tecla(Qt::Key_Right);  // to the right wall
     for (const auto& [tecla, ms, paso, porSegundo] : {std::tuple(Qt::Key_Left, 450, -1, 10), {Qt::Key_Down, 220, kAncho, 40}}) {
       const int antes = V().FichaEnJuego().posicion;
@@ -492,9 +538,9 @@ class VentanaTest : public QObject {
     Abrir();
     Nivel(1);
     Pulsar("Aceptar");  // the group's introduction
-    v_->plataforma().Reloj(Temporizador::Juego).stop();
+    v_->plataforma().Retener(Temporizador::Juego, true);
     Montaje(&J()).Tablero(23, {"11111.11111"}).Lineas(1).Ficha(63, 22 * kAncho + 6);
-    v_->plataforma().Llamar([](Juego& juego) { juego.Disparar(Temporizador::Juego); });
+    v_->plataforma().Llamar([](Grabadora& g) { g.Disparar(Temporizador::Juego); });
     QVERIFY(V().NivelTerminado());
     QTest::qWait(100);
     QVERIFY(P().textoPersiana.empty());  // still coming down
@@ -549,6 +595,70 @@ class VentanaTest : public QObject {
     QTest::keyClick(Abierta(), Qt::Key_Escape);
     Accion("mnuColoresDaltonismo")->trigger();
     QCOMPARE(marcas(), (QList<bool>{false, true, false, true}));
+  }
+
+  void enInglesNadaSeVeEnEspanolYElIdiomaElegidoSeGuarda() {
+    // The player chose English: nothing shown, from the menus to the boxes of a level's start and end, the level
+    // window, the key dialog, the credits, the level editor and the help, is a Spanish text of the game's that has an
+    // English one.
+    // "Idioma" > "Español" brings the Spanish back at once, stored beside the other keys.
+    const QStringList piezas = PiezasEspanolas();
+    QVERIFY(piezas.size() > 100);
+    Abrir("[OROKORRA]\nLAGUNTZA=3\nHIZKUNTZA=en\nAZKENA=2000/01/01");  // the day's minute in a box
+    QTRY_VERIFY(Abierta());
+    QString visto = Visto();
+    Pulsar("OK");
+    // The level editor: a field's fault, the empty name's, and the report of a check stopped at once.
+    Accion("mnuEditor")->trigger();
+    EditorNiveles* editor = v_->editor();
+    editor->findChild<QSpinBox*>(QStringLiteral("lineas"))->setValue(0);
+    auto* nombre = editor->findChild<QLineEdit*>(QStringLiteral("nombre"));
+    nombre->selectAll();
+    QTest::keyClick(nombre, Qt::Key_Backspace);
+    visto += Visto();
+    QVERIFY(visto.contains("at least one line") && visto.contains("can't be empty"));
+    editor->findChild<QSpinBox*>(QStringLiteral("lineas"))->setValue(10);
+    editor->findChild<QPushButton*>(QStringLiteral("comprobar"))->click();
+    editor->findChild<QPushButton*>(QStringLiteral("cancelar"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!editor->comprobacion(), 60000);
+    visto += Visto();
+    QVERIFY(visto.contains("Check stopped."));
+    editor->close();
+    Nivel(1);  // the level window, then the group's introduction
+    visto += Visto();
+    Pulsar("OK");
+    Tecla(Qt::Key_F3);
+    Accion("mnuAbandonar")->trigger();
+    visto += Visto() + QString::fromStdString(P().lblPausa.texto + P().lblInicio.texto + P().lblPista.texto);
+    Pulsar("OK");  // "GAME OVER", then "Try again?"
+    visto += Visto();
+    qobject_cast<DialogoNiveles*>(Abierta())->ElegirPosicion(2);
+    v_->plataforma().Retener(Temporizador::Juego, true);
+    Montaje(&J()).Tablero(23, {"11111.11111"}).Lineas(1).Ficha(63, 22 * kAncho + 6);  // a level won
+    v_->plataforma().Llamar([](Grabadora& g) { g.Disparar(Temporizador::Juego); });
+    QTRY_VERIFY(!P().textoPersiana.empty());
+    visto += QString::fromStdString(P().textoPersiana + P().menuMinutos);
+    Accion("mnuTeclas")->trigger();
+    Abierta()->findChild<QPushButton*>(QStringLiteral("tecla0"))->click();
+    visto += Visto();
+    QTest::keyClick(Abierta(), Qt::Key_F1);  // a key of the game's own
+    visto += Visto();
+    Pulsar("Close");
+    Accion("MnuAbout")->trigger();
+    visto += Visto();
+    Pulsar("Close");
+    v_->plataforma().PonerAbridor(carpeta_->filePath(QStringLiteral("no-hay")));
+    Tecla(Qt::Key_F1);
+    QTRY_VERIFY(v_->plataforma().Ayuda() && v_->plataforma().Ayuda()->isVisible());
+    visto += Visto();
+    QVERIFY(visto.contains("YOUR KEYS") && visto.contains("Left Arrow"));
+    for (const QString& p : piezas) QVERIFY2(!visto.contains(p), qPrintable("in Spanish: " + p));
+
+    Accion("mnuEspanol")->trigger();
+    QTRY_COMPARE(Accion("MnuNew")->text(), QStringLiteral("&Nuevo"));
+    QVERIFY(P().menuMinutos.starts_with("Minutos extra: "));
+    const std::string ini = Contenido(Ini());
+    QVERIFY2(ini.find("HIZKUNTZA=es") != std::string::npos && ini.find("AZKENA=") != std::string::npos, ini.c_str());
   }
 };
 
