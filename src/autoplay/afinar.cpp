@@ -142,10 +142,8 @@ int main(int argc, char** argv) {
     }
   }
   if (medidas.empty()) {
-    // Every weight set, but the count of drawn outcomes (a cost more than a weight).
     for (int k = 0; k < kMedidas; ++k) {
-      const auto m = static_cast<Medida>(k);
-      if (tabla.De(op.modo)[m] != 0 && m != Medida::Muestras) op.medidas.push_back(m);
+      if (tabla.De(op.modo).v[static_cast<size_t>(k)] != 0) op.medidas.push_back(static_cast<Medida>(k));
     }
   } else {
     std::istringstream lista(medidas);

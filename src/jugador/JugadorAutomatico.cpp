@@ -17,13 +17,6 @@ constexpr int kMejoresPrimeras = 8;  // placements looked at with the preview pi
 // The blue drop is on the move: it fell on its last tick, or will on its next.
 bool GotaEnMovimiento(const Mesa& m) { return GotaEnTablero(m) && (m.gotaCayendo || GotaCae(m)); }
 
-// The seed of the player's n-th drawn outcome for the piece in `p`: the same
-// for the same sight, so that a game plays the same every time.
-uint64_t SemillaMuestra(const Panorama& p, int n) {
-  return (static_cast<uint64_t>(p.nivel) << 48) ^ (static_cast<uint64_t>(p.mesa.fichasEntradas) << 8) ^
-         static_cast<uint64_t>(n) ^ (uint64_t{1} << 63);
-}
-
 // Keys 3 and 4 would turn the square now.
 bool PuedeGirar(const Panorama& p) { return p.enJuego && PuedeGirarCuadrado(p.mesa); }
 
@@ -44,7 +37,6 @@ Ritmo JugadorAutomatico::RitmoAhora(const Panorama& p) const {
 struct JugadorAutomatico::Candidata {
   Jugada jugada;
   Modelo modelo;
-  bool azar;  // its landing drew at random
 };
 
 std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Panorama& p, const Modelo& base,
@@ -61,21 +53,19 @@ std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Pano
     for (const Lugar& l : lugares) {
       Modelo m = girado;
       if (girado.Ganado()) {
-        candidatas.push_back({{giros, l.fila, l.pos, kGanado + 1}, m, false});
+        candidatas.push_back({{giros, l.fila, l.pos, kGanado + 1}, m});
         continue;
       }
-      Suposiciones supuesto;
-      m.Aterrizar(l.fila, l.pos, true, &supuesto);
+      m.Aterrizar(l.fila, l.pos, true);
       double valor = Valorar(girado, m, l.fila, l.pos, w);
-      if (supuesto.LadoSorteado()) {
+      if (m.LadoSorteado()) {
         // The plant chose its side at random: the placement is worth what
         // the worse side leaves.
         Modelo otro = girado;
-        Suposiciones izquierda(true);
-        otro.Aterrizar(l.fila, l.pos, true, &izquierda);
+        otro.Aterrizar(l.fila, l.pos, true, Suposiciones(true));
         valor = std::min(valor, Valorar(girado, otro, l.fila, l.pos, w));
       }
-      candidatas.push_back({{giros, l.fila, l.pos, valor}, m, supuesto.Sorteos() > 0});
+      candidatas.push_back({{giros, l.fila, l.pos, valor}, m});
     }
   }
   return candidatas;
@@ -107,35 +97,19 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(const Panorama& p, bool conG
   std::vector<Candidata> candidatas = Primeras(p, base, conGiros, w);
   if (candidatas.empty()) return {};
   // The best few again with the preview piece, from the entry cell.
-  // Superpanic shuffles the columns before the next piece comes: unless the
-  // player draws shuffles of its own, one piece is all it looks at.
+  // Superpanic shuffles the columns before the next piece comes: what the
+  // board will look like then is anybody's guess, so one piece is all the
+  // player looks at.
   const auto porValor = [](const Candidata& a, const Candidata& b) { return a.jugada.valor > b.jugada.valor; };
   std::sort(candidatas.begin(), candidatas.end(), porValor);
-  const int muestras = static_cast<int>(w[Medida::Muestras]);
-  const size_t mejores = base.modo() == Modo::Superpanic && muestras <= 0
+  const size_t mejores = base.modo() == Modo::Superpanic
                              ? 0
                              : std::min(candidatas.size(), static_cast<size_t>(kMejoresPrimeras));
   for (size_t k = 0; k < mejores; ++k) {
     Candidata& c = candidatas[k];
     if (c.modelo.Ganado() || c.modelo.Perdido()) continue;
-    double segunda = 0;
-    if (c.azar && muestras > 0) {
-      // Its landing draws: the preview is tried on outcomes the player
-      // draws itself, the same draws for every placement, and the
-      // placement is worth their mean.
-      Modelo girado = base;
-      for (bool g : c.jugada.giros) girado.Girar(g);
-      for (int n = 0; n < muestras; ++n) {
-        Suposiciones azar(false, SemillaMuestra(p, n));
-        Modelo m = girado;
-        m.Aterrizar(c.jugada.fila, c.jugada.pos, true, &azar);
-        segunda += MejorSegunda(p, m, p.mesa.siguiente, w) / muestras;
-      }
-    } else {
-      segunda = MejorSegunda(p, c.modelo, p.mesa.siguiente, w);
-    }
     // A little of the first landing's own worth breaks ties in its favour.
-    c.jugada.valor = segunda + w[Medida::Primera] * c.jugada.valor;
+    c.jugada.valor = MejorSegunda(p, c.modelo, p.mesa.siguiente, w) + w[Medida::Primera] * c.jugada.valor;
   }
   std::stable_sort(candidatas.begin(), candidatas.begin() + static_cast<long>(mejores), porValor);
   return candidatas.front().jugada;

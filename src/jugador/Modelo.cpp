@@ -12,21 +12,23 @@ constexpr int kPasosGota = 2 * kAlto;
 }  // namespace
 
 int Suposiciones::Sortear(Sorteo sorteo, int n) {
-  if (sorteo == Sorteo::Pieza) return 0;
-  ++sorteos_;
-  if (sorteo == Sorteo::Lado) ladoSorteado_ = true;
-  if (muestra_ != 0) {
-    // splitmix64: a draw of the player's own, from the sample's seed.
+  if (muestra_ != 0 && sorteo != Sorteo::Pieza) {
+    if (sorteo == Sorteo::Lado) ladoSorteado_ = true;
+    // splitmix64
     uint64_t z = (muestra_ += 0x9e3779b97f4a7c15ULL);
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
     z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
     z ^= z >> 31;
     return static_cast<int>((z >> 11) % static_cast<uint64_t>(n));
   }
-  // Shuffled columns taken in order stay where they are; the plant takes
-  // the side it was told.
+  // Shuffled columns taken in order make a plain cycle; the plant takes the
+  // side it was told (and notes that it drew one); everything else takes the
+  // first choice (the set's first piece).
   if (sorteo == Sorteo::Barajado) return barajado_++ % n;
-  if (sorteo == Sorteo::Lado) return izquierda_ ? 1 : 0;
+  if (sorteo == Sorteo::Lado) {
+    ladoSorteado_ = true;
+    return izquierda_ ? 1 : 0;
+  }
   return 0;
 }
 
@@ -71,16 +73,16 @@ void Modelo::Anotar(const Suceso& s) {
   perdido_ |= s.Perdido();
 }
 
-void Modelo::Aterrizar(int fila, int pos, bool conSiguiente, Suposiciones* azar) {
+void Modelo::Aterrizar(int fila, int pos, bool conSiguiente, Suposiciones azar) {
   if (ganado_ || perdido_ || mesa_.reglas == nullptr) return;
   mesa_.ficha = {static_cast<int16_t>(fila), static_cast<int16_t>(pos)};
   mesa_.hayFicha = true;
   mesa_.soltada = false;
-  Suposiciones supuesto;
   Suceso s;
   // The landing without the rising board's steps it may owe: they come
   // whatever the placement, and the player does not hold them against it.
-  tumbla::Aterrizar(mesa_, azar != nullptr ? *azar : supuesto, s);
+  tumbla::Aterrizar(mesa_, azar, s);
+  ladoSorteado_ = azar.LadoSorteado();
   Anotar(s);
   if (s.Termina()) return;
   AsentarGota();

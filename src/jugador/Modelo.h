@@ -4,7 +4,9 @@
 // icons tell them, the clear-together count on the panel, the drop and the
 // plant), on which it plays the game's own steps to see what a placement,
 // a turn of the square or a torpedo would lead to. Where the game draws at
-// random it assumes, or draws for itself (Suposiciones).
+// random it assumes (Suposiciones): the plant grows to the right first (or
+// to the left, when asked), Superpanic's shuffle is a plain cycle, unknown
+// pieces are the first of the set.
 #pragma once
 
 #include <cstdint>
@@ -18,20 +20,15 @@
 namespace tumbla {
 
 // The player's answers where the game draws at random: its assumptions
-// (the plant's side it is told, Superpanic's shuffle leaving the columns
-// where they are, the first piece of the set) or, given a sample's seed,
-// draws of its own from it (never the game's). The next piece is always
-// the assumed one: only the preview is known.
+// or, given a sample's seed, draws of its own (never the game's).
 class Suposiciones : public Azar {
  public:
   explicit Suposiciones(bool izquierda = false, uint64_t muestra = 0) : izquierda_(izquierda), muestra_(muestra) {}
   int Sortear(Sorteo sorteo, int n) override;
   bool LadoSorteado() const { return ladoSorteado_; }
-  int Sorteos() const { return sorteos_; }  // draws but the next piece's
 
  private:
   int barajado_ = 0;
-  int sorteos_ = 0;
   bool izquierda_;
   bool ladoSorteado_ = false;
   uint64_t muestra_;
@@ -59,8 +56,10 @@ class Modelo {
   // A piece lands at `pos` (its resting place): the game's landing, with its
   // pass and the group's hooks, then the blue drop falls to rest. With
   // `conSiguiente` the known preview must then find room to enter.
-  // `azar` answers the draws (the assumptions when none is given).
-  void Aterrizar(int fila, int pos, bool conSiguiente, Suposiciones* azar = nullptr);
+  // `izquierda` answers the plant's side choice, if the growth draws one.
+  void Aterrizar(int fila, int pos, bool conSiguiente, Suposiciones azar = Suposiciones());
+  // The last landing's plant step chose a side at random.
+  bool LadoSorteado() const { return ladoSorteado_; }
   // A quarter turn of the square (key 3 when `antihorario`), its pass, and
   // the blue drop falling to rest.
   void Girar(bool antihorario);
@@ -86,6 +85,7 @@ class Modelo {
   bool ganado_ = false;
   bool perdido_ = false;
   int filasQuitadas_ = 0;
+  bool ladoSorteado_ = false;
 };
 
 }  // namespace tumbla

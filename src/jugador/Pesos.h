@@ -36,13 +36,10 @@ enum class Medida {
   // above row `podFila` (squared).
   PodVacia, PodCubierta, PodSellada, PodPeligro, PodFila,
   // The search: how much the falling piece's own outcome counts beside
-  // the best the preview piece can then do (a little: it breaks ties);
-  // where the landing draws at random (the shuffle, the plant's side), on
-  // how many outcomes of its own drawing the preview piece is tried (none:
-  // on the one it assumes).
-  Primera, Muestras,
+  // the best the preview piece can then do (a little: it breaks ties).
+  Primera,
 };
-constexpr int kMedidas = static_cast<int>(Medida::Muestras) + 1;
+constexpr int kMedidas = static_cast<int>(Medida::Primera) + 1;
 
 const char* NombreMedida(Medida m);
 
