@@ -150,19 +150,18 @@ std::string ReemplazarGrupo(const std::string& texto, Modo modo, const Pesos& pe
   const auto esDelGrupo = [&](const std::string& l) {
     return l.compare(0, codigo.size() + 1, codigo + " ") == 0 || l == codigo;
   };
-  const auto esSuNota = [&](const std::string& l) { return l.compare(0, codigo.size() + 3, "# " + codigo + ":") == 0; };
   std::vector<std::string> nuevas;
   std::istringstream notas(nota);
   for (std::string l; std::getline(notas, l);) nuevas.push_back(l);
   nuevas.push_back(nueva);
 
+  // The group's notes stay, the new one after them: the runs that made
+  // its line, in the order they ran.
   auto linea = std::find_if(lineas.begin(), lineas.end(), esDelGrupo);
   if (linea == lineas.end()) {
     lineas.insert(lineas.end(), nuevas.begin(), nuevas.end());
   } else {
-    auto inicio = linea;
-    while (inicio != lineas.begin() && esSuNota(*(inicio - 1))) --inicio;
-    const auto donde = lineas.erase(inicio, linea + 1);
+    const auto donde = lineas.erase(linea);
     lineas.insert(donde, nuevas.begin(), nuevas.end());
   }
   std::string salida;

@@ -50,9 +50,9 @@ ResultadoAfinado Afinar(const OpcionesAfinado& opciones, const TablaPesos& parti
 // seeds from `desde`, `semillas` each: the mean score of the games.
 double Puntuar(const OpcionesAfinado& opciones, const TablaPesos& tabla, int desde, int semillas);
 
-// `texto` (a weights file) with the group's line, and the comment lines
-// right above it that start with its code and a colon, replaced by `nota`
-// (comment lines) and the line of `pesos`; added at the end when absent.
+// `texto` (a weights file) with the group's line replaced by `nota`
+// (comment lines, kept after the notes of the runs before) and the line of
+// `pesos`; added at the end when absent.
 std::string ReemplazarGrupo(const std::string& texto, Modo modo, const Pesos& pesos, const std::string& nota);
 
 }  // namespace tumbla

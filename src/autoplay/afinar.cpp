@@ -11,8 +11,9 @@
 // It starts from the weights of --pesos (the game's own by default) and
 // plays at a person's pace unless --rapido. Without --posicion it plays
 // every position of the group. With --salida the file gets the tuned line
-// (the rest of it as --pesos had it), and the line only when the check on
-// the --validar seeds scores it no worse than the weights it started from.
+// (its other lines as they were; a new file starts as --pesos), and the
+// line only when the check on the --validar seeds scores it no worse than
+// the weights it started from.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -171,7 +172,10 @@ int main(int argc, char** argv) {
     nota << ", checked on " << op.semillaValidar << ".." << op.semillaValidar + op.semillasValidar - 1 << " (score "
          << r.validarInicial << " before, " << r.validarFinal << " after, " << r.partidasValidar << " games)";
   }
-  Escribir(salida, ReemplazarGrupo(textoPesos.empty() ? Leer(salida) : textoPesos, op.modo, r.final, nota.str()));
+  // The file's other lines stay as they are: groups tuned one after another
+  // from the same starting weights all land in it.
+  const std::string antes = std::filesystem::exists(salida) ? Leer(salida) : textoPesos;
+  Escribir(salida, ReemplazarGrupo(antes, op.modo, r.final, nota.str()));
   std::cout << "escrito " << salida << '\n';
   return 0;
 }

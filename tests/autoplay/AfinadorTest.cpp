@@ -1,6 +1,6 @@
 // The tuning run writes its group's line into the weights file: the line
-// and its old notes go, the notes and the tuned weights come in their
-// place, everything else stays.
+// goes, the run's notes (after those of the runs before) and the tuned
+// weights come in its place, everything else stays.
 #include <gtest/gtest.h>
 
 #include "autoplay/Afinador.h"
@@ -8,7 +8,7 @@
 namespace tumbla {
 namespace {
 
-TEST(Afinador, reemplazaSoloLaLineaYLasNotasDeSuGrupo) {
+TEST(Afinador, reemplazaSoloLaLineaDeSuGrupoYSumaSuNota) {
   Pesos w;
   w[Medida::Agujeros] = -30;
   const std::string texto =
@@ -20,6 +20,8 @@ TEST(Afinador, reemplazaSoloLaLineaYLasNotasDeSuGrupo) {
       "PANIC agujeros=-2\n";
   EXPECT_EQ(ReemplazarGrupo(texto, Modo::Superpanic, w, "# SUPER: nueva"),
             "# cabecera\n"
+            "# SUPER: vieja nota\n"
+            "# SUPER: otra\n"
             "# SUPER: nueva\n"
             "SUPER agujeros=-30\n"
             "# SUPERPANIC: no es suya\n"
