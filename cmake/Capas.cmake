@@ -14,7 +14,7 @@
 function(tumbla_capa carpeta)
   cmake_parse_arguments(C "" "" "DEBAJO;FUENTES" ${ARGN})
   file(GLOB fuentes CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${carpeta}/*.cpp)
-  list(FILTER fuentes EXCLUDE REGEX ".*/main\\.cpp$")  # a layer's program is built on its own
+  list(FILTER fuentes EXCLUDE REGEX ".*/(main|afinar)\\.cpp$")  # a layer's programs are built on their own
   add_library(tumbla_${carpeta} STATIC ${fuentes} ${C_FUENTES})
   set(raiz ${PROJECT_BINARY_DIR}/capas/${carpeta})
   file(MAKE_DIRECTORY ${raiz})

@@ -27,6 +27,7 @@ class Conductor {
   // the game moves on). True when a command was given.
   bool Paso(int64_t ahora, int64_t& siguiente);
   long Teclas() const { return teclas_; }
+  void PonerPesos(const TablaPesos* pesos) { jugador_.PonerPesos(pesos); }
 
  private:
   const Juego& juego_;

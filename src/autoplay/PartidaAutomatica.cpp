@@ -240,6 +240,8 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   const Vista& vista = juego.vista();
   ResultadoPartida r;
   r.segundosLimite = vista.mesa().reglas != nullptr ? vista.mesa().reglas->SegundosReloj() : 0;
+  const bool deFilas = vista.mesa().reglas != nullptr && vista.mesa().reglas->ObjetivoLineas();
+  const int filasNivel = vista.mesa().lineasRestantes;
 
   // The computer's commands go to the game as its own; a replay script
   // knows only keys, so it writes each down as the key a person would press.
@@ -248,6 +250,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
                      [&] { grabadora.Ejecutar(c, Quien::Maquina); });
   };
   Conductor conductor(juego, dar, o.ritmoPersona, o.pensarMs, o.teclaMs);
+  conductor.PonerPesos(o.pesos);
   const Mano mano = o.mano ? o.mano : Mano([&](const Juego&, const std::function<void(Comando)>&, int64_t ahora,
                                                 int64_t& siguiente) { return conductor.Paso(ahora, siguiente); });
   const int64_t inicio = anfitrion.ahora;
@@ -289,6 +292,7 @@ ResultadoPartida JugarPartida(const OpcionesPartida& o) {
   r.piezas = vista.mesa().fichasEntradas;
   r.segundos = static_cast<double>(anfitrion.ahora - inicio) / 1000.0;
   if (!r.ganada) r.motivo = anfitrion.sinSorteos ? "sorteo" : parada() ? "cancelada" : Motivo(vista.derrota());
+  if (deFilas && filasNivel > 0) r.avance = 1.0 - static_cast<double>(vista.mesa().lineasRestantes) / filasNivel;
   if (o.guion != nullptr) *o.guion << "dump\n";
   grabadora.Terminar();  // a game stopped at its limit
   return r;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "game/Comando.h"
+#include "jugador/Pesos.h"
 #include "grabacion/ArchivoRepeticion.h"
 
 namespace tumbla {
@@ -44,6 +45,8 @@ struct OpcionesPartida {
   // Level records to play instead of the built-in ones (a designer trying
   // boards, in which FaltaEnRegistros finds no fault); empty for the game's own.
   std::string registros;
+  // The computer player's weights, when not the game's own (a tuning run).
+  const TablaPesos* pesos = nullptr;
   // Another hand than the computer player's (tests, a game played again).
   Mano mano;
   // The draws to take instead of the seed's, in order: a game played again
@@ -66,6 +69,7 @@ struct ResultadoPartida {
   double segundos = 0;         // of play, from the level's start to its end
   int segundosLimite = 0;      // the level's clock, 0 when it has none
   long teclas = 0;
+  double avance = 0;           // of a level of rows to clear: the share cleared
 };
 
 ResultadoPartida JugarPartida(const OpcionesPartida& opciones);

@@ -6,13 +6,16 @@
 //                   [--persona [--pensar MS] [--tecla MS]] [--dificil]
 //                   [--guiones CARPETA] [--repeticiones CARPETA]
 //                   [--tabla ARCHIVO] [--grafico ARCHIVO.svg]
-//                   [--hilos N] [--registros ARCHIVO] [--comprobar [--semillas-max M]]
+//                   [--hilos N] [--registros ARCHIVO] [--pesos ARCHIVO]
+//                   [--comprobar [--semillas-max M]]
 //
 // Without --posicion every position 1..296 is played. --guiones writes each
 // game as a replay script for tumbla-replay; --repeticiones, as a player's
 // replay file (.tumbla), which tumbla-replay plays and checks. --registros plays level records
 // from a file (in the layout of src/levels/niveles.txt) instead of the
-// built-in ones, as the level design tool does. --comprobar makes the exit
+// built-in ones, as the level design tool does. --pesos plays with the
+// player's weights of a file (in the layout of src/jugador/pesos.txt: the
+// groups it names; the others keep the game's own). --comprobar makes the exit
 // status 1 when a level breaks the house rules (Informe.h): every position
 // won in one game in ten; at full speed also every starting board of our
 // own design won in half the games, and none much harder than a later one
@@ -49,7 +52,7 @@ using namespace tumbla;
                "       [--persona [--pensar MS] [--tecla MS]] [--dificil] [--guiones CARPETA]\n"
                "       [--repeticiones CARPETA]\n"
                "       [--tabla ARCHIVO] [--grafico ARCHIVO.svg] [--hilos N] [--registros ARCHIVO]\n"
-               "       [--comprobar [--semillas-max M]]\n";
+               "       [--pesos ARCHIVO] [--comprobar [--semillas-max M]]\n";
   std::exit(2);
 }
 
@@ -71,6 +74,7 @@ struct Opciones {
   std::string guiones, repeticiones, tabla, grafico;
   unsigned hilos = std::max(1u, std::thread::hardware_concurrency());
   bool comprobar = false;
+  TablaPesos pesos = PesosPropios();
 };
 
 Opciones LeerOpciones(int argc, char** argv) {
@@ -117,6 +121,12 @@ Opciones LeerOpciones(int argc, char** argv) {
       op.base.registros.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
       const std::string falta = FaltaEnRegistros(CatalogoNiveles(op.base.registros));
       if (!falta.empty()) Uso(std::string(argv[k]) + ": " + falta);
+    } else if (a == "--pesos") {
+      std::ifstream f(valor(), std::ios::binary);
+      if (!f) Uso("no se puede leer " + std::string(argv[k]));
+      const std::string texto((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+      const std::string error = LeerPesos(texto, op.pesos);
+      if (!error.empty()) Uso(std::string(argv[k]) + ", " + error);
     } else if (a == "--comprobar") {
       op.comprobar = true;
     } else {
@@ -154,6 +164,7 @@ std::vector<ResultadoPartida> JugarTodas(const Opciones& op, const std::vector<T
   auto obrero = [&] {
     for (size_t j = siguiente++; j < trabajos.size(); j = siguiente++) {
       OpcionesPartida o = op.base;
+      o.pesos = &op.pesos;
       o.posicion = trabajos[j].posicion;
       o.semilla = (static_cast<uint64_t>(o.posicion) << 32) | static_cast<uint32_t>(trabajos[j].semilla);
       if (!op.repeticiones.empty()) {

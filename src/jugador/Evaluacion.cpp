@@ -9,19 +9,6 @@ namespace tumbla {
 
 namespace {
 
-// Weights beyond the classic ones.
-constexpr double kPesoVarianza = 20.0;        // Superpanic: uneven columns
-constexpr double kPesoAgujeroSuper = 20.0;    // Superpanic: holes, on top of the rest
-constexpr double kPesoVarianzaClasico = 5.0;  // CLASIC and Panic: the same, less
-constexpr double kPesoAgujeroClasico = 10.0;
-constexpr int kFilaPeligro = 10;            // a stack above this row is in danger...
-constexpr double kPesoPeligro = 5.0;        // ...squared by the rows it climbs past it
-constexpr double kPodVacia = 40;            // PODATOR: a free cell in the pot's row
-constexpr double kPodCubierta = 12;         // ...with something above it
-constexpr double kPodSellada = 8;           // ...a free cell no way down leads to
-constexpr double kPodPeligro = 12;          // ...the plant's tip above kPodFila, squared
-constexpr int kPodFila = 18;
-
 bool Ocupada(const Modelo& m, int i) { return !m.Libre(i); }
 
 // Which cells of the area from row `tope` down are taken, with the full rows
@@ -119,10 +106,15 @@ struct Medidas {
   int pozos = 0;
   double sumaAlturas = 0;
   double sumaCuadrados = 0;
+  int alturaMax = 0;
+  int filasConAgujero = 0;
+  int sepultadas = 0;  // taken cells above a hole of their column
+  int casiLlenas = 0;  // rows short of one or two blocks
 };
 
 Medidas Medir(const Forma& forma, int tope) {
   Medidas d;
+  std::array<bool, kAlto> conAgujero{};
   for (int c = 1; c <= 11; ++c) {
     int primera = kAlto - 1;
     for (int r = tope; r < kAlto - 1; ++r) {
@@ -134,14 +126,22 @@ Medidas Medir(const Forma& forma, int tope) {
     const int altura = kAlto - 1 - primera;
     d.sumaAlturas += altura;
     d.sumaCuadrados += altura * altura;
+    d.alturaMax = std::max(d.alturaMax, altura);
     bool anterior = false;
     int hondo = 0;
+    int encima = 0;  // taken cells of the column so far, from the top
     for (int r = tope; r < kAlto - 1; ++r) {
       const int i = r * kAncho + c;
       const bool ocupada = forma.Ocupada(i);
       if (ocupada != anterior) ++d.transCol;
       anterior = ocupada;
-      if (!ocupada && r > primera) ++d.agujeros;
+      encima += ocupada;
+      if (!ocupada && r > primera) {
+        ++d.agujeros;
+        conAgujero[static_cast<size_t>(r)] = true;
+        d.sepultadas += encima;
+        encima = 0;
+      }
       if (!ocupada && forma.Ocupada(i - 1) && forma.Ocupada(i + 1)) {
         d.pozos += ++hondo;
       } else {
@@ -152,11 +152,15 @@ Medidas Medir(const Forma& forma, int tope) {
   }
   for (int r = tope; r < kAlto - 1; ++r) {
     bool anterior = true;
+    int libres = 0;
     for (int c = 1; c <= 12; ++c) {
       const bool ocupada = forma.Ocupada(r * kAncho + c);
       if (ocupada != anterior) ++d.transFila;
       anterior = ocupada;
+      libres += !ocupada;
     }
+    d.filasConAgujero += conAgujero[static_cast<size_t>(r)];
+    d.casiLlenas += libres == 1 || libres == 2;
   }
   return d;
 }
@@ -170,7 +174,7 @@ double AlturaPieza(int fila, int pos) {
 }
 
 // A stack that nears the entry leaves less and less room to steer.
-double PeligroArriba(const Modelo& m) {
+double PeligroArriba(const Modelo& m, const Pesos& w) {
   int alta = kAlto;
   for (int i = kAncho; i < kBaseFilaInferior; ++i) {
     if (Columna(i) >= 1 && Columna(i) <= 11 && !m.Libre(i)) {
@@ -178,46 +182,47 @@ double PeligroArriba(const Modelo& m) {
       break;
     }
   }
-  const double peligro = std::max(0, kFilaPeligro - alta);
-  return kPesoPeligro * peligro * peligro;
+  const double peligro = std::max(0.0, w[Medida::FilaPeligro] - alta);
+  return w[Medida::Peligro] * peligro * peligro;
 }
 
-double ObjetivoGoteator(const Modelo& m) {
+double ObjetivoGoteator(const Modelo& m, const Pesos& w) {
   const int gota = m.CeldaGota();
   int debajo = 0, vacias = 0;
   for (int r = Fila(gota) + 1; r < kAlto - 1; ++r) {
     debajo += Ocupada(m, r * kAncho + Columna(gota));
     vacias += VaciasEnFila(m, r);
   }
-  return -60.0 * debajo - 1.5 * vacias;
+  return w[Medida::GotaDebajo] * debajo + w[Medida::GotaVacias] * vacias;
 }
 
-double ObjetivoRotatorPlus(const Modelo& m) {
+double ObjetivoRotatorPlus(const Modelo& m, const Pesos& w) {
   int vacias = 0;
   for (int r = m.FilaTope(); r < kAlto - 1; ++r) {
     bool conNeutro = false;
     for (int c = 1; c <= 11; ++c) conNeutro |= m[r * kAncho + c] == kMuro;
     if (conNeutro) vacias += VaciasEnFila(m, r) + SoporteQueFalta(m, r);
   }
-  return -80.0 * m.BloquesNeutros() - 3.0 * vacias;
+  return w[Medida::Neutros] * m.BloquesNeutros() + w[Medida::NeutroVacias] * vacias;
 }
 
-double ObjetivoJuntator(const Modelo& m) {
+double ObjetivoJuntator(const Modelo& m, const Pesos& w) {
   const int b = m.CeldaGota();
   const int p = m.CeldaRosa();
   if (b < 0 || p < 0) return 0;
   if (Fila(b) == Fila(p) && std::abs(b - p) == 1) {
-    return 300.0 - 12.0 * VaciasEnFila(m, Fila(b)) - 3.0 * SoporteQueFalta(m, Fila(b));
+    return w[Medida::Junta] + w[Medida::JuntaVacias] * VaciasEnFila(m, Fila(b)) +
+           w[Medida::JuntaSoporte] * SoporteQueFalta(m, Fila(b));
   }
   int distancia = 99;
   for (int lado : {p - 1, p + 1}) {
     if (Columna(lado) < 1 || Columna(lado) > 11) continue;
     distancia = std::min(distancia, std::abs(Fila(lado) - Fila(b)) + std::abs(Columna(lado) - Columna(b)));
   }
-  return -15.0 * distancia;
+  return w[Medida::JuntaDistancia] * distancia;
 }
 
-double ObjetivoPodator(const Modelo& m) {
+double ObjetivoPodator(const Modelo& m, const Pesos& w) {
   const int maceta = m.Maceta();
   if (maceta < 0) return 0;
   const int fila = Fila(maceta);
@@ -251,55 +256,42 @@ double ObjetivoPodator(const Modelo& m) {
     filaPunta = k < 0 ? 0 : Fila(k);
     if (filaPunta < 13) v -= kGanado / 2;
   }
-  const int peligro = std::max(0, kPodFila - filaPunta);
-  return v - kPodVacia * VaciasEnFila(m, fila) - kPodCubierta * cubiertas - kPodSellada * selladas -
-         kPodPeligro * peligro * peligro;
+  const double peligro = std::max(0.0, w[Medida::PodFila] - filaPunta);
+  return v + w[Medida::PodVacia] * VaciasEnFila(m, fila) + w[Medida::PodCubierta] * cubiertas +
+         w[Medida::PodSellada] * selladas + w[Medida::PodPeligro] * peligro * peligro;
 }
 
 }  // namespace
 
-double Valorar(const Modelo& antes, const Modelo& m, int fila, int pos) {
+double Valorar(const Modelo& antes, const Modelo& m, int fila, int pos, const Pesos& w) {
   if (m.Perdido()) return -kGanado;
   if (m.Ganado()) return kGanado;
   const int tope = m.FilaTope();
-  const Modo modo = m.modo();
   // Where rows go only some at a time, a full row is as good as gone: the
-  // shape is that of the stack without its full rows.
+  // shape is that of the stack without its full rows, and they count as
+  // cleared (and, for the room they take, as waiting).
   const bool juntas = m.BorrarCada() > 1;
   const Forma forma(m, tope, juntas, m.Subida());
   const Medidas d = Medir(forma, tope);
   const int filas = m.FilasQuitadas() - antes.FilasQuitadas() +
                     (juntas ? forma.Llenas() - LlenasDesde(antes, tope) : 0);
-
-  double v = -4.5 * AlturaPieza(fila, pos) + 3.4 * filas * 4 - 9.3 * d.transCol - 7.9 * d.agujeros;
   const double varianza = d.sumaCuadrados / 11 - (d.sumaAlturas / 11) * (d.sumaAlturas / 11);
-  if (modo == Modo::Superpanic) {
-    // The columns are shuffled after every landing: only what a shuffle
-    // keeps is worth anything, an even stack above all.
-    v -= kPesoVarianza * varianza + kPesoAgujeroSuper * d.agujeros;
-  } else {
-    v += -3.2 * d.transFila - 3.4 * d.pozos;
-    // On the flat board the handicaps pile up late in the group: a stack
-    // kept even and closed takes them best.
-    if (modo == Modo::Clasico || modo == Modo::Panic) {
-      v -= kPesoVarianzaClasico * varianza + kPesoAgujeroClasico * d.agujeros;
-    }
-  }
-  // Rows waiting for company still take room.
-  if (juntas) v -= 6.0 * forma.Llenas();
-  if (tope == 0) v -= PeligroArriba(m);
 
-  switch (modo) {
-    case Modo::Clasico:
-    case Modo::Panic:
-    case Modo::Superpanic:
-    case Modo::Rotator: return v + 20.0 * filas;
-    case Modo::Goteator: return v + ObjetivoGoteator(m);
-    case Modo::RotatorPlus: return v + ObjetivoRotatorPlus(m);
-    case Modo::Juntator: return v + ObjetivoJuntator(m);
-    case Modo::Podator: break;
+  double v = w[Medida::Altura] * AlturaPieza(fila, pos) + w[Medida::Filas] * filas + w[Medida::TransCol] * d.transCol +
+             w[Medida::TransFila] * d.transFila + w[Medida::Agujeros] * d.agujeros + w[Medida::Pozos] * d.pozos +
+             w[Medida::Varianza] * varianza + w[Medida::AlturaMax] * d.alturaMax +
+             w[Medida::FilasConAgujero] * d.filasConAgujero + w[Medida::Sepultadas] * d.sepultadas +
+             w[Medida::CasiLlenas] * d.casiLlenas;
+  if (juntas) v += w[Medida::Esperando] * forma.Llenas();
+  if (tope == 0) v += PeligroArriba(m, w);
+
+  switch (m.modo()) {
+    case Modo::Goteator: return v + ObjetivoGoteator(m, w);
+    case Modo::RotatorPlus: return v + ObjetivoRotatorPlus(m, w);
+    case Modo::Juntator: return v + ObjetivoJuntator(m, w);
+    case Modo::Podator: return v + ObjetivoPodator(m, w);
+    default: return v;
   }
-  return v + ObjetivoPodator(m);
 }
 
 }  // namespace tumbla

@@ -6,13 +6,14 @@
 #pragma once
 
 #include "jugador/Modelo.h"
+#include "jugador/Pesos.h"
 
 namespace tumbla {
 
 constexpr double kGanado = 1e9;
 
 // The worth of `despues`, the board left by landing row `fila` of the
-// catalogue at `pos` on `antes`.
-double Valorar(const Modelo& antes, const Modelo& despues, int fila, int pos);
+// catalogue at `pos` on `antes`, by the weights of its group.
+double Valorar(const Modelo& antes, const Modelo& despues, int fila, int pos, const Pesos& pesos);
 
 }  // namespace tumbla

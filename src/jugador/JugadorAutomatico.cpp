@@ -40,7 +40,7 @@ struct JugadorAutomatico::Candidata {
 };
 
 std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Panorama& p, const Modelo& base,
-                                                                     bool conGiros) const {
+                                                                     bool conGiros, const Pesos& w) const {
   std::vector<Candidata> candidatas;
   const Pieza ficha = p.mesa.ficha;
   for (const auto& giros : Giros(base.modo(), conGiros && PuedeGirar(p))) {
@@ -57,13 +57,13 @@ std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Pano
         continue;
       }
       m.Aterrizar(l.fila, l.pos, true);
-      double valor = Valorar(girado, m, l.fila, l.pos);
+      double valor = Valorar(girado, m, l.fila, l.pos, w);
       if (m.LadoSorteado()) {
         // The plant chose its side at random: the placement is worth what
         // the worse side leaves.
         Modelo otro = girado;
-        otro.Aterrizar(l.fila, l.pos, true, true);
-        valor = std::min(valor, Valorar(girado, otro, l.fila, l.pos));
+        otro.Aterrizar(l.fila, l.pos, true, Suposiciones(true));
+        valor = std::min(valor, Valorar(girado, otro, l.fila, l.pos, w));
       }
       candidatas.push_back({{giros, l.fila, l.pos, valor}, m});
     }
@@ -71,7 +71,8 @@ std::vector<JugadorAutomatico::Candidata> JugadorAutomatico::Primeras(const Pano
   return candidatas;
 }
 
-double JugadorAutomatico::MejorSegunda(const Panorama& p, const Modelo& despues, int siguiente) const {
+double JugadorAutomatico::MejorSegunda(const Panorama& p, const Modelo& despues, int siguiente,
+                                       const Pesos& w) const {
   double mejor = -kGanado;
   for (const auto& giros : Giros(despues.modo(), despues.Cuadrado())) {
     Modelo girado = despues;
@@ -84,7 +85,7 @@ double JugadorAutomatico::MejorSegunda(const Panorama& p, const Modelo& despues,
     for (const Lugar& l : lugares) {
       Modelo m = girado;
       m.Aterrizar(l.fila, l.pos, false);
-      mejor = std::max(mejor, Valorar(girado, m, l.fila, l.pos));
+      mejor = std::max(mejor, Valorar(girado, m, l.fila, l.pos, w));
     }
   }
   return mejor;
@@ -92,7 +93,8 @@ double JugadorAutomatico::MejorSegunda(const Panorama& p, const Modelo& despues,
 
 JugadorAutomatico::Jugada JugadorAutomatico::Elegir(const Panorama& p, bool conGiros) const {
   const Modelo base(p);
-  std::vector<Candidata> candidatas = Primeras(p, base, conGiros);
+  const Pesos& w = (pesos_ != nullptr ? *pesos_ : PesosPropios()).De(base.modo());
+  std::vector<Candidata> candidatas = Primeras(p, base, conGiros, w);
   if (candidatas.empty()) return {};
   // The best few again with the preview piece, from the entry cell.
   // Superpanic shuffles the columns before the next piece comes: what the
@@ -107,7 +109,7 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(const Panorama& p, bool conG
     Candidata& c = candidatas[k];
     if (c.modelo.Ganado() || c.modelo.Perdido()) continue;
     // A little of the first landing's own worth breaks ties in its favour.
-    c.jugada.valor = MejorSegunda(p, c.modelo, p.mesa.siguiente) + 0.01 * c.jugada.valor;
+    c.jugada.valor = MejorSegunda(p, c.modelo, p.mesa.siguiente, w) + w[Medida::Primera] * c.jugada.valor;
   }
   std::stable_sort(candidatas.begin(), candidatas.begin() + static_cast<long>(mejores), porValor);
   return candidatas.front().jugada;

@@ -19,6 +19,7 @@
 #include "game/Panorama.h"
 #include "jugador/Alcance.h"
 #include "jugador/Evaluacion.h"
+#include "jugador/Pesos.h"
 
 namespace tumbla {
 
@@ -37,6 +38,10 @@ class JugadorAutomatico {
     ritmo_.pensarMs = pensarMs;
     ritmo_.teclaMs = teclaMs;
   }
+
+  // Weights of its own instead of the game's (a tuning run's candidates);
+  // the table must outlive the player's use of it.
+  void PonerPesos(const TablaPesos* pesos) { pesos_ = pesos; }
 
   // One placement of a piece: the square's turns first (true = key 3), then
   // the piece's row of the catalogue and its resting cell.
@@ -57,10 +62,11 @@ class JugadorAutomatico {
   // Every placement of the falling piece with the board it leaves, and the
   // best the preview piece can then do.
   struct Candidata;
-  std::vector<Candidata> Primeras(const Panorama& p, const Modelo& base, bool conGiros) const;
-  double MejorSegunda(const Panorama& p, const Modelo& despues, int siguiente) const;
+  std::vector<Candidata> Primeras(const Panorama& p, const Modelo& base, bool conGiros, const Pesos& w) const;
+  double MejorSegunda(const Panorama& p, const Modelo& despues, int siguiente, const Pesos& w) const;
 
   Ritmo ritmo_;
+  const TablaPesos* pesos_ = nullptr;
   bool pensando_ = false;  // planning a piece that has just appeared
   long fichaVista_ = -1;
   int nivelVisto_ = -1;

@@ -12,6 +12,15 @@ constexpr int kPasosGota = 2 * kAlto;
 }  // namespace
 
 int Suposiciones::Sortear(Sorteo sorteo, int n) {
+  if (muestra_ != 0 && sorteo != Sorteo::Pieza) {
+    if (sorteo == Sorteo::Lado) ladoSorteado_ = true;
+    // splitmix64
+    uint64_t z = (muestra_ += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    z ^= z >> 31;
+    return static_cast<int>((z >> 11) % static_cast<uint64_t>(n));
+  }
   // Shuffled columns taken in order make a plain cycle; the plant takes the
   // side it was told (and notes that it drew one); everything else takes the
   // first choice (the set's first piece).
@@ -64,12 +73,11 @@ void Modelo::Anotar(const Suceso& s) {
   perdido_ |= s.Perdido();
 }
 
-void Modelo::Aterrizar(int fila, int pos, bool conSiguiente, bool izquierda) {
+void Modelo::Aterrizar(int fila, int pos, bool conSiguiente, Suposiciones azar) {
   if (ganado_ || perdido_ || mesa_.reglas == nullptr) return;
   mesa_.ficha = {static_cast<int16_t>(fila), static_cast<int16_t>(pos)};
   mesa_.hayFicha = true;
   mesa_.soltada = false;
-  Suposiciones azar(izquierda);
   Suceso s;
   // The landing without the rising board's steps it may owe: they come
   // whatever the placement, and the player does not hold them against it.

@@ -19,6 +19,21 @@
 
 namespace tumbla {
 
+// The player's answers where the game draws at random: its assumptions
+// or, given a sample's seed, draws of its own (never the game's).
+class Suposiciones : public Azar {
+ public:
+  explicit Suposiciones(bool izquierda = false, uint64_t muestra = 0) : izquierda_(izquierda), muestra_(muestra) {}
+  int Sortear(Sorteo sorteo, int n) override;
+  bool LadoSorteado() const { return ladoSorteado_; }
+
+ private:
+  int barajado_ = 0;
+  bool izquierda_;
+  bool ladoSorteado_ = false;
+  uint64_t muestra_;
+};
+
 class Modelo {
  public:
   explicit Modelo(const Panorama& panorama);
@@ -42,7 +57,7 @@ class Modelo {
   // pass and the group's hooks, then the blue drop falls to rest. With
   // `conSiguiente` the known preview must then find room to enter.
   // `izquierda` answers the plant's side choice, if the growth draws one.
-  void Aterrizar(int fila, int pos, bool conSiguiente, bool izquierda = false);
+  void Aterrizar(int fila, int pos, bool conSiguiente, Suposiciones azar = Suposiciones());
   // The last landing's plant step chose a side at random.
   bool LadoSorteado() const { return ladoSorteado_; }
   // A quarter turn of the square (key 3 when `antihorario`), its pass, and
@@ -70,19 +85,6 @@ class Modelo {
   bool ganado_ = false;
   bool perdido_ = false;
   int filasQuitadas_ = 0;
-  bool ladoSorteado_ = false;
-};
-
-// The player's answers where the game draws at random.
-class Suposiciones : public Azar {
- public:
-  explicit Suposiciones(bool izquierda = false) : izquierda_(izquierda) {}
-  int Sortear(Sorteo sorteo, int n) override;
-  bool LadoSorteado() const { return ladoSorteado_; }
-
- private:
-  int barajado_ = 0;
-  bool izquierda_;
   bool ladoSorteado_ = false;
 };
 
