@@ -36,10 +36,14 @@ bool Juego::OrdenPendiente(const flujo::Jugando& j) {
       return true;  // the pausing tick still makes its gravity step
     case flujo::Orden::Nuevo:
     case flujo::Orden::Demostracion: {
+      // `j` is the flow's own value: the step below replaces it, so what it
+      // asked for is read first.
+      const flujo::Para para =
+          j.orden == flujo::Orden::Demostracion ? flujo::Para::Demostracion : flujo::Para::Jugar;
       flujo::Jugando sigue = j;
       sigue.orden = flujo::Orden::Ninguna;
       PasarNivel(sigue);
-      AbrirSelector(j.orden == flujo::Orden::Demostracion ? flujo::Para::Demostracion : flujo::Para::Jugar);
+      AbrirSelector(para);
       return false;
     }
   }

@@ -186,6 +186,26 @@ TEST(Juego, unaDemostracionGanadaSigueSolaConElNivelSiguiente) {
   EXPECT_EQ(Contenido(s.carpeta / "tumbla.ini"), ajustes);
 }
 
+TEST(Juego, unaDemostracionPedidaEnMitadDeUnNivelEsUnaDemostracion) {
+  // Asked for while a level is in play, by its key or from the open menu,
+  // the window that opens at the next tick is the demo's, and the level
+  // chosen in it is played by the computer, not by the player.
+  for (const bool conMenu : {false, true}) {
+    Escena s;
+    std::string titulo;
+    s.plataforma.alMostrarSelector = [&](SelectorNiveles& v) {
+      titulo = v.Titulo();
+      return v.ElegirPosicion(2);
+    };
+    if (conMenu) s.Orden(Comando::MenuAbierto);
+    s.Orden(Comando::Demostracion);
+    s.Tick();
+    EXPECT_EQ(titulo, "Demostración: elige el nivel que jugará el ordenador") << conMenu;
+    EXPECT_TRUE(s.v().Jugando() && s.v().EnDemostracion()) << conMenu;
+    EXPECT_EQ(s.v().NivelActual(), 2) << conMenu;
+  }
+}
+
 TEST(Juego, laPantallaCompletaYElSitioDeLaVentanaSeRecuerdan) {
   // Both go to their own section and come back at the next start; a place
   // with no size is not kept.
