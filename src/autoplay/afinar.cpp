@@ -24,6 +24,7 @@
 #include <thread>
 
 #include "autoplay/Afinador.h"
+#include "autoplay/Trabajos.h"
 #include "levels/Niveles.h"
 
 namespace {
@@ -40,12 +41,7 @@ using namespace tumbla;
 }
 
 int Entero(const std::string& texto, int minimo, int maximo, const std::string& que) {
-  char* fin = nullptr;
-  const long v = std::strtol(texto.c_str(), &fin, 10);
-  if (texto.empty() || *fin != '\0' || v < minimo || v > maximo) {
-    Uso(que + " fuera de " + std::to_string(minimo) + ".." + std::to_string(maximo) + ": '" + texto + "'");
-  }
-  return static_cast<int>(v);
+  return LeerEntero(texto, minimo, maximo, que, Uso);
 }
 
 std::string Leer(const std::string& ruta) {
@@ -90,11 +86,7 @@ int main(int argc, char** argv) {
       grupo = BuscarGrupo(valor());
       if (grupo == nullptr) Uso("grupo desconocido '" + std::string(argv[k]) + "'");
     } else if (a == "--posicion") {
-      const std::string v = valor();
-      const auto guion = v.find('-');
-      const int desde = Entero(v.substr(0, guion), 1, kNumNiveles, "posicion");
-      const int hasta = guion == std::string::npos ? desde : Entero(v.substr(guion + 1), desde, kNumNiveles, "posicion");
-      for (int p = desde; p <= hasta; ++p) op.posiciones.push_back(p);
+      AnadirPosiciones(valor(), op.posiciones, Uso);
     } else if (a == "--medidas") {
       medidas = valor();
     } else if (a == "--semilla-base") {
