@@ -1,17 +1,14 @@
 #include "autoplay/Afinador.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
-#include <mutex>
 #include <numeric>
 #include <random>
 #include <sstream>
-#include <stdexcept>
-#include <thread>
 
 #include "autoplay/PartidaAutomatica.h"
+#include "autoplay/Trabajos.h"
 #include "levels/Niveles.h"
 
 namespace tumbla {
@@ -45,32 +42,16 @@ std::string Fijo(double v, int decimales) {
 double Puntuar(const OpcionesAfinado& op, const TablaPesos& tabla, int desde, int semillas) {
   const size_t total = op.posiciones.size() * static_cast<size_t>(semillas);
   std::vector<double> puntos(total, 0.0);
-  std::atomic<size_t> siguiente{0};
-  std::mutex errorMutex;
-  std::string error;
-  auto obrero = [&] {
-    for (size_t j = siguiente++; j < total; j = siguiente++) {
-      OpcionesPartida o;
-      o.posicion = op.posiciones[j / static_cast<size_t>(semillas)];
-      const int semilla = desde + static_cast<int>(j % static_cast<size_t>(semillas));
-      // The seed as tumbla-autoplay makes it, so that its games are these.
-      o.semilla = (static_cast<uint64_t>(o.posicion) << 32) | static_cast<uint32_t>(semilla);
-      o.ritmoPersona = op.ritmoPersona;
-      o.pesos = &tabla;
-      try {
-        const ResultadoPartida r = JugarPartida(o);
-        puntos[j] = r.ganada ? 1.0 : kPesoAvance * r.avance;
-      } catch (const std::exception& e) {
-        std::lock_guard<std::mutex> l(errorMutex);
-        error = e.what();
-      }
-    }
-  };
-  std::vector<std::thread> grupo;
-  for (unsigned h = 1; h < op.hilos; ++h) grupo.emplace_back(obrero);
-  obrero();
-  for (auto& h : grupo) h.join();
-  if (!error.empty()) throw std::runtime_error(error);
+  EnHilos(total, op.hilos, [&](size_t j) {
+    OpcionesPartida o;
+    o.posicion = op.posiciones[j / static_cast<size_t>(semillas)];
+    // The seed as tumbla-autoplay makes it, so that its games are these.
+    o.semilla = SemillaDePartida(o.posicion, desde + static_cast<int>(j % static_cast<size_t>(semillas)));
+    o.ritmoPersona = op.ritmoPersona;
+    o.pesos = &tabla;
+    const ResultadoPartida r = JugarPartida(o);
+    puntos[j] = r.ganada ? 1.0 : kPesoAvance * r.avance;
+  });
   return total == 0 ? 0.0 : std::accumulate(puntos.begin(), puntos.end(), 0.0) / static_cast<double>(total);
 }
 

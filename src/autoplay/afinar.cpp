@@ -15,15 +15,14 @@
 // line only when the check on the --validar seeds scores it no worse than
 // the weights it started from.
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <thread>
 
+#include "almacen/SistemaArchivos.h"
 #include "autoplay/Afinador.h"
+#include "autoplay/Trabajos.h"
 #include "levels/Niveles.h"
 
 namespace {
@@ -40,31 +39,13 @@ using namespace tumbla;
 }
 
 int Entero(const std::string& texto, int minimo, int maximo, const std::string& que) {
-  char* fin = nullptr;
-  const long v = std::strtol(texto.c_str(), &fin, 10);
-  if (texto.empty() || *fin != '\0' || v < minimo || v > maximo) {
-    Uso(que + " fuera de " + std::to_string(minimo) + ".." + std::to_string(maximo) + ": '" + texto + "'");
-  }
-  return static_cast<int>(v);
+  return LeerEntero(texto, minimo, maximo, que, Uso);
 }
 
 std::string Leer(const std::string& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  if (!f) Uso("no se puede leer " + ruta);
-  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-}
-
-// Written beside the file under another name, then put in its place.
-void Escribir(const std::string& ruta, const std::string& texto) {
-  const std::string temporal = ruta + ".nuevo";
-  {
-    std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
-    f << texto;
-    if (!f.flush()) Uso("no se puede escribir " + temporal);
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporal, ruta, ec);
-  if (ec) Uso("no se puede escribir " + ruta + ": " + ec.message());
+  std::string texto;
+  if (LeerArchivoEntero(ruta, texto) != Lectura::Leida) Uso("no se puede leer " + ruta);
+  return texto;
 }
 
 }  // namespace
@@ -90,11 +71,7 @@ int main(int argc, char** argv) {
       grupo = BuscarGrupo(valor());
       if (grupo == nullptr) Uso("grupo desconocido '" + std::string(argv[k]) + "'");
     } else if (a == "--posicion") {
-      const std::string v = valor();
-      const auto guion = v.find('-');
-      const int desde = Entero(v.substr(0, guion), 1, kNumNiveles, "posicion");
-      const int hasta = guion == std::string::npos ? desde : Entero(v.substr(guion + 1), desde, kNumNiveles, "posicion");
-      for (int p = desde; p <= hasta; ++p) op.posiciones.push_back(p);
+      AnadirPosiciones(valor(), op.posiciones, Uso);
     } else if (a == "--medidas") {
       medidas = valor();
     } else if (a == "--semilla-base") {
@@ -173,9 +150,13 @@ int main(int argc, char** argv) {
          << r.validarInicial << " before, " << r.validarFinal << " after, " << r.partidasValidar << " games)";
   }
   // The file's other lines stay as they are: groups tuned one after another
-  // from the same starting weights all land in it.
-  const std::string antes = std::filesystem::exists(salida) ? Leer(salida) : textoPesos;
-  Escribir(salida, ReemplazarGrupo(antes, op.modo, r.final, nota.str()));
+  // all land in it. A file not there yet starts as --pesos.
+  std::string nuevo;
+  const bool escrito = CambiarArchivo(salida, [&](std::string actual) {
+    nuevo = ReemplazarGrupo(actual.empty() ? textoPesos : actual, op.modo, r.final, nota.str());
+    return &nuevo;
+  });
+  if (!escrito) Uso("no se puede escribir " + salida);
   std::cout << "escrito " << salida << '\n';
   return 0;
 }

@@ -22,7 +22,6 @@
 // of its group. Where the games cannot tell yet, the position gets N games
 // more, up to M in all (80 by default), seeds following on.
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,7 +29,6 @@
 #include <iostream>
 #include <iterator>
 #include <map>
-#include <mutex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -40,6 +38,7 @@
 #include "autoplay/Informe.h"
 #include "autoplay/PartidaAutomatica.h"
 #include "levels/FaltasRegistro.h"
+#include "autoplay/Trabajos.h"
 #include "levels/Niveles.h"
 
 namespace {
@@ -57,12 +56,7 @@ using namespace tumbla;
 }
 
 int Entero(const std::string& texto, int minimo, int maximo, const std::string& que) {
-  char* fin = nullptr;
-  const long v = std::strtol(texto.c_str(), &fin, 10);
-  if (texto.empty() || *fin != '\0' || v < minimo || v > maximo) {
-    Uso(que + " fuera de " + std::to_string(minimo) + ".." + std::to_string(maximo) + ": '" + texto + "'");
-  }
-  return static_cast<int>(v);
+  return LeerEntero(texto, minimo, maximo, que, Uso);
 }
 
 struct Opciones {
@@ -86,11 +80,7 @@ Opciones LeerOpciones(int argc, char** argv) {
       return argv[++k];
     };
     if (a == "--posicion") {
-      const std::string v = valor();
-      const auto guion = v.find('-');
-      const int desde = Entero(v.substr(0, guion), 1, kNumNiveles, "posicion");
-      const int hasta = guion == std::string::npos ? desde : Entero(v.substr(guion + 1), desde, kNumNiveles, "posicion");
-      for (int p = desde; p <= hasta; ++p) op.posiciones.push_back(p);
+      AnadirPosiciones(valor(), op.posiciones, Uso);
     } else if (a == "--semillas") {
       op.semillas = Entero(valor(), 1, 100000, "semillas");
     } else if (a == "--semillas-max") {
@@ -158,45 +148,30 @@ std::vector<ResultadoPartida> JugarTodas(const Opciones& op, const std::vector<T
   if (!op.repeticiones.empty()) std::filesystem::create_directories(op.repeticiones);
   const uint64_t huella = HuellaNiveles(op.base.registros.empty() ? CatalogoNiveles() : CatalogoNiveles(op.base.registros));
   std::vector<ResultadoPartida> resultados(trabajos.size());
-  std::atomic<size_t> siguiente{0};
-  std::mutex errorMutex;
-  std::string error;
-  auto obrero = [&] {
-    for (size_t j = siguiente++; j < trabajos.size(); j = siguiente++) {
-      OpcionesPartida o = op.base;
-      o.pesos = &op.pesos;
-      o.posicion = trabajos[j].posicion;
-      o.semilla = (static_cast<uint64_t>(o.posicion) << 32) | static_cast<uint32_t>(trabajos[j].semilla);
-      if (!op.repeticiones.empty()) {
-        char nombre[64];
-        std::snprintf(nombre, sizeof nombre, "pos%03d-semilla%d%s", o.posicion, trabajos[j].semilla,
-                      kExtensionRepeticion);
-        const auto ruta = std::filesystem::path(op.repeticiones) / nombre;
-        o.repeticion = [ruta, huella](Grabacion g) {
-          std::ofstream(ruta, std::ios::binary) << EscribirRepeticion(g, huella);
-        };
-      }
-      try {
-        if (op.guiones.empty()) {
-          resultados[j] = JugarPartida(o);
-        } else {
-          char nombre[64];
-          std::snprintf(nombre, sizeof nombre, "pos%03d-semilla%d.rep", o.posicion, trabajos[j].semilla);
-          std::ofstream f(std::filesystem::path(op.guiones) / nombre, std::ios::binary);
-          o.guion = &f;
-          resultados[j] = JugarPartida(o);
-        }
-      } catch (const std::exception& e) {
-        std::lock_guard<std::mutex> l(errorMutex);
-        error = e.what();
-      }
+  EnHilos(trabajos.size(), op.hilos, [&](size_t j) {
+    OpcionesPartida o = op.base;
+    o.pesos = &op.pesos;
+    o.posicion = trabajos[j].posicion;
+    o.semilla = SemillaDePartida(o.posicion, trabajos[j].semilla);
+    if (!op.repeticiones.empty()) {
+      char nombre[64];
+      std::snprintf(nombre, sizeof nombre, "pos%03d-semilla%d%s", o.posicion, trabajos[j].semilla,
+                    kExtensionRepeticion);
+      const auto ruta = std::filesystem::path(op.repeticiones) / nombre;
+      o.repeticion = [ruta, huella](Grabacion g) {
+        std::ofstream(ruta, std::ios::binary) << EscribirRepeticion(g, huella);
+      };
     }
-  };
-  std::vector<std::thread> grupo;
-  for (unsigned h = 1; h < op.hilos; ++h) grupo.emplace_back(obrero);
-  obrero();
-  for (auto& h : grupo) h.join();
-  if (!error.empty()) throw std::runtime_error(error);
+    if (op.guiones.empty()) {
+      resultados[j] = JugarPartida(o);
+    } else {
+      char nombre[64];
+      std::snprintf(nombre, sizeof nombre, "pos%03d-semilla%d.rep", o.posicion, trabajos[j].semilla);
+      std::ofstream f(std::filesystem::path(op.guiones) / nombre, std::ios::binary);
+      o.guion = &f;
+      resultados[j] = JugarPartida(o);
+    }
+  });
   return resultados;
 }
 

@@ -1,9 +1,12 @@
 #include "editor/Comprobacion.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string_view>
 #include <vector>
+
+#include "autoplay/Trabajos.h"
 
 namespace tumbla {
 
@@ -47,31 +50,25 @@ void Comprobacion::Rondas() {
 }
 
 void Comprobacion::Ronda(int desde, int hasta) {
-  std::atomic<int> siguiente{desde};
-  const auto jugar = [&] {
-    for (int k = siguiente++; k < hasta && !cancelar_; k = siguiente++) {
-      OpcionesPartida o;
-      o.ritmoPersona = true;
-      o.limiteSegundos = opciones_.limiteSegundos;
-      o.semilla = opciones_.semillaBase + static_cast<uint64_t>(k);
-      o.cancelar = &cancelar_;
-      std::ostringstream guion;
-      o.guion = &guion;
-      const ResultadoPartida p = JugarNivel(nivel_, o);
-      if (p.motivo == "cancelada") return;
-      std::lock_guard<std::mutex> l(mutex_);
-      resultados_.push_back(p);
-      if (p.ganada && (!mejor_ || p.segundos < mejorSegundos_)) {
-        mejor_ = Prueba{Huella(nivel_), guion.str()};
-        mejorSegundos_ = p.segundos;
-      }
-      ++hechas_;
+  EnHilos(static_cast<size_t>(std::max(0, hasta - desde)), opciones_.hilos, [&](size_t j) {
+    if (cancelar_) return;
+    OpcionesPartida o;
+    o.ritmoPersona = true;
+    o.limiteSegundos = opciones_.limiteSegundos;
+    o.semilla = opciones_.semillaBase + static_cast<uint64_t>(desde) + j;
+    o.cancelar = &cancelar_;
+    std::ostringstream guion;
+    o.guion = &guion;
+    const ResultadoPartida p = JugarNivel(nivel_, o);
+    if (p.motivo == "cancelada") return;
+    std::lock_guard<std::mutex> l(mutex_);
+    resultados_.push_back(p);
+    if (p.ganada && (!mejor_ || p.segundos < mejorSegundos_)) {
+      mejor_ = Prueba{Huella(nivel_), guion.str()};
+      mejorSegundos_ = p.segundos;
     }
-  };
-  std::vector<std::thread> otros;
-  for (unsigned h = 1; h < opciones_.hilos; ++h) otros.emplace_back(jugar);
-  jugar();
-  for (auto& h : otros) h.join();
+    ++hechas_;
+  });
 }
 
 std::string DescribirInforme(const InformeComprobacion& i, const OpcionesComprobacion& opciones, const Traductor& t) {
