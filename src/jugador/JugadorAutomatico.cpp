@@ -30,7 +30,12 @@ Ritmo JugadorAutomatico::RitmoNueva(const Panorama& p) const {
 
 Ritmo JugadorAutomatico::RitmoAhora(const Panorama& p) const {
   Ritmo r = RitmoNueva(p);
-  if (!pensando_) r.pensarMs = r.teclaMs;  // a key of this piece just went in
+  if (r.pensarMs <= 0 && r.teclaMs <= 0) return r;  // at once: no pace to keep
+  // The key goes in now. The piece last fell some time ago: known from when
+  // it appeared (it enters as a row of the fall begins), half a row's time
+  // when the driver does not say.
+  const int intervalo = std::max(1, r.intervaloMs);
+  r.pensarMs = msFicha_ >= 0 ? msFicha_ % intervalo : intervalo / 2;
   return r;
 }
 
@@ -115,15 +120,14 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(const Panorama& p, bool conG
   return candidatas.front().jugada;
 }
 
-Comando JugadorAutomatico::Decidir(const Panorama& p) {
+Comando JugadorAutomatico::Decidir(const Panorama& p, int msFicha) {
+  msFicha_ = msFicha;
   const Mesa& mesa = p.mesa;
   if (!p.enJuego || !mesa.hayFicha || mesa.soltada) return Comando::Ninguno;
   if (mesa.fichasEntradas != fichaVista_ || p.nivel != nivelVisto_) {
     fichaVista_ = mesa.fichasEntradas;
     nivelVisto_ = p.nivel;
-    pensando_ = true;
     plan_ = Elegir(p, true);
-    pensando_ = false;
     giroSiguiente_ = 0;
     replaneado_ = false;
   }
