@@ -168,20 +168,30 @@ Comando JugadorAutomatico::SiguienteTecla(const Panorama& p) {
     return Llevar(m.tablero(), paso, hacia) ? hacia : Comando::Soltar;
   }
 
-  Comando c = Comando::Ninguno;
-  Recorrido(m).Andar(ficha.fila, ficha.posicion, [&](int f, int pos, int8_t primero) {
-    if (f != plan_.fila || m.Caida(f, pos) != plan_.pos) return false;
-    c = primero == kNinguno ? Comando::Soltar : kTeclasJugador[primero];
-    return true;
-  });
+  Comando c = TeclaHacia(p, m);
   if (c != Comando::Ninguno) return c;
   // Out of reach now (the piece fell past a ledge): a new plan from here.
   plan_ = Elegir(p, false);
   if (plan_.fila < 0) return Comando::Soltar;
-  c = Comando::Soltar;
+  c = TeclaHacia(p, m);
+  return c == Comando::Ninguno ? Comando::Soltar : c;
+}
+
+Comando JugadorAutomatico::TeclaHacia(const Panorama& p, const Modelo& m) const {
+  const Pieza ficha = p.mesa.ficha;
+  const auto tecla = [](int8_t primero) { return primero == kNinguno ? Comando::Soltar : kTeclasJugador[primero]; };
+  if (ritmo_.pensarMs > 0 || ritmo_.teclaMs > 0) {
+    // At a person's pace, the way the search found while the piece falls:
+    // not every way of as many keys gets there in time.
+    for (const Lugar& l : Lugares(m, ficha.fila, ficha.posicion, RitmoAhora(p))) {
+      if (l.fila == plan_.fila && l.pos == plan_.pos) return tecla(l.primero);
+    }
+    return Comando::Ninguno;
+  }
+  Comando c = Comando::Ninguno;
   Recorrido(m).Andar(ficha.fila, ficha.posicion, [&](int f, int pos, int8_t primero) {
     if (f != plan_.fila || m.Caida(f, pos) != plan_.pos) return false;
-    if (primero != kNinguno) c = kTeclasJugador[primero];
+    c = tecla(primero);
     return true;
   });
   return c;

@@ -59,6 +59,8 @@ class JugadorAutomatico {
 
  private:
   Comando SiguienteTecla(const Panorama& p);
+  // The first key towards the plan's place, Ninguno when out of reach.
+  Comando TeclaHacia(const Panorama& p, const Modelo& m) const;
   // The pace for the piece in the air (its next key now) and for a new one.
   Ritmo RitmoAhora(const Panorama& p) const;
   Ritmo RitmoNueva(const Panorama& p) const;
