@@ -15,13 +15,14 @@ bool Conductor::Paso(int64_t ahora, int64_t& siguiente) {
   // A new piece: a person looks at it before the first key.
   if (ritmoPersona_ && panorama.mesa.hayFicha && panorama.mesa.fichasEntradas != fichaPensada_) {
     fichaPensada_ = panorama.mesa.fichasEntradas;
+    aparecio_ = ahora;
     proxima_ = ahora + pensarMs_;
   }
   if (ahora < proxima_) {
     siguiente = proxima_;
     return false;
   }
-  const Comando c = jugador_.Decidir(panorama);
+  const Comando c = jugador_.Decidir(panorama, ritmoPersona_ ? static_cast<int>(ahora - aparecio_) : -1);
   if (c == Comando::Ninguno) {
     siguiente = kNunca;
     return false;

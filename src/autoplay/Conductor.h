@@ -38,6 +38,7 @@ class Conductor {
   int teclaMs_;
   int64_t proxima_ = 0;
   long fichaPensada_ = -1;
+  int64_t aparecio_ = 0;  // when the piece in the air was first seen
   long teclas_ = 0;
 };
 

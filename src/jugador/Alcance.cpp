@@ -48,28 +48,34 @@ void AndarAPaso(const Modelo& m, int fila, int pos, const Ritmo& ritmo, F anotar
   Pieza p0 = PiezaEn(fila, pos);
   if (!m.tablero().Cabe(p0)) return;
   if (!Caer(m, p0, caidas(0))) {
-    anotar(p0.fila, p0.posicion);
+    anotar(p0.fila, p0.posicion, kNinguno);
     return;
   }
-  std::vector<int> capa{p0.fila * kCeldas + p0.posicion}, siguiente;
-  pasados.Marcar(capa.back());
+  // Each state of a layer with the first key of the way to it.
+  struct Paso {
+    int estado;
+    int8_t primero;
+  };
+  std::vector<Paso> capa{{p0.fila * kCeldas + p0.posicion, kNinguno}}, siguiente;
+  pasados.Marcar(capa.back().estado);
   for (int j = 0; !capa.empty() && j < 40; ++j) {
     siguiente.clear();
     const int filas = caidas(j + 1) - caidas(j);
-    for (int s : capa) {
-      const Pieza pieza = PiezaEn(s / kCeldas, s % kCeldas);
+    for (const Paso& paso : capa) {
+      const Pieza pieza = PiezaEn(paso.estado / kCeldas, paso.estado % kCeldas);
       Pieza soltada = pieza;
       Llevar(m.tablero(), soltada, Comando::Soltar);
-      anotar(soltada.fila, soltada.posicion);  // Space
-      for (Comando c : kTeclasJugador) {
+      anotar(soltada.fila, soltada.posicion, paso.primero);  // Space
+      for (int8_t mov = 0; mov < static_cast<int8_t>(std::size(kTeclasJugador)); ++mov) {
         Pieza q = pieza;
-        if (!Llevar(m.tablero(), q, c)) continue;
+        if (!Llevar(m.tablero(), q, kTeclasJugador[mov])) continue;
+        const int8_t primero = paso.primero == kNinguno ? mov : paso.primero;
         if (!Caer(m, q, filas)) {
-          anotar(q.fila, q.posicion);  // it landed before the next key
+          anotar(q.fila, q.posicion, primero);  // it landed before the next key
           continue;
         }
         const int ns = q.fila * kCeldas + q.posicion;
-        if (pasados.Marcar(ns)) siguiente.push_back(ns);
+        if (pasados.Marcar(ns)) siguiente.push_back({ns, primero});
       }
     }
     capa.swap(siguiente);
@@ -83,13 +89,13 @@ std::vector<Lugar> Lugares(const Modelo& m, int fila, int pos, const Ritmo& ritm
   std::vector<Lugar> lugares;
   thread_local Marcas vistos;
   vistos.Vaciar();
-  auto anotar = [&](int f, int p) {
-    if (vistos.Marcar(f * kCeldas + p)) lugares.push_back({f, p});
+  auto anotar = [&](int f, int p, int8_t primero) {
+    if (vistos.Marcar(f * kCeldas + p)) lugares.push_back({f, p, primero});
   };
   if (ritmo.teclaMs <= 0 && ritmo.pensarMs <= 0) {
-    Recorrido(m).Andar(fila, pos, [&](int f, int p, int8_t) {
+    Recorrido(m).Andar(fila, pos, [&](int f, int p, int8_t primero) {
       Pieza abajo = PiezaEn(f, p);
-      if (!Llevar(m.tablero(), abajo, Comando::Abajo)) anotar(f, p);
+      if (!Llevar(m.tablero(), abajo, Comando::Abajo)) anotar(f, p, primero);
       return false;
     });
   } else {

@@ -95,6 +95,7 @@ class Recorrido {
 struct Lugar {
   int fila;
   int pos;
+  int8_t primero = kNinguno;  // the first key of a way there; none: drop it now
 };
 
 // Every distinct resting place (row of the catalogue, cell) of the piece.

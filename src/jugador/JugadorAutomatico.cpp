@@ -30,7 +30,12 @@ Ritmo JugadorAutomatico::RitmoNueva(const Panorama& p) const {
 
 Ritmo JugadorAutomatico::RitmoAhora(const Panorama& p) const {
   Ritmo r = RitmoNueva(p);
-  if (!pensando_) r.pensarMs = r.teclaMs;  // a key of this piece just went in
+  if (r.pensarMs <= 0 && r.teclaMs <= 0) return r;  // at once: no pace to keep
+  // The key goes in now. The piece last fell some time ago: known from when
+  // it appeared (it enters as a row of the fall begins), half a row's time
+  // when the driver does not say.
+  const int intervalo = std::max(1, r.intervaloMs);
+  r.pensarMs = msFicha_ >= 0 ? msFicha_ % intervalo : intervalo / 2;
   return r;
 }
 
@@ -115,15 +120,14 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(const Panorama& p, bool conG
   return candidatas.front().jugada;
 }
 
-Comando JugadorAutomatico::Decidir(const Panorama& p) {
+Comando JugadorAutomatico::Decidir(const Panorama& p, int msFicha) {
+  msFicha_ = msFicha;
   const Mesa& mesa = p.mesa;
   if (!p.enJuego || !mesa.hayFicha || mesa.soltada) return Comando::Ninguno;
   if (mesa.fichasEntradas != fichaVista_ || p.nivel != nivelVisto_) {
     fichaVista_ = mesa.fichasEntradas;
     nivelVisto_ = p.nivel;
-    pensando_ = true;
     plan_ = Elegir(p, true);
-    pensando_ = false;
     giroSiguiente_ = 0;
     replaneado_ = false;
   }
@@ -164,20 +168,30 @@ Comando JugadorAutomatico::SiguienteTecla(const Panorama& p) {
     return Llevar(m.tablero(), paso, hacia) ? hacia : Comando::Soltar;
   }
 
-  Comando c = Comando::Ninguno;
-  Recorrido(m).Andar(ficha.fila, ficha.posicion, [&](int f, int pos, int8_t primero) {
-    if (f != plan_.fila || m.Caida(f, pos) != plan_.pos) return false;
-    c = primero == kNinguno ? Comando::Soltar : kTeclasJugador[primero];
-    return true;
-  });
+  Comando c = TeclaHacia(p, m);
   if (c != Comando::Ninguno) return c;
   // Out of reach now (the piece fell past a ledge): a new plan from here.
   plan_ = Elegir(p, false);
   if (plan_.fila < 0) return Comando::Soltar;
-  c = Comando::Soltar;
+  c = TeclaHacia(p, m);
+  return c == Comando::Ninguno ? Comando::Soltar : c;
+}
+
+Comando JugadorAutomatico::TeclaHacia(const Panorama& p, const Modelo& m) const {
+  const Pieza ficha = p.mesa.ficha;
+  const auto tecla = [](int8_t primero) { return primero == kNinguno ? Comando::Soltar : kTeclasJugador[primero]; };
+  if (ritmo_.pensarMs > 0 || ritmo_.teclaMs > 0) {
+    // At a person's pace, the way the search found while the piece falls:
+    // not every way of as many keys gets there in time.
+    for (const Lugar& l : Lugares(m, ficha.fila, ficha.posicion, RitmoAhora(p))) {
+      if (l.fila == plan_.fila && l.pos == plan_.pos) return tecla(l.primero);
+    }
+    return Comando::Ninguno;
+  }
+  Comando c = Comando::Ninguno;
   Recorrido(m).Andar(ficha.fila, ficha.posicion, [&](int f, int pos, int8_t primero) {
     if (f != plan_.fila || m.Caida(f, pos) != plan_.pos) return false;
-    if (primero != kNinguno) c = kTeclasJugador[primero];
+    c = tecla(primero);
     return true;
   });
   return c;

@@ -29,11 +29,14 @@ class JugadorAutomatico {
  public:
   // The command to give now in the game that shows `p`, or Ninguno when
   // there is nothing to do until the game moves on (the next tick, the drop
-  // coming to rest).
-  Comando Decidir(const Panorama& p);
+  // coming to rest). `msFicha`: how long ago the falling piece appeared,
+  // when the driver knows (at a person's pace it tells where the piece is
+  // in its fall).
+  Comando Decidir(const Panorama& p, int msFicha = -1);
 
   // At a person's pace: a moment to think when a piece appears and a delay
-  // before each key (at once when not set).
+  // before each key (at once when not set). Whoever drives the player keeps
+  // that pace and asks for each key when it is due.
   void PonerRitmo(int pensarMs, int teclaMs) {
     ritmo_.pensarMs = pensarMs;
     ritmo_.teclaMs = teclaMs;
@@ -56,18 +59,21 @@ class JugadorAutomatico {
 
  private:
   Comando SiguienteTecla(const Panorama& p);
-  // The pace for the piece in the air (already thinking) and for a new one.
+  // The first key towards the plan's place, Ninguno when out of reach.
+  Comando TeclaHacia(const Panorama& p, const Modelo& m) const;
+  // The pace for the piece in the air (its next key now) and for a new one.
   Ritmo RitmoAhora(const Panorama& p) const;
   Ritmo RitmoNueva(const Panorama& p) const;
   // Every placement of the falling piece with the board it leaves, and the
   // best the preview piece can then do.
   struct Candidata;
   std::vector<Candidata> Primeras(const Panorama& p, const Modelo& base, bool conGiros, const Pesos& w) const;
+  double MediaTercera(const Panorama& p, const Modelo& m, const Pesos& w) const;
   double MejorSegunda(const Panorama& p, const Modelo& despues, int siguiente, const Pesos& w) const;
 
   Ritmo ritmo_;
   const TablaPesos* pesos_ = nullptr;
-  bool pensando_ = false;  // planning a piece that has just appeared
+  int msFicha_ = -1;  // since the falling piece appeared, when known
   long fichaVista_ = -1;
   int nivelVisto_ = -1;
   Jugada plan_;

@@ -32,5 +32,32 @@ TEST(Jugador, veSoloElPanoramaYNoTocaUnaPiezaSoltadaNiUnaPartidaEnPausa) {
   EXPECT_EQ(jugador.Decidir(p), Comando::Ninguno);
 }
 
+TEST(Jugador, aPasoDePersonaSabeCuantoLeQuedaALaPiezaParaCaer) {
+  // An upright I on row 13 over column 6; a four-row target waits in
+  // column 1, past a tower in columns 2 and 3 up to row 16. A row of fall
+  // every 300 ms, a key every 80 ms from now: the piece passes the tower if
+  // it does not fall before the third key, so only when it fell lately.
+  Panorama p;
+  p.mesa = MesaDe(Modo::Clasico);
+  for (int fila = 16; fila <= 19; ++fila) Dibujar(p.mesa.tablero, fila, {".##........"});
+  for (int fila = 20; fila <= 23; ++fila) Dibujar(p.mesa.tablero, fila, {".##########"});
+  p.mesa.lineasRestantes = 4;
+  p.mesa.hayFicha = true;
+  p.mesa.ficha = {63, 13 * kAncho + 6};
+  p.mesa.siguiente = 77;
+  p.enJuego = true;
+  p.intervaloMs = 300;
+  JugadorAutomatico jugador;
+  jugador.PonerRitmo(400, 80);
+  // Seen 400 ms after it appeared (it fell 100 ms ago): the win is in reach.
+  p.mesa.fichasEntradas = 1;
+  EXPECT_EQ(jugador.Decidir(p, 400), Comando::Izquierda);
+  EXPECT_GE(jugador.Elegir(p, false).valor, kGanado);
+  // Seen 290 ms after: it falls before the second key and stops on the tower.
+  p.mesa.fichasEntradas = 2;
+  jugador.Decidir(p, 290);
+  EXPECT_LT(jugador.Elegir(p, false).valor, kGanado);
+}
+
 }  // namespace
 }  // namespace tumbla
