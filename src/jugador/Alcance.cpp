@@ -92,7 +92,7 @@ std::vector<Lugar> Lugares(const Modelo& m, int fila, int pos, const Ritmo& ritm
   auto anotar = [&](int f, int p, int8_t primero) {
     if (vistos.Marcar(f * kCeldas + p)) lugares.push_back({f, p, primero});
   };
-  if (ritmo.teclaMs <= 0 && ritmo.pensarMs <= 0) {
+  if (!ritmo.APaso()) {
     Recorrido(m).Andar(fila, pos, [&](int f, int p, int8_t primero) {
       Pieza abajo = PiezaEn(f, p);
       if (!Llevar(m.tablero(), abajo, Comando::Abajo)) anotar(f, p, primero);

@@ -21,11 +21,15 @@ namespace tumbla {
 constexpr int kEstados = kFilasCatalogo * kCeldas;
 
 // How fast the keys come: at once (all zero), or a person's pace with a
-// moment to think when a piece appears and a delay before each key.
+// moment to think when a piece appears and a delay before each key. The
+// first key goes in `pensarMs` after the piece last fell a row (for a piece
+// in the air that has been looked at: the time since that row, key now).
 struct Ritmo {
   int pensarMs = 0;
   int teclaMs = 0;
   int intervaloMs = 300;  // the piece's fall, one row per interval
+
+  bool APaso() const { return pensarMs > 0 || teclaMs > 0; }
 };
 
 // The commands the player moves a piece with, in the order it tries them:

@@ -30,7 +30,7 @@ Ritmo JugadorAutomatico::RitmoNueva(const Panorama& p) const {
 
 Ritmo JugadorAutomatico::RitmoAhora(const Panorama& p) const {
   Ritmo r = RitmoNueva(p);
-  if (r.pensarMs <= 0 && r.teclaMs <= 0) return r;  // at once: no pace to keep
+  if (!r.APaso()) return r;  // at once: no pace to keep
   // The key goes in now. The piece last fell some time ago: known from when
   // it appeared (it enters as a row of the fall begins), half a row's time
   // when the driver does not say.
@@ -180,7 +180,7 @@ Comando JugadorAutomatico::SiguienteTecla(const Panorama& p) {
 Comando JugadorAutomatico::TeclaHacia(const Panorama& p, const Modelo& m) const {
   const Pieza ficha = p.mesa.ficha;
   const auto tecla = [](int8_t primero) { return primero == kNinguno ? Comando::Soltar : kTeclasJugador[primero]; };
-  if (ritmo_.pensarMs > 0 || ritmo_.teclaMs > 0) {
+  if (ritmo_.APaso()) {
     // At a person's pace, the way the search found while the piece falls:
     // not every way of as many keys gets there in time.
     for (const Lugar& l : Lugares(m, ficha.fila, ficha.posicion, RitmoAhora(p))) {

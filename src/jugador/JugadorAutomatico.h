@@ -68,7 +68,6 @@ class JugadorAutomatico {
   // best the preview piece can then do.
   struct Candidata;
   std::vector<Candidata> Primeras(const Panorama& p, const Modelo& base, bool conGiros, const Pesos& w) const;
-  double MediaTercera(const Panorama& p, const Modelo& m, const Pesos& w) const;
   double MejorSegunda(const Panorama& p, const Modelo& despues, int siguiente, const Pesos& w) const;
 
   Ritmo ritmo_;
