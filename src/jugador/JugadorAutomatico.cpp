@@ -135,7 +135,8 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(const Panorama& p, bool conG
       }
       segunda /= muestras;
     }
-    // A little of the first landing's own worth breaks ties in its favour.
+    // The first landing's own worth counts too: a little where it only
+    // breaks ties, more where the preview's worth is a mean of draws.
     c.jugada.valor = segunda + w[Medida::Primera] * c.jugada.valor;
   }
   std::stable_sort(candidatas.begin(), candidatas.begin() + static_cast<long>(mejores), porValor);

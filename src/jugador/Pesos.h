@@ -36,7 +36,8 @@ enum class Medida {
   // above row `podFila` (squared).
   PodVacia, PodCubierta, PodSellada, PodPeligro, PodFila,
   // The search: how much the falling piece's own outcome counts beside
-  // the best the preview piece can then do (a little: it breaks ties).
+  // the best the preview piece can then do (mostly a little: it breaks
+  // ties; more beside a mean of draws).
   Primera,
   // The search: on how many boards drawn as the game might draw them (the
   // shuffle, the plant's side) the preview piece is looked at, up to
