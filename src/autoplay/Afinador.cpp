@@ -58,6 +58,7 @@ double Puntuar(const OpcionesAfinado& op, const TablaPesos& tabla, int desde, in
 ResultadoAfinado Afinar(const OpcionesAfinado& op, const TablaPesos& partida, std::ostream& registro) {
   ResultadoAfinado r;
   r.inicial = partida.De(op.modo);
+  for (const auto& [medida, valor] : op.fijadas) r.inicial[medida] = valor;
   const size_t n = op.medidas.size();
   std::vector<double> media(n), desvio(n), desvio0(n);
   for (size_t k = 0; k < n; ++k) {
@@ -68,6 +69,7 @@ ResultadoAfinado Afinar(const OpcionesAfinado& op, const TablaPesos& partida, st
   std::normal_distribution<double> normal;
   const int elite = std::clamp(op.elite, 1, std::max(1, op.poblacion));
   TablaPesos tabla = partida;
+  tabla.De(op.modo) = r.inicial;  // the candidates play with the weights set first
 
   for (int g = 0; g < op.generaciones; ++g) {
     // The mean itself, and candidates drawn around it.
@@ -111,7 +113,7 @@ ResultadoAfinado Afinar(const OpcionesAfinado& op, const TablaPesos& partida, st
   for (size_t k = 0; k < n; ++k) r.final[op.medidas[k]] = media[k];
 
   if (op.semillasValidar > 0) {
-    tabla.De(op.modo) = r.inicial;
+    tabla.De(op.modo) = partida.De(op.modo);
     r.validarInicial = Puntuar(op, tabla, op.semillaValidar, op.semillasValidar);
     tabla.De(op.modo) = r.final;
     r.validarFinal = Puntuar(op, tabla, op.semillaValidar, op.semillasValidar);

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "jugador/Pesos.h"
@@ -22,6 +23,8 @@ struct OpcionesAfinado {
   Modo modo = Modo::Clasico;
   std::vector<int> posiciones;   // the games' positions (all the group's by default)
   std::vector<Medida> medidas;   // the weights it moves (by default, those set)
+  // Weights set before tuning starts; the check's "before" is without them.
+  std::vector<std::pair<Medida, double>> fijadas;
   int semillaBase = 1;           // generation g plays seeds base + g * semillas ...
   int semillas = 8;              // ... one game per position and seed
   int generaciones = 10;
@@ -35,9 +38,10 @@ struct OpcionesAfinado {
 };
 
 struct ResultadoAfinado {
-  Pesos inicial;
+  Pesos inicial;  // the tuning's start (with the weights set first)
   Pesos final;
-  double validarInicial = 0;  // the check's scores (0..1), when played
+  double validarInicial = 0;  // the check's scores (0..1), when played: the
+                              // weights as they were, and the tuned ones
   double validarFinal = 0;
   int partidasValidar = 0;
 };

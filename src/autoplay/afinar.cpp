@@ -3,17 +3,17 @@
 // the seeds that made them.
 //
 //   tumbla-afinar --grupo CODIGO [--posicion P[-Q]]... [--medidas a,b,...]
-//                 [--semilla-base S] [--semillas N] [--generaciones G]
+//                 [--fijar a=v,b=w,...] [--semilla-base S] [--semillas N] [--generaciones G]
 //                 [--poblacion K] [--elite E] [--azar A]
 //                 [--validar V --semillas-validar M] [--rapido] [--hilos H]
 //                 [--pesos ARCHIVO] [--salida ARCHIVO]
 //
-// It starts from the weights of --pesos (the game's own by default) and
-// plays at a person's pace unless --rapido. Without --posicion it plays
-// every position of the group. With --salida the file gets the tuned line
-// (its other lines as they were; a new file starts as --pesos), and the
-// line only when the check on the --validar seeds scores it no worse than
-// the weights it started from.
+// It starts from the weights of --pesos (the game's own by default), with
+// those of --fijar set first, and plays at a person's pace unless --rapido.
+// Without --posicion it plays every position of the group. With --salida
+// the file gets the tuned line (its other lines as they were; a new file
+// starts as --pesos), and the line only when the check on the --validar
+// seeds scores it no worse than the weights as they were, without --fijar.
 #include <algorithm>
 #include <iostream>
 #include <sstream>
@@ -32,7 +32,7 @@ using namespace tumbla;
 [[noreturn]] void Uso(const std::string& error) {
   std::cerr << "tumbla-afinar: " << error << "\n"
             << "uso: tumbla-afinar --grupo CODIGO [--posicion P[-Q]]... [--medidas a,b,...]\n"
-               "       [--semilla-base S] [--semillas N] [--generaciones G] [--poblacion K] [--elite E]\n"
+               "       [--fijar a=v,b=w,...] [--semilla-base S] [--semillas N] [--generaciones G] [--poblacion K] [--elite E]\n"
                "       [--azar A] [--validar V --semillas-validar M] [--rapido] [--hilos H]\n"
                "       [--pesos ARCHIVO] [--salida ARCHIVO]\n";
   std::exit(2);
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   OpcionesAfinado op;
   op.hilos = std::max(1u, std::thread::hardware_concurrency());
   const Grupo* grupo = nullptr;
-  std::string medidas, rutaPesos, salida;
+  std::string medidas, fijar, rutaPesos, salida;
   std::ostringstream orden;
   orden << "tumbla-afinar";
   for (int k = 1; k < argc; ++k) {
@@ -74,6 +74,8 @@ int main(int argc, char** argv) {
       AnadirPosiciones(valor(), op.posiciones, Uso);
     } else if (a == "--medidas") {
       medidas = valor();
+    } else if (a == "--fijar") {
+      fijar = valor();
     } else if (a == "--semilla-base") {
       op.semillaBase = Entero(valor(), 0, 1000000000, "semilla-base");
     } else if (a == "--semillas") {
@@ -107,6 +109,17 @@ int main(int argc, char** argv) {
   const std::string textoPesos = rutaPesos.empty() ? std::string() : Leer(rutaPesos);
   TablaPesos tabla = PesosPropios();
   if (const std::string error = LeerPesos(textoPesos, tabla); !error.empty()) Uso(rutaPesos + ", " + error);
+  // Each pair of --fijar, read as the file's pairs are.
+  std::istringstream pares(fijar);
+  for (std::string par; std::getline(pares, par, ',');) {
+    TablaPesos uno;
+    if (const std::string error = LeerPesos(std::string(grupo->codigo) + " " + par, uno); !error.empty()) {
+      Uso("--fijar, " + error.substr(error.find(": ") + 2));
+    }
+    int k = 0;
+    while (k < kMedidas && par.substr(0, par.find('=')) != NombreMedida(static_cast<Medida>(k))) ++k;
+    op.fijadas.emplace_back(static_cast<Medida>(k), uno.De(op.modo)[static_cast<Medida>(k)]);
+  }
 
   // The validation's seeds must be none the tuning played.
   const long finEntreno = static_cast<long>(op.semillaBase) + static_cast<long>(op.generaciones) * op.semillas;
@@ -120,8 +133,11 @@ int main(int argc, char** argv) {
     }
   }
   if (medidas.empty()) {
+    Pesos inicial = tabla.De(op.modo);
+    for (const auto& [medida, valor] : op.fijadas) inicial[medida] = valor;
     for (int k = 0; k < kMedidas; ++k) {
-      if (tabla.De(op.modo).v[static_cast<size_t>(k)] != 0) op.medidas.push_back(static_cast<Medida>(k));
+      const bool cuenta = static_cast<Medida>(k) == Medida::Muestras;
+      if (!cuenta && inicial.v[static_cast<size_t>(k)] != 0) op.medidas.push_back(static_cast<Medida>(k));
     }
   } else {
     std::istringstream lista(medidas);
@@ -129,6 +145,7 @@ int main(int argc, char** argv) {
       int k = 0;
       while (k < kMedidas && nombre != NombreMedida(static_cast<Medida>(k))) ++k;
       if (k == kMedidas) Uso("medida desconocida '" + nombre + "'");
+      if (static_cast<Medida>(k) == Medida::Muestras) Uso("muestras es una cuenta: se fija con --fijar");
       op.medidas.push_back(static_cast<Medida>(k));
     }
   }

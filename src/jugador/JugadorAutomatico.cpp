@@ -20,6 +20,12 @@ bool GotaEnMovimiento(const Mesa& m) { return GotaEnTablero(m) && (m.gotaCayendo
 // Keys 3 and 4 would turn the square now.
 bool PuedeGirar(const Panorama& p) { return p.enJuego && PuedeGirarCuadrado(p.mesa); }
 
+// The seed of the player's `s`-th draw for the piece in view (never 0,
+// which means "no draws").
+uint64_t SemillaMuestra(const Panorama& p, int s) {
+  return (static_cast<uint64_t>(p.mesa.fichasEntradas) << 8 | static_cast<uint64_t>(s)) * 0x9e3779b97f4a7c15ULL | 1;
+}
+
 }  // namespace
 
 Ritmo JugadorAutomatico::RitmoNueva(const Panorama& p) const {
@@ -101,20 +107,37 @@ JugadorAutomatico::Jugada JugadorAutomatico::Elegir(const Panorama& p, bool conG
   const Pesos& w = (pesos_ != nullptr ? *pesos_ : PesosPropios()).De(base.modo());
   std::vector<Candidata> candidatas = Primeras(p, base, conGiros, w);
   if (candidatas.empty()) return {};
-  // The best few again with the preview piece, from the entry cell.
-  // Superpanic shuffles the columns before the next piece comes: what the
-  // board will look like then is anybody's guess, so one piece is all the
-  // player looks at.
+  // The best few again with the preview piece, from the entry cell: on the
+  // board the player assumes, or on a few boards drawn as the game might
+  // draw them. Without draws, Superpanic's shuffle before the next piece
+  // leaves the board anybody's guess, so one piece is all it looks at.
   const auto porValor = [](const Candidata& a, const Candidata& b) { return a.jugada.valor > b.jugada.valor; };
   std::sort(candidatas.begin(), candidatas.end(), porValor);
-  const size_t mejores = base.modo() == Modo::Superpanic
+  const int muestras = std::clamp(static_cast<int>(w[Medida::Muestras]), 0, kMaxMuestras);
+  const size_t mejores = base.modo() == Modo::Superpanic && muestras == 0
                              ? 0
                              : std::min(candidatas.size(), static_cast<size_t>(kMejoresPrimeras));
   for (size_t k = 0; k < mejores; ++k) {
     Candidata& c = candidatas[k];
     if (c.modelo.Ganado() || c.modelo.Perdido()) continue;
-    // A little of the first landing's own worth breaks ties in its favour.
-    c.jugada.valor = MejorSegunda(p, c.modelo, p.mesa.siguiente, w) + w[Medida::Primera] * c.jugada.valor;
+    double segunda = 0;
+    if (muestras == 0) {
+      segunda = MejorSegunda(p, c.modelo, p.mesa.siguiente, w);
+    } else {
+      Modelo girado = base;
+      for (bool g : c.jugada.giros) girado.Girar(g);
+      for (int s = 0; s < muestras; ++s) {
+        // Every placement meets the same draws, and the same view always
+        // gives the same draws: a replay plays the same game.
+        Modelo m = girado;
+        m.Aterrizar(c.jugada.fila, c.jugada.pos, true, Suposiciones(false, SemillaMuestra(p, s)));
+        segunda += m.Perdido() ? -kGanado : m.Ganado() ? kGanado : MejorSegunda(p, m, p.mesa.siguiente, w);
+      }
+      segunda /= muestras;
+    }
+    // The first landing's own worth counts too: a little where it only
+    // breaks ties, more where the preview's worth is a mean of draws.
+    c.jugada.valor = segunda + w[Medida::Primera] * c.jugada.valor;
   }
   std::stable_sort(candidatas.begin(), candidatas.begin() + static_cast<long>(mejores), porValor);
   return candidatas.front().jugada;

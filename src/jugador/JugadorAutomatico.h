@@ -6,11 +6,12 @@
 //
 // For every new piece it tries each reachable placement, after each way of
 // turning the square where the level allows it, lands it in its own picture
-// of the board (Modelo), then does the same for the preview piece, and keeps
-// the placement whose outcome it likes best: rows cleared and a clean stack,
-// and the level's own objective (the blue drop nearer the floor, the neutral
-// blocks gone, the two drops side by side, the pot's row filled and the
-// plant kept short).
+// of the board (Modelo), then does the same for the preview piece (where the
+// group's weights ask for it, on a few boards drawn as the game might draw
+// them: Superpanic's shuffle), and keeps the placement whose outcome it
+// likes best: rows cleared and a clean stack, and the level's own objective
+// (the blue drop nearer the floor, the neutral blocks gone, the two drops
+// side by side, the pot's row filled and the plant kept short).
 #pragma once
 
 #include <cstdint>

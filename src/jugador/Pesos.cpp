@@ -17,7 +17,8 @@ constexpr std::array<const char*, kMedidas> kNombres = {
     "varianza",     "esperando",    "peligro",      "filaPeligro",    "alturaMax",   "filasConAgujero",
     "sepultadas",   "casiLlenas",   "gotaDebajo",   "gotaVacias",     "neutros",     "neutroVacias",
     "junta",        "juntaVacias",  "juntaSoporte", "juntaDistancia", "podVacia",    "podCubierta",
-    "podSellada",   "podPeligro",   "podFila",      "primera"};
+    "podSellada",   "podPeligro",   "podFila",      "primera",
+    "muestras"};
 
 const Grupo* GrupoDeModo(Modo modo) {
   for (const Grupo& g : Grupos()) {

@@ -36,10 +36,18 @@ enum class Medida {
   // above row `podFila` (squared).
   PodVacia, PodCubierta, PodSellada, PodPeligro, PodFila,
   // The search: how much the falling piece's own outcome counts beside
-  // the best the preview piece can then do (a little: it breaks ties).
+  // the best the preview piece can then do (mostly a little: it breaks
+  // ties; more beside a mean of draws).
   Primera,
+  // The search: on how many boards drawn as the game might draw them (the
+  // shuffle, the plant's side) the preview piece is looked at, up to
+  // kMaxMuestras. With none, on the board the player assumes; Superpanic's
+  // shuffle leaves nothing to assume, so there the preview is then not
+  // looked at. A count, not a weight: tuning leaves it as it is.
+  Muestras,
 };
-constexpr int kMedidas = static_cast<int>(Medida::Primera) + 1;
+constexpr int kMedidas = static_cast<int>(Medida::Muestras) + 1;
+constexpr int kMaxMuestras = 16;
 
 const char* NombreMedida(Medida m);
 

@@ -59,5 +59,40 @@ TEST(Jugador, aPasoDePersonaSabeCuantoLeQuedaALaPiezaParaCaer) {
   EXPECT_LT(jugador.Elegir(p, false).valor, kGanado);
 }
 
+TEST(Jugador, enSuperpanicMiraLaSiguientePiezaEnBarajadosDeMuestra) {
+  // One row to go, short of a block in column 3; an O falls and an upright
+  // I is next. The O cannot win, the I wins wherever the shuffle puts the
+  // gap, unless the O covers it: with draws of the shuffle the player sees
+  // that and keeps the gap open; without them it looks at the O alone. The
+  // draws come from what it sees, so the same view gives the same choice.
+  Panorama p;
+  p.mesa = MesaDe(Modo::Superpanic);
+  Dibujar(p.mesa.tablero, 23, {"##.########"});
+  p.mesa.lineasRestantes = 1;
+  p.mesa.hayFicha = true;
+  p.mesa.ficha = {77, kCeldaEntrada};
+  p.mesa.siguiente = 63;
+  p.mesa.fichasEntradas = 5;
+  p.enJuego = true;
+  TablaPesos pesos = PesosPropios();
+  Pesos& w = pesos.De(Modo::Superpanic);
+  w[Medida::Primera] = 0;
+  w[Medida::Muestras] = 0;
+  JugadorAutomatico jugador;
+  jugador.PonerPesos(&pesos);
+  EXPECT_LT(jugador.Elegir(p, false).valor, kGanado / 2);
+
+  w[Medida::Muestras] = 4;
+  const JugadorAutomatico::Jugada j = jugador.Elegir(p, false);
+  EXPECT_GE(j.valor, kGanado);
+  EXPECT_NE(Columna(j.pos), 3);
+  EXPECT_NE(Columna(j.pos) - 1, 3);
+  JugadorAutomatico otro;
+  otro.PonerPesos(&pesos);
+  const JugadorAutomatico::Jugada k = otro.Elegir(p, false);
+  EXPECT_EQ(k.pos, j.pos);
+  EXPECT_EQ(k.valor, j.valor);
+}
+
 }  // namespace
 }  // namespace tumbla
