@@ -42,6 +42,13 @@ int Entero(const std::string& texto, int minimo, int maximo, const std::string& 
   return LeerEntero(texto, minimo, maximo, que, Uso);
 }
 
+// The measure named `nombre`, kMedidas when none is.
+int BuscarMedida(const std::string& nombre) {
+  int k = 0;
+  while (k < kMedidas && nombre != NombreMedida(static_cast<Medida>(k))) ++k;
+  return k;
+}
+
 std::string Leer(const std::string& ruta) {
   std::string texto;
   if (LeerArchivoEntero(ruta, texto) != Lectura::Leida) Uso("no se puede leer " + ruta);
@@ -116,8 +123,7 @@ int main(int argc, char** argv) {
     if (const std::string error = LeerPesos(std::string(grupo->codigo) + " " + par, uno); !error.empty()) {
       Uso("--fijar, " + error.substr(error.find(": ") + 2));
     }
-    int k = 0;
-    while (k < kMedidas && par.substr(0, par.find('=')) != NombreMedida(static_cast<Medida>(k))) ++k;
+    const int k = BuscarMedida(par.substr(0, par.find('=')));
     op.fijadas.emplace_back(static_cast<Medida>(k), uno.De(op.modo)[static_cast<Medida>(k)]);
   }
 
@@ -142,8 +148,7 @@ int main(int argc, char** argv) {
   } else {
     std::istringstream lista(medidas);
     for (std::string nombre; std::getline(lista, nombre, ',');) {
-      int k = 0;
-      while (k < kMedidas && nombre != NombreMedida(static_cast<Medida>(k))) ++k;
+      const int k = BuscarMedida(nombre);
       if (k == kMedidas) Uso("medida desconocida '" + nombre + "'");
       if (static_cast<Medida>(k) == Medida::Muestras) Uso("muestras es una cuenta: se fija con --fijar");
       op.medidas.push_back(static_cast<Medida>(k));
