@@ -55,10 +55,15 @@ double Puntuar(const OpcionesAfinado& op, const TablaPesos& tabla, int desde, in
   return total == 0 ? 0.0 : std::accumulate(puntos.begin(), puntos.end(), 0.0) / static_cast<double>(total);
 }
 
+Pesos PesosDeInicio(const OpcionesAfinado& op, const TablaPesos& partida) {
+  Pesos inicio = partida.De(op.modo);
+  for (const auto& [medida, valor] : op.fijadas) inicio[medida] = valor;
+  return inicio;
+}
+
 ResultadoAfinado Afinar(const OpcionesAfinado& op, const TablaPesos& partida, std::ostream& registro) {
   ResultadoAfinado r;
-  r.inicial = partida.De(op.modo);
-  for (const auto& [medida, valor] : op.fijadas) r.inicial[medida] = valor;
+  r.inicial = PesosDeInicio(op, partida);
   const size_t n = op.medidas.size();
   std::vector<double> media(n), desvio(n), desvio0(n);
   for (size_t k = 0; k < n; ++k) {

@@ -46,6 +46,10 @@ struct ResultadoAfinado {
   int partidasValidar = 0;
 };
 
+// Where the tuning starts: the group's weights in `partida`, with those of
+// `fijadas` set.
+Pesos PesosDeInicio(const OpcionesAfinado& opciones, const TablaPesos& partida);
+
 // Tunes the group's weights from those of `partida`; `registro` follows
 // each generation.
 ResultadoAfinado Afinar(const OpcionesAfinado& opciones, const TablaPesos& partida, std::ostream& registro);

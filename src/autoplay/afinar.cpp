@@ -139,8 +139,7 @@ int main(int argc, char** argv) {
     }
   }
   if (medidas.empty()) {
-    Pesos inicial = tabla.De(op.modo);
-    for (const auto& [medida, valor] : op.fijadas) inicial[medida] = valor;
+    const Pesos inicial = PesosDeInicio(op, tabla);
     for (int k = 0; k < kMedidas; ++k) {
       const bool cuenta = static_cast<Medida>(k) == Medida::Muestras;
       if (!cuenta && inicial.v[static_cast<size_t>(k)] != 0) op.medidas.push_back(static_cast<Medida>(k));
