@@ -164,8 +164,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::ostringstream nota;
-  nota << "# " << grupo->codigo << ": " << orden.str() << "\n# " << grupo->codigo << ": played seeds "
-       << op.semillaBase << ".." << finEntreno - 1;
+  nota << "# " << grupo->codigo << ": " << orden.str() << "\n# " << grupo->codigo << ": ";
+  if (op.generaciones > 0) {
+    nota << "played seeds " << op.semillaBase << ".." << finEntreno - 1;
+  } else {
+    nota << "no tuning, only what --fijar sets";
+  }
   if (op.semillasValidar > 0) {
     nota << ", checked on " << op.semillaValidar << ".." << op.semillaValidar + op.semillasValidar - 1 << " (score "
          << r.validarInicial << " before, " << r.validarFinal << " after, " << r.partidasValidar << " games)";
